@@ -1,0 +1,18 @@
+// memvalo-cli: batch jobs on learning sets through the same code as the program.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/batch_platform.h"
+#include "cli/commands.h"
+#include "core/app.h"
+#include "core/startup.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    memvalo::BatchPlatform platform(std::cerr);
+    memvalo::App app(platform);
+    app.paths.programFolder = memvalo::programFolderFor(argv[0]);
+    app.paths.exeName = "memvalo";
+    return memvalo::runCommand(app, args, std::cout, std::cerr);
+}

@@ -1,0 +1,96 @@
+#include "core/anzeige.h"
+
+#include <array>
+#include <string_view>
+
+#include "core/error_guard.h"
+#include "core/runtime_error.h"
+#include "core/text_encoding.h"
+#include "core/utf8.h"
+
+namespace memvalo {
+
+namespace {
+
+// A one-shot marker on an answer or reveal button suppresses exactly one redisplay.
+bool consumeOneShotMarker(MainWindowModel& w) {
+    for (Control* button : {&w.cmdrichtig, &w.cmdfalsch, &w.cmdantwort}) {
+        if (button->tag == "1") {
+            button->tag = "0";
+            return true;
+        }
+    }
+    return false;
+}
+
+// Keeps the picture's aspect ratio: the longer side fills its limit.
+void fit(App& app, const std::string& picture) {
+    Control& box = app.frm1.bildbox;
+    ImageSize size;
+    try {
+        size = app.platform.imageSize(picture);
+    } catch (const std::exception&) {
+        throw RuntimeError(481, "Ungültiges Bild: " + picture);
+    }
+    box.picture = picture;
+    if (size.width <= 0 || size.height <= 0) return;
+    if (size.height >= size.width) {
+        box.geometry.height = app.hoehenlimit;
+        box.geometry.width = app.hoehenlimit * size.width / size.height;
+    } else {
+        box.geometry.width = app.breitenlimit;
+        box.geometry.height = app.breitenlimit * size.height / size.width;
+    }
+}
+
+void showShipped(App& app, std::string_view picture) {
+    fit(app, app.paths.programFolder + std::string(picture));
+    app.frm1.bildbox.visible = true;
+}
+
+bool isPictureType(const std::string& type) {
+    static constexpr std::array<std::string_view, 6> kTypes = {"gif", "jpg", "bmp",
+                                                               "ico", "wmf", "rle"};
+    for (std::string_view t : kTypes) {
+        if (type == t) return true;
+    }
+    return false;
+}
+
+void show(App& app) {
+    MainWindowModel& w = app.frm1;
+    if (app.startingUp() || consumeOneShotMarker(w) || w.mnunixbild.checked) return;
+    w.bildbox.visible = false;
+    const std::string reference = trimBlanks(app.medienverweis);
+    if (reference.empty()) return;
+    const auto onDisk = findFileIgnoringCase(reference);
+    if (!onDisk) {
+        showShipped(app, "fehlt.jpg");
+        return;
+    }
+    const std::string type = utf8::lower(utf8::right(reference, 3));
+    if (isPictureType(type)) {
+        app.platform.setBusy(true);
+        try {
+            fit(app, *onDisk);
+        } catch (...) {
+            app.platform.setBusy(false);
+            throw;
+        }
+        app.platform.setBusy(false);
+        w.bildbox.visible = true;
+    } else if (type == "wav") {
+        showShipped(app, "sound.jpg");
+        app.EZPlay(*onDisk);
+    } else {
+        showShipped(app, "leer.jpg");
+    }
+}
+
+}  // namespace
+
+void anzeige(App& app) {
+    guarded(app, "anzeige", [&] { show(app); });
+}
+
+}  // namespace memvalo

@@ -1,0 +1,78 @@
+#pragma once
+// The module-wide state of one run: the store, the main window model, the paths, the flags,
+// and the services every procedure uses (message boxes inside the on-top bracket, sounds).
+// Tests build a fresh App per case; nothing of it is global.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/card_store.h"
+#include "core/paths.h"
+#include "core/platform.h"
+#include "core/random_source.h"
+#include "model/main_window_model.h"
+
+namespace memvalo {
+
+class App {
+  public:
+    explicit App(Platform& platform) : platform(platform) {}
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Platform& platform;
+    CardStore store;
+    MainWindowModel frm1;
+    Paths paths;
+    RandomSource random;
+
+    // Passes short results and markers between steps ("speichern", "ja", "alles_ok" ...).
+    std::string markierung;
+    // The media reference of the card on screen.
+    std::string medienverweis;
+    // "ja" while the window is kept above all others.
+    std::string ontop = "nein";
+    // The size a card's picture is fitted into (twips).
+    int hoehenlimit = 0;
+    int breitenlimit = 0;
+
+    // The window start-up marker: "1" while the main window is being set up.
+    bool startingUp() const { return frm1.me.tag == "1"; }
+
+    // A message box inside the on-top bracket.
+    Answer msgBox(std::string_view text, std::string_view title, Buttons buttons = Buttons::OK,
+                  Icon icon = Icon::None, int defaultButton = 1);
+    std::optional<std::string> inputBox(std::string_view prompt, std::string_view title,
+                                        std::string_view defaultText = {});
+    // Runs a modal step (a dialog, another window) inside the on-top bracket.
+    template <typename Step>
+    auto onTopBracket(Step&& step) {
+        OnTopLift lift(*this);
+        return step();
+    }
+
+    void AlwaysOnTop(bool onTop) { platform.setAlwaysOnTop(onTop); }
+    // Plays a wave file by its full path; the result is whether playing started.
+    bool EZPlay(const std::string& path) { return platform.playWave(path); }
+    // Plays one of the program's event sounds from the program folder, while sounds are on.
+    void playSound(std::string_view fileName);
+
+    // The program's title, the caption of its message boxes.
+    static constexpr std::string_view kTitle = "Memvalo";
+
+  private:
+    class OnTopLift {
+      public:
+        explicit OnTopLift(App& app);
+        ~OnTopLift();
+        OnTopLift(const OnTopLift&) = delete;
+        OnTopLift& operator=(const OnTopLift&) = delete;
+
+      private:
+        App& app_;
+        bool lifted_;
+    };
+};
+
+}  // namespace memvalo

@@ -1,0 +1,49 @@
+#include "core/box.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace memvalo {
+
+namespace {
+
+void checkSlot(int slot) {
+    if (slot < 1 || slot > Box::kSlots) {
+        throw std::out_of_range("Kartenplatz " + std::to_string(slot) + " gibt es nicht");
+    }
+}
+
+}  // namespace
+
+CardRecord& Box::operator[](int slot) {
+    checkSlot(slot);
+    return slots_[static_cast<std::size_t>(slot)];
+}
+
+const CardRecord& Box::operator[](int slot) const {
+    checkSlot(slot);
+    return slots_[static_cast<std::size_t>(slot)];
+}
+
+bool Box::append(const CardRecord& card) {
+    if (full()) return false;
+    ++anz;
+    (*this)[anz] = card;
+    return true;
+}
+
+void Box::remove(int slot) {
+    checkSlot(slot);
+    if (slot > anz) return;
+    for (int i = slot; i < anz; ++i) (*this)[i] = std::move((*this)[i + 1]);
+    (*this)[anz] = CardRecord{};
+    --anz;
+}
+
+void Box::clear() {
+    for (int i = 1; i <= anz; ++i) (*this)[i] = CardRecord{};
+    anz = 0;
+    pos = 0;
+}
+
+}  // namespace memvalo

@@ -1,0 +1,55 @@
+#include "core/error_guard.h"
+
+#include <exception>
+#include <string>
+#include <system_error>
+
+#include "core/runtime_error.h"
+
+namespace memvalo {
+
+namespace {
+
+ErrorReport describe(std::string_view module, std::string_view procedure) {
+    ErrorReport report{std::string(module), std::string(procedure), 0, {}};
+    try {
+        throw;
+    } catch (const RuntimeError& e) {
+        report.number = e.number();
+        report.description = e.what();
+    } catch (const std::system_error& e) {
+        report.number = e.code().value();
+        report.description = e.what();
+    } catch (const std::exception& e) {
+        report.description = e.what();
+    } catch (...) {
+        report.description = "Unbekannter Fehler";
+    }
+    return report;
+}
+
+}  // namespace
+
+bool guarded(App& app, std::string_view procedure, const std::function<void()>& body,
+             std::string_view module) {
+    for (;;) {
+        try {
+            body();
+            return true;
+        } catch (...) {
+            const ErrorReport report = describe(module, procedure);
+            switch (app.onTopBracket([&] { return app.platform.reportError(report); })) {
+                case ErrorChoice::Retry:
+                    continue;
+                case ErrorChoice::Skip:
+                case ErrorChoice::Leave:
+                    return false;
+                case ErrorChoice::End:
+                    app.platform.unloadForms();
+                    return false;
+            }
+        }
+    }
+}
+
+}  // namespace memvalo

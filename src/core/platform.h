@@ -1,0 +1,113 @@
+#pragma once
+// Everything the program needs from the desktop. The Qt front end, the command-line tool and
+// the tests each supply their own implementation; the program logic sees only this port.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace memvalo {
+
+// Message-box buttons and icons with their classic numbers.
+enum class Buttons {
+    OK = 0,
+    OKCancel = 1,
+    AbortRetryIgnore = 2,
+    YesNoCancel = 3,
+    YesNo = 4,
+    RetryCancel = 5
+};
+enum class Icon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+
+// Answers keep their classic codes because stored values and behaviour depend on them.
+enum class Answer { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
+
+struct MessageBox {
+    std::string text;  // lines joined by CR, exactly as the program words them
+    std::string title;
+    Buttons buttons = Buttons::OK;
+    Icon icon = Icon::None;
+    int defaultButton = 1;  // 1, 2 or 3: which button is the default
+};
+
+struct InputBox {
+    std::string prompt;
+    std::string title;
+    std::string defaultText;
+};
+
+struct FileDialog {
+    std::string title;
+    std::string filter;  // "Beschreibung (*.ldt)|*.ldt|..."
+    int filterIndex = 1;
+    std::string initialFolder;
+    std::string fileName;
+    bool overwritePrompt = false;
+    bool fileMustExist = false;
+};
+
+struct FontChoice {
+    std::string name;
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    std::uint32_t color = 0;  // 0x00BBGGRR
+};
+
+struct ImageSize {
+    int width = 0;
+    int height = 0;
+};
+
+// What the user chose in the error window: retry the step, skip it, leave the procedure,
+// or end the program.
+enum class ErrorChoice { Retry, Skip, Leave, End };
+
+struct ErrorReport {
+    std::string module;
+    std::string procedure;
+    int number = 0;
+    std::string description;
+};
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    virtual Answer msgBox(const MessageBox& box) = 0;
+    // nullopt when cancelled.
+    virtual std::optional<std::string> inputBox(const InputBox& box) = 0;
+    virtual void beep() = 0;
+
+    // The chosen path, nullopt when cancelled.
+    virtual std::optional<std::string> openFileDialog(const FileDialog& dialog) = 0;
+    virtual std::optional<std::string> saveFileDialog(const FileDialog& dialog) = 0;
+    virtual std::optional<FontChoice> fontDialog(const std::optional<FontChoice>& preset) = 0;
+    virtual std::optional<std::uint32_t> colorDialog(std::uint32_t initial) = 0;
+
+    // Plays a wave file asynchronously; silent when it is missing. True when playing started.
+    virtual bool playWave(const std::string& path) = 0;
+    virtual void setAlwaysOnTop(bool onTop) = 0;
+    virtual void setBusy(bool busy) = 0;  // the hourglass pointer
+
+    // False when the document or program could not be opened or started.
+    virtual bool openDocument(const std::string& pathOrUrl) = 0;
+    virtual bool startProgram(const std::string& path) = 0;
+    virtual void setClipboardText(const std::string& text) = 0;
+
+    // Throws std::runtime_error when the file cannot be decoded as a picture.
+    virtual ImageSize imageSize(const std::string& path) = 0;
+
+    virtual ErrorChoice reportError(const ErrorReport& report) = 0;
+    // Closes every window of the program.
+    virtual void unloadForms() = 0;
+
+    // Today's date as the program writes it: DD.MM.YYYY.
+    virtual std::string today() = 0;
+    // The per-user base folder for application data and the documents folder.
+    virtual std::string dataHome() = 0;
+    virtual std::string documentsFolder() = 0;
+};
+
+}  // namespace memvalo

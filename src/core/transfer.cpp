@@ -1,0 +1,88 @@
+#include "core/transfer.h"
+
+#include "core/anzeige.h"
+#include "core/text_encoding.h"
+
+namespace memvalo {
+
+namespace {
+
+std::string encoded(std::string text) {
+    anfuehrung_weg(text);
+    return text;
+}
+
+// Rule A: in entry mode, or while pictures are shown during a query.
+bool displayRuleA(const App& app) {
+    const Control& zeigbild = app.frm1.mnuzeigbild;
+    return modeCaption(app) == "Eingabe" || (zeigbild.checked && zeigbild.enabled);
+}
+
+// Rule B, box 5 only: while browsing, unless pictures are off altogether.
+bool displayRuleB(const App& app) {
+    return modeCaption(app) == "Blättern" && !app.frm1.mnunixbild.checked;
+}
+
+void renormalise(FixedText& field) {
+    field = trimLeadingBlanks(field.text());
+}
+
+}  // namespace
+
+std::string modeCaption(const App& app) {
+    return trimBlanks(app.frm1.lblbild.caption);
+}
+
+void felder_an_maskeds(App& app) {
+    MainWindowModel& w = app.frm1;
+    CardRecord& r = app.store.maskeds;
+    r.frage = encoded(trimBlanks(w.txtfrage.caption));
+    r.antwort = encoded(trimBlanks(w.txtantwort.caption));
+    r.zusatz1 = encoded(trimBlanks(w.txtzusatz1.caption));
+    r.zusatz2 = encoded(trimBlanks(w.txtzusatz2.caption));
+    r.erstellt = trimLeadingBlanks(w.lbldatum0.caption);
+    r.falsch = trimLeadingBlanks(w.lblfalsch.caption);
+    r.medium = app.medienverweis;
+}
+
+void maskeds_an_felder(App& app) {
+    MainWindowModel& w = app.frm1;
+    const CardRecord& r = app.store.maskeds;
+    w.txtfrage.caption = r.frage;
+    w.txtantwort.caption = r.antwort;
+    w.txtzusatz1.caption = r.zusatz1;
+    w.txtzusatz2.caption = r.zusatz2;
+    w.lbldatum0.caption = trimTrailingBlanks(r.erstellt.text());
+    w.lblfalsch.caption = trimTrailingBlanks(r.falsch.text());
+    app.medienverweis = r.medium;
+    if (displayRuleA(app)) anzeige(app);
+}
+
+void kds_an_felder(App& app, int box) {
+    MainWindowModel& w = app.frm1;
+    const CardRecord& r = app.store.workRecord(box);
+    w.txtfrage.caption = trimTrailingBlanks(r.frage);
+    w.txtantwort.caption = trimTrailingBlanks(r.antwort);
+    w.txtzusatz1.caption = trimTrailingBlanks(r.zusatz1);
+    w.txtzusatz2.caption = trimTrailingBlanks(r.zusatz2);
+    w.lbldatum0.caption = trimTrailingBlanks(r.erstellt.text());
+    for (int d = 0; d < CardRecord::datesOfBox(box); ++d) {
+        w.dateLabel(d + 1).caption = trimTrailingBlanks(r.kasten_am[d].text());
+    }
+    w.lblfalsch.caption = trimTrailingBlanks(r.falsch.text());
+    app.medienverweis = r.medium;
+    if (displayRuleA(app) || (box == 5 && displayRuleB(app))) anzeige(app);
+}
+
+void felder_an_kds(App& app, int box) {
+    CardRecord& r = app.store.workRecord(box);
+    anfuehrung_weg(r.frage);
+    anfuehrung_weg(r.antwort);
+    anfuehrung_weg(r.zusatz1);
+    anfuehrung_weg(r.zusatz2);
+    renormalise(r.erstellt);
+    for (int d = 0; d < CardRecord::datesOfBox(box); ++d) renormalise(r.kasten_am[d]);
+    renormalise(r.falsch);
+}
+
+}  // namespace memvalo

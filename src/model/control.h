@@ -1,0 +1,98 @@
+#pragma once
+// The state the program sets on, or reads from, one control of a window. The Qt layer turns
+// each Control into a real widget of the same name and copies this state onto it.
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace memvalo {
+
+enum class ControlKind {
+    Form,
+    Button,
+    Label,
+    TextBox,
+    Picture,  // a cover panel
+    Image,    // the card's picture
+    ProgressBar,
+    Menu,  // a menu entry, a submenu head or a separator ("-")
+    Option,
+    CheckBox,
+    ScrollBar,
+    ComboBox,
+    Tray,
+};
+
+struct FontSpec {
+    std::string name;
+    double size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// Left, top, width and height in twips (15 twips per pixel).
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Geometry&) const = default;
+};
+
+struct Control {
+    ControlKind kind = ControlKind::Label;
+    bool visible = true;
+    bool enabled = true;
+    // Caption of a label, button, menu entry or window; the text of a text box.
+    std::string caption;
+    bool checked = false;
+    bool locked = false;
+    // A free text the program reads back unchanged (the buttons' one-shot markers).
+    std::string tag;
+    std::string tooltip;
+    std::optional<std::uint32_t> backColor;  // 0x00BBGGRR
+    std::optional<std::uint32_t> foreColor;
+    FontSpec font;
+    Geometry geometry;
+    // Set by the program to move the keyboard focus here; the front end clears it.
+    bool focusRequested = false;
+    int maxLength = 0;     // text boxes: 0 means no limit
+    std::string shortcut;  // menu entries: "Ctrl+N"
+
+    // Progress bar and scroll bar values; the bar shows text followed by text2.
+    int min = 0;
+    int max = 100;
+    int value = 0;
+    std::string text2;
+
+    // Image: the picture file shown.
+    std::string picture;
+};
+
+// Controls by name; a name with an index reads "lblazist(0)".
+using ControlMap = std::map<std::string, Control>;
+
+// A fixed run of controls named name(first) .. name(first + N - 1).
+template <int N>
+class ControlArray {
+  public:
+    ControlArray(ControlMap& map, const std::string& name, ControlKind kind, int first)
+        : first_(first) {
+        for (int i = 0; i < N; ++i) {
+            Control& c = map[name + "(" + std::to_string(first + i) + ")"];
+            c.kind = kind;
+            items_[i] = &c;
+        }
+    }
+    Control& operator[](int index) { return *items_[index - first_]; }
+    const Control& operator[](int index) const { return *items_[index - first_]; }
+    static constexpr int size() { return N; }
+
+  private:
+    int first_;
+    Control* items_[N] = {};
+};
+
+}  // namespace memvalo

@@ -1,0 +1,40 @@
+#include "model/main_window_model.h"
+
+#include <array>
+#include <stdexcept>
+
+#include "model/main_menu_table.h"
+
+namespace memvalo {
+
+MainWindowModel::MainWindowModel() {
+    for (const MenuEntry& entry : mainMenuTable()) {
+        Control& c = at(std::string(entry.name));
+        c.caption = entry.caption;
+        c.shortcut = entry.shortcut;
+        c.visible = entry.visible;
+        c.checked = entry.checked;
+    }
+}
+
+Control& MainWindowModel::add(const std::string& name, ControlKind kind) {
+    Control& c = controls_[name];
+    c.kind = kind;
+    return c;
+}
+
+Control& MainWindowModel::menu(const std::string& name) {
+    return add(name, ControlKind::Menu);
+}
+
+Control& MainWindowModel::textField(int index) {
+    const std::array fields = {&txtfrage, &txtantwort, &txtzusatz1, &txtzusatz2};
+    return *fields.at(static_cast<std::size_t>(index));
+}
+
+Control& MainWindowModel::dateLabel(int index) {
+    const std::array labels = {&lbldatum0, &lbldatum1, &lbldatum2, &lbldatum3, &lbldatum4};
+    return *labels.at(static_cast<std::size_t>(index));
+}
+
+}  // namespace memvalo

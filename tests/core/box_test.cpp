@@ -1,0 +1,54 @@
+#include "core/box.h"
+
+#include <gtest/gtest.h>
+
+#include "core/card_store.h"
+
+namespace memvalo {
+namespace {
+
+CardRecord card(const std::string& frage) {
+    CardRecord r;
+    r.frage = frage;
+    return r;
+}
+
+TEST(FixedText, PadsCutsAndKeepsLeadingBlanks) {
+    EXPECT_EQ(FixedText().text(), "          ");
+    EXPECT_EQ(FixedText("3").text(), "3         ");
+    EXPECT_EQ(FixedText("2026-12-06 Sonntag").text(), "2026-12-06");
+    EXPECT_EQ(FixedText(" 1").text(), " 1        ");
+    EXPECT_EQ(FixedText("äöüäöüäöüäöü").text(), "äöüäöüäöüä");
+}
+
+TEST(Box, AppendsRemovesAndRefusesSlot2001) {
+    Box box;
+    for (int i = 1; i <= Box::kSlots; ++i) ASSERT_TRUE(box.append(card(std::to_string(i))));
+    EXPECT_FALSE(box.append(card("zu viel")));
+    EXPECT_EQ(box.anz, 2000);
+    EXPECT_EQ(box[2000].frage, "2000");
+
+    box.remove(1);
+    EXPECT_EQ(box.anz, 1999);
+    EXPECT_EQ(box[1].frage, "2");
+    EXPECT_EQ(box[1999].frage, "2000");
+    EXPECT_EQ(box[2000], CardRecord{});
+    EXPECT_THROW(box[0], std::out_of_range);
+    EXPECT_THROW(box[2001], std::out_of_range);
+}
+
+TEST(CardStore, TemplatesAndClearing) {
+    CardStore store;
+    leerds_erstellen(store, "06.12.2026");
+    EXPECT_EQ(store.leerds.erstellt.text(), "06.12.2026");
+    EXPECT_EQ(store.leerds.falsch.text(), "          ");
+    store.k(3).append(card("x"));
+    store.k(3).pos = 1;
+    store.clearBoxes();
+    EXPECT_EQ(store.k(3).anz, 0);
+    EXPECT_EQ(store.k(3).pos, 0);
+    EXPECT_EQ(store.soll, (std::array<int, 5>{250, 500, 850, 1200, 2000}));
+}
+
+}  // namespace
+}  // namespace memvalo

@@ -1,0 +1,44 @@
+#include "core/codec.h"
+
+#include <gtest/gtest.h>
+
+namespace memvalo {
+namespace {
+
+TEST(Codec, EveryByteSurvivesARoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+    EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
+}
+
+TEST(Codec, MapsTheWindowsCharacters) {
+    EXPECT_EQ(cp1252ToUtf8("\x80\xA8\xE4\xDF\x84\x93"), "€¨äß„“");
+    EXPECT_EQ(utf8ToCp1252("Grüße ¨ € …"),
+              "Gr\xFC\xDF"
+              "e \xA8 \x80 \x85");
+    // Undefined bytes keep their number as C1 controls.
+    EXPECT_EQ(cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
+}
+
+TEST(Codec, CharactersOutsideTheCodePageTravelAsReferences) {
+    EXPECT_EQ(utf8ToCp1252("Ελλάς あ"), "&#917;&#955;&#955;&#940;&#962; &#12354;");
+    EXPECT_EQ(cp1252ToUtf8("&#917;&#955;&#955;&#940;&#962; &#12354;"), "Ελλάς あ");
+    EXPECT_EQ(cp1252ToUtf8(utf8ToCp1252("😀 x")), "😀 x");
+}
+
+TEST(Codec, OtherReferencesStayLiteral) {
+    // Characters the code page holds, malformed or unfinished references are plain text.
+    for (const char* text : {"&#65;", "&#228;", "&#8364;", "&#;", "&#12x;", "&#12354", "&#55296;",
+                             "&#99999999;", "a & b", "&"}) {
+        EXPECT_EQ(cp1252ToUtf8(text), text) << text;
+    }
+}
+
+TEST(Codec, BrokenUtf8IsNeverLost) {
+    EXPECT_EQ(utf8ToCp1252("a\xFF"
+                           "b"),
+              "a&#65533;b");
+}
+
+}  // namespace
+}  // namespace memvalo
