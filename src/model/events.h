@@ -1,0 +1,51 @@
+#pragma once
+// Which event procedure answers which event of which control. Every subsystem registers its
+// procedures here; the front end forwards each event by control name and event name.
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+
+namespace memvalo {
+
+class App;
+
+struct UiEvent {
+    std::string control;  // "cmdrichtig", "mnukk(2)", "frm1"
+    std::string name;     // "Click", "Change", "KeyPress", "KeyDown", "MouseDown", "Resize",
+                          // "QueryUnload"
+    int key = 0;          // key code of a key event; a handler may set it to 0 to drop the key
+    int button = 0;       // mouse button: 1 left, 2 right
+    int shift = 0;        // 1 Shift, 2 Ctrl, 4 Alt
+    int unloadMode = 0;   // why the window is asked to close: 0 close symbol, 1 by the program
+    bool cancel = false;  // set by a handler to refuse a close request
+};
+
+using EventHandler = std::function<void(App&, UiEvent&)>;
+
+class EventTable {
+  public:
+    void add(const std::string& control, const std::string& event, EventHandler handler) {
+        handlers_[{control, event}] = std::move(handler);
+    }
+    // Convenience for the many procedures that need only the App.
+    void onClick(const std::string& control, std::function<void(App&)> procedure) {
+        add(control, "Click",
+            [procedure = std::move(procedure)](App& app, UiEvent&) { procedure(app); });
+    }
+    // False when no procedure answers the event.
+    bool dispatch(App& app, UiEvent& event) const {
+        const auto it = handlers_.find({event.control, event.name});
+        if (it == handlers_.end()) return false;
+        it->second(app, event);
+        return true;
+    }
+    bool handles(const std::string& control, const std::string& event) const {
+        return handlers_.count({control, event}) > 0;
+    }
+
+  private:
+    std::map<std::pair<std::string, std::string>, EventHandler> handlers_;
+};
+
+}  // namespace memvalo
