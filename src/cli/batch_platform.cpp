@@ -16,6 +16,7 @@ Answer BatchPlatform::msgBox(const MessageBox& box) {
         case Buttons::OK:
             return Answer::OK;
         case Buttons::OKCancel:
+            return okCancelAnswer_;
         case Buttons::RetryCancel:
             return Answer::Cancel;
         case Buttons::AbortRetryIgnore:

@@ -9,8 +9,10 @@ namespace memvalo {
 
 class BatchPlatform : public Platform {
   public:
-    explicit BatchPlatform(std::ostream& err, Answer questionAnswer = Answer::No)
-        : err_(err), questionAnswer_(questionAnswer) {}
+    // questionAnswer answers Yes/No questions, okCancelAnswer OK/Cancel questions.
+    explicit BatchPlatform(std::ostream& err, Answer questionAnswer = Answer::No,
+                           Answer okCancelAnswer = Answer::Cancel)
+        : err_(err), questionAnswer_(questionAnswer), okCancelAnswer_(okCancelAnswer) {}
 
     Answer msgBox(const MessageBox& box) override;
     std::optional<std::string> inputBox(const InputBox&) override { return std::nullopt; }
@@ -37,6 +39,7 @@ class BatchPlatform : public Platform {
   private:
     std::ostream& err_;
     Answer questionAnswer_;
+    Answer okCancelAnswer_;
 };
 
 }  // namespace memvalo

@@ -2,6 +2,14 @@
 
 #include <ostream>
 
+#include "cli/batch_platform.h"
+#include "core/db_update.h"
+#include "core/learning_set_reader.h"
+#include "core/platte_an_speicher.h"
+#include "core/safe_file.h"
+#include "core/set_files.h"
+#include "core/set_save_transaction.h"
+#include "core/speicher_an_platte.h"
 #include "core/version.h"
 
 namespace memvalo {
@@ -11,15 +19,65 @@ namespace {
 constexpr const char* kUsage =
     "Aufruf: memvalo-cli BEFEHL [ARGUMENTE]\n"
     "Befehle:\n"
-    "  version           zeigt die Programmversion\n";
+    "  version           zeigt die Programmversion\n"
+    "  check SET.ldt     liest die Lerndatei und zeigt Füllstand und Kapazität jedes Kastens\n"
+    "  resave SET.ldt    liest die Lerndatei und speichert sie sicher neu\n"
+    "  convert SET.ldt   wandelt eine Lerndatei des älteren Formats um\n";
+
+// Messages of a refused load have already gone to standard error through the platform.
+bool load(App& app, const std::string& setPath) {
+    app.setPath = setPath;
+    return platte_an_speicher(app) == LoadResult::Loaded;
+}
+
+int check(App& app, const std::string& setPath, std::ostream& out) {
+    if (!load(app, setPath)) return 1;
+    for (int box = 1; box <= 5; ++box) {
+        out << "Kasten " << box << ": " << app.store.k(box).anz << " von "
+            << app.store.soll[static_cast<std::size_t>(box - 1)] << '\n';
+    }
+    return 0;
+}
+
+int resave(App& app, const std::string& setPath) {
+    if (!load(app, setPath)) return 1;
+    return speicher_an_platte(app) ? 0 : 1;
+}
+
+// The update's first question is answered with OK; every other question as in any batch job.
+int convert(App& app, const std::string& setPath, std::ostream& out, std::ostream& err) {
+    BatchPlatform agreeing(err, Answer::No, Answer::OK);
+    App job(agreeing);
+    job.paths = app.paths;
+    job.setPath = setPath;
+    job.setBasePath = basePathOf(setPath);
+    std::string bytes;
+    if (recoverSetFiles(job.setBasePath) || readWholeFile(setPath, bytes)) {
+        err << "Die Datei " << setPath << " kann nicht gelesen werden.\n";
+        return 1;
+    }
+    if (firstItem(bytes) != "kursdatenbank") {
+        out << "Die Lerndatei hat schon das aktuelle Format.\n";
+        return 0;
+    }
+    const UpdateResult result = db_update(job, job.setBasePath, GetPathOrFileName(setPath, true),
+                                          GetPathOrFileName(setPath, false));
+    const bool converted = result == UpdateResult::Converted;
+    out << (converted ? "Konvertierung beendet!" : "Konvertierung fehlgeschlagen!") << '\n';
+    return converted ? 0 : 1;
+}
 
 }  // namespace
 
-int runCommand(App&, const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out,
+               std::ostream& err) {
     if (args.size() == 1 && args[0] == "version") {
         out << "Memvalo Version " << kVersionText << '\n';
         return 0;
     }
+    if (args.size() == 2 && args[0] == "check") return check(app, args[1], out);
+    if (args.size() == 2 && args[0] == "resave") return resave(app, args[1]);
+    if (args.size() == 2 && args[0] == "convert") return convert(app, args[1], out, err);
     err << kUsage;
     return 2;
 }

@@ -37,6 +37,20 @@ class App {
     int hoehenlimit = 0;
     int breitenlimit = 0;
 
+    // The open learning set and the values that travel with it between load and save.
+    // The full path of its ".ldt" file; empty for a new set that was never saved.
+    std::string setPath;
+    // The set path without ".ldt": the six files are this plus their extension.
+    std::string setBasePath;
+    // The set of the last save or open; the settings file keeps it.
+    std::string lastUsedFile;
+    // 2 when the set just asked for cannot be used (refused, or its update was declined).
+    int abortFlag = 0;
+    // How many box-5 cards were answered so far; the box-5 query goes on from there.
+    int box5Answered = 0;
+    // The folder the media dialog starts in, kept per set.
+    std::string mediaFolder;
+
     // The window start-up marker: "1" while the main window is being set up.
     bool startingUp() const { return frm1.me.tag == "1"; }
 

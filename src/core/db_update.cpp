@@ -1,0 +1,145 @@
+#include "core/db_update.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "core/error_guard.h"
+#include "core/learning_set_writer.h"
+#include "core/old_format_reader.h"
+#include "core/runtime_error.h"
+#include "core/set_files.h"
+#include "core/utf8.h"
+
+namespace fs = std::filesystem;
+
+namespace memvalo {
+
+namespace {
+
+constexpr std::string_view kTitle = "Datenbankupdate";
+constexpr int kPathFileAccessError = 75;
+
+constexpr std::string_view kQuestion =
+    "Ihre Datenbank wurde noch in einem älteren Format abgespeichert\r"
+    "Wenn Sie mit dieser Version des Programmes arbeiten möchten,\r"
+    "muß sie jetzt aktualisiert werden.\r"
+    "Dabei werden die alten Daten in einem Backup-Verzeichnis\r"
+    "gesichert und bleiben erhalten.\r"
+    "\r"
+    "Wenn Sie jetzt abbrechen, können Sie die ausgewählte Datenbank\r"
+    "nicht öffnen, aber eine neue anlegen. Weitermachen?";
+
+bool writable(const std::string& folder) {
+    return !folder.empty() && ::access(folder.c_str(), W_OK) == 0;
+}
+
+// "backup" inside `parent`, matched without regard to case, created when there is none.
+std::string backupFolderIn(const std::string& parent) {
+    std::error_code ec;
+    for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (utf8::lower(name) == "backup" && it->is_directory(ec)) return parent + name + "/";
+    }
+    fs::create_directory(parent + "backup", ec);
+    return fs::is_directory(parent + "backup", ec) ? parent + "backup/" : std::string();
+}
+
+bool sameFolder(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
+}
+
+void advance(App& app) {
+    Control& bar = app.frm1.progress;
+    if (bar.value < bar.max) ++bar.value;
+}
+
+void copyOldFiles(App& app, const std::string& setBasePath, const std::string& backupFolder) {
+    const std::string setName = GetPathOrFileName(setBasePath, false);
+    for (int box = 1; box <= 5; ++box) {
+        const std::string extension(boxExtension(box));
+        const std::string from = setBasePath + extension;
+        std::error_code ec;
+        if (box > 1 && !fs::exists(from, ec)) continue;
+        fs::copy_file(from, backupFolder + setName + extension,
+                      fs::copy_options::overwrite_existing, ec);
+        if (ec) throw fs::filesystem_error("Sicherungskopie nicht möglich", from, ec);
+        advance(app);
+    }
+}
+
+std::vector<SetFileContent> newSetFiles(App& app, OldSet& old) {
+    SetOptions options;
+    options.capacities = old.capacities;
+    options.box5Answered = old.box5Answered;
+    options.mediaFolder = app.mediaFolder;
+    options.zeigbild = app.frm1.mnuzeigbild.checked;
+    options.nixbild = app.frm1.mnunixbild.checked;
+    std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(options)}};
+    for (int box = 1; box <= 5; ++box) {
+        files.push_back(
+            {boxExtension(box), boxFileBytes(old.boxes[static_cast<std::size_t>(box - 1)], box)});
+    }
+    return files;
+}
+
+UpdateResult convert(App& app, const std::string& setBasePath, const std::string& folder,
+                     const std::string& fileName, const SaveStepHook& hook) {
+    const std::string backupFolder = updateBackupFolder(app);
+    if (backupFolder.empty()) {
+        throw RuntimeError(kPathFileAccessError, "Kein Backup-Verzeichnis anzulegen");
+    }
+    advance(app);
+    if (sameFolder(folder, backupFolder)) {
+        app.msgBox("Aus dem Verzeichnis " + backupFolder +
+                       " heraus können Sie die Dateien nicht laden!\r"
+                       "Kopieren Sie sie in ein anderes Verzeichnis!",
+                   "Datenbankupdate so nicht möglich", Buttons::OK, Icon::Critical);
+        return UpdateResult::Impossible;
+    }
+    app.msgBox("Ihre Daten werden gesichert in: \r" + backupFolder + fileName, kTitle, Buttons::OK,
+               Icon::Information);
+    advance(app);
+    copyOldFiles(app, setBasePath, backupFolder);
+    auto old = std::make_unique<OldSet>();
+    readOldSet(setBasePath, *old);
+    advance(app);
+    const std::error_code ec = saveSetFiles(setBasePath, newSetFiles(app, *old), hook);
+    if (ec) throw std::system_error(ec, "Die neuen Dateien können nicht geschrieben werden");
+    return UpdateResult::Converted;
+}
+
+}  // namespace
+
+std::string updateBackupFolder(const App& app) {
+    if (writable(app.paths.programFolder)) {
+        const std::string folder = backupFolderIn(app.paths.programFolder);
+        if (writable(folder)) return folder;
+    }
+    if (!writable(app.paths.dataFolder)) return {};
+    const std::string folder = backupFolderIn(app.paths.dataFolder);
+    return writable(folder) ? folder : std::string();
+}
+
+UpdateResult db_update(App& app, const std::string& setBasePath, const std::string& folder,
+                       const std::string& fileName, const SaveStepHook& hook) {
+    const Answer answer = app.msgBox(kQuestion, kTitle, Buttons::OKCancel, Icon::Information);
+    app.abortFlag = static_cast<int>(answer);
+    if (answer == Answer::Cancel) return UpdateResult::Declined;
+    app.markierung.clear();
+    Control& bar = app.frm1.progress;
+    bar.visible = true;
+    bar.min = 1;
+    bar.max = 20;
+    bar.value = 1;
+
+    UpdateResult result = UpdateResult::Impossible;
+    guarded(app, "db_update", [&] { result = convert(app, setBasePath, folder, fileName, hook); });
+    bar.value = bar.max;
+    app.markierung = result == UpdateResult::Converted ? "alles_ok" : "unmöglich";
+    return result;
+}
+
+}  // namespace memvalo

@@ -1,0 +1,53 @@
+#pragma once
+// Reads the items of a learning file: a quoted item runs to the next double quote and may
+// span lines; a plain item ends at a comma or a line end and loses its outer blanks.
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace memvalo {
+
+// Why a file cannot be read, and the line where that became clear.
+struct FormatError : std::runtime_error {
+    enum class Kind { Truncated, Malformed };
+    FormatError(Kind kind, int line, const std::string& what)
+        : std::runtime_error(what), kind(kind), line(line) {}
+    Kind kind;
+    int line;
+};
+
+class ItemReader {
+  public:
+    // The text is UTF-8; every delimiter is ASCII, so bytes can be scanned directly.
+    explicit ItemReader(std::string_view text) : text_(text) {}
+
+    // The next item; throws FormatError when the text ends before it or a quote stays open.
+    std::string item();
+    // The next item as a count of 0 or more; anything else is malformed.
+    long count();
+    // The rest of the current line as it stands (the line end is consumed).
+    std::string line();
+    // The rest of the current line, blanks trimmed; a value wrapped in double quotes loses
+    // them, so a media path with commas or a leading quote reads back whole.
+    std::string lineItem();
+    // True when only blanks and line ends are left.
+    bool onlyBlankLinesLeft() const;
+    // The 1-based line the next item starts on.
+    int lineNumber() const { return line_; }
+
+  private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    void skipBlanks();
+    // Consumes a line end at the current position; false when there is none.
+    bool consumeLineEnd();
+    std::string quoted();
+    void countLines(std::string_view part);
+    [[noreturn]] void fail(FormatError::Kind kind, const std::string& what) const;
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+};
+
+}  // namespace memvalo

@@ -1,0 +1,113 @@
+#include "core/learning_set_reader.h"
+
+#include <charconv>
+
+#include "core/codec.h"
+#include "core/text_encoding.h"
+
+namespace memvalo {
+
+namespace {
+
+void readCard(ItemReader& in, int boxNumber, CardRecord& card) {
+    card.frage = in.item();
+    card.antwort = in.item();
+    card.zusatz1 = in.item();
+    card.zusatz2 = in.item();
+    card.erstellt = in.item();
+    for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
+        card.kasten_am[static_cast<std::size_t>(i)] = in.item();
+    }
+    card.falsch = in.item();
+    card.medium = in.lineItem();
+}
+
+bool parseNumber(const std::string& text, int low, int high, int& value) {
+    int parsed = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (ec != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+// The value line after a key line, trimmed.
+std::string valueAfterKey(ItemReader& in) {
+    in.line();
+    return trimBlanks(in.line());
+}
+
+void readOptions(ItemReader& in, SetOptions& options, std::vector<int>& badLines) {
+    for (std::string& capacity : options.capacities) {
+        const int line = in.lineNumber();
+        const std::string text = in.item();
+        int value = 0;
+        if (parseNumber(text, 1, Box::kSlots, value)) {
+            capacity = text;
+        } else {
+            badLines.push_back(line);
+        }
+    }
+    const int countLine = in.lineNumber() + 1;
+    const std::string answered = valueAfterKey(in);
+    if (!answered.empty() && !parseNumber(answered, 0, 32767, options.box5Answered)) {
+        badLines.push_back(countLine);
+    }
+    options.mediaFolder = valueAfterKey(in);
+    options.zeigbild = valueAfterKey(in) == "ja";
+    options.nixbild = valueAfterKey(in) != "ja";
+}
+
+}  // namespace
+
+void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
+    const std::string text = cp1252ToUtf8(bytes);
+    ItemReader in(text);
+    const long count = in.count();
+    if (count > Box::kSlots) {
+        throw FormatError(FormatError::Kind::Malformed, 1,
+                          "sie gibt " + std::to_string(count) +
+                              " Karten an, ein Kasten fasst höchstens " +
+                              std::to_string(Box::kSlots));
+    }
+    for (int slot = 1; slot <= count; ++slot) {
+        try {
+            readCard(in, boxNumber, box[slot]);
+        } catch (const FormatError& e) {
+            if (e.kind != FormatError::Kind::Truncated) throw;
+            throw FormatError(e.kind, e.line,
+                              "Karte " + std::to_string(slot) + " von " + std::to_string(count) +
+                                  " – " + e.what());
+        }
+    }
+    box.anz = static_cast<int>(count);
+    if (!in.onlyBlankLinesLeft()) {
+        throw FormatError(FormatError::Kind::Malformed, in.lineNumber(),
+                          "nach der letzten Karte folgt noch Text");
+    }
+}
+
+SetOptions readOptionsFile(std::string_view bytes, std::vector<int>& badLines) {
+    const std::string text = cp1252ToUtf8(bytes);
+    ItemReader in(text);
+    SetOptions options;
+    try {
+        readOptions(in, options, badLines);
+    } catch (const FormatError& e) {
+        badLines.push_back(e.line);
+    }
+    return options;
+}
+
+std::string firstItem(std::string_view bytes) {
+    const std::string text = cp1252ToUtf8(bytes.substr(0, 64));
+    ItemReader in(text);
+    try {
+        return in.item();
+    } catch (const FormatError&) {
+        return {};
+    }
+}
+
+}  // namespace memvalo

@@ -1,0 +1,23 @@
+#pragma once
+// Reading the files of a learning set from their Windows-1252 bytes.
+#include <string_view>
+#include <vector>
+
+#include "core/box.h"
+#include "core/item_reader.h"
+#include "core/set_files.h"
+
+namespace memvalo {
+
+// Reads a box file of box `boxNumber` (1..5) into an empty box. Throws FormatError when the
+// file ends early, is not in the box format, or declares more cards than a box holds.
+void readBoxFile(std::string_view bytes, int boxNumber, Box& box);
+
+// Reads an options file. A value that cannot be used keeps its default; its line number is
+// added to badLines.
+SetOptions readOptionsFile(std::string_view bytes, std::vector<int>& badLines);
+
+// The first item of a box file: the card count, or "kursdatenbank" in the old format.
+std::string firstItem(std::string_view bytes);
+
+}  // namespace memvalo

@@ -1,0 +1,95 @@
+#include "core/old_format_reader.h"
+
+#include <charconv>
+#include <filesystem>
+
+#include "core/codec.h"
+#include "core/item_reader.h"
+#include "core/runtime_error.h"
+#include "core/safe_file.h"
+#include "core/set_files.h"
+#include "core/text_encoding.h"
+#include "core/utf8.h"
+
+namespace memvalo {
+
+namespace {
+
+// Error numbers the error window shows: file not found, input past end of file, bad format.
+constexpr int kFileNotFound = 53;
+constexpr int kInputPastEnd = 62;
+constexpr int kBadFileFormat = 321;
+
+std::string cutLine(ItemReader& in, std::size_t width) {
+    return trimBlanks(utf8::left(in.line(), width));
+}
+
+std::string oldText(ItemReader& in, std::size_t width) {
+    std::string text = cutLine(in, width);
+    enter_rein(text);
+    text = trimBlanks(text);
+    anfuehrung_weg(text);
+    return text;
+}
+
+int oldNumber(ItemReader& in, const std::string& file, int high) {
+    const std::string text = cutLine(in, FixedText::kWidth);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < 0 || value > high) {
+        throw RuntimeError(kBadFileFormat, "In " + file + " steht in Zeile " +
+                                               std::to_string(in.lineNumber() - 1) +
+                                               " keine gültige Zahl: \"" + text + "\"");
+    }
+    return value;
+}
+
+void readOldCards(ItemReader& in, const std::string& file, int boxNumber, Box& box) {
+    const int count = oldNumber(in, file, kOldCardsPerFile);
+    for (int slot = 1; slot <= count; ++slot) {
+        CardRecord& card = box[slot];
+        card.frage = oldText(in, kOldMainTextWidth);
+        card.antwort = oldText(in, kOldMainTextWidth);
+        card.zusatz1 = oldText(in, kOldExtraTextWidth);
+        card.zusatz2 = oldText(in, kOldExtraTextWidth);
+        card.erstellt = cutLine(in, FixedText::kWidth);
+        for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
+            card.kasten_am[static_cast<std::size_t>(i)] = cutLine(in, FixedText::kWidth);
+        }
+        card.falsch = cutLine(in, FixedText::kWidth);
+    }
+    box.anz = count;
+}
+
+void readOldBox(const std::string& basePath, int boxNumber, OldSet& set) {
+    const std::string file = basePath + std::string(boxExtension(boxNumber));
+    std::error_code ec;
+    if (boxNumber > 1 && !std::filesystem::exists(file, ec)) return;
+    std::string bytes;
+    if (readWholeFile(file, bytes)) {
+        throw RuntimeError(kFileNotFound, "Die Datei " + file + " kann nicht gelesen werden");
+    }
+    const std::string text = cp1252ToUtf8(bytes);
+    ItemReader in(text);
+    try {
+        if (boxNumber == 1) {
+            in.line();
+            for (std::string& capacity : set.capacities) {
+                capacity = std::to_string(oldNumber(in, file, Box::kSlots));
+            }
+        }
+        if (boxNumber == 5) set.box5Answered = oldNumber(in, file, 32767);
+        readOldCards(in, file, boxNumber, set.boxes[static_cast<std::size_t>(boxNumber - 1)]);
+    } catch (const FormatError& e) {
+        throw RuntimeError(kInputPastEnd, "Die Datei " + file + " endet zu früh (Zeile " +
+                                              std::to_string(e.line) + ")");
+    }
+}
+
+}  // namespace
+
+void readOldSet(const std::string& basePath, OldSet& set) {
+    for (int box = 1; box <= 5; ++box) readOldBox(basePath, box, set);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,174 @@
+#include "core/platte_an_speicher.h"
+
+#include <filesystem>
+#include <memory>
+
+#include "core/db_update.h"
+#include "core/learning_set_reader.h"
+#include "core/safe_file.h"
+#include "core/set_files.h"
+
+namespace memvalo {
+
+namespace {
+
+struct LoadedSet {
+    std::array<Box, 5> boxes;
+    SetOptions options;
+};
+
+// Why the set is refused, already worded for the user.
+struct Refusal {
+    std::string text;
+};
+
+constexpr std::string_view kRefusedTitle = "Lerndatei nicht lesbar";
+constexpr std::string_view kUnchanged =
+    "Die Lerndatei wurde nicht geöffnet; ihre Dateien bleiben unverändert.";
+
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+// The file's bytes; nullopt when it does not exist. A file that exists but cannot be read
+// refuses the set: opening it as empty would let the next save wipe its cards.
+std::optional<std::string> readIfThere(const std::string& path) {
+    if (!exists(path)) return std::nullopt;
+    std::string bytes;
+    if (readWholeFile(path, bytes)) {
+        throw Refusal{"Die Datei " + path + " kann nicht gelesen werden.\r" +
+                      std::string(kUnchanged)};
+    }
+    return bytes;
+}
+
+void readBox(const std::string& path, const std::string& bytes, int boxNumber, Box& box) {
+    try {
+        readBoxFile(bytes, boxNumber, box);
+    } catch (const FormatError& e) {
+        const bool truncated = e.kind == FormatError::Kind::Truncated;
+        throw Refusal{"Die Datei " + path +
+                      (truncated ? " ist unvollständig." : " ist beschädigt.") + "\rZeile " +
+                      std::to_string(e.line) + ": " + e.what() + ".\r" + std::string(kUnchanged)};
+    }
+}
+
+std::string joinLines(const std::vector<int>& lines) {
+    std::string text;
+    for (int line : lines) text += (text.empty() ? "" : ", ") + std::to_string(line);
+    return text;
+}
+
+// Reads all six files; the notes tell of missing side files that were taken as empty.
+void readSet(const std::string& base, const std::string& ldtBytes, LoadedSet& set,
+             std::vector<std::string>& notes) {
+    const std::string cfgPath = base + ".cfg";
+    if (const auto cfg = readIfThere(cfgPath)) {
+        std::vector<int> badLines;
+        set.options = readOptionsFile(*cfg, badLines);
+        if (!badLines.empty()) {
+            notes.push_back("Die Datei " + cfgPath + " hat unbrauchbare Werte (Zeile " +
+                            joinLines(badLines) + "); dort gelten die Vorgaben.");
+        }
+    } else {
+        notes.push_back("Die Datei " + cfgPath + " fehlt; es gelten die Vorgaben.");
+    }
+    readBox(base + ".ldt", ldtBytes, 1, set.boxes[0]);
+    for (int box = 2; box <= 5; ++box) {
+        const std::string path = base + std::string(boxExtension(box));
+        if (const auto bytes = readIfThere(path)) {
+            readBox(path, *bytes, box, set.boxes[static_cast<std::size_t>(box - 1)]);
+        } else {
+            notes.push_back("Die Datei " + path + " fehlt; Kasten " + std::to_string(box) +
+                            " bleibt leer.");
+        }
+    }
+}
+
+void applyOptions(App& app, const SetOptions& options) {
+    MainWindowModel& w = app.frm1;
+    for (int i = 0; i < 5; ++i) {
+        app.store.soll[static_cast<std::size_t>(i)] = std::stoi(options.capacities[i]);
+        w.txtazsoll[i].caption = std::to_string(app.store.soll[static_cast<std::size_t>(i)]);
+    }
+    app.box5Answered = options.box5Answered;
+    app.mediaFolder = options.mediaFolder;
+    w.mnuzeigbild.checked = options.zeigbild;
+    // No pictures at all leaves nothing to show with the question.
+    w.mnunixbild.checked = options.nixbild;
+    w.mnuzeigbild.enabled = !options.nixbild;
+}
+
+void applySet(App& app, LoadedSet& set) {
+    app.store.boxes.swap(set.boxes);
+    applyOptions(app, set.options);
+    for (int box = 1; box <= 5; ++box) {
+        const int count = app.store.k(box).anz;
+        app.store.ist[static_cast<std::size_t>(box - 1)] = count;
+        app.frm1.lblazist[box - 1].caption = std::to_string(count);
+        if (box > 1) app.store.k(box).pos = count;
+    }
+}
+
+// Converts a set of the older format; false when loading must stop.
+bool updateOldFormat(App& app) {
+    const UpdateResult result =
+        db_update(app, app.setBasePath, GetPathOrFileName(app.setPath, true),
+                  GetPathOrFileName(app.setPath, false));
+    if (result == UpdateResult::Converted) {
+        app.msgBox("Konvertierung beendet!", App::kTitle);
+        return true;
+    }
+    if (result == UpdateResult::Impossible) {
+        app.msgBox("Konvertierung fehlgeschlagen!", App::kTitle);
+        app.abortFlag = 2;
+    }
+    app.markierung.clear();
+    return false;
+}
+
+LoadResult load(App& app, const SaveStepHook& hook) {
+    const std::string& base = app.setBasePath;
+    if (recoverSetFiles(base, hook)) {
+        throw Refusal{"Ein unterbrochenes Speichern von " + app.setPath +
+                      " kann nicht abgeschlossen werden; ist der Ordner schreibgeschützt?\r" +
+                      std::string(kUnchanged)};
+    }
+    const std::string ldtPath = base + ".ldt";
+    auto ldt = readIfThere(ldtPath);
+    if (!ldt) throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
+    if (firstItem(*ldt) == "kursdatenbank") {
+        if (!updateOldFormat(app)) return LoadResult::NewSetWanted;
+        ldt = readIfThere(ldtPath);
+        if (!ldt) throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
+    }
+    auto set = std::make_unique<LoadedSet>();
+    std::vector<std::string> notes;
+    readSet(base, *ldt, *set, notes);
+    if (!notes.empty()) {
+        std::string text;
+        for (const std::string& note : notes) text += (text.empty() ? "" : "\r") + note;
+        app.msgBox(text, "Lerndatei unvollständig", Buttons::OK, Icon::Exclamation);
+    }
+    applySet(app, *set);
+    return LoadResult::Loaded;
+}
+
+}  // namespace
+
+LoadResult platte_an_speicher(App& app, const SaveStepHook& hook) {
+    app.setBasePath = basePathOf(app.setPath);
+    app.abortFlag = 0;
+    try {
+        const LoadResult result = load(app, hook);
+        if (result != LoadResult::Loaded) app.abortFlag = 2;
+        return result;
+    } catch (const Refusal& refusal) {
+        app.msgBox(refusal.text, kRefusedTitle, Buttons::OK, Icon::Critical);
+        app.abortFlag = 2;
+        return LoadResult::Refused;
+    }
+}
+
+}  // namespace memvalo

@@ -1,0 +1,18 @@
+#pragma once
+// Loading the learning set named by app.setPath into memory and the window.
+#include "core/app.h"
+#include "core/set_save_transaction.h"
+
+namespace memvalo {
+
+enum class LoadResult {
+    Loaded,        // the set is in memory
+    Refused,       // the set cannot be read: the user was told, memory and disk are unchanged
+    NewSetWanted,  // an older set was not converted: the caller starts a new set instead
+};
+
+// Completes an interrupted save first. Everything is read into a fresh store, and only a set
+// that reads completely replaces the one in memory. The abort flag is 2 unless loaded.
+LoadResult platte_an_speicher(App& app, const SaveStepHook& hook = {});
+
+}  // namespace memvalo

@@ -1,0 +1,46 @@
+#include "core/speicher_an_platte.h"
+
+#include "core/learning_set_writer.h"
+#include "core/set_files.h"
+#include "core/text_encoding.h"
+
+namespace memvalo {
+
+namespace {
+
+SetOptions optionsOf(const App& app) {
+    SetOptions options;
+    for (int i = 0; i < 5; ++i) options.capacities[i] = trimBlanks(app.frm1.txtazsoll[i].caption);
+    options.box5Answered = app.box5Answered;
+    options.mediaFolder = app.mediaFolder;
+    options.zeigbild = app.frm1.mnuzeigbild.checked;
+    options.nixbild = app.frm1.mnunixbild.checked;
+    return options;
+}
+
+}  // namespace
+
+std::vector<SetFileContent> setFilesOf(App& app) {
+    std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(optionsOf(app))}};
+    for (int box = 1; box <= 5; ++box) {
+        files.push_back({boxExtension(box), boxFileBytes(app.store.k(box), box)});
+    }
+    return files;
+}
+
+bool speicher_an_platte(App& app, const SaveStepHook& hook) {
+    app.setBasePath = basePathOf(app.setPath);
+    app.lastUsedFile = app.setPath;
+    std::error_code ec;
+    if (GetPathOrFileName(app.setPath, false).empty()) {
+        ec = std::make_error_code(std::errc::invalid_argument);
+    } else {
+        ec = saveSetFiles(app.setBasePath, setFilesOf(app), hook);
+    }
+    if (!ec) return true;
+    const bool notFound = ec == std::errc::no_such_file_or_directory;
+    app.msgBox(notFound ? "Nisch vorhanden!" : "Abspeichern wurde abgebrochen...", App::kTitle);
+    return false;
+}
+
+}  // namespace memvalo
