@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include "core/codec.h"
+#include "core/learning_set_reader.h"
+#include "core/learning_set_writer.h"
+
+namespace memvalo {
+namespace {
+
+CardRecord card(std::string frage, std::string antwort, std::string medium = {}) {
+    CardRecord r;
+    r.frage = std::move(frage);
+    r.antwort = std::move(antwort);
+    r.erstellt = "06.12.2026";
+    r.falsch = "2";
+    r.medium = std::move(medium);
+    return r;
+}
+
+// Every shape of card text the files must carry unchanged.
+std::vector<CardRecord> awkwardCards(int box) {
+    std::vector<CardRecord> cards{
+        card("Hauptstadt, Land", "Zeile 1\r\nZeile 2\nZeile 3"),
+        card("Er sagte \xC2\xA8ja\xC2\xA8", "Ä Ö Ü ß € „gut“", "/bilder/a,b.jpg"),
+        card("Ω und 😀", std::string(10000, 'x'), "\"zitiert.wav"),
+        card("", "", " /mit Rand.gif "),
+        card("  führende Blanks", "Ende mit Blank ", "/pfad/mit\"mitte.jpg"),
+    };
+    cards[0].zusatz1 = "Zusatz, mit Komma";
+    cards[1].zusatz2 = "&#65; bleibt Text";
+    cards[2].falsch = "";
+    for (CardRecord& c : cards) {
+        for (int i = 0; i < CardRecord::datesOfBox(box); ++i) c.kasten_am[i] = "7.1.2027";
+    }
+    return cards;
+}
+
+Box boxOf(const std::vector<CardRecord>& cards) {
+    Box box;
+    for (const CardRecord& c : cards) box.append(c);
+    return box;
+}
+
+TEST(BoxFile, EveryShapeRoundTripsFieldForFieldAndByteForByte) {
+    for (int shape = 1; shape <= 5; ++shape) {
+        SCOPED_TRACE(shape);
+        Box written = boxOf(awkwardCards(shape));
+        const std::string bytes = boxFileBytes(written, shape);
+        Box read;
+        readBoxFile(bytes, shape, read);
+        ASSERT_EQ(read.anz, written.anz);
+        for (int slot = 1; slot <= read.anz; ++slot) EXPECT_EQ(read[slot], written[slot]);
+        EXPECT_EQ(boxFileBytes(read, shape), bytes);
+    }
+}
+
+TEST(BoxFile, CanonicalBytes) {
+    Box box1 = boxOf({card("Frage", "Antwort, lang")});
+    box1[1].falsch = " ";
+    EXPECT_EQ(boxFileBytes(box1, 1),
+              " 1 \r\n\"Frage\"\r\n\"Antwort, lang\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n"
+              "0         \r\n\r\n");
+    EXPECT_EQ(box1[1].falsch.text(), "0         ");
+
+    Box box2 = boxOf({card("ä", "b", "/m,x.jpg")});
+    box2[1].erstellt = "1.2.2026";
+    EXPECT_EQ(boxFileBytes(box2, 2),
+              "1\r\n\"\xE4\"\r\n\"b\"\r\n\"\"\r\n\"\"\r\n1.2.2026  \r\n          \r\n"
+              "2         \r\n\"/m,x.jpg\"\r\n");
+
+    for (int shape = 1; shape <= 5; ++shape) {
+        Box empty;
+        EXPECT_EQ(boxFileBytes(empty, shape), shape == 1 || shape == 5 ? " 0 \r\n" : "0\r\n");
+    }
+    Box side = boxOf({card("f", "a")});
+    EXPECT_EQ(boxFileBytes(side, 5, FalschForm::Trimmed),
+              " 1 \r\n\"f\"\r\n\"a\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n          \r\n"
+              "          \r\n          \r\n          \r\n2\r\n\r\n");
+}
+
+TEST(BoxFile, ReadsCountsWithAndWithoutBlanksAndItemsSeparatedByCommas) {
+    Box a;
+    readBoxFile(
+        "2\r\n\"x\",\"y\"\r\n\"\"\r\n\"\"\r\n 01.02.2026 \r\n3\r\n/p.jpg\r\n"
+        "\"q\"\r\n\"r\"\r\n\"\"\r\n\"\"\r\n01.02.2026\r\n\r\n\r\n",
+        1, a);
+    EXPECT_EQ(a.anz, 2);
+    EXPECT_EQ(a[1].antwort, "y");
+    EXPECT_EQ(a[1].erstellt.text(), "01.02.2026");
+    EXPECT_EQ(a[1].falsch.text(), "3         ");
+    EXPECT_EQ(a[1].medium, "/p.jpg");
+    EXPECT_EQ(a[2].falsch.text(), "          ");
+
+    Box b;
+    readBoxFile(" 0 \r\n", 3, b);
+    EXPECT_EQ(b.anz, 0);
+}
+
+void expectRefused(const std::string& bytes, FormatError::Kind kind, int line) {
+    Box box;
+    try {
+        readBoxFile(bytes, 1, box);
+        ADD_FAILURE() << "accepted: " << bytes;
+    } catch (const FormatError& e) {
+        EXPECT_EQ(e.kind, kind) << e.what();
+        EXPECT_EQ(e.line, line) << e.what();
+    }
+}
+
+TEST(BoxFile, RefusesTruncatedMalformedAndOversizedFiles) {
+    Box two = boxOf({card("a", "b"), card("c", "d")});
+    const std::string bytes = boxFileBytes(two, 1);
+    const auto secondCard = bytes.find("\"c\"");
+    expectRefused(bytes.substr(0, secondCard), FormatError::Kind::Truncated, 9);
+    expectRefused(bytes.substr(0, secondCard + 2), FormatError::Kind::Truncated, 9);
+    expectRefused(bytes.substr(0, bytes.size() - 2), FormatError::Kind::Truncated, 15);
+
+    expectRefused("", FormatError::Kind::Truncated, 1);
+    expectRefused("zwei\r\n", FormatError::Kind::Malformed, 1);
+    expectRefused("-1\r\n", FormatError::Kind::Malformed, 1);
+    expectRefused(" 2001 \r\n", FormatError::Kind::Malformed, 1);
+    expectRefused("1\r\n\"a\"x\r\n", FormatError::Kind::Malformed, 2);
+    expectRefused(" 1 " + bytes.substr(3), FormatError::Kind::Malformed, 9);
+}
+
+TEST(OptionsFile, CanonicalBytesAndReadingBack) {
+    SetOptions options;
+    options.capacities = {"10", "20", "30", "40", "2000"};
+    options.box5Answered = 7;
+    options.mediaFolder = "/home/ü/bilder";
+    options.zeigbild = true;
+    const std::string bytes = optionsFileBytes(options);
+    std::string expected =
+        "10\r\n20\r\n30\r\n40\r\n2000\r\n[Kasten 5 bereits beantwortet]\r\n 7 \r\n"
+        "[Pfad f\xFCr Kl\xE4nge/Bilder]\r\n/home/\xFC/bilder\r\n[Bilder bei Abfrage zeigen?]\r\n"
+        "ja\r\n[Bilder \xFC"
+        "berhaupt zeigen?]\r\nja\r\n";
+    for (int i = 0; i < 30; ++i) expected += "placeholder\r\n";
+    EXPECT_EQ(bytes, expected);
+
+    std::vector<int> bad;
+    const SetOptions read = readOptionsFile(bytes, bad);
+    EXPECT_TRUE(bad.empty());
+    EXPECT_EQ(read.capacities, options.capacities);
+    EXPECT_EQ(read.box5Answered, 7);
+    EXPECT_EQ(read.mediaFolder, options.mediaFolder);
+    EXPECT_TRUE(read.zeigbild);
+    EXPECT_FALSE(read.nixbild);
+}
+
+TEST(OptionsFile, EmptyCountAndAnythingButJaAndBadValues) {
+    std::vector<int> bad;
+    SetOptions o = readOptionsFile(
+        "1\r\n2\r\n3\r\n4\r\n5\r\nk\r\n\r\nk\r\n\r\nk\r\nnein\r\nk\r\n"
+        "vielleicht\r\n",
+        bad);
+    EXPECT_TRUE(bad.empty());
+    EXPECT_EQ(o.box5Answered, 0);
+    EXPECT_FALSE(o.zeigbild);
+    EXPECT_TRUE(o.nixbild);
+
+    o = readOptionsFile("1\r\n0\r\nviele\r\n4\r\n5\r\nk\r\nx\r\n", bad);
+    EXPECT_EQ(bad, (std::vector<int>{2, 3, 7, 8}));
+    EXPECT_EQ(o.capacities, (std::array<std::string, 5>{"1", "500", "850", "4", "5"}));
+    EXPECT_EQ(o.box5Answered, 0);
+}
+
+}  // namespace
+}  // namespace memvalo

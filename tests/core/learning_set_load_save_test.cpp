@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/platte_an_speicher.h"
+#include "core/set_files.h"
+#include "core/speicher_an_platte.h"
+#include "support/app_fixture.h"
+
+namespace memvalo {
+namespace {
+
+class LearningSetLoadSave : public test::AppTest {
+  protected:
+    static CardRecord card(const std::string& frage, int box) {
+        CardRecord r;
+        r.frage = frage;
+        r.antwort = "Antwort zu " + frage + ",\r\nzweite Zeile";
+        r.erstellt = "01.02.2026";
+        for (int i = 0; i < CardRecord::datesOfBox(box); ++i) r.kasten_am[i] = "03.04.2026";
+        r.falsch = "1";
+        return r;
+    }
+
+    // A set with `perBox` cards in every box, saved as dir/name.ldt.
+    void saveSet(App& target, const std::string& name, int perBox) {
+        for (int box = 1; box <= 5; ++box) {
+            for (int i = 0; i < perBox; ++i) {
+                target.store.k(box).append(card(name + std::to_string(box * 100 + i), box));
+            }
+        }
+        for (int i = 0; i < 5; ++i) target.frm1.txtazsoll[i].caption = std::to_string(10 * (i + 1));
+        target.setPath = dir.file(name + ".ldt");
+        ASSERT_TRUE(speicher_an_platte(target));
+    }
+
+    std::map<std::string, std::string> filesOnDisk() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            if (entry.is_regular_file())
+                files[entry.path().string()] = dir.read(entry.path().filename());
+        }
+        return files;
+    }
+};
+
+TEST_F(LearningSetLoadSave, ASavedSetLoadsBackIntoStoreAndWindow) {
+    test::ScriptedPlatform otherPlatform;
+    App writer(otherPlatform);
+    writer.box5Answered = 4;
+    writer.mediaFolder = "/medien";
+    writer.frm1.mnuzeigbild.checked = true;
+    saveSet(writer, "set", 3);
+    EXPECT_EQ(writer.lastUsedFile, dir.file("set.ldt"));
+
+    app.frm1.mnuzeigbild.enabled = false;
+    app.frm1.mnunixbild.checked = true;
+    app.setPath = dir.file("set.ldt");
+    EXPECT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    EXPECT_EQ(app.abortFlag, 0);
+    for (int box = 1; box <= 5; ++box) {
+        ASSERT_EQ(app.store.k(box).anz, 3);
+        for (int slot = 1; slot <= 3; ++slot) {
+            EXPECT_EQ(app.store.k(box)[slot], writer.store.k(box)[slot]);
+        }
+        EXPECT_EQ(app.store.ist[box - 1], 3);
+        EXPECT_EQ(app.frm1.lblazist[box - 1].caption, "3");
+        EXPECT_EQ(app.store.soll[box - 1], 10 * box);
+        EXPECT_EQ(app.frm1.txtazsoll[box - 1].caption, std::to_string(10 * box));
+    }
+    EXPECT_EQ(app.store.k(3).pos, 3);
+    EXPECT_EQ(app.box5Answered, 4);
+    EXPECT_EQ(app.mediaFolder, "/medien");
+    EXPECT_TRUE(app.frm1.mnuzeigbild.checked);
+    EXPECT_TRUE(app.frm1.mnuzeigbild.enabled);
+    EXPECT_FALSE(app.frm1.mnunixbild.checked);
+
+    const auto before = filesOnDisk();
+    ASSERT_TRUE(speicher_an_platte(app));
+    EXPECT_EQ(filesOnDisk(), before);
+}
+
+TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
+    saveSet(app, "alt", 2);
+    test::ScriptedPlatform otherPlatform;
+    App other(otherPlatform);
+    saveSet(other, "kaputt", 5);
+    const std::string k03 = dir.read("kaputt.k03");
+    dir.write("kaputt.k03", k03.substr(0, k03.size() / 2));
+    dir.write("zuviel.ldt", " 2001 \r\n");
+    const auto disk = filesOnDisk();
+
+    for (const char* name : {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt"}) {
+        platform.answers.push_back(Answer::OK);
+        app.setPath = dir.file(name);
+        EXPECT_EQ(platte_an_speicher(app), LoadResult::Refused);
+        EXPECT_EQ(app.abortFlag, 2);
+    }
+    EXPECT_NE(platform.messages[0].text.find(dir.file("kaputt.k03") + " ist unvollständig."),
+              std::string::npos);
+    EXPECT_NE(platform.messages[0].text.find("Zeile "), std::string::npos);
+    EXPECT_NE(platform.messages[1].text.find("2001 Karten"), std::string::npos);
+    EXPECT_NE(platform.messages[2].text.find("fehlt.ldt wurde nicht gefunden"), std::string::npos);
+    EXPECT_EQ(platform.messages[0].title, "Lerndatei nicht lesbar");
+
+    for (int box = 1; box <= 5; ++box) {
+        EXPECT_EQ(app.store.k(box).anz, 2);
+        EXPECT_EQ(app.store.k(box)[1].frage, "alt" + std::to_string(box * 100));
+    }
+    EXPECT_EQ(filesOnDisk(), disk);
+}
+
+TEST_F(LearningSetLoadSave, MissingBoxAndOptionFilesOpenEmptyAfterAMessage) {
+    saveSet(app, "set", 1);
+    std::filesystem::remove(dir.file("set.k04"));
+    std::filesystem::remove(dir.file("set.cfg"));
+    test::ScriptedPlatform otherPlatform;
+    App reader(otherPlatform);
+    reader.store.k(4).append(card("vom alten Satz", 4));
+    otherPlatform.answers = {Answer::OK};
+    reader.setPath = dir.file("set.ldt");
+    EXPECT_EQ(platte_an_speicher(reader), LoadResult::Loaded);
+    EXPECT_EQ(otherPlatform.messages[0].text,
+              "Die Datei " + dir.file("set.cfg") + " fehlt; es gelten die Vorgaben.\rDie Datei " +
+                  dir.file("set.k04") + " fehlt; Kasten 4 bleibt leer.");
+    EXPECT_EQ(reader.store.k(4).anz, 0);
+    EXPECT_EQ(reader.store.k(5).anz, 1);
+    EXPECT_EQ(reader.store.soll, CardStore::kDefaultSoll);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("set.k04")));
+}
+
+TEST_F(LearningSetLoadSave, AnInterruptedSaveIsCompletedWhenTheSetIsOpened) {
+    saveSet(app, "set", 1);
+    app.store.k(2).append(card("neu", 2));
+    int step = 0;
+    EXPECT_THROW(speicher_an_platte(app,
+                                    [&](SaveStep s, const std::string&) -> std::error_code {
+                                        if (s == SaveStep::Rename && ++step == 3) throw 0;
+                                        return {};
+                                    }),
+                 int);
+    test::ScriptedPlatform otherPlatform;
+    App reader(otherPlatform);
+    reader.setPath = app.setPath;
+    EXPECT_EQ(platte_an_speicher(reader), LoadResult::Loaded);
+    EXPECT_EQ(reader.store.k(2).anz, 2);
+    EXPECT_FALSE(std::filesystem::exists(commitMarkerOf(dir.file("set"))));
+}
+
+TEST_F(LearningSetLoadSave, FailedSavesTellTheUserAndKeepTheOldFiles) {
+    saveSet(app, "set", 1);
+    const auto disk = filesOnDisk();
+    app.store.k(1).append(card("neu", 1));
+    platform.answers = {Answer::OK, Answer::OK, Answer::OK};
+    EXPECT_FALSE(speicher_an_platte(app, [](SaveStep s, const std::string&) {
+        return s == SaveStep::Sync ? std::make_error_code(std::errc::io_error) : std::error_code{};
+    }));
+    EXPECT_EQ(filesOnDisk(), disk);
+
+    app.setPath = dir.file("gibtsnicht/set.ldt");
+    EXPECT_FALSE(speicher_an_platte(app));
+    app.setPath.clear();
+    EXPECT_FALSE(speicher_an_platte(app));
+    EXPECT_EQ(platform.messageTexts(),
+              (std::vector<std::string>{"Abspeichern wurde abgebrochen...", "Nisch vorhanden!",
+                                        "Abspeichern wurde abgebrochen..."}));
+    EXPECT_EQ(platform.messages[1].title, App::kTitle);
+}
+
+}  // namespace
+}  // namespace memvalo
