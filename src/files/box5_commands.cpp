@@ -1,0 +1,66 @@
+#include "files/box5_commands.h"
+
+#include "core/kasten5.h"
+#include "core/text_encoding.h"
+
+namespace memvalo {
+
+namespace {
+
+constexpr std::string_view kDoneTitle = "Alles klar...";
+
+// The hourglass for as long as the command runs.
+class BusyPointer {
+  public:
+    explicit BusyPointer(App& app) : app_(app) { app_.platform.setBusy(true); }
+    ~BusyPointer() { app_.platform.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    App& app_;
+};
+
+void toEntryMode(App& app, const EventTable& events) {
+    UiEvent click{"mnueingabe", "Click"};
+    events.dispatch(app, click);
+}
+
+void box5MenuState(App& app, bool boxHoldsCards) {
+    app.frm1.mnu5leeren.enabled = boxHoldsCards;
+    app.frm1.mnu5import.enabled = !boxHoldsCards;
+}
+
+}  // namespace
+
+void mnu5leeren_Click(App& app, const EventTable& events) {
+    BusyPointer busy(app);
+    app.playSound("harp.wav");
+    if (!kasten5_speichern(app)) return;
+    app.msgBox("Kasten 5 wurde gesichert und geleert", kDoneTitle, Buttons::OK, Icon::Information);
+    toEntryMode(app, events);
+    box5MenuState(app, false);
+}
+
+void mnu5import_Click(App& app, const EventTable& events) {
+    if (app.store.k(5).anz != 0) {
+        app.msgBox("Kasten 5 ist nicht leer, daher kann auch nichts importiert werden",
+                   "Datenimport nicht möglich", Buttons::OK, Icon::Information);
+        return;
+    }
+    if (trimBlanks(app.frm1.lblazist[4].caption) != "0") return;
+    BusyPointer busy(app);
+    app.playSound("harp.wav");
+    if (!kasten5_import(app)) {
+        app.markierung.clear();
+        return;
+    }
+    app.frm1.mnuoptabfrage.visible = true;
+    app.frm1.st1.visible = true;
+    app.msgBox("Kasten 5 wurde importiert !", kDoneTitle, Buttons::OK, Icon::Information);
+    toEntryMode(app, events);
+    app.frm1.mnubt.enabled = true;
+    box5MenuState(app, true);
+}
+
+}  // namespace memvalo
