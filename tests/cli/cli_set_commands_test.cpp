@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <cstdio>
+
+#include "core/speicher_an_platte.h"
+#include "support/app_fixture.h"
+
+namespace memvalo {
+namespace {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+class CliSetCommands : public test::AppTest {
+  protected:
+    CliRun cli(const std::string& arguments) const {
+        const std::string command =
+            std::string(MEMVALO_CLI_PATH) + " " + arguments + " 2>'" + dir.file("stderr.txt") + "'";
+        FILE* pipe = ::popen(command.c_str(), "r");
+        std::string out;
+        char buffer[256];
+        while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
+        const int status = ::pclose(pipe);
+        return {WEXITSTATUS(status), out, dir.read("stderr.txt")};
+    }
+
+    void saveSet() {
+        for (int box = 1; box <= 5; ++box) {
+            for (int i = 0; i < box; ++i) {
+                CardRecord card;
+                card.frage = "Frage";
+                app.store.k(box).append(card);
+            }
+            app.frm1.txtazsoll[box - 1].caption = std::to_string(box * 100);
+        }
+        app.setPath = dir.file("set.ldt");
+        ASSERT_TRUE(speicher_an_platte(app));
+    }
+};
+
+TEST_F(CliSetCommands, CheckPrintsFillAndCapacityOfEveryBox) {
+    saveSet();
+    const CliRun run = cli("check '" + dir.file("set.ldt") + "'");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "Kasten 1: 1 von 100\nKasten 2: 2 von 200\nKasten 3: 3 von 300\n"
+              "Kasten 4: 4 von 400\nKasten 5: 5 von 500\n");
+}
+
+TEST_F(CliSetCommands, CheckRefusesABrokenSetOnStandardError) {
+    saveSet();
+    dir.write("set.k04", "12\r\n");
+    const CliRun run = cli("check '" + dir.file("set.ldt") + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Die Datei " + dir.file("set.k04") + " ist unvollständig."),
+              std::string::npos)
+        << run.err;
+}
+
+TEST_F(CliSetCommands, ResaveWritesTheCanonicalForm) {
+    saveSet();
+    const std::string canonical = dir.read("set.ldt");
+    dir.write("set.ldt", "1\r\n\"Frage\",\"\",\"\",\"\"\r\n          \r\n  \r\n\r\n");
+    const CliRun run = cli("resave '" + dir.file("set.ldt") + "'");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(dir.read("set.ldt"), canonical);
+}
+
+}  // namespace
+}  // namespace memvalo

@@ -1,0 +1,108 @@
+#include "core/db_update.h"
+
+#include <filesystem>
+
+#include "core/platte_an_speicher.h"
+#include "support/app_fixture.h"
+
+namespace memvalo {
+namespace {
+
+class DbUpdate : public test::AppTest {
+  protected:
+    DbUpdate() {
+        std::filesystem::create_directories(app.paths.programFolder);
+        std::filesystem::create_directories(app.paths.dataFolder);
+        dir.write("alt.ldt", "kursdatenbank\r\n100\r\n200\r\n300\r\n400\r\n500\r\n2\r\n" +
+                                 card("Zeile 1~^Zeile 2", std::string(800, 'a')) +
+                                 "01.02.1999\r\n\r\n" + card("Er sagte \"ja\"   ", "x") +
+                                 "03.04.1999\r\n4\r\n");
+        dir.write("alt.k02", "1\r\n" + card("zwei", "b") + "01.01.1999\r\n02.01.1999\r\n1\r\n");
+        dir.write("alt.k03", "0\r\n");
+        dir.write("alt.k04", "0\r\n");
+        dir.write("alt.k05", "7\r\n0\r\n");
+        app.setPath = dir.file("alt.ldt");
+    }
+
+    static std::string card(const std::string& frage, const std::string& antwort) {
+        return frage + "\r\n" + antwort + "\r\n" + std::string(120, 'z') + "\r\n\r\n";
+    }
+
+    static constexpr const char* kQuestionStart =
+        "Ihre Datenbank wurde noch in einem älteren Format abgespeichert\rWenn Sie";
+};
+
+TEST_F(DbUpdate, ConvertsAfterBackingUpAndLoadsTheConvertedSet) {
+    const std::string oldLdt = dir.read("alt.ldt");
+    platform.answers = {Answer::OK, Answer::OK, Answer::OK};
+    EXPECT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    EXPECT_EQ(platform.messages[0].text.rfind(kQuestionStart, 0), 0u);
+    EXPECT_EQ(platform.messages[0].buttons, Buttons::OKCancel);
+    EXPECT_EQ(platform.messages[1].text,
+              "Ihre Daten werden gesichert in: \r" + app.paths.programFolder + "backup/alt.ldt");
+    EXPECT_EQ(platform.messages[2].text, "Konvertierung beendet!");
+    EXPECT_EQ(dir.read("program/backup/alt.ldt"), oldLdt);
+    EXPECT_EQ(dir.read("program/backup/alt.k05"), "7\r\n0\r\n");
+    EXPECT_EQ(app.frm1.progress.value, 20);
+
+    const Box& box1 = app.store.k(1);
+    ASSERT_EQ(box1.anz, 2);
+    EXPECT_EQ(box1[1].frage, "Zeile 1\r\nZeile 2");
+    EXPECT_EQ(box1[1].antwort, std::string(700, 'a'));
+    EXPECT_EQ(box1[1].zusatz1, std::string(100, 'z'));
+    EXPECT_EQ(box1[1].falsch.text(), "0         ");
+    EXPECT_EQ(box1[2].frage, "Er sagte \xC2\xA8ja\xC2\xA8");
+    EXPECT_EQ(box1[2].falsch.text(), "4         ");
+    EXPECT_EQ(app.store.k(2)[1].kasten_am[0].text(), "02.01.1999");
+    EXPECT_EQ(app.store.soll, (std::array<int, 5>{100, 200, 300, 400, 500}));
+    EXPECT_EQ(app.box5Answered, 7);
+    EXPECT_EQ(dir.read("alt.k03"), "0\r\n");
+    EXPECT_EQ(dir.read("alt.ldt").substr(0, 5), " 2 \r\n");
+
+    EXPECT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    EXPECT_EQ(platform.messages.size(), 3u);
+}
+
+TEST_F(DbUpdate, CancelLeavesEverythingAsItWasAndAsksForANewSet) {
+    const std::string oldLdt = dir.read("alt.ldt");
+    platform.answers = {Answer::Cancel};
+    EXPECT_EQ(platte_an_speicher(app), LoadResult::NewSetWanted);
+    EXPECT_EQ(app.abortFlag, 2);
+    EXPECT_EQ(dir.read("alt.ldt"), oldLdt);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("alt.cfg")));
+    EXPECT_FALSE(std::filesystem::exists(app.paths.programFolder + "backup"));
+}
+
+TEST_F(DbUpdate, ASetInsideTheBackupFolderCannotBeConverted) {
+    std::filesystem::create_directories(app.paths.programFolder + "Backup");
+    std::filesystem::copy_file(dir.file("alt.ldt"), app.paths.programFolder + "Backup/alt.ldt");
+    app.setPath = app.paths.programFolder + "Backup/alt.ldt";
+    platform.answers = {Answer::OK, Answer::OK, Answer::OK};
+    EXPECT_EQ(platte_an_speicher(app), LoadResult::NewSetWanted);
+    EXPECT_EQ(platform.messages[1].text, "Aus dem Verzeichnis " + app.paths.programFolder +
+                                             "Backup/ heraus können Sie die Dateien nicht laden!\r"
+                                             "Kopieren Sie sie in ein anderes Verzeichnis!");
+    EXPECT_EQ(platform.messages[1].title, "Datenbankupdate so nicht möglich");
+    EXPECT_EQ(platform.messages[2].text, "Konvertierung fehlgeschlagen!");
+    EXPECT_EQ(app.markierung, "");
+}
+
+TEST_F(DbUpdate, ABrokenOldSetIsReportedAndLeftUnchanged) {
+    dir.write("alt.k02", "501\r\n");
+    platform.answers = {Answer::OK, Answer::OK};
+    platform.errorChoices = {ErrorChoice::Leave};
+    EXPECT_EQ(db_update(app, dir.file("alt"), dir.path(), "alt.ldt"), UpdateResult::Impossible);
+    EXPECT_EQ(app.markierung, "unmöglich");
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(platform.errors[0].procedure, "db_update");
+    EXPECT_EQ(dir.read("alt.ldt").substr(0, 13), "kursdatenbank");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("alt.cfg")));
+}
+
+TEST_F(DbUpdate, WithoutAWritableProgramFolderTheBackupGoesToTheDataFolder) {
+    app.paths.programFolder = dir.file("gibtsnicht/");
+    EXPECT_EQ(updateBackupFolder(app), app.paths.dataFolder + "backup/");
+}
+
+}  // namespace
+}  // namespace memvalo
