@@ -25,13 +25,18 @@ constexpr const char* kUsage =
     "  convert SET.ldt   wandelt eine Lerndatei des älteren Formats um\n";
 
 // Messages of a refused load have already gone to standard error through the platform.
-bool load(App& app, const std::string& setPath) {
+bool load(App& app, const std::string& setPath, std::ostream& err) {
     app.setPath = setPath;
-    return platte_an_speicher(app) == LoadResult::Loaded;
+    const LoadResult result = platte_an_speicher(app);
+    if (result == LoadResult::NewSetWanted) {
+        err << "Die Lerndatei hat noch das ältere Format; \"memvalo-cli convert\" wandelt sie "
+               "um.\n";
+    }
+    return result == LoadResult::Loaded;
 }
 
-int check(App& app, const std::string& setPath, std::ostream& out) {
-    if (!load(app, setPath)) return 1;
+int check(App& app, const std::string& setPath, std::ostream& out, std::ostream& err) {
+    if (!load(app, setPath, err)) return 1;
     for (int box = 1; box <= 5; ++box) {
         out << "Kasten " << box << ": " << app.store.k(box).anz << " von "
             << app.store.soll[static_cast<std::size_t>(box - 1)] << '\n';
@@ -39,8 +44,8 @@ int check(App& app, const std::string& setPath, std::ostream& out) {
     return 0;
 }
 
-int resave(App& app, const std::string& setPath) {
-    if (!load(app, setPath)) return 1;
+int resave(App& app, const std::string& setPath, std::ostream& err) {
+    if (!load(app, setPath, err)) return 1;
     return speicher_an_platte(app) ? 0 : 1;
 }
 
@@ -75,8 +80,8 @@ int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out
         out << "Memvalo Version " << kVersionText << '\n';
         return 0;
     }
-    if (args.size() == 2 && args[0] == "check") return check(app, args[1], out);
-    if (args.size() == 2 && args[0] == "resave") return resave(app, args[1]);
+    if (args.size() == 2 && args[0] == "check") return check(app, args[1], out, err);
+    if (args.size() == 2 && args[0] == "resave") return resave(app, args[1], err);
     if (args.size() == 2 && args[0] == "convert") return convert(app, args[1], out, err);
     err << kUsage;
     return 2;

@@ -152,6 +152,8 @@ LoadResult load(App& app, const SaveStepHook& hook) {
         app.msgBox(text, "Lerndatei unvollständig", Buttons::OK, Icon::Exclamation);
     }
     applySet(app, *set);
+    // The loader's items pass through the marker text, so a load never leaves a marker behind.
+    app.markierung.clear();
     return LoadResult::Loaded;
 }
 

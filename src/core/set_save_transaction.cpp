@@ -1,6 +1,7 @@
 #include "core/set_save_transaction.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -41,13 +42,21 @@ std::error_code writeAll(int fd, std::string_view bytes) {
     return {};
 }
 
-// Writes and fsyncs one file; the two steps are announced to the hook separately.
+// Writes and fsyncs one file; the two steps are announced to the hook separately. A file that
+// replaces another takes over its permissions, so a private set stays private.
 std::error_code writeSynced(const Steps& steps, SaveStep write, SaveStep sync,
-                            const std::string& path, std::string_view bytes) {
+                            const std::string& path, std::string_view bytes,
+                            const std::string& replaces = {}) {
     if (auto ec = steps.before(write, path)) return ec;
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return lastError();
-    std::error_code ec = writeAll(fd, bytes);
+    struct stat old {};
+    std::error_code ec;
+    if (!replaces.empty() && ::stat(replaces.c_str(), &old) == 0 &&
+        ::fchmod(fd, old.st_mode & 07777) != 0) {
+        ec = lastError();
+    }
+    if (!ec) ec = writeAll(fd, bytes);
     if (!ec) ec = steps.before(sync, path);
     if (!ec && ::fsync(fd) != 0) ec = lastError();
     if (::close(fd) != 0 && !ec) ec = lastError();
@@ -111,7 +120,7 @@ std::error_code saveSetFiles(const std::string& basePath, const std::vector<SetF
         const std::string target = basePath + std::string(file.extension);
         markerText += GetPathOrFileName(target, false) + "\r\n";
         if (auto ec = writeSynced(steps, SaveStep::Write, SaveStep::Sync, tempPathOf(target),
-                                  file.bytes)) {
+                                  file.bytes, target)) {
             removeTemporaries(basePath);
             return ec;
         }

@@ -120,5 +120,15 @@ TEST_F(SetSaveTransaction, AFirstSaveCrashingLeavesNoSetOrAWholeOne) {
     }
 }
 
+TEST_F(SetSaveTransaction, ReplacedFilesKeepTheirPermissions) {
+    ASSERT_FALSE(saveSetFiles(base(), contents("old")));
+    namespace fs = std::filesystem;
+    fs::permissions(base() + ".ldt", fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_FALSE(saveSetFiles(base(), contents("new")));
+    EXPECT_EQ(fs::status(base() + ".ldt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(stateOnDisk(), "new");
+}
+
 }  // namespace
 }  // namespace memvalo
