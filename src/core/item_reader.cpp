@@ -39,10 +39,8 @@ void ItemReader::fail(FormatError::Kind kind, const std::string& what) const {
 }
 
 std::string ItemReader::quoted() {
-    const int startLine = line_;
     const std::size_t close = text_.find('"', pos_ + 1);
     if (close == std::string_view::npos) {
-        line_ = startLine;
         fail(FormatError::Kind::Truncated, "ein Text in Anführungszeichen wird nicht geschlossen");
     }
     const std::string_view value = text_.substr(pos_ + 1, close - pos_ - 1);
