@@ -48,7 +48,7 @@ std::string backupFolderIn(const std::string& parent) {
 
 bool sameFolder(const std::string& a, const std::string& b) {
     std::error_code ec;
-    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec);
+    return fs::weakly_canonical(fs::path(a) / "", ec) == fs::weakly_canonical(fs::path(b) / "", ec);
 }
 
 void advance(App& app) {

@@ -76,7 +76,7 @@ TEST_F(DbUpdate, CancelLeavesEverythingAsItWasAndAsksForANewSet) {
 TEST_F(DbUpdate, ASetInsideTheBackupFolderCannotBeConverted) {
     std::filesystem::create_directories(app.paths.programFolder + "Backup");
     std::filesystem::copy_file(dir.file("alt.ldt"), app.paths.programFolder + "Backup/alt.ldt");
-    app.setPath = app.paths.programFolder + "Backup/alt.ldt";
+    app.setPath = dir.file("program/./Backup/alt.ldt");
     platform.answers = {Answer::OK, Answer::OK, Answer::OK};
     EXPECT_EQ(platte_an_speicher(app), LoadResult::NewSetWanted);
     EXPECT_EQ(platform.messages[1].text, "Aus dem Verzeichnis " + app.paths.programFolder +
