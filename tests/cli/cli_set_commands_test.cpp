@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/speicher_an_platte.h"
 #include "support/app_fixture.h"
@@ -17,9 +18,9 @@ struct CliRun {
 
 class CliSetCommands : public test::AppTest {
   protected:
-    CliRun cli(const std::string& arguments) const {
+    CliRun cli(const std::string& arguments, const std::string& program = MEMVALO_CLI_PATH) const {
         const std::string command =
-            std::string(MEMVALO_CLI_PATH) + " " + arguments + " 2>'" + dir.file("stderr.txt") + "'";
+            program + " " + arguments + " 2>'" + dir.file("stderr.txt") + "'";
         FILE* pipe = ::popen(command.c_str(), "r");
         std::string out;
         char buffer[256];
@@ -69,6 +70,25 @@ TEST_F(CliSetCommands, ResaveWritesTheCanonicalForm) {
     const CliRun run = cli("resave '" + dir.file("set.ldt") + "'");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(dir.read("set.ldt"), canonical);
+}
+
+TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideTheProgram) {
+    // A copy of the tool keeps the backup folder inside this test's folder.
+    std::filesystem::create_directories(dir.file("program"));
+    const std::string program = dir.file("program/memvalo-cli");
+    std::filesystem::copy_file(MEMVALO_CLI_PATH, program);
+    const std::string old =
+        "kursdatenbank\r\n9\r\n9\r\n9\r\n9\r\n9\r\n1\r\nF~^G\r\nA\r\n\r\n\r\n\r\n\r\n";
+    dir.write("alt.ldt", old);
+    for (const char* ext : {".k02", ".k03", ".k04"}) dir.write(std::string("alt") + ext, "0\r\n");
+    dir.write("alt.k05", "0\r\n0\r\n");
+
+    CliRun run = cli("convert '" + dir.file("alt.ldt") + "'", program);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Konvertierung beendet!\n");
+    EXPECT_EQ(dir.read("program/backup/alt.ldt"), old);
+    run = cli("check '" + dir.file("alt.ldt") + "'", program);
+    EXPECT_EQ(run.out.substr(0, 16), "Kasten 1: 1 von ");
 }
 
 }  // namespace
