@@ -3,6 +3,7 @@
 // and the services every procedure uses (message boxes inside the on-top bracket, sounds).
 // Tests build a fresh App per case; nothing of it is global.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,9 +12,12 @@
 #include "core/paths.h"
 #include "core/platform.h"
 #include "core/random_source.h"
+#include "core/settings_values.h"
 #include "model/main_window_model.h"
 
 namespace memvalo {
+
+class clsResize;
 
 class App {
   public:
@@ -36,6 +40,18 @@ class App {
     // The size a card's picture is fitted into (twips).
     int hoehenlimit = 0;
     int breitenlimit = 0;
+
+    // Settings and appearance: the options the settings file keeps, the layout-scaling
+    // object of the main window, and the steps that later subsystems and the front end fill
+    // in (each stays empty until its owner provides it).
+    SettingsValues settings;
+    std::shared_ptr<clsResize> resize;
+    std::function<void(App&, const std::string& path)> openLastSet;
+    std::function<void(App&)> verlauf_aktualisieren;
+    // Runs the exit command; false when the user cancelled it.
+    std::function<bool(App&)> exitProgram;
+    std::function<void(App&)> showDeveloperWindow;
+    std::function<void(App&)> showColourWindow;
 
     // The window start-up marker: "1" while the main window is being set up.
     bool startingUp() const { return frm1.me.tag == "1"; }
