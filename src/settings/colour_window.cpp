@@ -38,7 +38,29 @@ bool confirmAllTextFields(App& app) {
                "Sicherheitsabfrage", Buttons::YesNo, Icon::Question, 2) == Answer::Yes;
 }
 
+void place(Control& c, int x, int y, int width, int height) {
+    constexpr int kTwips = 15;
+    c.geometry = {x * kTwips, y * kTwips, width * kTwips, height * kTwips};
+}
+
 }  // namespace
+
+void applyColourWindowLayout(ColourWindowModel& f) {
+    place(f.me, 0, 0, 470, 350);
+    for (int i = 0; i < 9; ++i) place(f.cmdauswahl[i], 10, 10 + i * 34, 160, 30);
+    place(f.txtbeispiel, 185, 10, 120, 50);
+    place(f.cmdbeispiel, 315, 10, 145, 50);
+    place(f.lblerhaben, 185, 70, 120, 24);
+    place(f.lblflach, 315, 70, 145, 24);
+    const auto bars = f.scrollBars();
+    Control* labels[] = {&f.lblred, &f.lblgreen, &f.lblblue, &f.lblrichtung};
+    for (int i = 0; i < 4; ++i) {
+        place(*labels[i], 185, 112 + i * 28, 60, 22);
+        place(*bars[i], 250, 112 + i * 28, i == 3 ? 160 : 210, 22);
+    }
+    place(f.imgrichtung, 420, 190, 32, 32);
+    place(f.cmdfarbende, 315, 250, 145, 60);
+}
 
 bool previewsGradient(const App& app) {
     return app.settings.farbschema == "farbverlauf";

@@ -51,6 +51,8 @@ class ColourWindowModel {
     }
 };
 
+// Where the controls of the colour window lie (twips) and its size.
+void applyColourWindowLayout(ColourWindowModel& f);
 void frmfarb_Load(App& app, ColourWindowModel& f);
 void zuweisung(App& app, ColourWindowModel& f);
 void cmdauswahl_Click(App& app, ColourWindowModel& f, int index);

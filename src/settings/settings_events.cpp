@@ -1,11 +1,14 @@
 #include "settings/settings_events.h"
 
+#include <cstdlib>
+
 #include "core/app.h"
 #include "settings/colour_schemes.h"
 #include "settings/external_programs.h"
 #include "settings/field_fonts.h"
 #include "settings/window_close.h"
 #include "settings/window_placement.h"
+#include "settings/window_startup.h"
 
 namespace memvalo {
 
@@ -18,6 +21,10 @@ void mnuklang_Click(App& app) {
 }  // namespace
 
 void registerSettingsEvents(EventTable& table) {
+    table.add("frm1", "Load", [](App& app, UiEvent&) {
+        const char* searchPath = std::getenv("PATH");
+        Form_Load(app, searchPath == nullptr ? "" : searchPath);
+    });
     table.add("frm1", "Resize", [](App& app, UiEvent&) { Form_Resize(app); });
     table.add("frm1", "QueryUnload", Form_QueryUnload);
     table.add("frm1", "MouseDown", Form_MouseDown);
