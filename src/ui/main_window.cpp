@@ -14,6 +14,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <set>
+#include <vector>
 
 #include "model/main_menu_table.h"
 #include "settings/design_layout.h"
@@ -138,7 +139,6 @@ void MainWindow::load() {
     const QIcon icon(toQt(app_.paths.programFolder + "memvalo.ico"));
     setWindowIcon(icon);
     tray_->setIcon(icon);
-    app_.settings.trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
     UiEvent event{kWindowName, "Load"};
     fire(event);
 }
@@ -293,7 +293,10 @@ bool MainWindow::forwardKey(const std::string& control, QKeyEvent* key) {
     UiEvent down{kWindowName, "KeyDown"};
     down.key = virtualKeyCode(*key);
     down.shift = shiftState(key->modifiers());
-    for (const std::string& target : {std::string(kWindowName), control}) {
+    // The window sees a key before the control that has the focus.
+    std::vector<std::string> targets = {kWindowName};
+    if (control != kWindowName) targets.push_back(control);
+    for (const std::string& target : targets) {
         if (!events_.handles(target, "KeyDown") || down.key == 0) continue;
         down.control = target;
         fire(down);
