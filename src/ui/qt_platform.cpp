@@ -24,13 +24,13 @@ namespace memvalo {
 
 namespace {
 
-struct ButtonSpec {
+struct ButtonChoice {
     const char* text;
     Answer answer;
     QMessageBox::ButtonRole role;
 };
 
-std::vector<ButtonSpec> buttonsFor(Buttons buttons) {
+std::vector<ButtonChoice> buttonsFor(Buttons buttons) {
     using R = QMessageBox::ButtonRole;
     switch (buttons) {
         case Buttons::OKCancel:
@@ -105,10 +105,10 @@ QWidget* QtPlatform::dialogParent() const {
 Answer QtPlatform::msgBox(const MessageBox& box) {
     QMessageBox dialog(qtIcon(box.icon), toQt(box.title), displayText(box.text),
                        QMessageBox::NoButton, dialogParent());
-    const auto specs = buttonsFor(box.buttons);
+    const auto choices = buttonsFor(box.buttons);
     std::vector<QPushButton*> buttons;
-    for (const ButtonSpec& spec : specs) {
-        buttons.push_back(dialog.addButton(QString::fromUtf8(spec.text), spec.role));
+    for (const ButtonChoice& choice : choices) {
+        buttons.push_back(dialog.addButton(QString::fromUtf8(choice.text), choice.role));
     }
     const std::size_t preferred = static_cast<std::size_t>(box.defaultButton - 1);
     if (preferred < buttons.size()) {
@@ -118,9 +118,9 @@ Answer QtPlatform::msgBox(const MessageBox& box) {
     dialog.setEscapeButton(buttons.back());
     dialog.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (dialog.clickedButton() == buttons[i]) return specs[i].answer;
+        if (dialog.clickedButton() == buttons[i]) return choices[i].answer;
     }
-    return specs.back().answer;
+    return choices.back().answer;
 }
 
 std::optional<std::string> QtPlatform::inputBox(const InputBox& box) {

@@ -144,6 +144,21 @@ TEST_F(StartupTest, AMissingLastSetIsReportedAndNothingOpens) {
     EXPECT_FALSE(opened);
 }
 
+TEST_F(StartupTest, StoredSettingsComeAfterTheProgramSearchAndBeforeTheStartSound) {
+    std::filesystem::create_directories(dir.file("bin"));
+    dir.write("bin/kolourpaint", "");
+    std::filesystem::permissions(dir.file("bin/kolourpaint"), std::filesystem::perms::owner_all);
+    storedRun([](App& a) {
+        a.settings.paintPfad = "/opt/malen/malen";
+        a.frm1.mnupaint.caption = "Malen";
+        a.frm1.mnuklang.checked = false;
+    });
+    Form_Load(app, dir.path() + "bin");
+    EXPECT_EQ(app.settings.paintPfad, "/opt/malen/malen");
+    EXPECT_EQ(app.frm1.mnupaint.caption, "Malen");
+    EXPECT_TRUE(platform.played.empty());
+}
+
 TEST_F(StartupTest, MaximiseAndRestoreReturnToTheFormerPlace) {
     storedRun([](App& a) {
         a.frm1.me.geometry = {600, 900, 9000, 8700};
