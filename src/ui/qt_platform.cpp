@@ -114,13 +114,19 @@ Answer QtPlatform::msgBox(const MessageBox& box) {
     if (preferred < buttons.size()) {
         dialog.setDefaultButton(buttons[preferred]);
     }
-    // Closing the box by its frame gives the cancelling answer where there is one.
-    dialog.setEscapeButton(buttons.back());
+    // Escape or the frame's close button give the cancelling answer (Cancel, No, Abort), or
+    // the only one there is.
+    std::size_t escape = buttons.size() - 1;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const Answer a = choices[i].answer;
+        if (a == Answer::Cancel || a == Answer::No || a == Answer::Abort) escape = i;
+    }
+    dialog.setEscapeButton(buttons[escape]);
     dialog.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (dialog.clickedButton() == buttons[i]) return choices[i].answer;
     }
-    return choices.back().answer;
+    return choices[escape].answer;
 }
 
 std::optional<std::string> QtPlatform::inputBox(const InputBox& box) {

@@ -1,8 +1,11 @@
 // The Qt side of the platform and the drawing helpers.
 #include <QAbstractButton>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QtTest>
 #include <stdexcept>
 
@@ -23,6 +26,25 @@ class QtPlatformTest : public QObject {
         QCOMPARE(storedText(QStringLiteral("a\nb")), std::string("a\r\nb"));
         QCOMPARE(toQColor(0x0000FF), QColor(255, 0, 0));
         QCOMPARE(fromQColor(QColor(1, 2, 3)), 0x030201u);
+    }
+
+    void messageBoxesShowLinesDefaultAndAnswerWithClassicCodes() {
+        QtPlatform platform;
+        QString shownText;
+        QString defaultButton;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            shownText = box->text();
+            defaultButton = box->defaultButton()->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        const Answer answer = platform.msgBox({"Kasten 1 ist voll.\rBitte leeren.", "Hinweis",
+                                               Buttons::YesNoCancel, Icon::Question, 2});
+        QCOMPARE(shownText, QStringLiteral("Kasten 1 ist voll.\nBitte leeren."));
+        QCOMPARE(defaultButton, QStringLiteral("&Nein"));
+        QCOMPARE(answer, Answer::Cancel);
+        QCOMPARE(static_cast<int>(answer), 2);
     }
 
     void fileFiltersAreTranslated() {
