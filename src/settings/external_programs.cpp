@@ -15,17 +15,18 @@ struct ProgramSlot {
     Control& entry;
     std::string_view searchCaption;
     std::string_view resetCaption;
+    std::string_view changeEntry;  // the menu entry that chooses another program
     std::span<const std::string_view> knownNames;
 };
 
 ProgramSlot paint(App& app) {
-    return {app.settings.paintPfad, app.frm1.mnupaint, kSearchPaint, "Paint aufrufen",
-            paintProgramNames()};
+    return {app.settings.paintPfad, app.frm1.mnupaint,  kSearchPaint,
+            "Paint aufrufen",       "Programm1 ändern", paintProgramNames()};
 }
 
 ProgramSlot recorder(App& app) {
     return {app.settings.recorderPfad, app.frm1.mnurecorder, kSearchRecorder,
-            "Audiorecorder aufrufen", soundRecorderNames()};
+            "Audiorecorder aufrufen",  "Programm2 ändern",   soundRecorderNames()};
 }
 
 std::string searchPath() {
@@ -71,9 +72,9 @@ void start(App& app, const ProgramSlot& slot) {
     leaveTop(app);
     const std::string path = trimBlanks(slot.path);
     if (!path.empty() && !app.platform.startProgram(path)) {
-        app.msgBox("Das Programm \"" + path +
-                       "\" konnte nicht gestartet werden.\rBitte wählen Sie es über "
-                       "\"Programm ändern\" neu aus.",
+        app.msgBox("Das Programm \"" + path + "\" konnte nicht gestartet werden.\r" +
+                       "Bitte wählen Sie es mit \"Multimedia\" / \"" +
+                       std::string(slot.changeEntry) + "\" neu aus.",
                    "Programm starten", Buttons::OK, Icon::Exclamation);
         return;
     }

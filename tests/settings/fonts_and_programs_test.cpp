@@ -73,7 +73,9 @@ TEST_F(FontsAndProgramsTest, StartingLeavesTheTopAndReportsAFailure) {
     EXPECT_FALSE(app.frm1.mnutop.checked);
     EXPECT_EQ(app.ontop, "ja");
     ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].text.find("/weg/recorder"), std::string::npos);
+    EXPECT_EQ(platform.messages[0].text,
+              "Das Programm \"/weg/recorder\" konnte nicht gestartet werden.\r"
+              "Bitte wählen Sie es mit \"Multimedia\" / \"Programm2 ändern\" neu aus.");
 
     platform.programsStart = true;
     mnurecorder_Click(app);
