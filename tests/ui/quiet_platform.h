@@ -2,6 +2,7 @@
 // The Qt platform without anything that would wait for a person: message boxes are counted
 // and answered with OK, dialogs are cancelled, nothing is played or started.
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
