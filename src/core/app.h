@@ -3,6 +3,7 @@
 // and the services every procedure uses (message boxes inside the on-top bracket, sounds).
 // Tests build a fresh App per case; nothing of it is global.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,9 +12,12 @@
 #include "core/paths.h"
 #include "core/platform.h"
 #include "core/random_source.h"
+#include "core/settings_values.h"
 #include "model/main_window_model.h"
 
 namespace memvalo {
+
+class clsResize;
 
 class App {
   public:
@@ -42,14 +46,22 @@ class App {
     std::string setPath;
     // The set path without ".ldt": the six files are this plus their extension.
     std::string setBasePath;
-    // The set of the last save or open; the settings file keeps it.
-    std::string lastUsedFile;
     // 2 when the set just asked for cannot be used (refused, or its update was declined).
     int abortFlag = 0;
     // How many box-5 cards were answered so far; the box-5 query goes on from there.
     int box5Answered = 0;
-    // The folder the media dialog starts in, kept per set.
-    std::string mediaFolder;
+
+    // Settings and appearance: the options the settings file keeps, the layout-scaling
+    // object of the main window, and the steps that later subsystems and the front end fill
+    // in (each stays empty until its owner provides it).
+    SettingsValues settings;
+    std::shared_ptr<clsResize> resize;
+    std::function<void(App&, const std::string& path)> openLastSet;
+    std::function<void(App&)> verlauf_aktualisieren;
+    // Runs the exit command; false when the user cancelled it.
+    std::function<bool(App&)> exitProgram;
+    std::function<void(App&)> showDeveloperWindow;
+    std::function<void(App&)> showColourWindow;
 
     // The window start-up marker: "1" while the main window is being set up.
     bool startingUp() const { return frm1.me.tag == "1"; }

@@ -74,7 +74,7 @@ std::vector<SetFileContent> newSetFiles(App& app, OldSet& old) {
     SetOptions options;
     options.capacities = old.capacities;
     options.box5Answered = old.box5Answered;
-    options.mediaFolder = app.mediaFolder;
+    options.mediaFolder = app.settings.mediaPfad;
     options.zeigbild = app.frm1.mnuzeigbild.checked;
     options.nixbild = app.frm1.mnunixbild.checked;
     std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(options)}};

@@ -93,7 +93,7 @@ void applyOptions(App& app, const SetOptions& options) {
         w.txtazsoll[i].caption = std::to_string(app.store.soll[static_cast<std::size_t>(i)]);
     }
     app.box5Answered = options.box5Answered;
-    app.mediaFolder = options.mediaFolder;
+    app.settings.mediaPfad = options.mediaFolder;
     w.mnuzeigbild.checked = options.zeigbild;
     // No pictures at all leaves nothing to show with the question.
     w.mnunixbild.checked = options.nixbild;

@@ -12,7 +12,7 @@ SetOptions optionsOf(const App& app) {
     SetOptions options;
     for (int i = 0; i < 5; ++i) options.capacities[i] = trimBlanks(app.frm1.txtazsoll[i].caption);
     options.box5Answered = app.box5Answered;
-    options.mediaFolder = app.mediaFolder;
+    options.mediaFolder = app.settings.mediaPfad;
     options.zeigbild = app.frm1.mnuzeigbild.checked;
     options.nixbild = app.frm1.mnunixbild.checked;
     return options;
@@ -30,7 +30,7 @@ std::vector<SetFileContent> setFilesOf(App& app) {
 
 bool speicher_an_platte(App& app, const SaveStepHook& hook) {
     app.setBasePath = basePathOf(app.setPath);
-    app.lastUsedFile = app.setPath;
+    app.settings.letzteDatei = app.setPath;
     std::error_code ec;
     if (GetPathOrFileName(app.setPath, false).empty()) {
         ec = std::make_error_code(std::errc::invalid_argument);

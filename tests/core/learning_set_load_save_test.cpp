@@ -48,10 +48,10 @@ TEST_F(LearningSetLoadSave, ASavedSetLoadsBackIntoStoreAndWindow) {
     test::ScriptedPlatform otherPlatform;
     App writer(otherPlatform);
     writer.box5Answered = 4;
-    writer.mediaFolder = "/medien";
+    writer.settings.mediaPfad = "/medien";
     writer.frm1.mnuzeigbild.checked = true;
     saveSet(writer, "set", 3);
-    EXPECT_EQ(writer.lastUsedFile, dir.file("set.ldt"));
+    EXPECT_EQ(writer.settings.letzteDatei, dir.file("set.ldt"));
 
     app.frm1.mnuzeigbild.enabled = false;
     app.frm1.mnunixbild.checked = true;
@@ -70,7 +70,7 @@ TEST_F(LearningSetLoadSave, ASavedSetLoadsBackIntoStoreAndWindow) {
     }
     EXPECT_EQ(app.store.k(3).pos, 3);
     EXPECT_EQ(app.box5Answered, 4);
-    EXPECT_EQ(app.mediaFolder, "/medien");
+    EXPECT_EQ(app.settings.mediaPfad, "/medien");
     EXPECT_TRUE(app.frm1.mnuzeigbild.checked);
     EXPECT_TRUE(app.frm1.mnuzeigbild.enabled);
     EXPECT_FALSE(app.frm1.mnunixbild.checked);

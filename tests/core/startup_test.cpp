@@ -8,9 +8,9 @@
 namespace memvalo {
 namespace {
 
-using StartupTest = test::AppTest;
+using ProgramPathsTest = test::AppTest;
 
-TEST_F(StartupTest, FirstStartCreatesTheDataFolder) {
+TEST_F(ProgramPathsTest, FirstStartCreatesTheDataFolder) {
     ASSERT_TRUE(Main(app, dir.file("bin/memvalo")));
     EXPECT_EQ(app.paths.exeName, "memvalo");
     EXPECT_EQ(app.paths.programFolder, dir.file("bin/"));
@@ -22,12 +22,12 @@ TEST_F(StartupTest, FirstStartCreatesTheDataFolder) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(StartupTest, AnInstalledProgramFindsItsSharedFiles) {
+TEST_F(ProgramPathsTest, AnInstalledProgramFindsItsSharedFiles) {
     std::filesystem::create_directories(dir.file("usr/share/memvalo"));
     EXPECT_EQ(programFolderFor(dir.file("usr/bin/memvalo")), dir.file("usr/share/memvalo/"));
 }
 
-TEST_F(StartupTest, NoDataFolderEndsTheProgramWithAMessage) {
+TEST_F(ProgramPathsTest, NoDataFolderEndsTheProgramWithAMessage) {
     dir.write("blocked", "a file where the folder should be");
     platform.dataHomeFolder = dir.file("blocked");
     platform.answers = {Answer::OK};

@@ -1,0 +1,86 @@
+#include "settings/design_layout.h"
+
+#include <string>
+
+namespace memvalo {
+
+namespace {
+
+constexpr double kControlFontSize = 9;
+
+// Positions are laid out in pixels for readability and kept in twips.
+void place(Control& c, int x, int y, int width, int height) {
+    c.geometry = {x * kTwipsPerPixel, y * kTwipsPerPixel, width * kTwipsPerPixel,
+                  height * kTwipsPerPixel};
+    c.font = FontSpec{"Arial", kControlFontSize, false, false, false};
+}
+
+void placeLabel(Control& c, int x, int y, int width, int height, const std::string& caption) {
+    place(c, x, y, width, height);
+    c.caption = caption;
+}
+
+void placeCardFields(MainWindowModel& w) {
+    placeLabel(w.Label1, 6, 40, 16, 20, "F");
+    placeLabel(w.Label2, 6, 132, 16, 20, "A");
+    place(w.txtfrage, 24, 8, 376, 86);
+    place(w.txtantwort, 24, 100, 376, 86);
+    place(w.txtzusatz1, 24, 192, 184, 56);
+    place(w.txtzusatz2, 216, 192, 184, 56);
+    place(w.picfrage, 24, 8, 376, 86);
+    place(w.picantwort, 24, 100, 376, 86);
+    place(w.piczusatz1, 24, 192, 184, 56);
+    place(w.piczusatz2, 216, 192, 184, 56);
+    for (int i = 0; i < 5; ++i) place(w.dateLabel(i), 24 + i * 76, 254, 72, 18);
+    place(w.lblfalsch, 24, 276, 60, 18);
+    placeLabel(w.Label5, 90, 276, 80, 18, "Datensätze :");
+    place(w.lblxvony, 172, 276, 100, 18);
+    place(w.lblbild, 280, 276, 120, 20);
+    place(w.bildbox, 24, 300, 230, 170);
+}
+
+void placeButtons(MainWindowModel& w) {
+    place(w.cmdantwort, 266, 300, 134, 64);
+    place(w.cmdrichtig, 266, 300, 134, 64);
+    place(w.cmdfalsch, 266, 370, 134, 64);
+    place(w.cmdlöschen, 266, 440, 64, 50);
+    place(w.cmdspiegel, 336, 440, 64, 50);
+    const char* captions[] = {"|<", "<", ">", ">|"};
+    Control* steps[] = {&w.cmdanfang, &w.cmdzurück, &w.cmdvor, &w.cmdende};
+    Control* steps5[] = {&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende};
+    for (int i = 0; i < 4; ++i) {
+        placeLabel(*steps[i], 24 + i * 58, 478, 54, 40, captions[i]);
+        placeLabel(*steps5[i], 24 + i * 58, 478, 54, 40, captions[i]);
+    }
+}
+
+void placeBoxColumn(MainWindowModel& w) {
+    placeLabel(w.lblkartei, 412, 8, 180, 20, " Anzahl Karteikarten pro Kasten");
+    placeLabel(w.cmdsollübernahme, 412, 8, 180, 20, "Übernehmen");
+    placeLabel(w.lbl[6], 412, 30, 180, 18, "             IST     SOLL");
+    for (int i = 0; i < 5; ++i) {
+        const int y = 52 + i * 28;
+        placeLabel(w.lbl[i + 1], 412, y, 70, 22, "Kasten " + std::to_string(i + 1));
+        place(w.lblazist[i], 486, y, 48, 22);
+        place(w.txtazsoll[i], 538, y, 54, 22);
+    }
+    placeLabel(w.Label16, 412, 198, 100, 22, "aktueller Kasten:");
+    place(w.lblkasten, 516, 198, 76, 22);
+    place(w.lblinfo, 412, 226, 180, 40);
+    place(w.progress, 412, 276, 180, 24);
+    place(w.optk5, 412, 310, 180, 30);
+    // Never shown: parked left of the window.
+    place(w.lblinidir, -1300, 0, 100, 18);
+    w.lblinidir.visible = false;
+}
+
+}  // namespace
+
+void applyDesignLayout(MainWindowModel& w) {
+    w.me.geometry = {0, 0, kDesignWidth, kDesignHeight};
+    placeCardFields(w);
+    placeButtons(w);
+    placeBoxColumn(w);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,20 @@
+#pragma once
+// Numbers in the settings file: decimal comma, a blank before a number that is not negative
+// and a blank after every number (1500 is written " 1500 ").
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace memvalo {
+
+std::string numberText(double value);
+
+// The number a line holds, blanks around it ignored; a decimal point is taken as well as a
+// comma. nullopt when the line is not a number.
+std::optional<double> parseNumber(std::string_view line);
+
+// Rounds half to even, as the classic integer conversion does. nullopt when the result does
+// not fit into the given range.
+std::optional<int> roundedInRange(double value, int low, int high);
+
+}  // namespace memvalo

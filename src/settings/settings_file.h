@@ -1,0 +1,19 @@
+#pragma once
+// The per-user settings file: 37 unlabelled head lines, then 24 pairs of a key line and a
+// value line. Reading goes by the order of the lines, never by the key texts.
+#include "core/app.h"
+
+namespace memvalo {
+
+// Applies the stored values to the window and the options. A file that ends early keeps the
+// current values of everything after its end; a missing or unreadable file tells the user
+// and falls back to the defaults, which are written at once.
+void readSettings(App& app);
+
+// Replaces the settings file with the current state (never half-written).
+void writeSettings(App& app);
+
+// The default values, as after a first start; writes nothing.
+void applyDefaultSettings(App& app);
+
+}  // namespace memvalo

@@ -1,0 +1,22 @@
+#pragma once
+// Closing the main window, the tray icon, and the mouse on the window's free area.
+#include "core/app.h"
+#include "model/events.h"
+
+namespace memvalo {
+
+inline constexpr std::string_view kTrayBalloonText =
+    "Das Programmfenster wurde minimiert\r"
+    "Klicken Sie mit der linken Maustaste, um es wieder sichtbar zu machen.\r"
+    "Rechte Maustaste für Einstellungen!";
+
+// The close request; sets event.cancel when the window stays.
+void Form_QueryUnload(App& app, UiEvent& event);
+void sevTray1_MouseDown(App& app, UiEvent& event);
+void Form_MouseDown(App& app, UiEvent& event);
+
+// The settings' part of the program end, used until the exit command is provided: the
+// settings are written and every window is closed.
+bool endProgram(App& app);
+
+}  // namespace memvalo

@@ -1,0 +1,16 @@
+#pragma once
+// The main window's start-up: its controls and menus before any learning set is loaded, the
+// stored settings, placement, the history, on-top, the last set and the colour scheme.
+#include <string_view>
+
+#include "core/app.h"
+
+namespace memvalo {
+
+// The window caption before the version string.
+inline constexpr std::string_view kProductTitle = "Memvalo    Lernkartei mit fünf Kästen ";
+
+// searchPath: where the picture program and the sound recorder are looked for.
+void Form_Load(App& app, std::string_view searchPath);
+
+}  // namespace memvalo

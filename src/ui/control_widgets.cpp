@@ -1,0 +1,206 @@
+#include "ui/control_widgets.h"
+
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "ui/qt_text.h"
+
+namespace memvalo {
+
+namespace {
+
+// The bar shows the two text parts of the program as one text over the bar.
+class TextProgressBar : public QProgressBar {
+  public:
+    using QProgressBar::QProgressBar;
+    void setCaption(const QString& caption) {
+        if (caption_ == caption) return;
+        caption_ = caption;
+        update();
+    }
+    QString text() const override { return caption_; }
+
+  private:
+    QString caption_;
+};
+
+// The card's picture, fitted into the label's current size.
+class PictureBox : public QLabel {
+  public:
+    using QLabel::QLabel;
+    void showPicture(const QString& path) {
+        if (path != path_) {
+            path_ = path;
+            picture_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+        }
+        if (picture_.isNull()) {
+            clear();
+        } else {
+            setPixmap(picture_.scaled(size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        }
+    }
+
+  private:
+    QString path_;
+    QPixmap picture_;
+};
+
+QRect pixels(const Geometry& g) {
+    return {g.left / kTwipsPerPx, g.top / kTwipsPerPx, g.width / kTwipsPerPx,
+            g.height / kTwipsPerPx};
+}
+
+void applyColours(const Control& c, QWidget* w, QPalette::ColorRole back,
+                  QPalette::ColorRole fore) {
+    QPalette palette = QApplication::palette(w);
+    if (c.backColor) palette.setColor(back, toQColor(*c.backColor));
+    if (c.foreColor) palette.setColor(fore, toQColor(*c.foreColor));
+    if (palette != w->palette()) w->setPalette(palette);
+}
+
+void applyFont(const Control& c, QWidget* w) {
+    if (c.font.name.empty() && c.font.size <= 0) return;
+    QFont font = w->font();
+    if (!c.font.name.empty()) font.setFamily(toQt(c.font.name));
+    if (c.font.size > 0) font.setPointSizeF(c.font.size);
+    font.setBold(c.font.bold);
+    font.setItalic(c.font.italic);
+    font.setUnderline(c.font.underline);
+    if (font != w->font()) w->setFont(font);
+}
+
+void applyKindState(Control& c, QWidget* w) {
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        const QString text = displayText(c.caption);
+        if (edit->toPlainText() != text) edit->setPlainText(text);
+        edit->setReadOnly(c.locked);
+        applyColours(c, w, QPalette::Base, QPalette::Text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        const QString text = toQt(c.caption);
+        if (line->text() != text) line->setText(text);
+        line->setReadOnly(c.locked);
+        line->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
+        applyColours(c, w, QPalette::Base, QPalette::Text);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        button->setText(displayText(c.caption));
+        applyColours(c, w, QPalette::Button, QPalette::ButtonText);
+    } else if (auto* bar = dynamic_cast<TextProgressBar*>(w)) {
+        bar->setRange(c.min, std::max(c.max, c.min + 1));
+        bar->setValue(std::clamp(c.value, c.min, std::max(c.max, c.min + 1)));
+        bar->setCaption(displayText(c.caption + c.text2));
+        applyColours(c, w, QPalette::Base, QPalette::Highlight);
+    } else if (auto* picture = dynamic_cast<PictureBox*>(w)) {
+        picture->showPicture(toQt(c.picture));
+    } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
+        slider->setRange(c.min, c.max);
+        slider->setValue(c.value);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(displayText(c.caption));
+        w->setAutoFillBackground(c.backColor.has_value());
+        applyColours(c, w, QPalette::Window, QPalette::WindowText);
+    } else {
+        w->setAutoFillBackground(true);
+        applyColours(c, w, QPalette::Window, QPalette::WindowText);
+    }
+}
+
+}  // namespace
+
+QWidget* createControlWidget(const std::string& name, const Control& control, QWidget* parent,
+                             bool multiLine) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case ControlKind::Button:
+        case ControlKind::Option:
+        case ControlKind::CheckBox:
+            widget = new QPushButton(parent);
+            break;
+        case ControlKind::Label: {
+            auto* label = new QLabel(parent);
+            label->setWordWrap(true);
+            widget = label;
+            break;
+        }
+        case ControlKind::TextBox:
+            if (multiLine) {
+                widget = new QPlainTextEdit(parent);
+            } else {
+                widget = new QLineEdit(parent);
+            }
+            break;
+        case ControlKind::Picture: {
+            auto* cover = new QLabel(parent);
+            cover->setFrameStyle(QFrame::Panel | QFrame::Raised);
+            widget = cover;
+            break;
+        }
+        case ControlKind::Image: {
+            auto* picture = new PictureBox(parent);
+            picture->setAlignment(Qt::AlignCenter);
+            widget = picture;
+            break;
+        }
+        case ControlKind::ProgressBar: {
+            auto* bar = new TextProgressBar(parent);
+            bar->setTextVisible(true);
+            bar->setAlignment(Qt::AlignCenter);
+            widget = bar;
+            break;
+        }
+        case ControlKind::ScrollBar:
+            widget = new QScrollBar(Qt::Horizontal, parent);
+            break;
+        case ControlKind::ComboBox:
+        case ControlKind::Form:
+        case ControlKind::Menu:
+        case ControlKind::Tray:
+            return nullptr;
+    }
+    widget->setObjectName(toQt(name));
+    return widget;
+}
+
+void applyControl(Control& c, QWidget* w) {
+    const QSignalBlocker blocker(w);
+    const QRect rect = pixels(c.geometry);
+    if (w->geometry() != rect) w->setGeometry(rect);
+    applyFont(c, w);
+    applyKindState(c, w);
+    w->setEnabled(c.enabled);
+    w->setToolTip(displayText(c.tooltip));
+    w->setVisible(c.visible);
+    if (c.focusRequested) {
+        c.focusRequested = false;
+        w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool readBackControl(Control& c, QWidget* w) {
+    std::string typed;
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+        if (edit->toPlainText() == displayText(c.caption)) return false;
+        typed = storedText(edit->toPlainText());
+    } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        typed = fromQt(line->text());
+    } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
+        const bool changed = c.value != slider->value();
+        c.value = slider->value();
+        return changed;
+    } else {
+        return false;
+    }
+    if (typed == c.caption) return false;
+    c.caption = typed;
+    return true;
+}
+
+}  // namespace memvalo

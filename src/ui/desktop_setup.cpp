@@ -1,0 +1,38 @@
+#include "ui/desktop_setup.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QSystemTrayIcon>
+
+#include "ui/colour_window.h"
+#include "ui/control_widgets.h"
+#include "ui/qt_text.h"
+
+namespace memvalo {
+
+void describeDesktop(App& app) {
+    SettingsValues& s = app.settings;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        s.screenWidth = area.width() * kTwipsPerPx;
+        s.screenHeight = area.height() * kTwipsPerPx;
+    }
+    const QPalette palette = QApplication::palette();
+    SystemColours& c = s.systemColours;
+    c.activeBorder = fromQColor(palette.color(QPalette::Window));
+    c.buttonFace = fromQColor(palette.color(QPalette::Button));
+    c.buttonText = fromQColor(palette.color(QPalette::ButtonText));
+    c.window = fromQColor(palette.color(QPalette::Base));
+    c.windowText = fromQColor(palette.color(QPalette::Text));
+    c.activeCaption = fromQColor(palette.color(QPalette::Highlight));
+    s.trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void connectWindows(App& app, MainWindow& window) {
+    app.showColourWindow = [&window](App& a) {
+        showColourWindow(a, &window, [&window] { window.sync(); });
+    };
+}
+
+}  // namespace memvalo

@@ -1,0 +1,12 @@
+#pragma once
+// What the settings logic needs to know of the desktop before the window starts: the screen,
+// the system colours, whether there is a tray; and the colour window it opens.
+#include "core/app.h"
+#include "ui/main_window.h"
+
+namespace memvalo {
+
+void describeDesktop(App& app);
+void connectWindows(App& app, MainWindow& window);
+
+}  // namespace memvalo

@@ -1,0 +1,13 @@
+#include "ui/event_registry.h"
+
+#include "files/file_events.h"
+#include "settings/settings_events.h"
+
+namespace memvalo {
+
+void registerAllEvents(EventTable& table) {
+    registerSettingsEvents(table);
+    registerFileEvents(table);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,326 @@
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <set>
+#include <vector>
+
+#include "model/main_menu_table.h"
+#include "settings/design_layout.h"
+#include "settings/gradient.h"
+#include "ui/control_widgets.h"
+#include "ui/gradient_painter.h"
+#include "ui/key_codes.h"
+#include "ui/qt_text.h"
+
+namespace memvalo {
+
+namespace {
+
+constexpr char kWindowName[] = "frm1";
+
+// The window's free area: the controls lie on it, the background of the colour scheme is
+// painted on it.
+class BackgroundArea : public QWidget {
+  public:
+    BackgroundArea(const App& app, QWidget* parent) : QWidget(parent), app_(app) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        paintBackground(painter, rect(), verlaufsub(app_), app_.frm1.me.backColor);
+    }
+
+  private:
+    const App& app_;
+};
+
+bool isCardField(const std::string& name) {
+    return name == "txtfrage" || name == "txtantwort" || name == "txtzusatz1" ||
+           name == "txtzusatz2";
+}
+
+std::string nameOf(const QObject* object) {
+    return fromQt(object->objectName());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(App& app, const EventTable& events)
+    : app_(app), events_(events), area_(new BackgroundArea(app, this)) {
+    setObjectName(kWindowName);
+    area_->setObjectName(QStringLiteral("frm1_area"));
+    area_->installEventFilter(this);
+    setCentralWidget(area_);
+    setMinimumSize(kMinWindowWidth / kTwipsPerPx, kMinWindowHeight / kTwipsPerPx);
+    buildMenus();
+    buildControls();
+    buildTray();
+}
+
+void MainWindow::buildMenus() {
+    std::set<std::string_view> heads;
+    for (const MenuEntry& entry : mainMenuTable()) heads.insert(entry.parent);
+    for (const MenuEntry& entry : mainMenuTable()) {
+        const std::string name(entry.name);
+        const QString caption = toQt(entry.caption);
+        QAction* action = nullptr;
+        if (entry.parent.empty() || heads.count(entry.name)) {
+            QMenu* menu = entry.parent.empty()
+                              ? menuBar()->addMenu(caption)
+                              : menus_.at(std::string(entry.parent))->addMenu(caption);
+            menu->setObjectName(toQt(name + "_menu"));
+            menus_[name] = menu;
+            action = menu->menuAction();
+        } else {
+            action = menus_.at(std::string(entry.parent))->addAction(caption);
+            if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(toQt(entry.shortcut)));
+            connect(action, &QAction::triggered, this,
+                    [this, name] { fireIfHandled(name, "Click"); });
+        }
+        action->setObjectName(toQt(name));
+        actions_[name] = action;
+    }
+}
+
+void MainWindow::buildControls() {
+    std::vector<QWidget*> covers;
+    for (auto& [name, control] : app_.frm1.controls()) {
+        QWidget* widget = createControlWidget(name, control, area_, isCardField(name));
+        if (widget == nullptr) continue;
+        widgets_[name] = widget;
+        widget->installEventFilter(this);
+        connectSignals(name, widget);
+        if (control.kind == ControlKind::Picture) covers.push_back(widget);
+    }
+    // The covers lie over the fields they hide.
+    for (QWidget* cover : covers) cover->raise();
+}
+
+void MainWindow::connectSignals(const std::string& name, QWidget* widget) {
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        connect(button, &QPushButton::clicked, this,
+                [this, name] { fireIfHandled(name, "Click"); });
+    } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
+        connect(edit, &QPlainTextEdit::textChanged, this,
+                [this, name] { fireIfHandled(name, "Change"); });
+    } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+        connect(line, &QLineEdit::textChanged, this,
+                [this, name] { fireIfHandled(name, "Change"); });
+    }
+}
+
+void MainWindow::buildTray() {
+    tray_ = new QSystemTrayIcon(this);
+    tray_->setObjectName(QStringLiteral("sevTray1"));
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r != QSystemTrayIcon::Trigger && r != QSystemTrayIcon::Context &&
+            r != QSystemTrayIcon::MiddleClick) {
+            return;
+        }
+        UiEvent event{"sevTray1", "MouseDown"};
+        event.button = r == QSystemTrayIcon::Trigger ? 1 : 2;
+        fire(event);
+    });
+}
+
+void MainWindow::load() {
+    const QIcon icon(toQt(app_.paths.programFolder + "memvalo.ico"));
+    setWindowIcon(icon);
+    tray_->setIcon(icon);
+    UiEvent event{kWindowName, "Load"};
+    fire(event);
+}
+
+QAction* MainWindow::menuAction(const std::string& name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QWidget* MainWindow::controlWidget(const std::string& name) const {
+    const auto it = widgets_.find(name);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QMenu* MainWindow::menu(const std::string& name) const {
+    const auto it = menus_.find(name);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void MainWindow::fireIfHandled(const std::string& control, const std::string& name) {
+    if (syncing_ || !events_.handles(control, name)) {
+        // Typed text still reaches the model, so the next procedure sees it.
+        if (!syncing_) readBack();
+        return;
+    }
+    UiEvent event{control, name};
+    fire(event);
+}
+
+void MainWindow::fire(UiEvent& event) {
+    if (syncing_) return;
+    readBack();
+    events_.dispatch(app_, event);
+    sync();
+}
+
+void MainWindow::readBack() {
+    for (auto& [name, widget] : widgets_) readBackControl(app_.frm1.at(name), widget);
+    if (isVisible() && !isMinimized() && !isMaximized()) {
+        app_.frm1.me.geometry = {x() * kTwipsPerPx, y() * kTwipsPerPx, width() * kTwipsPerPx,
+                                 height() * kTwipsPerPx};
+    }
+}
+
+void MainWindow::sync() {
+    syncing_ = true;
+    for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget);
+    applyMenus();
+    applyTray();
+    applyWindow();
+    area_->update();
+    syncing_ = false;
+    if (resizePending_) {
+        resizePending_ = false;
+        QTimer::singleShot(0, this, [this] {
+            UiEvent event{kWindowName, "Resize"};
+            fire(event);
+        });
+    }
+}
+
+void MainWindow::applyMenus() {
+    for (auto& [name, action] : actions_) {
+        const Control& c = app_.frm1.at(name);
+        const QSignalBlocker blocker(action);
+        const bool separator = c.caption == "-";
+        if (action->isSeparator() != separator && !menus_.count(name))
+            action->setSeparator(separator);
+        if (!separator) action->setText(toQt(c.caption));
+        action->setVisible(c.visible);
+        action->setEnabled(c.enabled);
+        action->setCheckable(c.checked);
+        action->setChecked(c.checked);
+    }
+}
+
+void MainWindow::applyTray() {
+    Control& c = app_.frm1.sevTray1;
+    tray_->setToolTip(displayText(c.tooltip));
+    tray_->setVisible(app_.settings.trayAvailable);
+    if (app_.settings.balloon) {
+        const TrayBalloon balloon = *app_.settings.balloon;
+        app_.settings.balloon.reset();
+        tray_->showMessage(toQt(balloon.title), displayText(balloon.text),
+                           QSystemTrayIcon::Information);
+    }
+    if (app_.settings.popupSettingsMenu) {
+        app_.settings.popupSettingsMenu = false;
+        menus_.at("mnueinstell")->popup(QCursor::pos());
+    }
+}
+
+void MainWindow::applyWindow() {
+    const Control& me = app_.frm1.me;
+    setWindowTitle(displayText(me.caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    const Geometry& g = me.geometry;
+    const QSize size(g.width / kTwipsPerPx, g.height / kTwipsPerPx);
+    const QPoint place(g.left / kTwipsPerPx, g.top / kTwipsPerPx);
+    const WindowState state = app_.frm1.windowState;
+    if (state == WindowState::Normal && !isMaximized()) {
+        if (this->size() != size) resize(size);
+        if (pos() != place) move(place);
+    }
+    if (me.visible && !isVisible()) show();
+    if (!me.visible && isVisible()) hide();
+    if (state == WindowState::Minimized && !isMinimized()) {
+        setWindowState(windowState() | Qt::WindowMinimized);
+    } else if (state != WindowState::Minimized && isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+}
+
+void MainWindow::closeByProgram() {
+    closeMode_ = 1;
+    close();
+    closeMode_ = 0;
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (syncing_) {
+        resizePending_ = true;
+        return;
+    }
+    UiEvent resized{kWindowName, "Resize"};
+    fire(resized);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    UiEvent request{kWindowName, "QueryUnload"};
+    request.unloadMode = closeMode_;
+    fire(request);
+    if (request.cancel) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    WindowState& state = app_.frm1.windowState;
+    if (isMinimized()) {
+        state = WindowState::Minimized;
+    } else {
+        state = isMaximized() ? WindowState::Maximized : WindowState::Normal;
+    }
+}
+
+bool MainWindow::forwardKey(const std::string& control, QKeyEvent* key) {
+    UiEvent down{kWindowName, "KeyDown"};
+    down.key = virtualKeyCode(*key);
+    down.shift = shiftState(key->modifiers());
+    // The window sees a key before the control that has the focus.
+    std::vector<std::string> targets = {kWindowName};
+    if (control != kWindowName) targets.push_back(control);
+    for (const std::string& target : targets) {
+        if (!events_.handles(target, "KeyDown") || down.key == 0) continue;
+        down.control = target;
+        fire(down);
+    }
+    if (down.key == 0 && virtualKeyCode(*key) != 0) return true;
+    UiEvent press{control, "KeyPress"};
+    press.key = characterCode(*key);
+    if (press.key == 0 || !events_.handles(control, "KeyPress")) return false;
+    fire(press);
+    return press.key == 0;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const std::string control = watched == area_ ? kWindowName : nameOf(watched);
+        if (forwardKey(control, static_cast<QKeyEvent*>(event))) return true;
+    } else if (event->type() == QEvent::MouseButtonPress && watched == area_) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        UiEvent down{kWindowName, "MouseDown"};
+        down.button = mouseButton(mouse->button());
+        down.shift = shiftState(mouse->modifiers());
+        if (events_.handles(kWindowName, "MouseDown")) fire(down);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,67 @@
+#pragma once
+// The main window `frm1` on screen: one widget or menu action per model control with the same
+// object name. Every user action is forwarded to the event table by control and event name;
+// afterwards the model is applied to the widgets. The window holds no behaviour of its own.
+#include <QMainWindow>
+#include <map>
+#include <string>
+
+#include "core/app.h"
+#include "model/events.h"
+
+class QMenu;
+class QSystemTrayIcon;
+
+namespace memvalo {
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    MainWindow(App& app, const EventTable& events);
+
+    // Runs the window's load event and shows it as the model says.
+    void load();
+    // Applies the whole model to the widgets, the menus and the tray icon.
+    void sync();
+    // A close asked for by the program rather than by the user.
+    void closeByProgram();
+
+    QAction* menuAction(const std::string& name) const;
+    QWidget* controlWidget(const std::string& name) const;
+    QMenu* menu(const std::string& name) const;
+
+    // Forwards one event and applies the model afterwards.
+    void fire(UiEvent& event);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildMenus();
+    void buildControls();
+    void buildTray();
+    void connectSignals(const std::string& name, QWidget* widget);
+    void fireIfHandled(const std::string& control, const std::string& name);
+    bool forwardKey(const std::string& control, QKeyEvent* key);
+    void readBack();
+    void applyWindow();
+    void applyMenus();
+    void applyTray();
+
+    App& app_;
+    const EventTable& events_;
+    QWidget* area_;
+    QSystemTrayIcon* tray_ = nullptr;
+    std::map<std::string, QWidget*> widgets_;
+    std::map<std::string, QAction*> actions_;
+    std::map<std::string, QMenu*> menus_;
+    bool syncing_ = false;
+    bool resizePending_ = false;
+    int closeMode_ = 0;
+};
+
+}  // namespace memvalo

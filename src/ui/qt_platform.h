@@ -1,0 +1,48 @@
+#pragma once
+// The desktop as Qt offers it: message boxes, dialogs, sounds, programs, clipboard, pictures.
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+#include "core/platform.h"
+
+class QSoundEffect;
+
+namespace memvalo {
+
+class QtPlatform : public Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    // The window the dialogs belong to and that always-on-top applies to.
+    void setMainWindow(QWidget* window) { mainWindow_ = window; }
+
+    Answer msgBox(const MessageBox& box) override;
+    std::optional<std::string> inputBox(const InputBox& box) override;
+    void beep() override;
+    std::optional<std::string> openFileDialog(const FileDialog& dialog) override;
+    std::optional<std::string> saveFileDialog(const FileDialog& dialog) override;
+    std::optional<FontChoice> fontDialog(const std::optional<FontChoice>& preset) override;
+    std::optional<std::uint32_t> colorDialog(std::uint32_t initial) override;
+    bool playWave(const std::string& path) override;
+    void setAlwaysOnTop(bool onTop) override;
+    void setBusy(bool busy) override;
+    bool openDocument(const std::string& pathOrUrl) override;
+    bool startProgram(const std::string& path) override;
+    void setClipboardText(const std::string& text) override;
+    ImageSize imageSize(const std::string& path) override;
+    ErrorChoice reportError(const ErrorReport& report) override;
+    void unloadForms() override;
+    std::string today() override;
+    std::string dataHome() override;
+    std::string documentsFolder() override;
+
+  private:
+    QWidget* dialogParent() const;
+
+    QPointer<QWidget> mainWindow_;
+    std::unique_ptr<QSoundEffect> sound_;
+};
+
+}  // namespace memvalo

@@ -1,0 +1,93 @@
+#include "settings/layout_scaling.h"
+
+#include <gtest/gtest.h>
+
+namespace memvalo {
+namespace {
+
+class LayoutScalingTest : public ::testing::Test {
+  protected:
+    LayoutScalingTest() {
+        form.kind = ControlKind::Form;
+        form.geometry = {0, 0, 10000, 8000};
+        add("txtfrage", ControlKind::TextBox, {1000, 500, 4000, 1200}, 14);
+        add("lblazist(3)", ControlKind::Label, {7000, 2000, 600, 300}, 9);
+        add("lblinidir", ControlKind::Label, {-20000, 100, 1500, 300}, 8);
+        add("cbo", ControlKind::ComboBox, {200, 6000, 2000, 315}, 8);
+        controls["mnudatei"].kind = ControlKind::Menu;
+        resize.oForm(form, controls);
+        resize.Initialize();
+    }
+    void add(const std::string& name, ControlKind kind, Geometry g, double fontSize) {
+        Control& c = controls[name];
+        c.kind = kind;
+        c.geometry = g;
+        c.font.size = fontSize;
+    }
+    void resizeTo(int width, int height) {
+        form.geometry.width = width;
+        form.geometry.height = height;
+        resize.DoResize();
+    }
+    const Geometry& at(const std::string& name) { return controls.at(name).geometry; }
+
+    Control form;
+    ControlMap controls;
+    clsResize resize;
+};
+
+TEST_F(LayoutScalingTest, RecordsEveryLaidOutControlUnderNameAndIndex) {
+    EXPECT_EQ(resize.recorded().Count(), 4);
+    EXPECT_EQ(resize.recorded().Item("lblazist3").Tag, 1);
+    EXPECT_EQ(resize.recorded().Item("lblinidir").Left, 55000);
+    EXPECT_EQ(resize.recordedForm().Width, 10000);
+}
+
+TEST_F(LayoutScalingTest, DoubleWidthDoublesLeftAndWidthOnly) {
+    resizeTo(20000, 8000);
+    EXPECT_EQ(at("txtfrage"), (Geometry{2000, 500, 8000, 1200}));
+    EXPECT_DOUBLE_EQ(controls.at("txtfrage").font.size, 14);
+}
+
+TEST_F(LayoutScalingTest, EightyPercentScalesFontsToEightyPercent) {
+    resizeTo(8000, 6400);
+    EXPECT_EQ(at("lblazist(3)"), (Geometry{5600, 1600, 480, 240}));
+    EXPECT_NEAR(controls.at("txtfrage").font.size, 14 * 0.8, 1e-4);
+    EXPECT_NEAR(controls.at("lblazist(3)").font.size, 9 * 0.8, 1e-4);
+}
+
+TEST_F(LayoutScalingTest, TheDesignedSizeRestoresTheDesignedLayout) {
+    resizeTo(13000, 9000);
+    resizeTo(10000, 8000);
+    EXPECT_EQ(at("txtfrage"), (Geometry{1000, 500, 4000, 1200}));
+    EXPECT_EQ(at("lblinidir"), (Geometry{-20000, 100, 1500, 300}));
+    EXPECT_DOUBLE_EQ(controls.at("txtfrage").font.size, 14);
+}
+
+TEST_F(LayoutScalingTest, AParkedControlStaysOutOfSight) {
+    resizeTo(15000, 8000);
+    EXPECT_EQ(at("lblinidir").left, -30000);
+    resizeTo(40000, 8000);
+    EXPECT_LT(at("lblinidir").left, 0);
+}
+
+TEST_F(LayoutScalingTest, ComboBoxesKeepTheirHeightAndOptionsKeepSizes) {
+    resize.ResizeOption("txtfrage", kKeepWidthHeight, false);
+    resize.ResizeOption("lblazist(3)", kKeepWidth);
+    resizeTo(20000, 16000);
+    EXPECT_EQ(at("cbo"), (Geometry{400, 12000, 4000, 315}));
+    EXPECT_EQ(at("txtfrage"), (Geometry{2000, 1000, 4000, 1200}));
+    EXPECT_DOUBLE_EQ(controls.at("txtfrage").font.size, 14);
+    EXPECT_EQ(at("lblazist(3)"), (Geometry{14000, 4000, 600, 600}));
+}
+
+TEST_F(LayoutScalingTest, ATolerancePassesOverSmallChanges) {
+    resize.ScaleMinMax = 10;
+    resizeTo(10500, 8000);
+    EXPECT_EQ(at("txtfrage").left, 1000);
+    resizeTo(12000, 8000);
+    EXPECT_EQ(at("txtfrage").left, 1200);
+}
+
+}  // namespace
+}  // namespace memvalo

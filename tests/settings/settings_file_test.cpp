@@ -1,0 +1,239 @@
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "core/codec.h"
+#include "support/app_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+constexpr int kHeadLines = 37;
+constexpr char kFirstStart[] =
+    "Wahrscheinlich haben Sie das Programm zum 1.Mal gestartet.\r"
+    "Es ist noch keine Einstellungsdatei vorhanden.\r"
+    "Standardeinstellungen werden verwendet";
+
+class SettingsFileTest : public AppTest {
+  protected:
+    SettingsFileTest() {
+        std::filesystem::create_directories(app.paths.dataFolder);
+        app.paths.version = "Version 1.0.0";
+    }
+
+    std::vector<std::string> fileLines() {
+        std::vector<std::string> lines;
+        std::string text = cp1252ToUtf8(readFile());
+        std::size_t start = 0;
+        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos;
+             start = end + 2) {
+            lines.push_back(text.substr(start, end - start));
+        }
+        return lines;
+    }
+    std::string readFile() { return dir.read("data/memvalo/memvalo.ini"); }
+    void writeLines(const std::vector<std::string>& lines) {
+        std::string text;
+        for (const std::string& line : lines) text += line + "\r\n";
+        dir.write("data/memvalo/memvalo.ini", utf8ToCp1252(text));
+    }
+    // A complete file of the default settings, with one value line replaced.
+    void writeWithLine(int lineNumber, const std::string& value) {
+        writeSettings(app);
+        auto lines = fileLines();
+        lines.at(lineNumber - 1) = value;
+        writeLines(lines);
+    }
+};
+
+TEST_F(SettingsFileTest, WritingThenReadingGivesBackEveryValue) {
+    SettingsValues& s = app.settings;
+    MainWindowModel& w = app.frm1;
+    s.sicherheitskopie = "Sicherheitskopie=ja";
+    s.abspann = 812.5;
+    w.mnufarbverlauf.checked = true;
+    w.mnuklang.checked = false;
+    for (int i = 0; i < 12; ++i) s.farben[i] = 1000u * (i + 1);
+    s.verlauf = {17, 18, 19, 4};
+    w.txtantwort.font = {"DejaVu Sans", 16, true, false, true};
+    s.schriftgroessen = {11, 16, 9, 8};
+    s.schliessen = 0;
+    w.me.geometry = {-300, 4500, 9300, 40000};
+    s.zentrieren = 1;
+    s.groesseMerken = 1;
+    app.ontop = "ja";
+    s.paintPfad = "/usr/bin/pinta";
+    w.mnupaint.caption = "Pinta (Grafik)";
+    s.recorderPfad = "/usr/bin/audacity";
+    w.mnurecorder.caption = "Audacity";
+    s.mediaPfad = "/home/u/Bilder/Übung/";
+    w.mnumini.checked = true;
+    w.mnuverbergen.checked = true;
+    w.mnuverdecktunten.checked = false;
+    w.mnuverdecktoben.checked = true;
+    w.mnuzusatzsichtbar.checked = true;
+    w.mnugleichauf.checked = true;
+    s.letzteDatei = "/home/u/Vokabeln ☺.ldt";
+    w.mnukorrekt.checked = true;
+    s.wiederholen = 1;
+    s.absatz = 1;
+    s.blaettern = "ja";
+    s.csvImportOrdner = "/home/u/Import/";
+    writeSettings(app);
+    EXPECT_EQ(fileLines().size(), kHeadLines + 48u);
+
+    App fresh(platform);
+    fresh.paths = app.paths;
+    readSettings(fresh);
+    const SettingsValues& r = fresh.settings;
+    const MainWindowModel& f = fresh.frm1;
+    EXPECT_EQ(r.sicherheitskopie, "Sicherheitskopie=ja");
+    EXPECT_DOUBLE_EQ(r.abspann, 812.5);
+    EXPECT_EQ(r.farbschema, "farbverlauf");
+    EXPECT_FALSE(f.mnuklang.checked);
+    EXPECT_EQ(r.farben, s.farben);
+    EXPECT_EQ(r.verlauf, s.verlauf);
+    EXPECT_EQ(f.txtantwort.font.name, "DejaVu Sans");
+    EXPECT_TRUE(f.txtantwort.font.bold);
+    EXPECT_TRUE(f.txtantwort.font.underline);
+    EXPECT_EQ(r.schriftgroessen, s.schriftgroessen);
+    EXPECT_EQ(r.schliessen, 0);
+    EXPECT_EQ((std::array{r.links, r.oben, r.breite, r.hoehe}),
+              (std::array{-300, 4500, 9300, 40000}));
+    EXPECT_EQ(r.zentrieren, 1);
+    EXPECT_EQ(r.groesseMerken, 1);
+    EXPECT_EQ(fresh.ontop, "ja");
+    EXPECT_EQ(r.paintPfad, "/usr/bin/pinta");
+    EXPECT_EQ(f.mnupaint.caption, "Pinta (Grafik)");
+    EXPECT_EQ(r.recorderPfad, "/usr/bin/audacity");
+    EXPECT_EQ(f.mnurecorder.caption, "Audacity");
+    EXPECT_EQ(r.mediaPfad, "/home/u/Bilder/Übung/");
+    EXPECT_TRUE(f.mnumini.checked);
+    EXPECT_TRUE(f.mnuverbergen.checked);
+    EXPECT_TRUE(f.mnuverdecktoben.checked);
+    EXPECT_FALSE(f.mnuverdecktunten.checked);
+    EXPECT_EQ(f.Label1.caption, "A");
+    EXPECT_EQ(r.verdeckmodus, 1);
+    EXPECT_TRUE(f.mnuzusatzsichtbar.checked);
+    EXPECT_EQ(r.zusatzmodus, 1);
+    EXPECT_TRUE(f.mnugleichauf.checked);
+    EXPECT_EQ(r.letzteDatei, "/home/u/Vokabeln ☺.ldt");
+    EXPECT_EQ(r.korrektur, 1);
+    EXPECT_EQ(r.wiederholen, 1);
+    EXPECT_EQ(r.absatz, 1);
+    EXPECT_EQ(r.blaettern, "ja");
+    EXPECT_EQ(r.csvImportOrdner, "/home/u/Import/");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SettingsFileTest, NumbersCarryBlanksAndADecimalComma) {
+    app.settings.abspann = 1500.25;
+    app.settings.farben[0] = 255;
+    app.frm1.me.geometry.left = -5;
+    writeSettings(app);
+    const auto lines = fileLines();
+    EXPECT_EQ(lines[2], " 1500,25 ");
+    EXPECT_EQ(lines[5], " 255 ");
+    EXPECT_EQ(lines[kHeadLines], "[Fensterposition links]");
+    EXPECT_EQ(lines[kHeadLines + 1], "-5 ");
+    EXPECT_EQ(lines[22], "Falsch");
+    EXPECT_EQ(lines[36], "1");
+}
+
+TEST_F(SettingsFileTest, AFileEndingAfterTheHeadKeepsTheLabelledValues) {
+    writeSettings(app);
+    auto lines = fileLines();
+    lines[4] = "Klang aus";
+    lines.resize(kHeadLines);
+    writeLines(lines);
+    app.ontop = "ja";
+    app.frm1.mnumini.checked = true;
+    readSettings(app);
+    EXPECT_FALSE(app.frm1.mnuklang.checked);
+    EXPECT_EQ(app.ontop, "ja");
+    EXPECT_TRUE(app.frm1.mnumini.checked);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(SettingsFileTest, ABadNumberFallsBackToTheDefaultsAndRewritesTheFile) {
+    writeWithLine(3, "abc");
+    app.settings.farben[2] = 1;
+    app.settings.verlauf = {5, 5, 5, 2};
+    platform.answers = {Answer::OK};
+    readSettings(app);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, kFirstStart);
+    EXPECT_EQ(platform.messages[0].title, "Einstellungsdatei lesen fehlgeschlagen");
+    EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
+    EXPECT_EQ(app.settings.farben, kDefaultUserColours);
+    EXPECT_EQ(app.settings.verlauf, kDefaultGradient);
+    EXPECT_EQ(app.frm1.txtzusatz1.font.name, "Arial");
+    EXPECT_EQ(fileLines()[2], " 1500 ");
+    EXPECT_EQ(fileLines().size(), kHeadLines + 48u);
+}
+
+TEST_F(SettingsFileTest, AMissingFileIsAFirstStartAndWritesACompleteFile) {
+    platform.answers = {Answer::OK};
+    readSettings(app);
+    EXPECT_EQ(platform.messageTexts(), std::vector<std::string>{kFirstStart});
+    EXPECT_EQ(fileLines().size(), kHeadLines + 48u);
+    readSettings(app);  // the next start reads it without a message
+}
+
+TEST_F(SettingsFileTest, TheCoverColourIsClampedAndDefaultsWhenEmpty) {
+    const int coverLine = kHeadLines + 2 * 17;
+    for (auto [value, expected] : {std::pair<std::string, std::uint32_t>{"-5", 0},
+                                   {"20000000", 16777210},
+                                   {"", 12615808},
+                                   {" 255 ", 255}}) {
+        writeWithLine(coverLine, value);
+        readSettings(app);
+        EXPECT_EQ(app.settings.farben[11], expected) << value;
+    }
+}
+
+TEST_F(SettingsFileTest, OnlyExactlyWahrSwitchesAStyleOn) {
+    for (const char* word : {"wahr", "True", "Wahr "}) {
+        writeWithLine(23, word);
+        readSettings(app);
+        EXPECT_FALSE(app.frm1.txtfrage.font.bold) << word;
+    }
+    writeWithLine(23, "Wahr");
+    readSettings(app);
+    EXPECT_TRUE(app.frm1.txtfrage.font.bold);
+}
+
+TEST_F(SettingsFileTest, EmptyValuesSwitchOffOpeningAndFallBackToTheDocumentsFolder) {
+    app.frm1.mnugleichauf.checked = true;
+    app.settings.letzteDatei = "/alt/satz.ldt";
+    writeSettings(app);
+    auto lines = fileLines();
+    lines[kHeadLines + 2 * 18 - 1] = "";
+    lines[kHeadLines + 2 * 24 - 1] = "";
+    lines[kHeadLines + 2 * 19 - 1] = "";
+    lines[kHeadLines + 2 * 22 - 1] = "";
+    writeLines(lines);
+    readSettings(app);
+    EXPECT_FALSE(app.frm1.mnugleichauf.checked);
+    EXPECT_EQ(app.settings.letzteDatei, "");
+    EXPECT_EQ(app.settings.csvImportOrdner, platform.documents);
+    EXPECT_EQ(app.settings.korrektur, 0);
+    EXPECT_EQ(app.settings.blaettern, "nein");
+}
+
+TEST_F(SettingsFileTest, AFailedWriteTellsTheUser) {
+    // A folder in the file's place cannot be replaced, whoever runs the test.
+    std::filesystem::create_directories(app.paths.settingsFile + "/inhalt");
+    platform.answers = {Answer::OK};
+    writeSettings(app);
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{"Fehler beim Speichern der *.ini-Datei"});
+    EXPECT_EQ(platform.messages[0].title, "Einstellungsdatei speichern fehlgeschlagen");
+    EXPECT_TRUE(std::filesystem::is_directory(app.paths.settingsFile + "/inhalt"));
+}
+
+}  // namespace
+}  // namespace memvalo::test

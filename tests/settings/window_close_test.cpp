@@ -1,0 +1,85 @@
+#include "settings/window_close.h"
+
+#include <gtest/gtest.h>
+
+#include "support/app_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+class CloseTest : public AppTest {
+  protected:
+    UiEvent closeSymbol() { return UiEvent{"frm1", "QueryUnload"}; }
+};
+
+TEST_F(CloseTest, TheCloseSymbolHidesIntoTheTrayAndTheTrayBringsItBack) {
+    app.frm1.mnumini.checked = true;
+    app.frm1.me.caption = "Memvalo";
+    UiEvent close = closeSymbol();
+    Form_QueryUnload(app, close);
+    EXPECT_TRUE(close.cancel);
+    EXPECT_FALSE(app.frm1.me.visible);
+    EXPECT_EQ(app.frm1.sevTray1.value, 1);
+    ASSERT_TRUE(app.settings.balloon);
+    EXPECT_EQ(app.settings.balloon->title, "Hinweis");
+    EXPECT_EQ(app.settings.balloon->text, kTrayBalloonText);
+
+    app.settings.balloon.reset();
+    UiEvent left{"sevTray1", "MouseDown"};
+    left.button = 1;
+    sevTray1_MouseDown(app, left);
+    EXPECT_TRUE(app.frm1.me.visible);
+    EXPECT_EQ(app.frm1.sevTray1.value, 0);
+    EXPECT_FALSE(app.settings.balloon);
+    sevTray1_MouseDown(app, left);
+    EXPECT_FALSE(app.frm1.me.visible);
+    EXPECT_TRUE(app.settings.balloon);
+
+    UiEvent right{"sevTray1", "MouseDown"};
+    right.button = 2;
+    sevTray1_MouseDown(app, right);
+    EXPECT_TRUE(app.settings.popupSettingsMenu);
+}
+
+TEST_F(CloseTest, WithoutATrayTheWindowIsMinimisedInstead) {
+    app.settings.trayAvailable = false;
+    app.frm1.mnumini.checked = true;
+    UiEvent close = closeSymbol();
+    Form_QueryUnload(app, close);
+    EXPECT_TRUE(close.cancel);
+    EXPECT_TRUE(app.frm1.me.visible);
+    EXPECT_EQ(app.frm1.windowState, WindowState::Minimized);
+}
+
+TEST_F(CloseTest, OtherwiseTheExitCommandDecides) {
+    bool answer = false;
+    int exits = 0;
+    app.exitProgram = [&](App& a) {
+        ++exits;
+        a.settings.ending = true;
+        return answer;
+    };
+    UiEvent cancelled = closeSymbol();
+    Form_QueryUnload(app, cancelled);
+    EXPECT_TRUE(cancelled.cancel);
+    EXPECT_FALSE(app.settings.ending);
+    answer = true;
+    UiEvent accepted = closeSymbol();
+    Form_QueryUnload(app, accepted);
+    EXPECT_FALSE(accepted.cancel);
+    EXPECT_EQ(exits, 2);
+}
+
+TEST_F(CloseTest, ShiftRightClickOpensTheDeveloperWindow) {
+    int opened = 0;
+    app.showDeveloperWindow = [&](App&) { ++opened; };
+    UiEvent click{"frm1", "MouseDown"};
+    click.button = 2;
+    Form_MouseDown(app, click);
+    click.shift = 1;
+    Form_MouseDown(app, click);
+    EXPECT_EQ(opened, 1);
+}
+
+}  // namespace
+}  // namespace memvalo::test

@@ -1,0 +1,177 @@
+#include "settings/window_startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "settings/design_layout.h"
+#include "settings/settings_file.h"
+#include "settings/window_placement.h"
+#include "support/app_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+class StartupTest : public AppTest {
+  protected:
+    StartupTest() {
+        std::filesystem::create_directories(app.paths.dataFolder);
+        app.paths.version = "Version 1.0.0";
+        app.settings.screenWidth = 1920 * kTwipsPerPixel;
+        app.settings.screenHeight = 1080 * kTwipsPerPixel;
+    }
+    // A settings file as a previous run left it.
+    void storedRun(const std::function<void(App&)>& change) {
+        App previous(platform);
+        previous.paths = app.paths;
+        change(previous);
+        writeSettings(previous);
+    }
+};
+
+TEST_F(StartupTest, FirstStartShowsAnEmptyWindowWithOnlyTheBasicMenus) {
+    platform.answers = {Answer::OK};  // no settings file yet
+    Form_Load(app, "");
+    MainWindowModel& w = app.frm1;
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(app.paths.settingsFile));
+    EXPECT_EQ(dir.read("data/memvalo/dateiliste.lis"), "\r\n");
+    EXPECT_EQ(w.me.caption, std::string(kProductTitle) + "Version 1.0.0");
+    EXPECT_EQ(w.me.tag, "");
+    for (Control* menu : {&w.mnudatei, &w.mnueinstell, &w.mnufenster, &w.mnuinfo}) {
+        EXPECT_TRUE(menu->visible);
+    }
+    for (Control* hidden : {&w.mnukastwahl, &w.mnumoduswahl, &w.mnumultimedia, &w.mnuoptabfrage,
+                            &w.st1, &w.mnuexporttext, &w.mnuprint, &w.progress, &w.cmdantwort,
+                            &w.cmdrichtig, &w.cmdvor, &w.cmd5vor, &w.lblinfo, &w.bildbox}) {
+        EXPECT_FALSE(hidden->visible);
+    }
+    EXPECT_FALSE(w.mnudatspeiunter.enabled);
+    EXPECT_FALSE(w.mnu5leeren.enabled);
+    EXPECT_TRUE(w.mnu5import.enabled);
+    EXPECT_FALSE(w.txtazsoll[4].enabled);
+    EXPECT_EQ(w.txtazsoll[3].caption, "1200");
+    EXPECT_EQ(w.lblazist[0].caption, "0");
+    EXPECT_TRUE(w.txtfrage.locked);
+    EXPECT_TRUE(w.picantwort.visible);
+    EXPECT_EQ(w.cmdrichtig.caption, "Hurra!!\rAntwort war\rRICHTIG!");
+    EXPECT_EQ(w.lblinfo.caption, "Kasten\rauswählen!");
+    // Placement after a first start: design size plus 2 twips, at the remembered 0, 0.
+    EXPECT_EQ(w.me.geometry, (Geometry{0, 0, kDesignWidth + 2, kDesignHeight + 2}));
+    EXPECT_TRUE(w.mnuposition.checked);
+    EXPECT_TRUE(w.mnufarbselbst.checked);
+    EXPECT_EQ(w.me.backColor, kDefaultUserColours[6]);
+    EXPECT_EQ(w.sevTray1.tooltip, w.me.caption);
+    EXPECT_EQ(platform.onTopCalls, std::vector<bool>{false});
+    EXPECT_EQ(platform.played, std::vector<std::string>{app.paths.programFolder + "start1.wav"});
+}
+
+TEST_F(StartupTest, ATooSmallRememberedWindowOpensAtTheMinimum) {
+    storedRun([](App& a) {
+        a.frm1.me.geometry = {100, 200, 5000, 5000};
+        a.settings.groesseMerken = 1;
+    });
+    Form_Load(app, "");
+    EXPECT_EQ(app.frm1.me.geometry, (Geometry{100, 200, 8252, 7921}));
+    EXPECT_TRUE(app.frm1.mnumerkgroß.checked);
+    app.frm1.me.geometry.width = 3000;
+    app.frm1.me.geometry.height = 7919;
+    Form_Resize(app);
+    EXPECT_EQ(app.frm1.me.geometry.width, 8251);
+    EXPECT_EQ(app.frm1.me.geometry.height, 7922);
+}
+
+TEST_F(StartupTest, CentringWinsOverTheRememberedPositionAndPositionBringsItBack) {
+    storedRun([](App& a) {
+        a.frm1.me.geometry = {1500, 3000, 9000, 9000};
+        a.settings.zentrieren = 1;
+        a.settings.groesseMerken = 1;
+    });
+    Form_Load(app, "");
+    EXPECT_TRUE(app.frm1.mnuzentrieren.checked);
+    EXPECT_EQ(app.frm1.me.geometry.left, (1920 * 15 - 9000) / 2);
+    EXPECT_EQ(app.frm1.me.geometry.top, (1080 * 15 - 9000) / 2);
+    mnuposition_Click(app);
+    EXPECT_EQ(app.frm1.me.geometry.left, 1500);
+    EXPECT_EQ(app.frm1.me.geometry.top, 3000);
+    EXPECT_FALSE(app.frm1.mnuzentrieren.checked);
+    mnuzentrieren_Click(app);
+    mnuposition_Click(app);
+    EXPECT_EQ(app.frm1.me.geometry.left, 1500);
+    EXPECT_EQ(app.settings.zentrieren, 0);
+}
+
+TEST_F(StartupTest, StoredOptionsAreAppliedAndTheLastSetIsOpened) {
+    dir.write("satz.ldt", "");
+    storedRun([&](App& a) {
+        a.ontop = "ja";
+        a.frm1.mnugleichauf.checked = true;
+        a.settings.letzteDatei = dir.file("satz.ldt");
+        a.frm1.mnukorrekt.checked = true;
+        a.settings.blaettern = "ja";
+        a.frm1.mnudefault.checked = true;
+    });
+    dir.write("data/memvalo/dateiliste.lis", "x\r\n");
+    std::vector<std::string> opened;
+    int historyRefreshes = 0;
+    app.openLastSet = [&](App&, const std::string& path) { opened.push_back(path); };
+    app.verlauf_aktualisieren = [&](App&) { ++historyRefreshes; };
+    Form_Load(app, "");
+    EXPECT_EQ(opened, std::vector<std::string>{dir.file("satz.ldt")});
+    EXPECT_EQ(historyRefreshes, 1);
+    EXPECT_EQ(app.settings.historyOpen, 1);
+    EXPECT_FALSE(app.frm1.m[3].enabled);
+    EXPECT_TRUE(app.frm1.mnutop.checked);
+    EXPECT_TRUE(app.frm1.mnukorrekt.checked);
+    EXPECT_TRUE(app.frm1.mnukey.checked);
+    EXPECT_TRUE(app.frm1.mnudefault.checked);
+    EXPECT_FALSE(app.frm1.mnufarbselbst.checked);
+    EXPECT_EQ(app.frm1.lbl[1].foreColor, 0xFFFFFFu);
+}
+
+TEST_F(StartupTest, AMissingLastSetIsReportedAndNothingOpens) {
+    storedRun([&](App& a) {
+        a.frm1.mnugleichauf.checked = true;
+        a.settings.letzteDatei = dir.file("weg.ldt");
+    });
+    bool opened = false;
+    app.openLastSet = [&](App&, const std::string&) { opened = true; };
+    platform.answers = {Answer::OK};
+    Form_Load(app, "");
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{"Datei wurde verschoben oder gelöscht"});
+    EXPECT_EQ(platform.messages[0].title, "Datei nicht gefunden");
+    EXPECT_FALSE(opened);
+}
+
+TEST_F(StartupTest, StoredSettingsComeAfterTheProgramSearchAndBeforeTheStartSound) {
+    std::filesystem::create_directories(dir.file("bin"));
+    dir.write("bin/kolourpaint", "");
+    std::filesystem::permissions(dir.file("bin/kolourpaint"), std::filesystem::perms::owner_all);
+    storedRun([](App& a) {
+        a.settings.paintPfad = "/opt/malen/malen";
+        a.frm1.mnupaint.caption = "Malen";
+        a.frm1.mnuklang.checked = false;
+    });
+    Form_Load(app, dir.path() + "bin");
+    EXPECT_EQ(app.settings.paintPfad, "/opt/malen/malen");
+    EXPECT_EQ(app.frm1.mnupaint.caption, "Malen");
+    EXPECT_TRUE(platform.played.empty());
+}
+
+TEST_F(StartupTest, MaximiseAndRestoreReturnToTheFormerPlace) {
+    storedRun([](App& a) {
+        a.frm1.me.geometry = {600, 900, 9000, 8700};
+        a.settings.groesseMerken = 1;
+    });
+    Form_Load(app, "");
+    mnumax_Click(app);
+    EXPECT_EQ(app.frm1.mnumax.caption, "Fenster verkleinern");
+    EXPECT_EQ(app.frm1.me.geometry, (Geometry{0, 0, 1920 * 15, 1080 * 15}));
+    mnumax_Click(app);
+    EXPECT_EQ(app.frm1.mnumax.caption, "Fenster maximieren");
+    EXPECT_EQ(app.frm1.me.geometry, (Geometry{600, 900, 9000, 8700}));
+}
+
+}  // namespace
+}  // namespace memvalo::test

@@ -1,0 +1,128 @@
+// The main window mirrors the model and forwards what the user does, and nothing more.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+#include "settings/design_layout.h"
+#include "ui/desktop_setup.h"
+#include "ui/event_registry.h"
+#include "ui/main_window.h"
+#include "ui/quiet_platform.h"
+
+namespace memvalo::test {
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        platform_ = std::make_unique<QuietPlatform>();
+        app_ = std::make_unique<App>(*platform_);
+        useTemporaryFolders(*app_, *dir_);
+        events_ = EventTable();
+        registerAllEvents(events_);
+        events_.add("txtfrage", "Change", [this](App&, UiEvent&) { ++changes_; });
+        events_.add("txtfrage", "KeyPress", [this](App&, UiEvent& e) {
+            keys_.push_back(e.key);
+            if (e.key == 'x') e.key = 0;
+        });
+        changes_ = 0;
+        keys_.clear();
+        describeDesktop(*app_);
+        window_ = std::make_unique<MainWindow>(*app_, events_);
+        platform_->setMainWindow(window_.get());
+        window_->load();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup() {
+        window_.reset();
+        app_.reset();
+    }
+
+    void everyControlHasAWidgetOfItsName() {
+        for (const auto& [name, control] : app_->frm1.controls()) {
+            if (control.kind == ControlKind::Menu || control.kind == ControlKind::Tray ||
+                control.kind == ControlKind::Form) {
+                continue;
+            }
+            QVERIFY2(window_->findChild<QWidget*>(QString::fromStdString(name)) != nullptr,
+                     name.c_str());
+        }
+    }
+
+    void captionsOfSeveralLinesAndTheBarTextAreDrawn() {
+        auto* button = window_->findChild<QPushButton*>("cmdrichtig");
+        QCOMPARE(button->text(), QStringLiteral("Hurra!!\nAntwort war\nRICHTIG!"));
+        Control& bar = app_->frm1.progress;
+        bar.visible = true;
+        bar.max = 250;
+        bar.value = 3;
+        bar.caption = "3 von ";
+        bar.text2 = " 250";
+        window_->sync();
+        auto* progress = window_->findChild<QProgressBar*>("progress");
+        QCOMPARE(progress->text(), QStringLiteral("3 von  250"));
+        QCOMPARE(progress->value(), 3);
+        QVERIFY(progress->isVisible());
+    }
+
+    void syncingFiresNothingButTypingIsForwarded() {
+        app_->frm1.txtfrage.locked = false;
+        app_->frm1.picfrage.visible = false;
+        app_->frm1.txtfrage.caption = "Haus\r\nGarten";
+        window_->sync();
+        auto* field = window_->findChild<QPlainTextEdit*>("txtfrage");
+        QCOMPARE(field->toPlainText(), QStringLiteral("Haus\nGarten"));
+        QCOMPARE(changes_, 0);
+        field->setFocus();
+        field->moveCursor(QTextCursor::End);
+        QTest::keyClicks(field, "!x");
+        QCOMPARE(changes_, 1);
+        QCOMPARE(app_->frm1.txtfrage.caption, "Haus\r\nGarten!");
+        QCOMPARE(keys_, (std::vector<int>{'!', 'x'}));
+    }
+
+    void menuCommandsAndTheMinimumSizeReachTheModel() {
+        window_->menuAction("mnuklang")->trigger();
+        QVERIFY(!app_->frm1.mnuklang.checked);
+        QVERIFY(!window_->menuAction("mnuklang")->isChecked());
+        window_->resize(200, 200);
+        QTest::qWait(50);
+        QVERIFY(app_->frm1.me.geometry.width >= kMinWindowWidth);
+        QVERIFY(app_->frm1.me.geometry.height >= kMinWindowHeight);
+        const int wide = app_->frm1.txtfrage.geometry.width;
+        window_->resize(900, 700);
+        QTRY_VERIFY(app_->frm1.txtfrage.geometry.width > wide);
+        QCOMPARE(window_->findChild<QWidget*>("txtfrage")->width(),
+                 app_->frm1.txtfrage.geometry.width / 15);
+    }
+
+    void theCloseSymbolKeepsTheWindowWhenItMinimises() {
+        window_->menuAction("mnumini")->trigger();
+        app_->settings.trayAvailable = false;
+        QVERIFY(!window_->close());
+        QCOMPARE(app_->frm1.windowState, WindowState::Minimized);
+        QCOMPARE(platform_->unloads, 0);
+        window_->menuAction("mnumini")->trigger();
+        QVERIFY(window_->close());
+        QCOMPARE(platform_->unloads, 1);
+        QVERIFY(QFile::exists(QString::fromStdString(app_->paths.settingsFile)));
+    }
+
+  private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<QuietPlatform> platform_;
+    std::unique_ptr<App> app_;
+    EventTable events_;
+    std::unique_ptr<MainWindow> window_;
+    int changes_ = 0;
+    std::vector<int> keys_;
+};
+
+}  // namespace memvalo::test
+
+QTEST_MAIN(memvalo::test::MainWindowTest)
+#include "main_window_test.moc"

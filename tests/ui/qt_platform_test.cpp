@@ -1,0 +1,104 @@
+// The Qt side of the platform and the drawing helpers.
+#include <QAbstractButton>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+#include <stdexcept>
+
+#include "ui/colour_window.h"
+#include "ui/gradient_painter.h"
+#include "ui/qt_text.h"
+#include "ui/quiet_platform.h"
+
+namespace memvalo::test {
+
+class QtPlatformTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void textsAreDrawnWithLineBreaksAndStoredWithCarriageReturns() {
+        QCOMPARE(displayText("Kasten 1 ist voll.\rBitte\r\nweiter\nso"),
+                 QStringLiteral("Kasten 1 ist voll.\nBitte\nweiter\nso"));
+        QCOMPARE(storedText(QStringLiteral("a\nb")), std::string("a\r\nb"));
+        QCOMPARE(toQColor(0x0000FF), QColor(255, 0, 0));
+        QCOMPARE(fromQColor(QColor(1, 2, 3)), 0x030201u);
+    }
+
+    void messageBoxesShowLinesDefaultAndAnswerWithClassicCodes() {
+        QtPlatform platform;
+        QString shownText;
+        QString defaultButton;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            shownText = box->text();
+            defaultButton = box->defaultButton()->text();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        const Answer answer = platform.msgBox({"Kasten 1 ist voll.\rBitte leeren.", "Hinweis",
+                                               Buttons::YesNoCancel, Icon::Question, 2});
+        QCOMPARE(shownText, QStringLiteral("Kasten 1 ist voll.\nBitte leeren."));
+        QCOMPARE(defaultButton, QStringLiteral("&Nein"));
+        QCOMPARE(answer, Answer::Cancel);
+        QCOMPARE(static_cast<int>(answer), 2);
+    }
+
+    void fileFiltersAreTranslated() {
+        QCOMPARE(qtFileFilter("Lernkartei (*.ldt)|*.ldt|Texte|*.txt;*.csv"),
+                 QStringLiteral("Lernkartei (*.ldt) (*.ldt);;Texte (*.txt *.csv)"));
+    }
+
+    void picturesAreMeasuredAndBrokenOnesRefused() {
+        QuietPlatform platform;
+        const std::string folder = std::getenv("MEMVALO_PROGRAM_FOLDER");
+        const ImageSize size = platform.QtPlatform::imageSize(folder + "up.ico");
+        QCOMPARE(size.width, 32);
+        QCOMPARE(size.height, 32);
+        QTemporaryDir dir;
+        const std::string broken = dir.path().toStdString() + "/kaputt.jpg";
+        QFile file(QString::fromStdString(broken));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kein Bild");
+        file.close();
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, platform.QtPlatform::imageSize(broken));
+        QVERIFY(!platform.QtPlatform::playWave(dir.path().toStdString() + "/fehlt.wav"));
+    }
+
+    void theGradientRunsFromItsDarkEdgeTowardsItsDirection() {
+        QImage image(40, 40, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const Gradient up{0x000000, 0xFFFFFF, GradientDirection::Up};
+        paintGradient(painter, image.rect(), up);
+        painter.end();
+        QVERIFY(qGray(image.pixel(20, 1)) > 200);
+        QVERIFY(qGray(image.pixel(20, 38)) < 50);
+    }
+
+    void theColourWindowSetsTheGradientFromItsScrollBars() {
+        QuietPlatform platform;
+        App app(platform);
+        app.paths.programFolder = std::getenv("MEMVALO_PROGRAM_FOLDER");
+        app.settings.farbschema = "farbverlauf";
+        app.settings.verlauf = {0, 0, 0, 0};
+        int repaints = 0;
+        ColourWindow window(
+            app, [&] { ++repaints; }, nullptr);
+        auto* direction = window.findChild<QScrollBar*>("scrollrichtung");
+        QCOMPARE(direction->value(), 1);
+        QVERIFY(!window.findChild<QWidget*>("cmdauswahl(3)")->isEnabled());
+        direction->setValue(4);
+        QCOMPARE(app.settings.verlauf[3], 4);
+        QCOMPARE(repaints, 1);
+        window.findChild<QAbstractButton*>("cmdfarbende")->click();
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+};
+
+}  // namespace memvalo::test
+
+QTEST_MAIN(memvalo::test::QtPlatformTest)
+#include "qt_platform_test.moc"

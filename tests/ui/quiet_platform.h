@@ -1,0 +1,49 @@
+#pragma once
+// The Qt platform without anything that would wait for a person: message boxes are counted
+// and answered with OK, dialogs are cancelled, nothing is played or started.
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/app.h"
+#include "ui/qt_platform.h"
+
+namespace memvalo::test {
+
+class QuietPlatform : public QtPlatform {
+  public:
+    Answer msgBox(const MessageBox& box) override {
+        messages.push_back(box.text);
+        return Answer::OK;
+    }
+    std::optional<std::string> inputBox(const InputBox&) override { return std::nullopt; }
+    std::optional<std::string> openFileDialog(const FileDialog&) override { return std::nullopt; }
+    std::optional<std::string> saveFileDialog(const FileDialog&) override { return std::nullopt; }
+    std::optional<FontChoice> fontDialog(const std::optional<FontChoice>&) override {
+        return std::nullopt;
+    }
+    std::optional<std::uint32_t> colorDialog(std::uint32_t) override { return std::nullopt; }
+    bool playWave(const std::string&) override { return false; }
+    bool startProgram(const std::string&) override { return false; }
+    void unloadForms() override { ++unloads; }
+
+    std::vector<std::string> messages;
+    int unloads = 0;
+};
+
+// An App whose data folder lies in a fresh temporary folder.
+inline void useTemporaryFolders(App& app, const QTemporaryDir& dir) {
+    const std::string base = dir.path().toStdString() + "/";
+    const char* program = std::getenv("MEMVALO_PROGRAM_FOLDER");
+    app.paths.programFolder = program != nullptr ? program : base;
+    app.paths.exeName = "memvalo";
+    app.paths.version = "Version 1.0.0";
+    app.paths.dataFolder = base + "data/memvalo/";
+    app.paths.settingsFile = app.paths.dataFolder + "memvalo.ini";
+    app.paths.historyFile = app.paths.dataFolder + "dateiliste.lis";
+    std::filesystem::create_directories(app.paths.dataFolder);
+}
+
+}  // namespace memvalo::test
