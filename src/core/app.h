@@ -12,6 +12,7 @@
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "model/main_window_model.h"
+#include "study/study_state.h"
 
 namespace memvalo {
 
@@ -36,6 +37,15 @@ class App {
     // The size a card's picture is fitted into (twips).
     int hoehenlimit = 0;
     int breitenlimit = 0;
+
+    // Study and entry: the box being worked and the covering (see study/study_state.h).
+    StudyState study;
+    // How many box-5 cards were answered correctly in the running box-5 pass.
+    int kasten5_beantwortet = 0;
+    // "nein" once the card on screen, or an answering step, changed the set since the last
+    // save; saving sets both back to "ja".
+    std::string karte_gespeichert = "ja";
+    std::string schritt_gespeichert = "ja";
 
     // The window start-up marker: "1" while the main window is being set up.
     bool startingUp() const { return frm1.me.tag == "1"; }

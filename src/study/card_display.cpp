@@ -1,0 +1,31 @@
+#include "study/card_display.h"
+
+#include "core/transfer.h"
+
+namespace memvalo {
+
+void zeigeArbeitsdatensatz(App& app, int box) {
+    if (box == 1) {
+        maskeds_an_felder(app);
+    } else {
+        kds_an_felder(app, box);
+    }
+}
+
+void zeigeKarte(App& app, int box, int slot) {
+    app.store.workRecord(box) = app.store.k(box)[slot];
+    zeigeArbeitsdatensatz(app, box);
+}
+
+void speichereAngezeigteKarte(App& app) {
+    felder_an_maskeds(app);
+    Box& k1 = app.store.k(1);
+    k1[k1.pos] = app.store.maskeds;
+}
+
+bool positionHaeltKarte(const App& app, int box) {
+    const Box& k = app.store.k(box);
+    return k.pos >= 1 && k.pos <= k.anz;
+}
+
+}  // namespace memvalo

@@ -1,0 +1,16 @@
+#pragma once
+// Cards go from a box to the window through the box's work record (maskeds for box 1).
+#include "core/app.h"
+
+namespace memvalo {
+
+// Shows the work record of `box` in the window's fields.
+void zeigeArbeitsdatensatz(App& app, int box);
+// Copies card `slot` of `box` into its work record and shows it.
+void zeigeKarte(App& app, int box, int slot);
+// Takes the window's fields into maskeds and stores it into box 1 at its position.
+void speichereAngezeigteKarte(App& app);
+// True when the position of `box` points at one of its cards.
+bool positionHaeltKarte(const App& app, int box);
+
+}  // namespace memvalo

@@ -1,0 +1,31 @@
+#include "study/mode_label.h"
+
+#include <string>
+
+namespace memvalo {
+
+namespace {
+
+void setLabel(App& app, std::string_view text, std::uint32_t back, std::uint32_t fore) {
+    Control& label = app.frm1.lblbild;
+    label.caption = std::string(text);
+    label.backColor = back;
+    label.foreColor = fore;
+    label.visible = true;
+}
+
+}  // namespace
+
+void zeigeEingabeModus(App& app) {
+    setLabel(app, " Eingabe ", rgb(255, 0, 0), rgb(255, 255, 0));
+}
+
+void zeigeAbfrageModus(App& app) {
+    setLabel(app, " Abfrage ", rgb(0, 255, 0), rgb(0, 0, 0));
+}
+
+void zeigeBlaetternModus(App& app, std::string_view text) {
+    setLabel(app, text, rgb(255, 255, 0), rgb(0, 0, 255));
+}
+
+}  // namespace memvalo
