@@ -83,6 +83,10 @@ void falschZurueck(App& app, int box) {
     karte_entfernen(app, box);
     if (box == 5 && kasten1Voll(app)) {
         zaehlerAuffrischen(app, box);
+        if (k.anz == 0) {
+            k.pos = 0;
+            app.frm1.cmdantwort.visible = false;
+        }
         meldeKasten1Voll(app, true);
         app.markierung = "ja";
         return;

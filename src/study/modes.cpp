@@ -85,7 +85,8 @@ void optk5_Click(App& app) {
         zeigeAbfrageModus(app);
         verdecken(app);
         setVisible(browseButtons, false);
-        w.cmdantwort.visible = true;
+        // An emptied box 5 has nothing left to ask.
+        w.cmdantwort.visible = positionHaeltKarte(app, 5);
         setVisible({&w.Label5, &w.lblxvony}, false);
         w.optk5.caption = "lieber Blättern...";
         return;

@@ -7,6 +7,7 @@
 #include "study/modes.h"
 #include "study/number_text.h"
 #include "study/status.h"
+#include "study/visibility.h"
 
 namespace memvalo {
 
@@ -67,8 +68,10 @@ void mnuzufall_Click(App& app) {
     const int b = app.study.kasten;
     if (b >= 2 && b <= 4 && kastenVoll(app, b + 1)) meldeZielkastenVoll(app, b + 1);
     if (!(w.mnuzeigbild.checked && w.mnuzeigbild.enabled)) w.bildbox.visible = false;
-    w.Label5.visible = false;
-    w.lblxvony.visible = false;
+    // Browsing box 5 ends too: its buttons would page a box no longer chosen.
+    setVisible(
+        {&w.Label5, &w.lblxvony, &w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.optk5},
+        false);
     verdecken(app);
     for (Control* c : {&w.cmdlöschen, &w.cmdspiegel, &w.cmdantwort, &w.cmdrichtig, &w.cmdfalsch,
                        &w.cmdanfang, &w.cmdzurück, &w.cmdvor, &w.cmdende}) {

@@ -1,0 +1,31 @@
+// The window reaches every study procedure by control name and event name.
+#include "study/study_events.h"
+
+#include "study/study_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+TEST_F(StudyTest, EveryStudyControlAnswersItsClick) {
+    EventTable table;
+    registerStudyEvents(table);
+    for (const char* name :
+         {"mnumoduswahl", "mnueingabe", "mnuzufall", "mnukastwahl", "mnukk(0)", "mnukk(4)", "optk5",
+          "cmdantwort", "cmdrichtig", "cmdfalsch", "mnuverdecktunten", "mnuverdecktoben",
+          "mnuzusatzsichtbar", "mnunureins", "mnukorrekt"}) {
+        EXPECT_TRUE(table.handles(name, "Click")) << name;
+        EXPECT_TRUE(app.frm1.controls().count(name)) << name;
+    }
+
+    fuelle(3, {"a"});
+    UiEvent zufall{"mnuzufall", "Click"};
+    table.dispatch(app, zufall);
+    antworte({Answer::No});
+    UiEvent kasten3{"mnukk(2)", "Click"};
+    EXPECT_TRUE(table.dispatch(app, kasten3));
+    EXPECT_EQ(app.study.kasten, 3);
+    EXPECT_TRUE(app.frm1.mnukk[2].checked);
+}
+
+}  // namespace
+}  // namespace memvalo::test
