@@ -46,6 +46,8 @@ class App {
     // save; saving sets both back to "ja".
     std::string karte_gespeichert = "ja";
     std::string schritt_gespeichert = "ja";
+    // The folder of the last chosen picture or sound file, ending in the separator.
+    std::string mediapfad;
 
     // The window start-up marker: "1" while the main window is being set up.
     bool startingUp() const { return frm1.me.tag == "1"; }

@@ -6,6 +6,7 @@
 #include "study/card_display.h"
 #include "study/cover.h"
 #include "study/mode_label.h"
+#include "study/navigation.h"
 #include "study/number_text.h"
 #include "study/status.h"
 #include "study/visibility.h"
@@ -23,14 +24,9 @@ bool kartenfelderAusgefuellt(const App& app) {
 
 void mnumoduswahl_Click(App& app) {
     if (!app.frm1.mnueingabe.checked || !kartenfelderAusgefuellt(app)) return;
+    // The first-card step stores the card without complaining about it.
     app.markierung = "speichern";
-    Box& k1 = app.store.k(1);
-    if (k1.pos > 1) {
-        speichereAngezeigteKarte(app);
-        k1.pos = 1;
-        zeigeKarte(app, 1, 1);
-        status_aktuell(app);
-    }
+    if (app.store.k(1).pos > 1) cmdanfang_Click(app);
 }
 
 void mnueingabe_Click(App& app) {

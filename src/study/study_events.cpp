@@ -1,14 +1,70 @@
 #include "study/study_events.h"
 
+#include <array>
 #include <string>
 
 #include "study/answer.h"
 #include "study/box_choice.h"
+#include "study/capacities.h"
 #include "study/cover.h"
+#include "study/entry.h"
+#include "study/media.h"
 #include "study/modes.h"
+#include "study/navigation.h"
 #include "study/reveal.h"
 
 namespace memvalo {
+
+namespace {
+
+std::string indexed(const std::string& name, int index) {
+    return name + "(" + std::to_string(index) + ")";
+}
+
+void registerEntryEvents(EventTable& table) {
+    table.onClick("cmdvor", cmdvor_Click);
+    table.onClick("cmdlöschen", cmdlöschen_Click);
+    table.onClick("cmdspiegel", cmdspiegel_Click);
+    table.add("txtantwort", "LostFocus", [](App& app, UiEvent&) { txtantwort_LostFocus(app); });
+    table.add("bildbox", "MouseDown",
+              [](App& app, UiEvent& event) { bildbox_MouseDown(app, event.button); });
+    table.onClick("mnubt", mnubt_Click);
+    table.onClick("mnuzeigbild", mnuzeigbild_Click);
+    table.onClick("mnunixbild", mnunixbild_Click);
+    table.onClick("mnuazersetzen", mnuazersetzen_Click);
+    const std::array<const char*, 4> fields = {"txtfrage", "txtantwort", "txtzusatz1",
+                                               "txtzusatz2"};
+    for (int f = 0; f < 4; ++f) {
+        table.add(fields.at(static_cast<std::size_t>(f)), "Change",
+                  [f](App& app, UiEvent&) { textfeld_Change(app, f); });
+    }
+}
+
+void registerNavigationEvents(EventTable& table) {
+    table.onClick("cmdanfang", cmdanfang_Click);
+    table.onClick("cmdzurück", cmdzurück_Click);
+    table.onClick("cmdende", cmdende_Click);
+    table.onClick("cmd5anfang", cmd5anfang_Click);
+    table.onClick("cmd5zurück", cmd5zurück_Click);
+    table.onClick("cmd5vor", cmd5vor_Click);
+    table.onClick("cmd5ende", cmd5ende_Click);
+    table.add("frm1", "KeyDown", frm1_KeyDown);
+    table.add("frm1", "KeyUp", frm1_KeyUp);
+    table.onClick("mnukey", mnukey_Click);
+}
+
+void registerCapacityEvents(EventTable& table) {
+    table.onClick("mnuazkändern", mnuazkändern_Click);
+    for (int i = 0; i < 5; ++i) {
+        table.add(indexed("txtazsoll", i), "KeyPress",
+                  [i](App& app, UiEvent& event) { txtazsoll_KeyPress(app, i, event); });
+        table.add(indexed("txtazsoll", i), "LostFocus",
+                  [i](App& app, UiEvent&) { txtazsoll_LostFocus(app, i); });
+    }
+    table.onClick("cmdsollübernahme", cmdsollübernahme_Click);
+}
+
+}  // namespace
 
 void registerStudyEvents(EventTable& table) {
     table.onClick("mnumoduswahl", mnumoduswahl_Click);
@@ -16,7 +72,7 @@ void registerStudyEvents(EventTable& table) {
     table.onClick("mnuzufall", mnuzufall_Click);
     table.onClick("mnukastwahl", mnukastwahl_Click);
     for (int i = 0; i < 5; ++i) {
-        table.onClick("mnukk(" + std::to_string(i) + ")", [i](App& app) { mnukk_Click(app, i); });
+        table.onClick(indexed("mnukk", i), [i](App& app) { mnukk_Click(app, i); });
     }
     table.onClick("optk5", optk5_Click);
     table.onClick("cmdantwort", cmdantwort_Click);
@@ -27,6 +83,9 @@ void registerStudyEvents(EventTable& table) {
     table.onClick("mnuzusatzsichtbar", mnuzusatzsichtbar_Click);
     table.onClick("mnunureins", mnunureins_Click);
     table.onClick("mnukorrekt", mnukorrekt_Click);
+    registerEntryEvents(table);
+    registerNavigationEvents(table);
+    registerCapacityEvents(table);
 }
 
 }  // namespace memvalo

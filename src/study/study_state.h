@@ -1,6 +1,8 @@
 #pragma once
 // What the study procedures remember between two events of the main window: the box being
-// worked and how the card is covered during a query.
+// worked, how the card is covered during a query, and whether the page keys page.
+#include <string>
+
 namespace memvalo {
 
 struct StudyState {
@@ -13,6 +15,8 @@ struct StudyState {
     int zusatzmodus = 0;
     // 1 while texts corrected during a query are stored into the answered card.
     int korrektur = 0;
+    // "ja" when Page Up and Page Down page the cards; taken from `mnukey` when a set is opened.
+    std::string blaettern_tasten = "nein";
 };
 
 }  // namespace memvalo

@@ -1,0 +1,122 @@
+#include "study/navigation.h"
+
+#include "core/text_encoding.h"
+#include "core/transfer.h"
+#include "study/card_display.h"
+#include "study/entry.h"
+#include "study/status.h"
+
+namespace memvalo {
+
+namespace {
+
+constexpr int kBildAuf = 33;
+constexpr int kBildAb = 34;
+
+bool frageLeer(const App& app) {
+    return trimBlanks(app.frm1.txtfrage.caption).empty();
+}
+
+void zeigeKasten5(App& app, int slot) {
+    app.store.k(5).pos = slot;
+    zeigeKarte(app, 5, slot);
+    status5(app);
+}
+
+// The page keys work in entry mode and while box 5 is browsed, when the learner wants them.
+bool seitentastenAktiv(const App& app, int key) {
+    const std::string modus = modeCaption(app);
+    return (key == kBildAuf || key == kBildAb) && app.study.blaettern_tasten == "ja" &&
+           (modus == "Eingabe" || modus == "Blättern");
+}
+
+}  // namespace
+
+void cmdanfang_Click(App& app) {
+    app.playSound("anfangdat.wav");
+    if (!frageLeer(app)) {
+        speichereAngezeigteKarte(app);
+        app.store.k(1).pos = 1;
+        zeigeKarte(app, 1, 1);
+    } else if (app.markierung != "speichern") {
+        unvollständig(app);
+        app.markierung.clear();
+    }
+    status_aktuell(app);
+}
+
+void cmdzurück_Click(App& app) {
+    Box& k1 = app.store.k(1);
+    app.playSound("zurück.wav");
+    if (k1.pos < 2) {
+        app.msgBox("Dateianfang erreicht!", "Rückwartsblättern", Buttons::OK, Icon::Information);
+    } else if (!frageLeer(app) && !trimBlanks(app.frm1.txtantwort.caption).empty()) {
+        speichereAngezeigteKarte(app);
+        --k1.pos;
+        zeigeKarte(app, 1, k1.pos);
+    } else {
+        unvollständig(app);
+    }
+    status_aktuell(app);
+    app.frm1.txtfrage.focusRequested = true;
+}
+
+void cmdende_Click(App& app) {
+    Box& k1 = app.store.k(1);
+    app.playSound("endedat.wav");
+    if (!frageLeer(app)) {
+        speichereAngezeigteKarte(app);
+        k1.pos = k1.anz;
+        zeigeKarte(app, 1, k1.pos);
+    } else {
+        unvollständig(app);
+    }
+    status_aktuell(app);
+}
+
+void cmd5anfang_Click(App& app) {
+    app.playSound("anfangdat.wav");
+    if (app.store.k(5).anz >= 1) zeigeKasten5(app, 1);
+}
+
+void cmd5zurück_Click(App& app) {
+    app.playSound("zurück.wav");
+    const Box& k5 = app.store.k(5);
+    if (k5.pos > 1) zeigeKasten5(app, k5.pos - 1);
+}
+
+void cmd5vor_Click(App& app) {
+    app.playSound("vor.wav");
+    const Box& k5 = app.store.k(5);
+    if (k5.pos < k5.anz) zeigeKasten5(app, k5.pos + 1);
+}
+
+void cmd5ende_Click(App& app) {
+    app.playSound("endedat.wav");
+    const Box& k5 = app.store.k(5);
+    if (k5.anz >= 1) zeigeKasten5(app, k5.anz);
+}
+
+void frm1_KeyDown(App& app, UiEvent& event) {
+    if (!seitentastenAktiv(app, event.key)) return;
+    const bool eingabe = modeCaption(app) == "Eingabe";
+    try {
+        if (event.key == kBildAuf) {
+            eingabe ? cmdvor_Click(app) : cmd5vor_Click(app);
+        } else {
+            eingabe ? cmdzurück_Click(app) : cmd5zurück_Click(app);
+        }
+    } catch (const std::exception&) {
+        // A failing step leaves the card where it is; the key does nothing more.
+    }
+}
+
+void frm1_KeyUp(App& app, UiEvent& event) {
+    if (seitentastenAktiv(app, event.key)) app.frm1.txtfrage.focusRequested = true;
+}
+
+void mnukey_Click(App& app) {
+    app.frm1.mnukey.checked = !app.frm1.mnukey.checked;
+}
+
+}  // namespace memvalo
