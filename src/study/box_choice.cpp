@@ -60,6 +60,12 @@ void browseKasten5(App& app) {
     status5(app);
 }
 
+// A query of box 5 says so, also when the window was browsing box 5 before: the page keys
+// and the pictures follow the mode label.
+void abfrageKasten5(App& app) {
+    if (app.frm1.mnuzufall.checked) zeigeAbfrageModus(app);
+}
+
 bool fortsetzenGewollt(App& app, int beantwortet) {
     const std::string n = zahlText(beantwortet);
     const std::string text =
@@ -86,6 +92,7 @@ bool kasten5Neubeginn(App& app) {
     const int ist = app.store.ist[4];
     if (n >= 1 && n < ist && n < k5.anz) {
         if (!fortsetzenGewollt(app, n)) return true;
+        abfrageKasten5(app);
         k5.pos = n + 1;
         w.lblazist[4].caption = zahlTextMitLeer(k5.anz - k5.pos + 1);
         zeigeKarte(app, 5, k5.pos);
@@ -105,6 +112,7 @@ void kasten5Waehlen(App& app) {
     w.lblkasten.caption = zahlTextMitLeer(5);
     haken(app, 5);
     if (!kasten5Neubeginn(app)) return;
+    abfrageKasten5(app);
     const Box& k5 = app.store.k(5);
     if (k5.anz < app.store.soll[4]) {
         w.cmdantwort.visible = k5.anz > 0;

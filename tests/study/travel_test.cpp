@@ -152,6 +152,12 @@ TEST_F(StudyTest, Box5CountsDownAndEndsItsPassInBrowsing) {
     EXPECT_EQ(w.lblbild.caption, " Blättern ");
     EXPECT_EQ(w.lblxvony.caption, "1 von 3");
     EXPECT_EQ(knoepfe(), "");
+
+    // Choosing box 5 again from browsing queries it, and the mode label says so.
+    antworte({Answer::No, Answer::No});
+    waehle(5);
+    EXPECT_EQ(w.lblbild.caption, " Abfrage ");
+    EXPECT_EQ(knoepfe(), "A");
 }
 
 TEST_F(StudyTest, WrongAnswerOnTheLastCardOfBox5EndsThePass) {
