@@ -10,7 +10,4 @@ namespace memvalo {
 // record get the box's empty template in its present state.
 void karte_entfernen(App& app, int box);
 
-// The empty template of `box`: leerds for box 1, leerdsk2..5 for the others.
-const CardRecord& leerVorlage(const App& app, int box);
-
 }  // namespace memvalo

@@ -1,10 +1,16 @@
 #include "study/mode_label.h"
 
+#include <cstdint>
 #include <string>
 
 namespace memvalo {
 
 namespace {
+
+// A colour as the controls hold it, 0x00BBGGRR.
+constexpr std::uint32_t rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+    return red | (green << 8) | (blue << 16);
+}
 
 void setLabel(App& app, std::string_view text, std::uint32_t back, std::uint32_t fore) {
     Control& label = app.frm1.lblbild;

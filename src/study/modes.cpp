@@ -2,7 +2,6 @@
 
 #include "core/anzeige.h"
 #include "core/text_encoding.h"
-#include "core/transfer.h"
 #include "study/card_display.h"
 #include "study/cover.h"
 #include "study/mode_label.h"
