@@ -20,6 +20,11 @@ void zeigeKarte(App& app, int box, int slot) {
 void speichereAngezeigteKarte(App& app) {
     felder_an_maskeds(app);
     Box& k1 = app.store.k(1);
+    // In an emptied box 1 the card typed anew becomes its first card.
+    if (k1.anz == 0) {
+        k1.anz = 1;
+        k1.pos = 1;
+    }
     k1[k1.pos] = app.store.maskeds;
 }
 

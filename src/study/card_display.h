@@ -8,7 +8,8 @@ namespace memvalo {
 void zeigeArbeitsdatensatz(App& app, int box);
 // Copies card `slot` of `box` into its work record and shows it.
 void zeigeKarte(App& app, int box, int slot);
-// Takes the window's fields into maskeds and stores it into box 1 at its position.
+// Takes the window's fields into maskeds and stores it into box 1 at its position; into an
+// empty box 1 as its first card.
 void speichereAngezeigteKarte(App& app);
 // True when the position of `box` points at one of its cards.
 bool positionHaeltKarte(const App& app, int box);

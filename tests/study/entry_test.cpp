@@ -107,6 +107,11 @@ TEST_F(EntryTest, CancelledDeleteOfTheBlankOnlyCardStillEmptiesBox1) {
     EXPECT_EQ(app.store.k(1).pos, 0);
     EXPECT_EQ(app.frm1.lblxvony.caption, " 0 von  0");
     cmdlöschen_Click(app);  // an empty box asks nothing
+
+    tippe("neu?", "neu");
+    cmdvor_Click(app);
+    EXPECT_EQ(namen(1), (Texts{"neu", ""}));
+    EXPECT_EQ(app.store.k(1).pos, 2);
 }
 
 TEST_F(EntryTest, MirrorAtTheEndStoresTheCardAndOpensItsTwin) {
@@ -126,6 +131,8 @@ TEST_F(EntryTest, MirrorAtTheEndStoresTheCardAndOpensItsTwin) {
     EXPECT_FALSE(w.cmdspiegel.visible);
     EXPECT_EQ(app.store.k(1).pos, 2);
     EXPECT_EQ(app.store.k(1).anz, 2);
+    txtantwort_LostFocus(app);
+    EXPECT_TRUE(w.cmdspiegel.visible);
 }
 
 TEST_F(EntryTest, MirrorInsideTheBoxAddsTheTwinAtTheEnd) {
