@@ -13,7 +13,7 @@
 
 namespace memvalo {
 
-bool antwort_beginnen(App& app, bool richtig) {
+bool beginAnswer(App& app, bool richtig) {
     MainWindowModel& w = app.frm1;
     app.playSound(richtig ? "yes.wav" : "falsch.wav");
     w.cmdantwort.visible = true;
@@ -27,12 +27,12 @@ bool antwort_beginnen(App& app, bool richtig) {
     if (!richtig) app.markierung.clear();
     // The picture belongs to the answer, which is covered again now.
     if (!w.mnuzeigbild.checked) w.bildbox.visible = false;
-    if (positionHaeltKarte(app, app.study.kasten)) return true;
+    if (positionHoldsCard(app, app.study.kasten)) return true;
     w.cmdantwort.visible = false;
     return false;
 }
 
-void korrektur_zurueckschreiben(App& app, int box) {
+void writeBackCorrection(App& app, int box) {
     if (app.study.korrektur != 1) return;
     MainWindowModel& w = app.frm1;
     CardRecord& record = app.store.workRecord(box);
@@ -50,7 +50,7 @@ void korrektur_zurueckschreiben(App& app, int box) {
     app.karte_gespeichert = "nein";
 }
 
-void falsch_erhoehen(CardRecord& card) {
+void countWrongAnswer(CardRecord& card) {
     const std::string text = trimBlanks(card.falsch.text());
     long long count = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), count);
@@ -58,9 +58,9 @@ void falsch_erhoehen(CardRecord& card) {
     card.falsch = std::to_string(count + 1);
 }
 
-void durchgang_beenden(App& app) {
+void endBox5Pass(App& app) {
     MainWindowModel& w = app.frm1;
-    w.lblazist[4].caption = zahlTextMitLeer(0);
+    w.lblazist[4].caption = paddedNumber(0);
     zeigen(app);
     w.mnu5leeren.enabled = true;
     app.msgBox(std::string("Alle Fragen in Kasten 5 sind beantwortet!") + kCR +
@@ -69,7 +69,7 @@ void durchgang_beenden(App& app) {
                "Sie sind ein fleißiger Mensch...", Buttons::OK, Icon::Information);
     w.cmdantwort.visible = false;
     w.cmdrichtig.visible = false;
-    zeigeBlaetternModus(app, "Blättern");
+    showBrowseMode(app, "Blättern");
     for (Control* c :
          {&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.Label5, &w.lblxvony}) {
         c->visible = true;
@@ -78,8 +78,8 @@ void durchgang_beenden(App& app) {
     w.optk5.visible = true;
     Box& k5 = app.store.k(5);
     k5.pos = 1;
-    zeigeKarte(app, 5, 1);
-    w.lblazist[4].caption = zahlTextMitLeer(k5.anz);
+    showCard(app, 5, 1);
+    w.lblazist[4].caption = paddedNumber(k5.anz);
     status5(app);
 }
 

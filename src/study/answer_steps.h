@@ -6,12 +6,12 @@ namespace memvalo {
 
 // Sound, buttons, covers, menus and the saved flag; false when the current box has no card
 // at its position, so that there is nothing to answer.
-bool antwort_beginnen(App& app, bool richtig);
+bool beginAnswer(App& app, bool richtig);
 // While correcting is allowed, the texts on screen are stored into the answered card.
-void korrektur_zurueckschreiben(App& app, int box);
+void writeBackCorrection(App& app, int box);
 // Counts one more wrong answer on the card: an empty or non-numeric count counts as 0.
-void falsch_erhoehen(CardRecord& card);
+void countWrongAnswer(CardRecord& card);
 // Ends a box-5 pass: all cards were answered, the window changes to browsing box 5.
-void durchgang_beenden(App& app);
+void endBox5Pass(App& app);
 
 }  // namespace memvalo

@@ -16,39 +16,39 @@ namespace memvalo {
 
 namespace {
 
-void haken(App& app, int box) {
+void checkItem(App& app, int box) {
     for (int i = 0; i < 5; ++i) app.frm1.mnukk[i].checked = i == box - 1;
 }
 
 // Asks whether to shuffle the box, then starts the query at its first card.
-void mischenUndStarten(App& app, int box) {
+void shuffleAndStart(App& app, int box) {
     Box& k = app.store.k(box);
-    const Answer answer = app.msgBox("Datensatz im Kasten " + zahlText(box) + " mischen?",
+    const Answer answer = app.msgBox("Datensatz im Kasten " + plainNumber(box) + " mischen?",
                                      "Abfrage", Buttons::YesNo, Icon::Question);
     if (answer == Answer::Yes) {
         app.platform.setBusy(true);
-        zufall_kasten(app, box, k.anz);
+        shuffleBox(app, box, k.anz);
         app.platform.setBusy(false);
     }
     k.pos = 1;
-    zeigeKarte(app, box, 1);
+    showCard(app, box, 1);
 }
 
-void kastenwahlAbschluss(App& app) {
+void finishBoxChoice(App& app) {
     const int box = app.study.kasten;
-    app.frm1.lblkasten.caption = zahlTextMitLeer(box);
+    app.frm1.lblkasten.caption = paddedNumber(box);
     if (box == 5) {
-        progressKasten5(app);
+        progressOfBox5(app);
         return;
     }
     const auto i = static_cast<std::size_t>(box - 1);
     setProgress(app, app.store.soll[i], app.store.ist[i],
-                app.frm1.lblazist[box - 1].caption + " von ", zahlTextMitLeer(app.store.soll[i]));
+                app.frm1.lblazist[box - 1].caption + " von ", paddedNumber(app.store.soll[i]));
 }
 
-void browseKasten5(App& app) {
+void browseBox5(App& app) {
     MainWindowModel& w = app.frm1;
-    zeigeBlaetternModus(app, "Blättern");
+    showBrowseMode(app, "Blättern");
     setVisible({&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.lblxvony, &w.Label5},
                true);
     w.cmdantwort.visible = false;
@@ -56,26 +56,26 @@ void browseKasten5(App& app) {
     w.optk5.caption = "lieber Abfragen...";
     w.optk5.visible = true;
     app.store.k(5).pos = 1;
-    zeigeKarte(app, 5, 1);
+    showCard(app, 5, 1);
     status5(app);
 }
 
 // A query of box 5 says so, also when the window was browsing box 5 before: the page keys
 // and the pictures follow the mode label.
-void abfrageKasten5(App& app) {
-    if (app.frm1.mnuzufall.checked) zeigeAbfrageModus(app);
+void queryBox5(App& app) {
+    if (app.frm1.mnuzufall.checked) showQueryMode(app);
 }
 
-bool fortsetzenGewollt(App& app, int beantwortet) {
-    const std::string n = zahlText(beantwortet);
-    const std::string text =
-        "Sie haben bereits " + n + (beantwortet == 1 ? " Frage " : " Fragen ") +
-        " richtig beantwortet." + kCR + "Möchten Sie mit der " + zahlText(beantwortet + 1) +
-        ".ten Frage weitermachen ?" + kCR + "Wenn Sie NEIN wählen, beginnt die Abfrage von vorne.";
+bool wantsToResume(App& app, int answered) {
+    const std::string n = plainNumber(answered);
+    const std::string text = "Sie haben bereits " + n + (answered == 1 ? " Frage " : " Fragen ") +
+                             " richtig beantwortet." + kCR + "Möchten Sie mit der " +
+                             plainNumber(answered + 1) + ".ten Frage weitermachen ?" + kCR +
+                             "Wenn Sie NEIN wählen, beginnt die Abfrage von vorne.";
     return app.msgBox(text, "Was möchten Sie tun?", Buttons::YesNo, Icon::Question) == Answer::Yes;
 }
 
-void meldeAlleBeantwortet(App& app) {
+void reportAllAnswered(App& app) {
     app.msgBox(std::string("Sie hatten alle Fragen in diesem Kasten beantwortet.") + kCR +
                    "Wenn Sie OK drücken, können Sie nochmals von vorne anfangen" + kCR +
                    "oder aus dem Menü einen anderen Kasten zum Beantworten auswählen" + kCR +
@@ -84,59 +84,59 @@ void meldeAlleBeantwortet(App& app) {
 }
 
 // Box 5 may go on from where an earlier pass stopped; false when it did, or browses instead.
-bool kasten5Neubeginn(App& app) {
+bool box5StartsAnew(App& app) {
     MainWindowModel& w = app.frm1;
     Box& k5 = app.store.k(5);
     if (app.kasten5_beantwortet > 0) --app.kasten5_beantwortet;
     const int n = app.kasten5_beantwortet;
     const int ist = app.store.ist[4];
     if (n >= 1 && n < ist && n < k5.anz) {
-        if (!fortsetzenGewollt(app, n)) return true;
-        abfrageKasten5(app);
+        if (!wantsToResume(app, n)) return true;
+        queryBox5(app);
         k5.pos = n + 1;
-        w.lblazist[4].caption = zahlTextMitLeer(k5.anz - k5.pos + 1);
-        zeigeKarte(app, 5, k5.pos);
+        w.lblazist[4].caption = paddedNumber(k5.anz - k5.pos + 1);
+        showCard(app, 5, k5.pos);
         w.cmdantwort.visible = true;
         return false;
     }
     if (n >= 1 && n == ist) {
-        meldeAlleBeantwortet(app);
-        browseKasten5(app);
+        reportAllAnswered(app);
+        browseBox5(app);
         return false;
     }
     return true;
 }
 
-void kasten5Waehlen(App& app) {
+void chooseBox5(App& app) {
     MainWindowModel& w = app.frm1;
-    w.lblkasten.caption = zahlTextMitLeer(5);
-    haken(app, 5);
-    if (!kasten5Neubeginn(app)) return;
-    abfrageKasten5(app);
+    w.lblkasten.caption = paddedNumber(5);
+    checkItem(app, 5);
+    if (!box5StartsAnew(app)) return;
+    queryBox5(app);
     const Box& k5 = app.store.k(5);
     if (k5.anz < app.store.soll[4]) {
         w.cmdantwort.visible = k5.anz > 0;
     } else {
         w.cmdantwort.visible = false;
-        app.msgBox("Kasten " + zahlText(5) + " ist voll." + kCR + "Bitte neue Datei anlegen",
+        app.msgBox("Kasten " + plainNumber(5) + " ist voll." + kCR + "Bitte neue Datei anlegen",
                    "Hinweis", Buttons::OK, Icon::Information);
     }
-    mischenUndStarten(app, 5);
-    kastenwahlAbschluss(app);
+    shuffleAndStart(app, 5);
+    finishBoxChoice(app);
 }
 
-void kastenWaehlen(App& app, int box) {
+void chooseBox(App& app, int box) {
     MainWindowModel& w = app.frm1;
     for (int d = box; d <= 4; ++d) w.dateLabel(d).caption.clear();
-    haken(app, box);
-    if (kastenVoll(app, box + 1)) {
+    checkItem(app, box);
+    if (boxFull(app, box + 1)) {
         w.cmdantwort.visible = false;
-        meldeZielkastenVoll(app, box + 1);
+        reportTargetBoxFull(app, box + 1);
     } else {
         w.cmdantwort.visible = app.store.ist[box - 1] > 0;
     }
-    mischenUndStarten(app, box);
-    kastenwahlAbschluss(app);
+    shuffleAndStart(app, box);
+    finishBoxChoice(app);
 }
 
 }  // namespace
@@ -157,12 +157,12 @@ void mnukastwahl_Click(App& app) {
     if (app.study.kasten == 1 && s.ist[0] == 1 && trimBlanks(w.txtfrage.caption).empty()) {
         s.ist[0] = 0;
         s.k(1).anz = 0;
-        w.lblazist[0].caption = zahlText(0);
+        w.lblazist[0].caption = plainNumber(0);
     }
     for (int i = 0; i < 5; ++i) {
-        const bool hatKarten = s.ist[static_cast<std::size_t>(i)] > 0;
-        w.mnukk[i].enabled = hatKarten;
-        if (!hatKarten) w.mnukk[i].checked = false;
+        const bool hasCards = s.ist[static_cast<std::size_t>(i)] > 0;
+        w.mnukk[i].enabled = hasCards;
+        if (!hasCards) w.mnukk[i].checked = false;
     }
 }
 
@@ -171,26 +171,26 @@ void mnukk_Click(App& app, int index) {
     const int box = index + 1;
     setVisible({&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.Label5, &w.lblxvony},
                false);
-    const bool abfrage = w.mnuzufall.checked;
-    if (abfrage) {
+    const bool querying = w.mnuzufall.checked;
+    if (querying) {
         verdecken(app);
         w.optk5.visible = false;
     }
     w.progress.visible = true;
-    if (box <= 4 && abfrage) zeigeAbfrageModus(app);
+    if (box <= 4 && querying) showQueryMode(app);
     w.lblinfo.visible = false;
-    if (box >= 2 && kasten1Voll(app)) {
+    if (box >= 2 && box1Full(app)) {
         // The box worked so far stays current, so the card on screen and the box agree.
-        meldeKasten1Voll(app, true);
+        reportBox1Full(app, true);
         app.markierung = "ja";
-        kastenwahlAbschluss(app);
+        finishBoxChoice(app);
         return;
     }
     app.study.kasten = box;
     if (box == 5) {
-        kasten5Waehlen(app);
+        chooseBox5(app);
     } else {
-        kastenWaehlen(app, box);
+        chooseBox(app, box);
     }
 }
 

@@ -7,15 +7,15 @@ namespace memvalo {
 constexpr char kCR = '\r';
 
 // Box 1 has reached its capacity (shown count against target value).
-bool kasten1Voll(const App& app);
+bool box1Full(const App& app);
 // Box `box` (2..5) has reached its capacity.
-bool kastenVoll(const App& app, int box);
+bool boxFull(const App& app, int box);
 
 // "Kasten 1 ist voll." ... ; `letzterDatensatz` puts "Das war der letzte Datensatz. " first.
-void meldeKasten1Voll(App& app, bool letzterDatensatz);
+void reportBox1Full(App& app, bool letzterDatensatz);
 // The box a query would fill is full: "Kasten N ist voll." CR "Bitte erst einige ...".
-void meldeZielkastenVoll(App& app, int box);
+void reportTargetBoxFull(App& app, int box);
 // A box holds 2000 cards at most: refuses a card that would need one more slot.
-void meldeKeinPlatz(App& app, int box);
+void reportNoSlotLeft(App& app, int box);
 
 }  // namespace memvalo

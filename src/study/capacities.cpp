@@ -18,14 +18,14 @@ namespace {
 constexpr char kMaximum[] = "Maximale Anzahl liegt bei 2000 !";
 constexpr char kNull[] = "Etwas dürftig... Mehr als NULL sollten es schon sein !";
 
-struct Richtwert {
-    int unten;
-    const char* zuWenig;
-    std::optional<int> oben;
-    const char* zuViel;
+struct Advisory {
+    int lower;
+    const char* tooFew;
+    std::optional<int> upper;
+    const char* tooMany;
 };
 
-constexpr std::array<Richtwert, 5> kRichtwerte = {{
+constexpr std::array<Advisory, 5> kAdvisories = {{
     {100, "Karteikasten 1 : Sehr wenig eingetragen! ", 300,
      "Karteikasten 1 : Sehr viel eingetragen! "},
     {400, "Karteikasten 2 : Sehr wenig eingetragen! ", 600,
@@ -38,7 +38,7 @@ constexpr std::array<Richtwert, 5> kRichtwerte = {{
 }};
 
 // The number the text starts with; an empty text counts as 0.
-int zahlwert(const std::string& text) {
+int numericValue(const std::string& text) {
     const std::string t = trimBlanks(text);
     int value = 0;
     for (std::size_t i = 0; i < t.size() && i < 9 && t[i] >= '0' && t[i] <= '9'; ++i) {
@@ -47,50 +47,50 @@ int zahlwert(const std::string& text) {
     return value;
 }
 
-int kartenImKasten(const App& app, int index) {
+int cardsInBox(const App& app, int index) {
     return app.store.k(index + 1).anz;
 }
 
-std::string mindestanzahl(const App& app, int index) {
+std::string minimumMessage(const App& app, int index) {
     return std::string(" Es sind schon mehr Karten im Kasten!") + kCR + "Mindestanzahl. " +
-           zahlText(kartenImKasten(app, index));
+           plainNumber(cardsInBox(app, index));
 }
 
-void ablehnen(App& app, int index, const std::string& text) {
+void refuse(App& app, int index, const std::string& text) {
     app.msgBox(text, App::kTitle);
     app.frm1.txtazsoll[index].caption.clear();
     app.frm1.txtazsoll[index].focusRequested = true;
 }
 
 // Why a value cannot become the capacity of its box; nothing when it can.
-std::optional<std::string> untauglich(const App& app, int index) {
+std::optional<std::string> unusableReason(const App& app, int index) {
     const std::string& text = app.frm1.txtazsoll[index].caption;
-    const int value = zahlwert(text);
+    const int value = numericValue(text);
     if (utf8::length(text) >= 5 || value > Box::kSlots) return kMaximum;
-    if (kartenImKasten(app, index) > value) return mindestanzahl(app, index);
+    if (cardsInBox(app, index) > value) return minimumMessage(app, index);
     if (value == 0) return kNull;
     return std::nullopt;
 }
 
-bool reihenfolgeFalsch(const App& app) {
+bool orderBroken(const App& app) {
     for (int i = 4; i >= 1; --i) {
         if (app.store.soll[i] < app.store.soll[i - 1]) return true;
     }
     return false;
 }
 
-std::string richtwertMeldungen(const App& app) {
+std::string advisoryMessages(const App& app) {
     std::string text;
-    for (std::size_t i = 0; i < kRichtwerte.size(); ++i) {
-        const Richtwert& r = kRichtwerte[i];
+    for (std::size_t i = 0; i < kAdvisories.size(); ++i) {
+        const Advisory& r = kAdvisories[i];
         const int soll = app.store.soll[i];
-        if (soll < r.unten) text += std::string(r.zuWenig) + kCR;
-        if (r.oben && soll > *r.oben) text += std::string(r.zuViel) + kCR;
+        if (soll < r.lower) text += std::string(r.tooFew) + kCR;
+        if (r.upper && soll > *r.upper) text += std::string(r.tooMany) + kCR;
     }
     return text;
 }
 
-void bearbeitungSchliessen(App& app) {
+void closeEditing(App& app) {
     MainWindowModel& w = app.frm1;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = false;
     for (int f = 0; f < 4; ++f) w.textField(f).enabled = true;
@@ -102,7 +102,7 @@ void bearbeitungSchliessen(App& app) {
         if (!w.mnukk[box - 1].checked) continue;
         const int soll = app.store.soll[static_cast<std::size_t>(box - 1)];
         const int anz = app.store.k(box).anz;
-        setProgress(app, soll, anz, zahlText(anz) + " von ", zahlText(soll));
+        setProgress(app, soll, anz, plainNumber(anz) + " von ", plainNumber(soll));
     }
     w.cmdsollübernahme.visible = false;
     w.lblkartei.visible = true;
@@ -124,18 +124,18 @@ void mnuazkändern_Click(App& app) {
 void txtazsoll_KeyPress(App&, int, UiEvent& event) {
     constexpr int kBackspace = 8;
     constexpr int kDelete = 127;
-    const bool ziffer = event.key >= '0' && event.key <= '9';
-    if (!ziffer && event.key != kBackspace && event.key != kDelete) event.key = 0;
+    const bool digit = event.key >= '0' && event.key <= '9';
+    if (!digit && event.key != kBackspace && event.key != kDelete) event.key = 0;
 }
 
 void txtazsoll_LostFocus(App& app, int index) {
-    const Control& feld = app.frm1.txtazsoll[index];
-    if (utf8::length(feld.caption) >= 5) ablehnen(app, index, kMaximum);
-    if (zahlwert(feld.caption) > Box::kSlots) ablehnen(app, index, kMaximum);
-    if (kartenImKasten(app, index) > zahlwert(feld.caption)) {
-        ablehnen(app, index, mindestanzahl(app, index));
+    const Control& field = app.frm1.txtazsoll[index];
+    if (utf8::length(field.caption) >= 5) refuse(app, index, kMaximum);
+    if (numericValue(field.caption) > Box::kSlots) refuse(app, index, kMaximum);
+    if (cardsInBox(app, index) > numericValue(field.caption)) {
+        refuse(app, index, minimumMessage(app, index));
     }
-    if (feld.caption == "0") ablehnen(app, index, kNull);
+    if (field.caption == "0") refuse(app, index, kNull);
 }
 
 void cmdsollübernahme_Click(App& app) {
@@ -143,30 +143,30 @@ void cmdsollübernahme_Click(App& app) {
     // A field the checks left empty, or never checked, must not become a capacity: a box
     // of capacity 0 could never take a card again.
     for (int i = 0; i < 5; ++i) {
-        if (const auto grund = untauglich(app, i)) {
-            app.msgBox(*grund, App::kTitle);
+        if (const auto reason = unusableReason(app, i)) {
+            app.msgBox(*reason, App::kTitle);
             w.txtazsoll[i].focusRequested = true;
             return;
         }
     }
-    for (int i = 0; i < 5; ++i) app.store.soll[i] = zahlwert(w.txtazsoll[i].caption);
-    const bool falsch = reihenfolgeFalsch(app);
-    w.mnuende.enabled = !falsch;
-    if (falsch) {
+    for (int i = 0; i < 5; ++i) app.store.soll[i] = numericValue(w.txtazsoll[i].caption);
+    const bool orderError = orderBroken(app);
+    w.mnuende.enabled = !orderError;
+    if (orderError) {
         app.msgBox(std::string("Bitte Zahlenwerte überprüfen und neu eingeben ! ") + kCR +
                        "Ein größerer Kasten darf nicht weniger Karten enthalten." + kCR +
                        "Aufsteigende Reihenfolge beachten! ",
                    "Anzahl Karten pro Karteikasten", Buttons::OK, Icon::Critical);
         return;
     }
-    const std::string hinweise = richtwertMeldungen(app);
-    if (!hinweise.empty()) {
+    const std::string advice = advisoryMessages(app);
+    if (!advice.empty()) {
         const Answer answer =
-            app.msgBox(hinweise + kCR + "Wollen Sie etwas ändern?",
+            app.msgBox(advice + kCR + "Wollen Sie etwas ändern?",
                        "Sollwerte festlegen, Meldung nur ein Richtwert ", Buttons::YesNo);
         if (answer == Answer::Yes) return;
     }
-    bearbeitungSchliessen(app);
+    closeEditing(app);
 }
 
 }  // namespace memvalo

@@ -4,7 +4,7 @@
 
 namespace memvalo {
 
-void zeigeArbeitsdatensatz(App& app, int box) {
+void showWorkRecord(App& app, int box) {
     if (box == 1) {
         maskeds_an_felder(app);
     } else {
@@ -12,12 +12,12 @@ void zeigeArbeitsdatensatz(App& app, int box) {
     }
 }
 
-void zeigeKarte(App& app, int box, int slot) {
+void showCard(App& app, int box, int slot) {
     app.store.workRecord(box) = app.store.k(box)[slot];
-    zeigeArbeitsdatensatz(app, box);
+    showWorkRecord(app, box);
 }
 
-void speichereAngezeigteKarte(App& app) {
+void storeShownCard(App& app) {
     felder_an_maskeds(app);
     Box& k1 = app.store.k(1);
     // In an emptied box 1 the card typed anew becomes its first card.
@@ -28,7 +28,7 @@ void speichereAngezeigteKarte(App& app) {
     k1[k1.pos] = app.store.maskeds;
 }
 
-bool positionHaeltKarte(const App& app, int box) {
+bool positionHoldsCard(const App& app, int box) {
     const Box& k = app.store.k(box);
     return k.pos >= 1 && k.pos <= k.anz;
 }

@@ -5,13 +5,13 @@
 namespace memvalo {
 
 // Shows the work record of `box` in the window's fields.
-void zeigeArbeitsdatensatz(App& app, int box);
+void showWorkRecord(App& app, int box);
 // Copies card `slot` of `box` into its work record and shows it.
-void zeigeKarte(App& app, int box, int slot);
+void showCard(App& app, int box, int slot);
 // Takes the window's fields into maskeds and stores it into box 1 at its position; into an
 // empty box 1 as its first card.
-void speichereAngezeigteKarte(App& app);
+void storeShownCard(App& app);
 // True when the position of `box` points at one of its cards.
-bool positionHaeltKarte(const App& app, int box);
+bool positionHoldsCard(const App& app, int box);
 
 }  // namespace memvalo

@@ -4,7 +4,7 @@ namespace memvalo {
 
 namespace {
 
-void zusatzfelder_verdecken(App& app) {
+void coverExtraFields(App& app) {
     MainWindowModel& w = app.frm1;
     const int mode = app.study.zusatzmodus;
     w.piczusatz1.visible = mode == 0;
@@ -15,10 +15,10 @@ void zusatzfelder_verdecken(App& app) {
 
 void verdecken(App& app) {
     MainWindowModel& w = app.frm1;
-    const bool frageVerdeckt = app.study.verdeckmodus == 1;
-    w.picfrage.visible = frageVerdeckt;
-    w.picantwort.visible = !frageVerdeckt;
-    zusatzfelder_verdecken(app);
+    const bool questionCovered = app.study.verdeckmodus == 1;
+    w.picfrage.visible = questionCovered;
+    w.picantwort.visible = !questionCovered;
+    coverExtraFields(app);
 }
 
 void zeigen(App& app) {

@@ -15,17 +15,17 @@ namespace memvalo {
 
 namespace {
 
-bool frageUndAntwort(const App& app) {
+bool questionAndAnswerFilled(const App& app) {
     return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
            !trimBlanks(app.frm1.txtantwort.caption).empty();
 }
 
 // Box 1 is full at its target value, and never beyond its 2000 slots.
-bool kasten1Ausgefuellt(const App& app) {
+bool box1AtCapacity(const App& app) {
     return app.store.k(1).anz >= std::min(app.store.soll[0], Box::kSlots);
 }
 
-void meldeKasten1VollBeiEingabe(App& app) {
+void reportBox1FullOnEntry(App& app) {
     app.msgBox(std::string("Der Karteikasten Nr. 1 ist voll. Speichern Sie erst ab und") + kCR +
                    "beantworten Sie dann einige Fragen richtig, damit wieder Platz wird." + kCR +
                    kCR + "Hinweis (obwohl Sie's schon wissen):" + kCR +
@@ -37,30 +37,30 @@ void meldeKasten1VollBeiEingabe(App& app) {
                "Dateneingabe", Buttons::OK, Icon::Exclamation);
 }
 
-void leereKarteZeigen(App& app) {
+void showEmptyCard(App& app) {
     leerds_erstellen(app.store, app.platform.today());
     app.store.maskeds = app.store.leerds;
     maskeds_an_felder(app);
 }
 
 // Opens a new empty card behind the last one; box 1 counts it from now on.
-void neueKarteAmEnde(App& app) {
+void openNewCardAtEnd(App& app) {
     Box& k1 = app.store.k(1);
     ++k1.anz;
     k1.pos = k1.anz;
-    leereKarteZeigen(app);
+    showEmptyCard(app);
     k1[k1.pos] = app.store.leerds;
 }
 
 // Stores the last card, stamped with today's date, and opens a new one behind it.
-void letzteKarteSpeichern(App& app) {
+void storeLastCard(App& app) {
     app.frm1.lbldatum0.caption = trimBlanks(app.platform.today());
-    speichereAngezeigteKarte(app);
+    storeShownCard(app);
     app.karte_gespeichert = "nein";
-    neueKarteAmEnde(app);
+    openNewCardAtEnd(app);
 }
 
-void loeschen(App& app, bool ok) {
+void deleteShownCard(App& app, bool ok) {
     Box& k1 = app.store.k(1);
     if (k1.anz == 1 && trimBlanks(app.frm1.txtfrage.caption).empty()) {
         k1.anz = 0;
@@ -74,18 +74,18 @@ void loeschen(App& app, bool ok) {
     app.karte_gespeichert = "nein";
     app.schritt_gespeichert = "nein";
     leerds_erstellen(app.store, app.platform.today());
-    const CardRecord leer = app.store.leerds;
+    const CardRecord blank = app.store.leerds;
     if (k1.anz == 1) {
-        k1[k1.pos] = leer;
-        app.store.maskeds = leer;
+        k1[k1.pos] = blank;
+        app.store.maskeds = blank;
         maskeds_an_felder(app);
     } else {
-        const int bleibt = k1.pos == k1.anz ? k1.anz - 1 : k1.pos;
+        const int staysAt = k1.pos == k1.anz ? k1.anz - 1 : k1.pos;
         for (int p = k1.pos; p < k1.anz; ++p) k1[p] = k1[p + 1];
-        k1[k1.anz] = leer;
+        k1[k1.anz] = blank;
         --k1.anz;
-        k1.pos = bleibt;
-        zeigeKarte(app, 1, k1.pos);
+        k1.pos = staysAt;
+        showCard(app, 1, k1.pos);
     }
 }
 
@@ -103,18 +103,18 @@ void cmdvor_Click(App& app) {
     app.schritt_gespeichert = "nein";
     app.playSound("vor.wav");
     if (k1.pos == k1.anz) {
-        if (kasten1Ausgefuellt(app)) {
-            meldeKasten1VollBeiEingabe(app);
-        } else if (frageUndAntwort(app)) {
-            letzteKarteSpeichern(app);
+        if (box1AtCapacity(app)) {
+            reportBox1FullOnEntry(app);
+        } else if (questionAndAnswerFilled(app)) {
+            storeLastCard(app);
         } else {
             unvollständig(app);
         }
     } else if (k1.pos < k1.anz) {
-        if (frageUndAntwort(app)) {
-            speichereAngezeigteKarte(app);
+        if (questionAndAnswerFilled(app)) {
+            storeShownCard(app);
             ++k1.pos;
-            zeigeKarte(app, 1, k1.pos);
+            showCard(app, 1, k1.pos);
             status_aktuell(app);
         } else {
             unvollständig(app);
@@ -130,7 +130,7 @@ void cmdlöschen_Click(App& app) {
     const Answer answer = app.msgBox("Diesen Datensatz wirklich löschen?", "Datensatz löschen",
                                      Buttons::OKCancel, Icon::Critical, 2);
     try {
-        loeschen(app, answer == Answer::OK);
+        deleteShownCard(app, answer == Answer::OK);
     } catch (const std::exception&) {
         app.msgBox("Fehler im Modul LÖSCHEN ", App::kTitle);
         return;
@@ -141,7 +141,7 @@ void cmdlöschen_Click(App& app) {
 
 void cmdspiegel_Click(App& app) {
     MainWindowModel& w = app.frm1;
-    if (!frageUndAntwort(app)) {
+    if (!questionAndAnswerFilled(app)) {
         app.msgBox("Frage und Antwortfeld dürfen nicht leer sein!", "Soll ich NICHTS spiegeln ??",
                    Buttons::OK, Icon::Information);
         return;
@@ -152,23 +152,23 @@ void cmdspiegel_Click(App& app) {
     const std::string zusatz2 = trimBlanks(w.txtzusatz2.caption);
     const std::string medium = app.medienverweis;
     Box& k1 = app.store.k(1);
-    const int vorher = k1.anz;
+    const int countBefore = k1.anz;
     if (k1.pos == k1.anz) {
         cmdvor_Click(app);
     } else {
         // Inside the box the twin goes to the end, so that no following card is overwritten.
         app.schritt_gespeichert = "nein";
-        speichereAngezeigteKarte(app);
-        if (kasten1Ausgefuellt(app)) {
-            meldeKasten1VollBeiEingabe(app);
+        storeShownCard(app);
+        if (box1AtCapacity(app)) {
+            reportBox1FullOnEntry(app);
         } else {
-            neueKarteAmEnde(app);
+            openNewCardAtEnd(app);
             app.karte_gespeichert = "nein";
         }
         status_aktuell(app);
     }
     // A full box opened no new card: the swapped texts would land on the stored one.
-    if (k1.anz == vorher) return;
+    if (k1.anz == countBefore) return;
     w.txtfrage.caption = antwort;
     w.txtantwort.caption = frage;
     w.txtzusatz2.caption = zusatz2;

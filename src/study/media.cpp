@@ -10,12 +10,12 @@ namespace memvalo {
 
 namespace {
 
-bool eingabeModus(const App& app) {
+bool entryMode(const App& app) {
     return app.frm1.mnueingabe.checked;
 }
 
 // Outside entry mode the card on screen is the one at the position of the checked box.
-void inAngezeigteKarte(App& app, const std::string& medium) {
+void intoShownCard(App& app, const std::string& medium) {
     for (int box = 1; box <= 5; ++box) {
         Box& k = app.store.k(box);
         if (!app.frm1.mnukk[box - 1].checked || k.pos < 1 || k.pos > k.anz) continue;
@@ -26,17 +26,17 @@ void inAngezeigteKarte(App& app, const std::string& medium) {
     }
 }
 
-void verweisEntfernen(App& app) {
+void removeReference(App& app) {
     // This question stays below a window kept on top: it is asked without the bracket.
     const MessageBox frage{"Bildverweis wirklich entfernen?", "Sicherheitsfrage",
                            Buttons::YesNoCancel, Icon::Question, 1};
     if (app.platform.msgBox(frage) != Answer::Yes) return;
     app.medienverweis.clear();
-    if (!eingabeModus(app)) inAngezeigteKarte(app, "");
+    if (!entryMode(app)) intoShownCard(app, "");
     anzeige(app);
 }
 
-void dateiZuordnen(App& app) {
+void assignFile(App& app) {
     FileDialog dialog;
     dialog.title = "Bild oder Klang auswählen";
     dialog.filter =
@@ -44,12 +44,12 @@ void dateiZuordnen(App& app) {
         "*.gif;*.bmp;*.jpg;*.ico;*.wmf;*.rle;*.wav";
     dialog.initialFolder = app.mediapfad;
     dialog.fileMustExist = true;
-    const auto datei = app.onTopBracket([&] { return app.platform.openFileDialog(dialog); });
-    if (!datei || datei->empty()) return;
-    app.medienverweis = *datei;
-    const auto trenner = datei->rfind(kSeparator);
-    if (trenner != std::string::npos) app.mediapfad = datei->substr(0, trenner + 1);
-    if (!eingabeModus(app)) inAngezeigteKarte(app, *datei);
+    const auto file = app.onTopBracket([&] { return app.platform.openFileDialog(dialog); });
+    if (!file || file->empty()) return;
+    app.medienverweis = *file;
+    const auto separator = file->rfind(kSeparator);
+    if (separator != std::string::npos) app.mediapfad = file->substr(0, separator + 1);
+    if (!entryMode(app)) intoShownCard(app, *file);
     anzeige(app);
 }
 
@@ -57,9 +57,9 @@ void dateiZuordnen(App& app) {
 
 void bildbox_MouseDown(App& app, int button) {
     if (button == 2) {
-        verweisEntfernen(app);
+        removeReference(app);
     } else {
-        dateiZuordnen(app);
+        assignFile(app);
     }
 }
 
@@ -72,7 +72,7 @@ void mnuzeigbild_Click(App& app) {
     if (zeigbild.checked) {
         zeigbild.checked = false;
         // During a query the picture then comes with the answer.
-        if (!eingabeModus(app)) app.frm1.bildbox.visible = false;
+        if (!entryMode(app)) app.frm1.bildbox.visible = false;
     } else {
         zeigbild.checked = true;
         anzeige(app);
@@ -84,7 +84,7 @@ void mnunixbild_Click(App& app) {
     if (w.mnunixbild.checked) {
         w.mnunixbild.checked = false;
         w.mnuzeigbild.enabled = true;
-        if (w.mnuzeigbild.checked || eingabeModus(app) || !w.picantwort.visible) anzeige(app);
+        if (w.mnuzeigbild.checked || entryMode(app) || !w.picantwort.visible) anzeige(app);
     } else {
         w.mnuzeigbild.enabled = false;
         w.mnunixbild.checked = true;
@@ -105,7 +105,7 @@ void mnuazersetzen_Click(App& app) {
     app.platform.setBusy(false);
 }
 
-void textfeld_Change(App& app, int field) {
+void textChanged(App& app, int field) {
     if (!app.frm1.mnuazersetzen.checked) return;
     std::string& text = app.frm1.textField(field).caption;
     // Rewriting the field only when there is something to convert keeps the cursor where it

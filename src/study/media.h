@@ -11,6 +11,6 @@ void mnuzeigbild_Click(App& app);
 void mnunixbild_Click(App& app);
 void mnuazersetzen_Click(App& app);
 // A card text changed (field 0..3): shows real quotation marks while the option is on.
-void textfeld_Change(App& app, int field);
+void textChanged(App& app, int field);
 
 }  // namespace memvalo

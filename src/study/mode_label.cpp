@@ -22,15 +22,15 @@ void setLabel(App& app, std::string_view text, std::uint32_t back, std::uint32_t
 
 }  // namespace
 
-void zeigeEingabeModus(App& app) {
+void showEntryMode(App& app) {
     setLabel(app, " Eingabe ", rgb(255, 0, 0), rgb(255, 255, 0));
 }
 
-void zeigeAbfrageModus(App& app) {
+void showQueryMode(App& app) {
     setLabel(app, " Abfrage ", rgb(0, 255, 0), rgb(0, 0, 0));
 }
 
-void zeigeBlaetternModus(App& app, std::string_view text) {
+void showBrowseMode(App& app, std::string_view text) {
     setLabel(app, text, rgb(255, 255, 0), rgb(0, 0, 255));
 }
 

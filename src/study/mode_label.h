@@ -6,9 +6,9 @@
 
 namespace memvalo {
 
-void zeigeEingabeModus(App& app);
-void zeigeAbfrageModus(App& app);
+void showEntryMode(App& app);
+void showQueryMode(App& app);
 // Browsing box 5: "Blättern" at the end of a pass, " Blättern " when switched by hand.
-void zeigeBlaetternModus(App& app, std::string_view text);
+void showBrowseMode(App& app, std::string_view text);
 
 }  // namespace memvalo

@@ -14,7 +14,7 @@ namespace memvalo {
 
 namespace {
 
-bool kartenfelderAusgefuellt(const App& app) {
+bool questionAndAnswerFilled(const App& app) {
     return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
            !trimBlanks(app.frm1.txtantwort.caption).empty();
 }
@@ -22,7 +22,7 @@ bool kartenfelderAusgefuellt(const App& app) {
 }  // namespace
 
 void mnumoduswahl_Click(App& app) {
-    if (!app.frm1.mnueingabe.checked || !kartenfelderAusgefuellt(app)) return;
+    if (!app.frm1.mnueingabe.checked || !questionAndAnswerFilled(app)) return;
     // The first-card step stores the card without complaining about it.
     app.markierung = "speichern";
     if (app.store.k(1).pos > 1) cmdanfang_Click(app);
@@ -52,14 +52,14 @@ void mnueingabe_Click(App& app) {
     w.cmdspiegel.tooltip = "vertauscht Frage mit Antwort";
     setVisible({&w.cmdantwort, &w.cmdfalsch, &w.cmdrichtig}, false);
     setVisible({&w.cmdlöschen, &w.cmdanfang, &w.cmdzurück, &w.cmdvor, &w.cmdende}, true);
-    zeigeEingabeModus(app);
+    showEntryMode(app);
     for (int f = 0; f < 4; ++f) w.textField(f).locked = false;
     for (int d = 1; d <= 4; ++d) w.dateLabel(d).caption.clear();
     Box& k1 = s.k(1);
     // Box 1 always holds the card being typed.
     if (k1.anz == 0) k1.anz = 1;
     k1.pos = 1;
-    zeigeKarte(app, 1, 1);
+    showCard(app, 1, 1);
     status_aktuell(app);
     w.progress.visible = true;
     w.progress.max = s.soll[0];
@@ -77,23 +77,23 @@ void optk5_Click(App& app) {
         } else {
             w.bildbox.visible = false;
         }
-        zeigeAbfrageModus(app);
+        showQueryMode(app);
         verdecken(app);
         setVisible(browseButtons, false);
         // An emptied box 5 has nothing left to ask.
-        w.cmdantwort.visible = positionHaeltKarte(app, 5);
+        w.cmdantwort.visible = positionHoldsCard(app, 5);
         setVisible({&w.Label5, &w.lblxvony}, false);
         w.optk5.caption = "lieber Blättern...";
         return;
     }
     if (!w.mnunixbild.checked) anzeige(app);
-    zeigeBlaetternModus(app, " Blättern ");
+    showBrowseMode(app, " Blättern ");
     zeigen(app);
     setVisible(browseButtons, true);
     w.cmdantwort.visible = false;
     setVisible({&w.Label5, &w.lblxvony}, true);
     const Box& k5 = app.store.k(5);
-    w.lblxvony.caption = zahlText(k5.pos) + " von " + zahlText(k5.anz);
+    w.lblxvony.caption = plainNumber(k5.pos) + " von " + plainNumber(k5.anz);
     w.optk5.caption = "lieber Abfragen...";
 }
 

@@ -10,34 +10,34 @@ namespace memvalo {
 
 namespace {
 
-constexpr int kBildAuf = 33;
-constexpr int kBildAb = 34;
+constexpr int kPageUp = 33;
+constexpr int kPageDown = 34;
 
-bool frageLeer(const App& app) {
+bool questionEmpty(const App& app) {
     return trimBlanks(app.frm1.txtfrage.caption).empty();
 }
 
-void zeigeKasten5(App& app, int slot) {
+void showBox5Card(App& app, int slot) {
     app.store.k(5).pos = slot;
-    zeigeKarte(app, 5, slot);
+    showCard(app, 5, slot);
     status5(app);
 }
 
 // The page keys work in entry mode and while box 5 is browsed, when the learner wants them.
-bool seitentastenAktiv(const App& app, int key) {
-    const std::string modus = modeCaption(app);
-    return (key == kBildAuf || key == kBildAb) && app.study.blaettern_tasten == "ja" &&
-           (modus == "Eingabe" || modus == "Blättern");
+bool pageKeysActive(const App& app, int key) {
+    const std::string mode = modeCaption(app);
+    return (key == kPageUp || key == kPageDown) && app.study.blaettern_tasten == "ja" &&
+           (mode == "Eingabe" || mode == "Blättern");
 }
 
 }  // namespace
 
 void cmdanfang_Click(App& app) {
     app.playSound("anfangdat.wav");
-    if (!frageLeer(app)) {
-        speichereAngezeigteKarte(app);
+    if (!questionEmpty(app)) {
+        storeShownCard(app);
         app.store.k(1).pos = 1;
-        zeigeKarte(app, 1, 1);
+        showCard(app, 1, 1);
     } else if (app.markierung != "speichern") {
         unvollständig(app);
         app.markierung.clear();
@@ -50,10 +50,10 @@ void cmdzurück_Click(App& app) {
     app.playSound("zurück.wav");
     if (k1.pos < 2) {
         app.msgBox("Dateianfang erreicht!", "Rückwartsblättern", Buttons::OK, Icon::Information);
-    } else if (!frageLeer(app) && !trimBlanks(app.frm1.txtantwort.caption).empty()) {
-        speichereAngezeigteKarte(app);
+    } else if (!questionEmpty(app) && !trimBlanks(app.frm1.txtantwort.caption).empty()) {
+        storeShownCard(app);
         --k1.pos;
-        zeigeKarte(app, 1, k1.pos);
+        showCard(app, 1, k1.pos);
     } else {
         unvollständig(app);
     }
@@ -64,10 +64,10 @@ void cmdzurück_Click(App& app) {
 void cmdende_Click(App& app) {
     Box& k1 = app.store.k(1);
     app.playSound("endedat.wav");
-    if (!frageLeer(app)) {
-        speichereAngezeigteKarte(app);
+    if (!questionEmpty(app)) {
+        storeShownCard(app);
         k1.pos = k1.anz;
-        zeigeKarte(app, 1, k1.pos);
+        showCard(app, 1, k1.pos);
     } else {
         unvollständig(app);
     }
@@ -76,35 +76,35 @@ void cmdende_Click(App& app) {
 
 void cmd5anfang_Click(App& app) {
     app.playSound("anfangdat.wav");
-    if (app.store.k(5).anz >= 1) zeigeKasten5(app, 1);
+    if (app.store.k(5).anz >= 1) showBox5Card(app, 1);
 }
 
 void cmd5zurück_Click(App& app) {
     app.playSound("zurück.wav");
     const Box& k5 = app.store.k(5);
-    if (k5.pos > 1) zeigeKasten5(app, k5.pos - 1);
+    if (k5.pos > 1) showBox5Card(app, k5.pos - 1);
 }
 
 void cmd5vor_Click(App& app) {
     app.playSound("vor.wav");
     const Box& k5 = app.store.k(5);
-    if (k5.pos < k5.anz) zeigeKasten5(app, k5.pos + 1);
+    if (k5.pos < k5.anz) showBox5Card(app, k5.pos + 1);
 }
 
 void cmd5ende_Click(App& app) {
     app.playSound("endedat.wav");
     const Box& k5 = app.store.k(5);
-    if (k5.anz >= 1) zeigeKasten5(app, k5.anz);
+    if (k5.anz >= 1) showBox5Card(app, k5.anz);
 }
 
 void frm1_KeyDown(App& app, UiEvent& event) {
-    if (!seitentastenAktiv(app, event.key)) return;
-    const bool eingabe = modeCaption(app) == "Eingabe";
+    if (!pageKeysActive(app, event.key)) return;
+    const bool entry = modeCaption(app) == "Eingabe";
     try {
-        if (event.key == kBildAuf) {
-            eingabe ? cmdvor_Click(app) : cmd5vor_Click(app);
+        if (event.key == kPageUp) {
+            entry ? cmdvor_Click(app) : cmd5vor_Click(app);
         } else {
-            eingabe ? cmdzurück_Click(app) : cmd5zurück_Click(app);
+            entry ? cmdzurück_Click(app) : cmd5zurück_Click(app);
         }
     } catch (const std::exception&) {
         // A failing step leaves the card where it is; the key does nothing more.
@@ -112,7 +112,7 @@ void frm1_KeyDown(App& app, UiEvent& event) {
 }
 
 void frm1_KeyUp(App& app, UiEvent& event) {
-    if (seitentastenAktiv(app, event.key)) app.frm1.txtfrage.focusRequested = true;
+    if (pageKeysActive(app, event.key)) app.frm1.txtfrage.focusRequested = true;
 }
 
 void mnukey_Click(App& app) {

@@ -2,11 +2,11 @@
 
 namespace memvalo {
 
-std::string zahlText(int number) {
+std::string plainNumber(int number) {
     return std::to_string(number);
 }
 
-std::string zahlTextMitLeer(int number) {
+std::string paddedNumber(int number) {
     return number < 0 ? std::to_string(number) : " " + std::to_string(number);
 }
 

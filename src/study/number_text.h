@@ -5,8 +5,8 @@
 namespace memvalo {
 
 // Digits only, with a minus sign for a negative number: "7".
-std::string zahlText(int number);
+std::string plainNumber(int number);
 // One leading blank before a non-negative number: " 7".
-std::string zahlTextMitLeer(int number);
+std::string paddedNumber(int number);
 
 }  // namespace memvalo

@@ -16,36 +16,36 @@ namespace {
 // The card being typed at the end of box 1 is dropped when it is unusable: no answer, or no
 // question while the other boxes are empty. Only a box-1 card on screen is judged, so that an
 // emptied box shown in the window never takes a stored card of box 1 with it.
-bool getippteKarteUnbrauchbar(const App& app) {
+bool typedCardUnusable(const App& app) {
     const CardStore& s = app.store;
     const Box& k1 = s.k(1);
     if (app.study.kasten != 1 || k1.anz == 0 || k1.pos != k1.anz) return false;
-    bool andereLeer = true;
-    for (int box = 2; box <= 5; ++box) andereLeer = andereLeer && s.k(box).anz == 0;
+    bool othersEmpty = true;
+    for (int box = 2; box <= 5; ++box) othersEmpty = othersEmpty && s.k(box).anz == 0;
     return trimBlanks(app.frm1.txtantwort.caption).empty() ||
-           (andereLeer && trimBlanks(app.frm1.txtfrage.caption).empty());
+           (othersEmpty && trimBlanks(app.frm1.txtfrage.caption).empty());
 }
 
-void getippteKarteVerwerfen(App& app) {
+void dropTypedCard(App& app) {
     Box& k1 = app.store.k(1);
     k1[k1.anz] = app.store.leerds;
     --k1.anz;
     k1.pos = k1.anz == 0 ? 0 : 1;
     // A stored card takes the window, so that nothing stores the dropped one over it.
-    if (k1.anz >= 1) zeigeKarte(app, 1, 1);
+    if (k1.anz >= 1) showCard(app, 1, 1);
     // The shown count follows, so that an empty box 1 cannot be chosen.
     app.store.ist[0] = k1.anz;
-    app.frm1.lblazist[0].caption = zahlText(k1.anz);
+    app.frm1.lblazist[0].caption = plainNumber(k1.anz);
     app.frm1.cmdantwort.visible = false;
     app.frm1.progress.value = 0;
 }
 
 // Box 1 is queried on from its first card, keeping what the window shows of the current one.
-void kasten1VonVorne(App& app) {
+void restartBox1(App& app) {
     Box& k1 = app.store.k(1);
-    if (positionHaeltKarte(app, 1)) speichereAngezeigteKarte(app);
+    if (positionHoldsCard(app, 1)) storeShownCard(app);
     k1.pos = 1;
-    if (k1.anz >= 1) zeigeKarte(app, 1, 1);
+    if (k1.anz >= 1) showCard(app, 1, 1);
     status_aktuell(app);
 }
 
@@ -56,7 +56,7 @@ void mnuzufall_Click(App& app) {
     w.mnuazkändern.enabled = false;
     w.mnuoptabfrage.visible = false;
     w.st1.visible = false;
-    if (getippteKarteUnbrauchbar(app)) getippteKarteVerwerfen(app);
+    if (typedCardUnusable(app)) dropTypedCard(app);
     app.playSound("abfrage.wav");
     for (int i = 0; i < 5; ++i) w.mnukk[i].enabled = true;
     w.mnueingabe.checked = false;
@@ -64,9 +64,9 @@ void mnuzufall_Click(App& app) {
     for (int i = 0; i < 5; ++i) {
         if (w.mnukk[i].checked) app.study.kasten = i + 1;
     }
-    w.lblkasten.caption = zahlTextMitLeer(app.study.kasten);
+    w.lblkasten.caption = paddedNumber(app.study.kasten);
     const int b = app.study.kasten;
-    if (b >= 2 && b <= 4 && kastenVoll(app, b + 1)) meldeZielkastenVoll(app, b + 1);
+    if (b >= 2 && b <= 4 && boxFull(app, b + 1)) reportTargetBoxFull(app, b + 1);
     if (!(w.mnuzeigbild.checked && w.mnuzeigbild.enabled)) w.bildbox.visible = false;
     // Browsing box 5 ends too: its buttons would page a box no longer chosen.
     setVisible(
@@ -79,9 +79,9 @@ void mnuzufall_Click(App& app) {
     }
     w.cmdspiegel.tooltip.clear();
     for (int f = 0; f < 4; ++f) w.textField(f).locked = app.study.korrektur != 1;
-    zeigeAbfrageModus(app);
+    showQueryMode(app);
     if (w.mnukk[0].checked) {
-        kasten1VonVorne(app);
+        restartBox1(app);
     } else {
         w.progress.value = 0;
     }

@@ -10,8 +10,8 @@ void cmdantwort_Click(App& app) {
     MainWindowModel& w = app.frm1;
     app.markierung.clear();
     // Answering a box other than box 1 wrongly would push box 1 beyond its capacity.
-    if (kasten1Voll(app) && !w.mnukk[0].checked) {
-        meldeKasten1Voll(app, false);
+    if (box1Full(app) && !w.mnukk[0].checked) {
+        reportBox1Full(app, false);
         app.markierung = "ja";
         return;
     }

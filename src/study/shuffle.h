@@ -6,23 +6,23 @@
 
 namespace memvalo {
 
-// Shuffles the first `anzahl` cards of `box`; a box of one card draws no number.
-void zufall_kasten(App& app, int box, int anzahl);
+// Shuffles the first `count` cards of `box`; a box of one card draws no number.
+void shuffleBox(App& app, int box, int count);
 
-inline void zufallswert(App& app, int anzahl) {
-    zufall_kasten(app, 1, anzahl);
+inline void zufallswert(App& app, int count) {
+    shuffleBox(app, 1, count);
 }
-inline void zufall_kasten2(App& app, int anzahl) {
-    zufall_kasten(app, 2, anzahl);
+inline void zufall_kasten2(App& app, int count) {
+    shuffleBox(app, 2, count);
 }
-inline void zufall_kasten3(App& app, int anzahl) {
-    zufall_kasten(app, 3, anzahl);
+inline void zufall_kasten3(App& app, int count) {
+    shuffleBox(app, 3, count);
 }
-inline void zufall_kasten4(App& app, int anzahl) {
-    zufall_kasten(app, 4, anzahl);
+inline void zufall_kasten4(App& app, int count) {
+    shuffleBox(app, 4, count);
 }
-inline void zufall_kasten5(App& app, int anzahl) {
-    zufall_kasten(app, 5, anzahl);
+inline void zufall_kasten5(App& app, int count) {
+    shuffleBox(app, 5, count);
 }
 
 }  // namespace memvalo

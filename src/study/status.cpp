@@ -20,36 +20,36 @@ void status_aktuell(App& app) {
     MainWindowModel& w = app.frm1;
     const Box& k1 = s.k(1);
     s.ist[0] = k1.anz;
-    w.lblazist[0].caption = zahlTextMitLeer(k1.anz);
-    w.lblxvony.caption = zahlTextMitLeer(k1.pos) + " von " + zahlTextMitLeer(k1.anz);
+    w.lblazist[0].caption = paddedNumber(k1.anz);
+    w.lblxvony.caption = paddedNumber(k1.pos) + " von " + paddedNumber(k1.anz);
     const int maximum = s.soll.at(static_cast<std::size_t>(app.study.kasten - 1));
-    setProgress(app, maximum, k1.pos, zahlTextMitLeer(k1.pos) + " von ", zahlTextMitLeer(maximum));
+    setProgress(app, maximum, k1.pos, paddedNumber(k1.pos) + " von ", paddedNumber(maximum));
 }
 
-void progressKasten5(App& app) {
+void progressOfBox5(App& app) {
     const Box& k5 = app.store.k(5);
     // A bar needs a maximum of at least 1, even for an empty box.
-    setProgress(app, std::max(k5.anz, 1), k5.pos, zahlTextMitLeer(k5.pos) + " von ",
-                zahlTextMitLeer(k5.anz));
+    setProgress(app, std::max(k5.anz, 1), k5.pos, paddedNumber(k5.pos) + " von ",
+                paddedNumber(k5.anz));
 }
 
 void status5(App& app) {
     const Box& k5 = app.store.k(5);
-    app.frm1.lblxvony.caption = zahlTextMitLeer(k5.pos) + " von " + zahlTextMitLeer(k5.anz);
-    progressKasten5(app);
+    app.frm1.lblxvony.caption = paddedNumber(k5.pos) + " von " + paddedNumber(k5.anz);
+    progressOfBox5(app);
 }
 
-void fortschritt_auffrischen(App& app) {
+void refreshProgress(App& app) {
     CardStore& s = app.store;
     for (int box = 1; box <= 5; ++box) {
         if (!app.frm1.mnukk[box - 1].checked) continue;
         if (box == 5) {
-            progressKasten5(app);
+            progressOfBox5(app);
             continue;
         }
         const auto i = static_cast<std::size_t>(box - 1);
-        setProgress(app, s.soll[i], s.ist[i], zahlTextMitLeer(s.k(box).anz) + " von ",
-                    zahlTextMitLeer(s.soll[i]));
+        setProgress(app, s.soll[i], s.ist[i], paddedNumber(s.k(box).anz) + " von ",
+                    paddedNumber(s.soll[i]));
     }
 }
 

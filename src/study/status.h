@@ -16,8 +16,8 @@ void status5(App& app);
 void setProgress(App& app, int maximum, int value, const std::string& vonText,
                  const std::string& bisText);
 // The progress of box 5 as `status5` shows it.
-void progressKasten5(App& app);
+void progressOfBox5(App& app);
 // The progress of the box whose menu item is checked, after an answer.
-void fortschritt_auffrischen(App& app);
+void refreshProgress(App& app);
 
 }  // namespace memvalo

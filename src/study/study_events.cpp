@@ -36,7 +36,7 @@ void registerEntryEvents(EventTable& table) {
                                                "txtzusatz2"};
     for (int f = 0; f < 4; ++f) {
         table.add(fields.at(static_cast<std::size_t>(f)), "Change",
-                  [f](App& app, UiEvent&) { textfeld_Change(app, f); });
+                  [f](App& app, UiEvent&) { textChanged(app, f); });
     }
 }
 

@@ -14,13 +14,13 @@ std::string covers(const MainWindowModel& w) {
 }
 
 TEST_F(StudyTest, CoverAndExtraFieldModes) {
-    fuelle(2, {"a", "b", "c"});
-    antworte({Answer::No});
-    frageKasten(2);
+    fill(2, {"a", "b", "c"});
+    expectAnswers({Answer::No});
+    queryBox(2);
     EXPECT_EQ(covers(app.frm1), "-A12");
     cmdantwort_Click(app);
     EXPECT_EQ(covers(app.frm1), "----");
-    EXPECT_EQ(knoepfe(), "RF");
+    EXPECT_EQ(buttons(), "RF");
     EXPECT_TRUE(app.frm1.cmdrichtig.focusRequested);
     EXPECT_FALSE(app.frm1.mnudatei.enabled || app.frm1.mnumoduswahl.enabled);
 
@@ -51,12 +51,12 @@ TEST_F(StudyTest, CoverAndExtraFieldModes) {
 }
 
 TEST_F(StudyTest, RevealShowsThePictureOnlyOnceWhenItCameWithTheQuestion) {
-    fuelle(2, {"a"});
+    fill(2, {"a"});
     dir.write("bild.jpg", "x");
     app.store.k(2)[1].medium = dir.file("bild.jpg");
     app.frm1.mnuzeigbild.checked = true;
-    antworte({Answer::No});
-    frageKasten(2);
+    expectAnswers({Answer::No});
+    queryBox(2);
     EXPECT_TRUE(app.frm1.bildbox.visible);
     app.frm1.bildbox.visible = false;
     cmdantwort_Click(app);
@@ -64,21 +64,21 @@ TEST_F(StudyTest, RevealShowsThePictureOnlyOnceWhenItCameWithTheQuestion) {
     EXPECT_EQ(app.frm1.cmdantwort.tag, "0");
 
     app.frm1.mnuzeigbild.checked = false;
-    antworte({Answer::OK});
+    expectAnswers({Answer::OK});
     cmdfalsch_Click(app);
-    fuelle(2, {"b"});
+    fill(2, {"b"});
     app.store.k(2)[1].medium = dir.file("bild.jpg");
-    antworte({Answer::No});
-    waehle(2);
+    expectAnswers({Answer::No});
+    choose(2);
     cmdantwort_Click(app);
     EXPECT_TRUE(app.frm1.bildbox.visible);
 }
 
 TEST_F(StudyTest, CorrectionsAreStoredIntoTheAnsweredCard) {
-    fuelle(2, {"a", "b"});
+    fill(2, {"a", "b"});
     mnukorrekt_Click(app);
-    antworte({Answer::No});
-    frageKasten(2);
+    expectAnswers({Answer::No});
+    queryBox(2);
     EXPECT_FALSE(app.frm1.txtantwort.locked);
     cmdantwort_Click(app);
     app.frm1.txtantwort.caption = "  neu  ";
@@ -93,37 +93,37 @@ TEST_F(StudyTest, CorrectionsAreStoredIntoTheAnsweredCard) {
     mnukorrekt_Click(app);
     cmdantwort_Click(app);
     app.frm1.txtantwort.caption = "verworfen";
-    antworte({Answer::OK});
+    expectAnswers({Answer::OK});
     cmdrichtig_Click(app);
     EXPECT_EQ(app.store.k(3)[2].antwort, "b");
 }
 
 TEST_F(StudyTest, CorrectionOnTheLastCardOfBox1BeforeTheWrap) {
-    fuelle(1, {"a", "b"});
+    fill(1, {"a", "b"});
     mnukorrekt_Click(app);
-    antworte({Answer::No});
-    frageKasten(1);
-    falsch();
+    expectAnswers({Answer::No});
+    queryBox(1);
+    pressWrong();
     cmdantwort_Click(app);
     app.frm1.txtfrage.caption = "b korrigiert?";
-    antworte({Answer::OK});
+    expectAnswers({Answer::OK});
     cmdfalsch_Click(app);
     EXPECT_EQ(app.store.k(1)[2].frage, "b korrigiert?");
     EXPECT_EQ(app.store.k(1)[2].falsch.text(), "1         ");
     EXPECT_EQ(app.store.k(1)[2].erstellt.text(), "01.01.2026");
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
-    EXPECT_EQ(neueMeldungen().back(), "Jetzt gehts von vorne los...");
+    EXPECT_EQ(newMessages().back(), "Jetzt gehts von vorne los...");
 }
 
 TEST_F(StudyTest, BlankWrongCountCountsAsZero) {
-    fuelle(1, {"a", "b"});
+    fill(1, {"a", "b"});
     app.store.k(1)[1].falsch = "";
     app.store.k(1)[2].falsch = "7x";
-    antworte({Answer::No});
-    frageKasten(1);
-    falsch();
-    antworte({Answer::OK});
-    falsch();
+    expectAnswers({Answer::No});
+    queryBox(1);
+    pressWrong();
+    expectAnswers({Answer::OK});
+    pressWrong();
     EXPECT_EQ(app.store.k(1)[1].falsch.text(), "1         ");
     EXPECT_EQ(app.store.k(1)[2].falsch.text(), "8         ");
 }

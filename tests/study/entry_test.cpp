@@ -10,12 +10,11 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const std::string kUnvollstaendig =
-    "Nicht so faul sein ;-))\rMindestens Frage und Antwort eingeben !";
+const std::string kIncomplete = "Nicht so faul sein ;-))\rMindestens Frage und Antwort eingeben !";
 
 class EntryTest : public StudyTest {
   protected:
-    void tippe(const std::string& frage, const std::string& antwort) {
+    void typeCard(const std::string& frage, const std::string& antwort) {
         app.frm1.txtfrage.caption = frage;
         app.frm1.txtantwort.caption = antwort;
     }
@@ -25,7 +24,7 @@ TEST_F(EntryTest, TypingUntilBox1IsFullKeepsTheLastTypedCard) {
     app.store.soll[0] = 20;
     mnueingabe_Click(app);
     for (int i = 1; i <= 19; ++i) {
-        tippe(" f" + std::to_string(i) + "? ", "a" + std::to_string(i));
+        typeCard(" f" + std::to_string(i) + "? ", "a" + std::to_string(i));
         cmdvor_Click(app);
     }
     EXPECT_EQ(app.store.k(1).anz, 20);
@@ -36,8 +35,8 @@ TEST_F(EntryTest, TypingUntilBox1IsFullKeepsTheLastTypedCard) {
     EXPECT_EQ(app.frm1.lblxvony.caption, " 20 von  20");
     EXPECT_EQ(app.karte_gespeichert, "nein");
 
-    tippe("f20?", "a20");
-    antworte({Answer::OK});
+    typeCard("f20?", "a20");
+    expectAnswers({Answer::OK});
     cmdvor_Click(app);
     EXPECT_EQ(platform.messages.back().text,
               "Der Karteikasten Nr. 1 ist voll. Speichern Sie erst ab und\r"
@@ -53,43 +52,43 @@ TEST_F(EntryTest, TypingUntilBox1IsFullKeepsTheLastTypedCard) {
 }
 
 TEST_F(EntryTest, IncompleteCardsAreNotStored) {
-    fuelle(1, {"a", "b", "c"});
+    fill(1, {"a", "b", "c"});
     mnueingabe_Click(app);
-    tippe("a?", "  ");
-    antworte({Answer::OK});
+    typeCard("a?", "  ");
+    expectAnswers({Answer::OK});
     cmdvor_Click(app);
-    EXPECT_EQ(neueMeldungen(), (Texts{kUnvollstaendig}));
+    EXPECT_EQ(newMessages(), (Texts{kIncomplete}));
     EXPECT_EQ(app.store.k(1).pos, 1);
     EXPECT_EQ(app.store.k(1)[1].antwort, "a");
     EXPECT_TRUE(app.frm1.txtfrage.focusRequested);
 
     app.store.k(1).pos = 3;
-    tippe("", "x");
-    antworte({Answer::OK});
+    typeCard("", "x");
+    expectAnswers({Answer::OK});
     cmdvor_Click(app);
-    EXPECT_EQ(neueMeldungen(), (Texts{kUnvollstaendig}));
+    EXPECT_EQ(newMessages(), (Texts{kIncomplete}));
     EXPECT_EQ(app.store.k(1).anz, 3);
 }
 
 TEST_F(EntryTest, DeletingInsideAtTheEndAndTheOnlyCard) {
-    fuelle(1, {"a", "b", "c", "d"});
+    fill(1, {"a", "b", "c", "d"});
     mnueingabe_Click(app);
     app.store.k(1).pos = 2;
-    antworte({Answer::Cancel});
+    expectAnswers({Answer::Cancel});
     cmdlöschen_Click(app);
-    EXPECT_EQ(namen(1), (Texts{"a", "b", "c", "d"}));
-    antworte({Answer::OK});
+    EXPECT_EQ(answersIn(1), (Texts{"a", "b", "c", "d"}));
+    expectAnswers({Answer::OK});
     cmdlöschen_Click(app);
     EXPECT_EQ(platform.messages.back().buttons, Buttons::OKCancel);
     EXPECT_EQ(platform.messages.back().defaultButton, 2);
-    EXPECT_EQ(namen(1), (Texts{"a", "c", "d"}));
+    EXPECT_EQ(answersIn(1), (Texts{"a", "c", "d"}));
     EXPECT_EQ(app.frm1.txtfrage.caption, "c?");
     EXPECT_EQ(app.schritt_gespeichert, "nein");
 
     app.store.k(1).pos = 3;
-    antworte({Answer::OK, Answer::OK, Answer::OK});
+    expectAnswers({Answer::OK, Answer::OK, Answer::OK});
     cmdlöschen_Click(app);
-    EXPECT_EQ(namen(1), (Texts{"a", "c"}));
+    EXPECT_EQ(answersIn(1), (Texts{"a", "c"}));
     EXPECT_EQ(app.store.k(1).pos, 2);
     EXPECT_EQ(app.frm1.txtfrage.caption, "c?");
     cmdlöschen_Click(app);
@@ -101,22 +100,25 @@ TEST_F(EntryTest, DeletingInsideAtTheEndAndTheOnlyCard) {
 
 TEST_F(EntryTest, CancelledDeleteOfTheBlankOnlyCardStillEmptiesBox1) {
     mnueingabe_Click(app);
-    antworte({Answer::Cancel});
+    expectAnswers({Answer::Cancel});
     cmdlöschen_Click(app);
     EXPECT_EQ(app.store.k(1).anz, 0);
     EXPECT_EQ(app.store.k(1).pos, 0);
     EXPECT_EQ(app.frm1.lblxvony.caption, " 0 von  0");
     cmdlöschen_Click(app);  // an empty box asks nothing
 
-    tippe("neu?", "neu");
+    typeCard("neu?", "neu");
     cmdvor_Click(app);
-    EXPECT_EQ(namen(1), (Texts{"neu", ""}));
+    EXPECT_EQ(answersIn(1), (Texts{"neu", ""}));
     EXPECT_EQ(app.store.k(1).pos, 2);
 }
 
 TEST_F(EntryTest, MirrorAtTheEndStoresTheCardAndOpensItsTwin) {
     mnueingabe_Click(app);
-    tippe("A", "B");
+    expectAnswers({Answer::OK});
+    cmdspiegel_Click(app);
+    EXPECT_EQ(newMessages(), (Texts{"Frage und Antwortfeld dürfen nicht leer sein!"}));
+    typeCard("A", "B");
     app.frm1.txtzusatz1.caption = "x";
     app.frm1.txtzusatz2.caption = "y";
     app.medienverweis = "/bilder/hund.jpg";
@@ -136,11 +138,11 @@ TEST_F(EntryTest, MirrorAtTheEndStoresTheCardAndOpensItsTwin) {
 }
 
 TEST_F(EntryTest, MirrorInsideTheBoxAddsTheTwinAtTheEnd) {
-    fuelle(1, {"a", "b"});
+    fill(1, {"a", "b"});
     mnueingabe_Click(app);
-    tippe("a korrigiert?", "a");
+    typeCard("a korrigiert?", "a");
     cmdspiegel_Click(app);
-    EXPECT_EQ(namen(1), (Texts{"a", "b", ""}));
+    EXPECT_EQ(answersIn(1), (Texts{"a", "b", ""}));
     EXPECT_EQ(app.store.k(1)[1].frage, "a korrigiert?");
     EXPECT_EQ(app.store.k(1).pos, 3);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a");
@@ -148,8 +150,8 @@ TEST_F(EntryTest, MirrorInsideTheBoxAddsTheTwinAtTheEnd) {
 
     app.store.soll[0] = 3;
     app.store.k(1).pos = 1;
-    zeigeKarte(app, 1, 1);
-    antworte({Answer::OK});
+    showCard(app, 1, 1);
+    expectAnswers({Answer::OK});
     cmdspiegel_Click(app);
     EXPECT_EQ(platform.messages.back().title, "Dateneingabe");
     EXPECT_EQ(app.frm1.txtfrage.caption, "a korrigiert?") << "a full box swaps nothing";
@@ -157,7 +159,7 @@ TEST_F(EntryTest, MirrorInsideTheBoxAddsTheTwinAtTheEnd) {
 }
 
 TEST_F(EntryTest, PicturesAndSoundsAreAssignedAndRemoved) {
-    fuelle(2, {"a"});
+    fill(2, {"a"});
     mnueingabe_Click(app);
     platform.fileAnswers.push_back(std::optional<std::string>("/daten/bilder/hund.jpg"));
     mnubt_Click(app);
@@ -169,12 +171,12 @@ TEST_F(EntryTest, PicturesAndSoundsAreAssignedAndRemoved) {
     EXPECT_EQ(app.medienverweis, "/daten/bilder/hund.jpg");
     EXPECT_EQ(platform.openDialogs.back().initialFolder, "/daten/bilder/");
 
-    antworte({Answer::No});
-    frageKasten(2);
+    expectAnswers({Answer::No});
+    queryBox(2);
     platform.fileAnswers.push_back(std::optional<std::string>("/daten/ton.wav"));
     bildbox_MouseDown(app, 1);
     EXPECT_EQ(app.store.k(2)[1].medium, "/daten/ton.wav");
-    antworte({Answer::Yes});
+    expectAnswers({Answer::Yes});
     bildbox_MouseDown(app, 2);
     EXPECT_EQ(app.store.k(2)[1].medium, "");
     EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNoCancel);
@@ -195,10 +197,10 @@ TEST_F(EntryTest, PictureOptionsAndRealQuotationMarks) {
     mnuazersetzen_Click(app);
     EXPECT_EQ(w.txtfrage.caption, "sag \"hallo\"");
     w.txtantwort.caption = "zwei ";
-    textfeld_Change(app, 1);
+    textChanged(app, 1);
     EXPECT_EQ(w.txtantwort.caption, "zwei ") << "a blank being typed stays";
     w.txtantwort.caption = "zwei ¨";
-    textfeld_Change(app, 1);
+    textChanged(app, 1);
     EXPECT_EQ(w.txtantwort.caption, "zwei \"");
     cmdvor_Click(app);
     EXPECT_EQ(app.store.k(1)[1].frage, "sag ¨hallo¨");

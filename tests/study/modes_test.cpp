@@ -5,10 +5,10 @@ namespace memvalo::test {
 namespace {
 
 TEST_F(StudyTest, EntryModeOpensBox1AtItsFirstCard) {
-    fuelle(1, {"a", "b"});
-    fuelle(5, {"x"});
-    antworte({Answer::No});
-    frageKasten(5);
+    fill(1, {"a", "b"});
+    fill(5, {"x"});
+    expectAnswers({Answer::No});
+    queryBox(5);
     app.frm1.lbldatum3.caption = "03.01.2026";
     mnueingabe_Click(app);
     const MainWindowModel& w = app.frm1;
@@ -20,7 +20,7 @@ TEST_F(StudyTest, EntryModeOpensBox1AtItsFirstCard) {
     EXPECT_EQ(w.lbldatum3.caption, "");
     EXPECT_EQ(w.txtfrage.caption, "a?");
     EXPECT_FALSE(w.txtfrage.locked || w.picantwort.visible || w.piczusatz1.visible);
-    EXPECT_EQ(knoepfe(), "");
+    EXPECT_EQ(buttons(), "");
     EXPECT_TRUE(w.cmdlöschen.visible && w.cmdvor.visible && w.cmdspiegel.visible);
     EXPECT_EQ(w.cmdspiegel.tooltip, "vertauscht Frage mit Antwort");
     EXPECT_EQ(w.lblxvony.caption, " 1 von  2");
@@ -29,8 +29,8 @@ TEST_F(StudyTest, EntryModeOpensBox1AtItsFirstCard) {
 }
 
 TEST_F(StudyTest, QueryModeCoversLocksAndAsksForABox) {
-    fuelle(1, {"a"});
-    fuelle(2, {"b"});
+    fill(1, {"a"});
+    fill(2, {"b"});
     mnueingabe_Click(app);
     mnuzufall_Click(app);
     const MainWindowModel& w = app.frm1;
@@ -40,47 +40,47 @@ TEST_F(StudyTest, QueryModeCoversLocksAndAsksForABox) {
     EXPECT_FALSE(w.mnuoptabfrage.visible || w.st1.visible);
     EXPECT_EQ(w.lblinfo.caption, "Kasten\rauswählen!");
     EXPECT_TRUE(w.lblinfo.visible);
-    EXPECT_EQ(knoepfe(), "");
+    EXPECT_EQ(buttons(), "");
     EXPECT_TRUE(w.mnukk[0].enabled && w.mnukk[1].enabled);
     EXPECT_FALSE(w.mnukk[2].enabled || w.mnukk[2].checked);
 }
 
 TEST_F(StudyTest, TheEmptyCardBeingTypedIsNoCard) {
-    fuelle(1, {"a"});
+    fill(1, {"a"});
     mnueingabe_Click(app);
     app.store.k(1).anz = 2;  // the forward step opened a new card at the end
     app.store.k(1).pos = 2;
     app.frm1.txtfrage.caption = "halb getippt";
     app.frm1.txtantwort.caption = " ";
     mnuzufall_Click(app);
-    EXPECT_EQ(namen(1), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a"}));
     EXPECT_EQ(app.store.ist[0], 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     EXPECT_TRUE(app.frm1.mnukk[0].enabled);
 }
 
 TEST_F(StudyTest, AnEmptiedBoxOnScreenNeverEmptiesBox1) {
-    fuelle(1, {"a"});
-    fuelle(2, {"b"});
-    antworte({Answer::No, Answer::OK});
-    frageKasten(2);
-    richtig();
+    fill(1, {"a"});
+    fill(2, {"b"});
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(2);
+    pressRight();
     mnumoduswahl_Click(app);
     mnuzufall_Click(app);
     mnukastwahl_Click(app);
-    EXPECT_EQ(namen(1), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a"}));
     EXPECT_TRUE(app.frm1.mnukk[0].enabled);
 }
 
 TEST_F(StudyTest, OpeningTheModeMenuKeepsTheCardBeingTyped) {
-    fuelle(1, {"a", "b"});
+    fill(1, {"a", "b"});
     mnueingabe_Click(app);
     app.store.k(1).pos = 2;
     app.frm1.txtfrage.caption = "neu?";
     app.frm1.txtantwort.caption = "neu";
     mnumoduswahl_Click(app);
     EXPECT_EQ(app.markierung, "speichern");
-    EXPECT_EQ(namen(1), (std::vector<std::string>{"a", "neu"}));
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "neu"}));
     EXPECT_EQ(app.store.k(1).pos, 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
 }

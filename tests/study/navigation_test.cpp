@@ -9,12 +9,12 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST_F(StudyTest, PagingBox1StoresTheCardAndStopsAtTheStart) {
-    fuelle(1, {"a", "b", "c"});
+    fill(1, {"a", "b", "c"});
     mnueingabe_Click(app);
-    antworte({Answer::OK});
+    expectAnswers({Answer::OK});
     app.frm1.txtfrage.caption = "a geändert?";
     cmdzurück_Click(app);
-    EXPECT_EQ(neueMeldungen(), (Texts{"Dateianfang erreicht!"}));
+    EXPECT_EQ(newMessages(), (Texts{"Dateianfang erreicht!"}));
     EXPECT_EQ(platform.messages.back().title, "Rückwartsblättern");
     EXPECT_EQ(app.store.k(1)[1].frage, "a?");
     EXPECT_EQ(app.frm1.txtfrage.caption, "a geändert?");
@@ -23,7 +23,7 @@ TEST_F(StudyTest, PagingBox1StoresTheCardAndStopsAtTheStart) {
     EXPECT_EQ(app.store.k(1)[1].frage, "a geändert?");
     EXPECT_EQ(app.frm1.txtfrage.caption, "c?");
     app.frm1.txtantwort.caption = "";
-    antworte({Answer::OK});
+    expectAnswers({Answer::OK});
     cmdzurück_Click(app);
     EXPECT_EQ(app.store.k(1).pos, 3);
     EXPECT_EQ(platform.messages.back().title, "Unvollständige Eingabe");
@@ -35,10 +35,10 @@ TEST_F(StudyTest, PagingBox1StoresTheCardAndStopsAtTheStart) {
 
 TEST_F(StudyTest, BrowsingBox5StopsQuietlyAtBothEnds) {
     app.frm1.mnuklang.checked = true;
-    fuelle(5, {"a", "b"});
+    fill(5, {"a", "b"});
     app.kasten5_beantwortet = 3;
-    antworte({Answer::OK});
-    frageKasten(5);
+    expectAnswers({Answer::OK});
+    queryBox(5);
     cmd5zurück_Click(app);
     EXPECT_EQ(app.store.k(5).pos, 1);
     cmd5ende_Click(app);
@@ -55,8 +55,8 @@ TEST_F(StudyTest, BrowsingBox5StopsQuietlyAtBothEnds) {
 }
 
 TEST_F(StudyTest, PageKeysOnlyInEntryModeAndWhileBrowsing) {
-    fuelle(1, {"a", "b"});
-    fuelle(2, {"x", "y"});
+    fill(1, {"a", "b"});
+    fill(2, {"x", "y"});
     mnueingabe_Click(app);
     UiEvent bildAuf{"frm1", "KeyDown"};
     bildAuf.key = 33;
@@ -71,14 +71,14 @@ TEST_F(StudyTest, PageKeysOnlyInEntryModeAndWhileBrowsing) {
     frm1_KeyUp(app, bildAb);
     EXPECT_TRUE(app.frm1.txtfrage.focusRequested);
 
-    antworte({Answer::No});
+    expectAnswers({Answer::No});
     mnuzufall_Click(app);
-    waehle(2);
+    choose(2);
     bildAb.name = "KeyDown";
     frm1_KeyDown(app, bildAb);
     frm1_KeyDown(app, bildAuf);
     EXPECT_EQ(app.frm1.txtfrage.caption, "x?");
-    EXPECT_EQ(namen(2), (Texts{"x", "y"}));
+    EXPECT_EQ(answersIn(2), (Texts{"x", "y"}));
 
     mnukey_Click(app);
     EXPECT_TRUE(app.frm1.mnukey.checked);

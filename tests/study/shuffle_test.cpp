@@ -25,22 +25,22 @@ std::vector<CardRecord> sortedCards(const Box& box) {
 }
 
 TEST_F(StudyTest, ShuffleKeepsEveryCardOnceWithAllItsFields) {
-    fuelle(4, someNames(40));
+    fill(4, someNames(40));
     app.store.k(4)[41].frage = "hinter dem letzten";
     const auto before = sortedCards(app.store.k(4));
     zufall_kasten4(app, 40);
     EXPECT_EQ(sortedCards(app.store.k(4)), before);
-    EXPECT_NE(namen(4), someNames(40));
+    EXPECT_NE(answersIn(4), someNames(40));
     EXPECT_EQ(app.store.k(4)[41].frage, "hinter dem letzten");
 }
 
 TEST_F(StudyTest, ABoxOfOneDrawsNothing) {
-    fuelle(2, {"a"});
+    fill(2, {"a"});
     RandomSource untouched = app.random;
     zufall_kasten2(app, 1);
     zufallswert(app, 0);
     EXPECT_EQ(untouched.next(), app.random.next());
-    EXPECT_EQ(namen(2), (Texts{"a"}));
+    EXPECT_EQ(answersIn(2), (Texts{"a"}));
 }
 
 TEST_F(StudyTest, FirstShuffleAfterStartIsTheSameInEveryRun) {
@@ -48,7 +48,7 @@ TEST_F(StudyTest, FirstShuffleAfterStartIsTheSameInEveryRun) {
     for (Texts& order : orders) {
         ScriptedPlatform p;
         App run(p);
-        for (const std::string& n : someNames(12)) run.store.k(5).append(karte(n, 5));
+        for (const std::string& n : someNames(12)) run.store.k(5).append(card(n, 5));
         zufall_kasten5(run, 12);
         for (int i = 1; i <= 12; ++i) order.push_back(run.store.k(5)[i].antwort);
     }
@@ -57,14 +57,14 @@ TEST_F(StudyTest, FirstShuffleAfterStartIsTheSameInEveryRun) {
 }
 
 TEST_F(StudyTest, YesToTheShuffleQuestionShufflesAndStartsAtCard1) {
-    fuelle(3, someNames(10));
-    antworte({Answer::Yes});
-    frageKasten(3);
+    fill(3, someNames(10));
+    expectAnswers({Answer::Yes});
+    queryBox(3);
     EXPECT_EQ(platform.messages.back().title, "Abfrage");
     EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNo);
-    EXPECT_NE(namen(3), someNames(10));
+    EXPECT_NE(answersIn(3), someNames(10));
     EXPECT_EQ(app.store.k(3).pos, 1);
-    EXPECT_EQ(app.frm1.txtantwort.caption, namen(3)[0]);
+    EXPECT_EQ(app.frm1.txtantwort.caption, answersIn(3)[0]);
     EXPECT_EQ(platform.busyDepth, 0);
     EXPECT_EQ(progressText(), " 10 von  850");
 }

@@ -17,10 +17,10 @@ TEST_F(StudyTest, EveryStudyControlAnswersItsClick) {
         EXPECT_TRUE(app.frm1.controls().count(name)) << name;
     }
 
-    fuelle(3, {"a"});
+    fill(3, {"a"});
     UiEvent zufall{"mnuzufall", "Click"};
     table.dispatch(app, zufall);
-    antworte({Answer::No});
+    expectAnswers({Answer::No});
     UiEvent kasten3{"mnukk(2)", "Click"};
     EXPECT_TRUE(table.dispatch(app, kasten3));
     EXPECT_EQ(app.study.kasten, 3);

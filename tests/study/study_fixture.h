@@ -15,7 +15,7 @@ class StudyTest : public AppTest {
   protected:
     StudyTest() { app.frm1.mnuklang.checked = false; }
 
-    static CardRecord karte(const std::string& name, int box = 1) {
+    static CardRecord card(const std::string& name, int box = 1) {
         CardRecord c;
         c.frage = name + "?";
         c.antwort = name;
@@ -29,15 +29,15 @@ class StudyTest : public AppTest {
     }
 
     // Puts cards into a box as a loaded set has them: counts shown, position at the end.
-    void fuelle(int box, const std::vector<std::string>& names) {
+    void fill(int box, const std::vector<std::string>& names) {
         Box& k = app.store.k(box);
-        for (const std::string& n : names) ASSERT_TRUE(k.append(karte(n, box)));
+        for (const std::string& n : names) ASSERT_TRUE(k.append(card(n, box)));
         k.pos = box == 1 ? 1 : k.anz;
         app.store.ist[box - 1] = k.anz;
         app.frm1.lblazist[box - 1].caption = " " + std::to_string(k.anz);
     }
 
-    std::vector<std::string> namen(int box) const {
+    std::vector<std::string> answersIn(int box) const {
         std::vector<std::string> out;
         const Box& k = app.store.k(box);
         for (int i = 1; i <= k.anz; ++i) out.push_back(k[i].antwort);
@@ -45,42 +45,42 @@ class StudyTest : public AppTest {
     }
 
     // From entry mode into query mode, then box `box`; the test queues the answers.
-    void frageKasten(int box) {
+    void queryBox(int box) {
         mnueingabe_Click(app);
         mnuzufall_Click(app);
-        waehle(box);
+        choose(box);
     }
     // Opens the box menu and chooses box `box`.
-    void waehle(int box) {
+    void choose(int box) {
         mnukastwahl_Click(app);
         ASSERT_TRUE(app.frm1.mnukk[box - 1].enabled) << "box " << box;
         mnukk_Click(app, box - 1);
     }
-    void antworte(std::initializer_list<Answer> answers) {
+    void expectAnswers(std::initializer_list<Answer> answers) {
         platform.answers.insert(platform.answers.end(), answers);
     }
 
-    void richtig() {
+    void pressRight() {
         cmdantwort_Click(app);
         cmdrichtig_Click(app);
     }
-    void falsch() {
+    void pressWrong() {
         cmdantwort_Click(app);
         cmdfalsch_Click(app);
     }
 
     // The texts of the message boxes since the last call.
-    std::vector<std::string> neueMeldungen() {
+    std::vector<std::string> newMessages() {
         std::vector<std::string> out;
-        for (std::size_t i = gesehen_; i < platform.messages.size(); ++i) {
+        for (std::size_t i = seen_; i < platform.messages.size(); ++i) {
             out.push_back(platform.messages[i].text);
         }
-        gesehen_ = platform.messages.size();
+        seen_ = platform.messages.size();
         return out;
     }
 
     // Which of the three query buttons are visible: "A" reveal, "R" correct, "F" wrong.
-    std::string knoepfe() const {
+    std::string buttons() const {
         const MainWindowModel& w = app.frm1;
         return std::string(w.cmdantwort.visible ? "A" : "") + (w.cmdrichtig.visible ? "R" : "") +
                (w.cmdfalsch.visible ? "F" : "");
@@ -89,7 +89,7 @@ class StudyTest : public AppTest {
     std::string progressText() const { return app.frm1.progress.caption + app.frm1.progress.text2; }
 
   private:
-    std::size_t gesehen_ = 0;
+    std::size_t seen_ = 0;
 };
 
 }  // namespace memvalo::test

@@ -7,17 +7,17 @@ namespace {
 using Texts = std::vector<std::string>;
 
 TEST_F(StudyTest, CardClimbsToBox5CollectingDatesAndFallsBackToBox1) {
-    fuelle(1, {"a"});
-    antworte({Answer::No, Answer::OK});
-    frageKasten(1);
-    EXPECT_EQ(knoepfe(), "A");
+    fill(1, {"a"});
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(1);
+    EXPECT_EQ(buttons(), "A");
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
-    richtig();
-    EXPECT_EQ(neueMeldungen(), (Texts{"Datensatz im Kasten 1 mischen?",
-                                      "Geschafft!!\rKarteikasten 1 ist leer!\r"
-                                      "Entweder Karteikasten 2 beantworten oder\r"
-                                      "neue Fragen in Karteikasten 1 eingeben!"}));
-    EXPECT_EQ(knoepfe(), "");
+    pressRight();
+    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten 1 mischen?",
+                                    "Geschafft!!\rKarteikasten 1 ist leer!\r"
+                                    "Entweder Karteikasten 2 beantworten oder\r"
+                                    "neue Fragen in Karteikasten 1 eingeben!"}));
+    EXPECT_EQ(buttons(), "");
     EXPECT_EQ(app.store.ist, (std::array<int, 5>{0, 1, 0, 0, 0}));
     EXPECT_EQ(app.frm1.lblazist[1].caption, "1");
     EXPECT_EQ(progressText(), " 0 von  250");
@@ -25,34 +25,34 @@ TEST_F(StudyTest, CardClimbsToBox5CollectingDatesAndFallsBackToBox1) {
     const Texts dates = {"06.12.2026", "07.12.2026", "08.12.2026", "09.12.2026"};
     for (int box = 2; box <= 4; ++box) {
         platform.todayText = dates[static_cast<std::size_t>(box - 1)];
-        antworte({Answer::No, Answer::OK});
-        waehle(box);
-        EXPECT_EQ(knoepfe(), "A");
-        richtig();
+        expectAnswers({Answer::No, Answer::OK});
+        choose(box);
+        EXPECT_EQ(buttons(), "A");
+        pressRight();
         const std::string n = std::to_string(box);
-        EXPECT_EQ(neueMeldungen(), (Texts{"Datensatz im Kasten " + n + " mischen?",
-                                          "Geschafft!!\rKarteikasten " + n + " ist leer!"}));
-        EXPECT_EQ(knoepfe(), "");
+        EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten " + n + " mischen?",
+                                        "Geschafft!!\rKarteikasten " + n + " ist leer!"}));
+        EXPECT_EQ(buttons(), "");
         EXPECT_FALSE(app.frm1.bildbox.visible);
         EXPECT_EQ(app.store.k(box).anz, 0);
         EXPECT_EQ(app.store.k(box + 1).anz, 1);
         EXPECT_EQ(app.frm1.lblazist[box].caption, "1");
         EXPECT_EQ(app.frm1.lblazist[box - 1].caption, "0");
     }
-    CardRecord inBox5 = karte("a");
+    CardRecord inBox5 = card("a");
     for (int d = 0; d < 4; ++d) inBox5.kasten_am[d] = dates[static_cast<std::size_t>(d)];
     EXPECT_EQ(app.store.k(5)[1], inBox5);
 
-    antworte({Answer::No, Answer::OK});
-    waehle(5);
+    expectAnswers({Answer::No, Answer::OK});
+    choose(5);
     EXPECT_EQ(app.frm1.lbldatum4.caption, "09.12.2026");
-    falsch();
-    EXPECT_EQ(neueMeldungen(),
+    pressWrong();
+    EXPECT_EQ(newMessages(),
               (Texts{"Datensatz im Kasten 5 mischen?",
                      "Kasten 5 ist leer!\rWählen Sie einen anderen Kasten oder wechseln Sie "
                      "zur Eingabe"}));
-    EXPECT_EQ(knoepfe(), "");
-    CardRecord back = karte("a");
+    EXPECT_EQ(buttons(), "");
+    CardRecord back = card("a");
     back.falsch = "1";
     ASSERT_EQ(app.store.k(1).anz, 1);
     EXPECT_EQ(app.store.k(1)[1], back);
@@ -65,63 +65,63 @@ TEST_F(StudyTest, CardClimbsToBox5CollectingDatesAndFallsBackToBox1) {
 }
 
 TEST_F(StudyTest, Box1WalksForwardAndWrapsAfterItsLastCard) {
-    fuelle(1, {"a", "b", "c"});
-    antworte({Answer::No});
-    frageKasten(1);
-    falsch();
+    fill(1, {"a", "b", "c"});
+    expectAnswers({Answer::No});
+    queryBox(1);
+    pressWrong();
     EXPECT_EQ(app.frm1.txtfrage.caption, "b?");
     EXPECT_EQ(app.frm1.lblxvony.caption, " 2 von  3");
-    falsch();
-    antworte({Answer::OK});
-    falsch();
-    EXPECT_EQ(neueMeldungen(),
+    pressWrong();
+    expectAnswers({Answer::OK});
+    pressWrong();
+    EXPECT_EQ(newMessages(),
               (Texts{"Datensatz im Kasten 1 mischen?", "Jetzt gehts von vorne los..."}));
     EXPECT_EQ(platform.messages.back().title, "Alle abgefragt");
     EXPECT_EQ(app.store.k(1).pos, 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(app.store.k(1)[i].falsch.text(), "1         ");
-    EXPECT_EQ(namen(1), (Texts{"a", "b", "c"}));
-    EXPECT_EQ(knoepfe(), "A");
+    EXPECT_EQ(answersIn(1), (Texts{"a", "b", "c"}));
+    EXPECT_EQ(buttons(), "A");
     EXPECT_TRUE(app.frm1.picantwort.visible);
     EXPECT_EQ(progressText(), " 3 von  250");
 }
 
 TEST_F(StudyTest, Boxes2To4AlwaysAskTheCardAtPosition1) {
-    fuelle(1, {"p"});
-    fuelle(2, {"a", "b", "c"});
-    antworte({Answer::No});
-    frageKasten(2);
+    fill(1, {"p"});
+    fill(2, {"a", "b", "c"});
+    expectAnswers({Answer::No});
+    queryBox(2);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
-    richtig();
+    pressRight();
     EXPECT_EQ(app.store.k(2).pos, 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "b?");
-    EXPECT_EQ(namen(3), (Texts{"a"}));
+    EXPECT_EQ(answersIn(3), (Texts{"a"}));
     EXPECT_EQ(app.frm1.lblazist[1].caption, "2");
     EXPECT_EQ(progressText(), " 2 von  500");
-    falsch();
+    pressWrong();
     EXPECT_EQ(app.store.k(2).pos, 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "c?");
-    EXPECT_EQ(namen(1), (Texts{"p", "b"}));
+    EXPECT_EQ(answersIn(1), (Texts{"p", "b"}));
     EXPECT_TRUE(app.store.k(1)[2].kasten_am[0].text().find_first_not_of(' ') == std::string::npos);
     EXPECT_EQ(app.frm1.lblazist[1].caption, " 1");
     EXPECT_EQ(app.frm1.lblazist[0].caption, " 2");
-    EXPECT_EQ(knoepfe(), "A");
-    EXPECT_EQ(neueMeldungen(), (Texts{"Datensatz im Kasten 2 mischen?"}));
+    EXPECT_EQ(buttons(), "A");
+    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten 2 mischen?"}));
 }
 
 TEST_F(StudyTest, Box5CountsDownAndEndsItsPassInBrowsing) {
-    fuelle(5, {"a", "b", "c"});
-    antworte({Answer::No});
-    frageKasten(5);
-    richtig();
+    fill(5, {"a", "b", "c"});
+    expectAnswers({Answer::No});
+    queryBox(5);
+    pressRight();
     EXPECT_EQ(app.frm1.lblazist[4].caption, " 2");
     EXPECT_EQ(app.frm1.txtfrage.caption, "b?");
     EXPECT_EQ(progressText(), " 2 von  3");
-    richtig();
+    pressRight();
     EXPECT_EQ(app.frm1.lblazist[4].caption, " 1");
-    antworte({Answer::OK});
-    richtig();
-    EXPECT_EQ(neueMeldungen(),
+    expectAnswers({Answer::OK});
+    pressRight();
+    EXPECT_EQ(newMessages(),
               (Texts{"Datensatz im Kasten 5 mischen?",
                      "Alle Fragen in Kasten 5 sind beantwortet!\r"
                      "Sie können jetzt die Karten im Kasten 5 durchblättern.\r"
@@ -129,7 +129,7 @@ TEST_F(StudyTest, Box5CountsDownAndEndsItsPassInBrowsing) {
     const MainWindowModel& w = app.frm1;
     EXPECT_EQ(w.lblbild.caption, "Blättern");
     EXPECT_EQ(w.lblbild.backColor, 0x00FFFFu);
-    EXPECT_EQ(knoepfe(), "");
+    EXPECT_EQ(buttons(), "");
     EXPECT_TRUE(w.cmd5anfang.visible && w.cmd5vor.visible && w.cmd5ende.visible &&
                 w.cmd5zurück.visible && w.lblxvony.visible && w.Label5.visible);
     EXPECT_TRUE(w.optk5.visible);
@@ -140,39 +140,39 @@ TEST_F(StudyTest, Box5CountsDownAndEndsItsPassInBrowsing) {
     EXPECT_EQ(w.lblazist[4].caption, " 3");
     EXPECT_EQ(w.lblxvony.caption, " 1 von  3");
     EXPECT_EQ(app.kasten5_beantwortet, 3);
-    EXPECT_EQ(namen(5), (Texts{"a", "b", "c"}));
+    EXPECT_EQ(answersIn(5), (Texts{"a", "b", "c"}));
 
     optk5_Click(app);
     EXPECT_EQ(w.lblbild.caption, " Abfrage ");
     EXPECT_TRUE(w.picantwort.visible);
-    EXPECT_EQ(knoepfe(), "A");
+    EXPECT_EQ(buttons(), "A");
     EXPECT_FALSE(w.cmd5vor.visible || w.lblxvony.visible);
     EXPECT_EQ(w.optk5.caption, "lieber Blättern...");
     optk5_Click(app);
     EXPECT_EQ(w.lblbild.caption, " Blättern ");
     EXPECT_EQ(w.lblxvony.caption, "1 von 3");
-    EXPECT_EQ(knoepfe(), "");
+    EXPECT_EQ(buttons(), "");
 
     // Choosing box 5 again from browsing queries it, and the mode label says so.
-    antworte({Answer::No, Answer::No});
-    waehle(5);
+    expectAnswers({Answer::No, Answer::No});
+    choose(5);
     EXPECT_EQ(w.lblbild.caption, " Abfrage ");
-    EXPECT_EQ(knoepfe(), "A");
+    EXPECT_EQ(buttons(), "A");
 }
 
 TEST_F(StudyTest, WrongAnswerOnTheLastCardOfBox5EndsThePass) {
-    fuelle(5, {"a", "b"});
-    antworte({Answer::No, Answer::OK});
-    frageKasten(5);
-    richtig();
-    falsch();
-    EXPECT_EQ(neueMeldungen().back().substr(0, 41), "Alle Fragen in Kasten 5 sind beantwortet!");
-    EXPECT_EQ(namen(5), (Texts{"a"}));
-    EXPECT_EQ(namen(1), (Texts{"b"}));
+    fill(5, {"a", "b"});
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(5);
+    pressRight();
+    pressWrong();
+    EXPECT_EQ(newMessages().back().substr(0, 41), "Alle Fragen in Kasten 5 sind beantwortet!");
+    EXPECT_EQ(answersIn(5), (Texts{"a"}));
+    EXPECT_EQ(answersIn(1), (Texts{"b"}));
     EXPECT_EQ(app.store.k(5).pos, 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     EXPECT_EQ(app.frm1.lblbild.caption, "Blättern");
-    EXPECT_EQ(knoepfe(), "");
+    EXPECT_EQ(buttons(), "");
 }
 
 }  // namespace
