@@ -15,11 +15,15 @@ namespace {
 
 // The card being typed at the end of box 1 is dropped when it is unusable: no answer, or no
 // question while the other boxes are empty. Only a box-1 card on screen is judged, so that an
-// emptied box shown in the window never takes a stored card of box 1 with it.
+// emptied box shown in the window never takes a stored card of box 1 with it; behind other
+// cards only a new card that was never stored, so that a stored card is never dropped.
 bool typedCardUnusable(const App& app) {
     const CardStore& s = app.store;
     const Box& k1 = s.k(1);
     if (app.study.kasten != 1 || k1.anz == 0 || k1.pos != k1.anz) return false;
+    const CardRecord& last = k1[k1.anz];
+    const bool neverStored = trimBlanks(last.frage).empty() && trimBlanks(last.antwort).empty();
+    if (k1.anz >= 2 && !neverStored) return false;
     bool othersEmpty = true;
     for (int box = 2; box <= 5; ++box) othersEmpty = othersEmpty && s.k(box).anz == 0;
     return trimBlanks(app.frm1.txtantwort.caption).empty() ||

@@ -1,4 +1,6 @@
 // Changing between entry, query and browsing, and the box menu.
+#include "study/entry.h"
+#include "study/navigation.h"
 #include "study/study_fixture.h"
 
 namespace memvalo::test {
@@ -46,15 +48,20 @@ TEST_F(StudyTest, QueryModeCoversLocksAndAsksForABox) {
 }
 
 TEST_F(StudyTest, TheEmptyCardBeingTypedIsNoCard) {
-    fill(1, {"a"});
+    fill(1, {"a", "b"});
     mnueingabe_Click(app);
-    app.store.k(1).anz = 2;  // the forward step opened a new card at the end
-    app.store.k(1).pos = 2;
-    app.frm1.txtfrage.caption = "halb getippt";
-    app.frm1.txtantwort.caption = " ";
+    cmdende_Click(app);
+    app.frm1.txtantwort.caption = "";
     mnuzufall_Click(app);
-    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a"}));
-    EXPECT_EQ(app.store.ist[0], 1);
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "b"})) << "a stored card stays";
+
+    mnueingabe_Click(app);
+    cmdende_Click(app);
+    cmdvor_Click(app);  // opens a new card at the end
+    app.frm1.txtfrage.caption = "halb getippt";
+    mnuzufall_Click(app);
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(app.store.ist[0], 2);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     EXPECT_TRUE(app.frm1.mnukk[0].enabled);
 }
