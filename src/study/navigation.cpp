@@ -100,14 +100,10 @@ void cmd5ende_Click(App& app) {
 void frm1_KeyDown(App& app, UiEvent& event) {
     if (!pageKeysActive(app, event.key)) return;
     const bool entry = modeCaption(app) == "Eingabe";
-    try {
-        if (event.key == kPageUp) {
-            entry ? cmdvor_Click(app) : cmd5vor_Click(app);
-        } else {
-            entry ? cmdzurück_Click(app) : cmd5zurück_Click(app);
-        }
-    } catch (const std::exception&) {
-        // A failing step leaves the card where it is; the key does nothing more.
+    if (event.key == kPageUp) {
+        entry ? cmdvor_Click(app) : cmd5vor_Click(app);
+    } else {
+        entry ? cmdzurück_Click(app) : cmd5zurück_Click(app);
     }
 }
 
