@@ -152,9 +152,10 @@ void mnukastwahl_Click(App& app) {
         }
         return;
     }
-    // Box 1 holding only the empty card being typed counts as empty; the window must show
-    // that card, not the emptied card of another box.
-    if (app.study.kasten == 1 && s.ist[0] == 1 && trimBlanks(w.txtfrage.caption).empty()) {
+    // Box 1 holding only the empty card being typed counts as empty; a card stored with a
+    // question is never taken for it.
+    if (s.ist[0] == 1 && trimBlanks(w.txtfrage.caption).empty() &&
+        trimBlanks(s.k(1)[1].frage).empty()) {
         s.ist[0] = 0;
         s.k(1).anz = 0;
         w.lblazist[0].caption = plainNumber(0);

@@ -13,17 +13,25 @@ namespace memvalo {
 
 namespace {
 
-// The card being typed at the end of box 1 is dropped when it is unusable: no answer, or no
-// question while the other boxes are empty. Only a box-1 card on screen is judged, so that an
-// emptied box shown in the window never takes a stored card of box 1 with it; behind other
-// cards only a new card that was never stored, so that a stored card is never dropped.
+// Coming from entry mode, the window holds the card being typed at the position of box 1.
+bool comingFromEntry(const App& app) {
+    const Box& k1 = app.store.k(1);
+    return app.frm1.mnueingabe.checked && k1.pos >= 1 && k1.pos <= k1.anz;
+}
+
+bool typedCardComplete(const App& app) {
+    return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
+           !trimBlanks(app.frm1.txtantwort.caption).empty();
+}
+
+// A new card at the end of box 1 that was never stored is dropped when it is unusable: no
+// answer, or no question while the other boxes are empty. A stored card is never dropped.
 bool typedCardUnusable(const App& app) {
     const CardStore& s = app.store;
     const Box& k1 = s.k(1);
-    if (app.study.kasten != 1 || k1.anz == 0 || k1.pos != k1.anz) return false;
     const CardRecord& last = k1[k1.anz];
     const bool neverStored = trimBlanks(last.frage).empty() && trimBlanks(last.antwort).empty();
-    if (k1.anz >= 2 && !neverStored) return false;
+    if (k1.pos != k1.anz || !neverStored) return false;
     bool othersEmpty = true;
     for (int box = 2; box <= 5; ++box) othersEmpty = othersEmpty && s.k(box).anz == 0;
     return trimBlanks(app.frm1.txtantwort.caption).empty() ||
@@ -60,7 +68,14 @@ void mnuzufall_Click(App& app) {
     w.mnuazkändern.enabled = false;
     w.mnuoptabfrage.visible = false;
     w.st1.visible = false;
-    if (typedCardUnusable(app)) dropTypedCard(app);
+    if (comingFromEntry(app)) {
+        // The card typed last is kept even when no step stored it yet.
+        if (typedCardComplete(app)) {
+            storeShownCard(app);
+        } else if (typedCardUnusable(app)) {
+            dropTypedCard(app);
+        }
+    }
     app.playSound("abfrage.wav");
     for (int i = 0; i < 5; ++i) w.mnukk[i].enabled = true;
     w.mnueingabe.checked = false;
