@@ -66,6 +66,19 @@ TEST_F(StudyTest, TheEmptyCardBeingTypedIsNoCard) {
     EXPECT_TRUE(app.frm1.mnukk[0].enabled);
 }
 
+TEST_F(StudyTest, TheFirstTypedCardReachesTheQuery) {
+    mnueingabe_Click(app);
+    app.frm1.txtfrage.caption = "erste?";
+    app.frm1.txtantwort.caption = "erste";
+    mnumoduswahl_Click(app);
+    mnuzufall_Click(app);
+    expectAnswers({Answer::No});
+    choose(1);
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"erste"}));
+    EXPECT_EQ(app.frm1.txtfrage.caption, "erste?");
+    EXPECT_EQ(buttons(), "A");
+}
+
 TEST_F(StudyTest, AnEmptiedBoxOnScreenNeverEmptiesBox1) {
     fill(1, {"a"});
     fill(2, {"b"});
