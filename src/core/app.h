@@ -14,6 +14,7 @@
 #include "core/random_source.h"
 #include "core/settings_values.h"
 #include "model/main_window_model.h"
+#include "study/study_state.h"
 
 namespace memvalo {
 
@@ -48,8 +49,6 @@ class App {
     std::string setBasePath;
     // 2 when the set just asked for cannot be used (refused, or its update was declined).
     int abortFlag = 0;
-    // How many box-5 cards were answered so far; the box-5 query goes on from there.
-    int box5Answered = 0;
 
     // Settings and appearance: the options the settings file keeps, the layout-scaling
     // object of the main window, and the steps that later subsystems and the front end fill
@@ -62,6 +61,15 @@ class App {
     std::function<bool(App&)> exitProgram;
     std::function<void(App&)> showDeveloperWindow;
     std::function<void(App&)> showColourWindow;
+
+    // Study and entry: the box being worked (see study/study_state.h).
+    StudyState study;
+    // How many box-5 cards were answered correctly in the running box-5 pass.
+    int kasten5_beantwortet = 0;
+    // "nein" once the card on screen, or an answering step, changed the set since the last
+    // save; saving sets both back to "ja".
+    std::string karte_gespeichert = "ja";
+    std::string schritt_gespeichert = "ja";
 
     // The window start-up marker: "1" while the main window is being set up.
     bool startingUp() const { return frm1.me.tag == "1"; }

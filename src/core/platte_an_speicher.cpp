@@ -92,7 +92,7 @@ void applyOptions(App& app, const SetOptions& options) {
         app.store.soll[static_cast<std::size_t>(i)] = std::stoi(options.capacities[i]);
         w.txtazsoll[i].caption = std::to_string(app.store.soll[static_cast<std::size_t>(i)]);
     }
-    app.box5Answered = options.box5Answered;
+    app.kasten5_beantwortet = options.box5Answered;
     app.settings.mediaPfad = options.mediaFolder;
     w.mnuzeigbild.checked = options.zeigbild;
     // No pictures at all leaves nothing to show with the question.

@@ -62,12 +62,16 @@ struct SettingsValues {
     std::string recorderPfad;
     std::string mediaPfad;    // the media dialog starts here; each set keeps its own in its options
     std::string letzteDatei;  // the last used learning set
-    int korrektur = 0;        // correction option as stored
-    int verdeckmodus = 0;     // 0 answer covered, 1 question covered
-    int zusatzmodus = 0;      // 0 both extra fields covered, 1 none, 2 only the second
-    int wiederholen = 0;      // HTML export: answer before question
-    int absatz = 0;           // HTML export: paragraph per question
-    std::string blaettern = "nein";  // page keys
+    // 1 while texts corrected during a query are stored into the answered card.
+    int korrektur = 0;
+    // 0: the answer field is covered, 1: the question field (the card is asked backwards).
+    int verdeckmodus = 0;
+    // 0: both extra fields covered, 1: both visible, 2: only the first visible.
+    int zusatzmodus = 0;
+    int wiederholen = 0;  // HTML export: answer before question
+    int absatz = 0;       // HTML export: paragraph per question
+    // "ja" when Page Up and Page Down page the cards; taken from `mnukey` when a set is opened.
+    std::string blaettern = "nein";
     std::string csvImportOrdner;
     int historyOpen = 0;  // 1 when a set is opened from the history or at start
     bool ending = false;  // the exit command is running

@@ -11,7 +11,7 @@ namespace {
 SetOptions optionsOf(const App& app) {
     SetOptions options;
     for (int i = 0; i < 5; ++i) options.capacities[i] = trimBlanks(app.frm1.txtazsoll[i].caption);
-    options.box5Answered = app.box5Answered;
+    options.box5Answered = app.kasten5_beantwortet;
     options.mediaFolder = app.settings.mediaPfad;
     options.zeigbild = app.frm1.mnuzeigbild.checked;
     options.nixbild = app.frm1.mnunixbild.checked;

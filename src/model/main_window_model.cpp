@@ -15,6 +15,14 @@ MainWindowModel::MainWindowModel() {
         c.visible = entry.visible;
         c.checked = entry.checked;
     }
+    // Question and answer take about 10000 characters, the extra fields a short note.
+    const std::array limits = {10000, 10000, 100, 100};
+    for (int f = 0; f < 4; ++f) textField(f).maxLength = limits.at(static_cast<std::size_t>(f));
+    const std::array recommended = {"20-50", "60-100", "80-150", "120-200", "200-500"};
+    for (int i = 0; i < 5; ++i) {
+        txtazsoll[i].tooltip = std::string("wieviel Karten im  Kasten ? (empf.") +
+                               recommended.at(static_cast<std::size_t>(i)) + ")";
+    }
 }
 
 Control& MainWindowModel::add(const std::string& name, ControlKind kind) {

@@ -2,12 +2,14 @@
 
 #include "files/file_events.h"
 #include "settings/settings_events.h"
+#include "study/study_events.h"
 
 namespace memvalo {
 
 void registerAllEvents(EventTable& table) {
     registerSettingsEvents(table);
     registerFileEvents(table);
+    registerStudyEvents(table);
 }
 
 }  // namespace memvalo

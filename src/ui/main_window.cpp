@@ -309,16 +309,43 @@ bool MainWindow::forwardKey(const std::string& control, QKeyEvent* key) {
     return press.key == 0;
 }
 
+void MainWindow::forwardKeyUp(const std::string& control, QKeyEvent* key) {
+    UiEvent up{kWindowName, "KeyUp"};
+    up.key = virtualKeyCode(*key);
+    up.shift = shiftState(key->modifiers());
+    if (up.key != 0 && events_.handles(kWindowName, "KeyUp")) fire(up);
+    if (control == kWindowName || !events_.handles(control, "KeyUp")) return;
+    up.control = control;
+    fire(up);
+}
+
+void MainWindow::forwardMouseDown(const std::string& control, QMouseEvent* mouse) {
+    UiEvent down{control, "MouseDown"};
+    down.button = mouseButton(mouse->button());
+    down.shift = shiftState(mouse->modifiers());
+    if (events_.handles(control, "MouseDown")) fire(down);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const std::string control = watched == area_ ? kWindowName : nameOf(watched);
-        if (forwardKey(control, static_cast<QKeyEvent*>(event))) return true;
-    } else if (event->type() == QEvent::MouseButtonPress && watched == area_) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        UiEvent down{kWindowName, "MouseDown"};
-        down.button = mouseButton(mouse->button());
-        down.shift = shiftState(mouse->modifiers());
-        if (events_.handles(kWindowName, "MouseDown")) fire(down);
+    const std::string control = watched == area_ ? kWindowName : nameOf(watched);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (forwardKey(control, static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::KeyRelease:
+            forwardKeyUp(control, static_cast<QKeyEvent*>(event));
+            break;
+        case QEvent::MouseButtonPress:
+            forwardMouseDown(control, static_cast<QMouseEvent*>(event));
+            break;
+        case QEvent::FocusOut:
+            if (control != kWindowName && events_.handles(control, "LostFocus")) {
+                UiEvent lost{control, "LostFocus"};
+                fire(lost);
+            }
+            break;
+        default:
+            break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -2,7 +2,9 @@
 // The main window `frm1` on screen: one widget or menu action per model control with the same
 // object name. Every user action is forwarded to the event table by control and event name;
 // afterwards the model is applied to the widgets. The window holds no behaviour of its own.
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <map>
 #include <string>
 
@@ -47,6 +49,8 @@ class MainWindow : public QMainWindow {
     void connectSignals(const std::string& name, QWidget* widget);
     void fireIfHandled(const std::string& control, const std::string& name);
     bool forwardKey(const std::string& control, QKeyEvent* key);
+    void forwardKeyUp(const std::string& control, QKeyEvent* key);
+    void forwardMouseDown(const std::string& control, QMouseEvent* mouse);
     void readBack();
     void applyWindow();
     void applyMenus();

@@ -55,7 +55,7 @@ TEST_F(DbUpdate, ConvertsAfterBackingUpAndLoadsTheConvertedSet) {
     EXPECT_EQ(box1[2].falsch.text(), "4         ");
     EXPECT_EQ(app.store.k(2)[1].kasten_am[0].text(), "02.01.1999");
     EXPECT_EQ(app.store.soll, (std::array<int, 5>{100, 200, 300, 400, 500}));
-    EXPECT_EQ(app.box5Answered, 7);
+    EXPECT_EQ(app.kasten5_beantwortet, 7);
     EXPECT_EQ(dir.read("alt.k03"), "0\r\n");
     EXPECT_EQ(dir.read("alt.ldt").substr(0, 5), " 2 \r\n");
 

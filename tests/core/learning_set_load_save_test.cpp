@@ -47,7 +47,7 @@ class LearningSetLoadSave : public test::AppTest {
 TEST_F(LearningSetLoadSave, ASavedSetLoadsBackIntoStoreAndWindow) {
     test::ScriptedPlatform otherPlatform;
     App writer(otherPlatform);
-    writer.box5Answered = 4;
+    writer.kasten5_beantwortet = 4;
     writer.settings.mediaPfad = "/medien";
     writer.frm1.mnuzeigbild.checked = true;
     saveSet(writer, "set", 3);
@@ -69,7 +69,7 @@ TEST_F(LearningSetLoadSave, ASavedSetLoadsBackIntoStoreAndWindow) {
         EXPECT_EQ(app.frm1.txtazsoll[box - 1].caption, std::to_string(10 * box));
     }
     EXPECT_EQ(app.store.k(3).pos, 3);
-    EXPECT_EQ(app.box5Answered, 4);
+    EXPECT_EQ(app.kasten5_beantwortet, 4);
     EXPECT_EQ(app.settings.mediaPfad, "/medien");
     EXPECT_TRUE(app.frm1.mnuzeigbild.checked);
     EXPECT_TRUE(app.frm1.mnuzeigbild.enabled);

@@ -1,0 +1,86 @@
+#include "study/answer_steps.h"
+
+#include <charconv>
+
+#include "core/text_encoding.h"
+#include "core/transfer.h"
+#include "study/box_messages.h"
+#include "study/card_display.h"
+#include "study/cover.h"
+#include "study/mode_label.h"
+#include "study/number_text.h"
+#include "study/status.h"
+
+namespace memvalo {
+
+bool beginAnswer(App& app, bool richtig) {
+    MainWindowModel& w = app.frm1;
+    app.playSound(richtig ? "yes.wav" : "falsch.wav");
+    w.cmdantwort.visible = true;
+    w.cmdrichtig.visible = false;
+    w.cmdfalsch.visible = false;
+    verdecken(app);
+    app.schritt_gespeichert = "nein";
+    w.mnudatei.enabled = true;
+    w.mnukastwahl.enabled = true;
+    w.mnumoduswahl.enabled = true;
+    if (!richtig) app.markierung.clear();
+    // The picture belongs to the answer, which is covered again now.
+    if (!w.mnuzeigbild.checked) w.bildbox.visible = false;
+    if (positionHoldsCard(app, app.study.kasten)) return true;
+    w.cmdantwort.visible = false;
+    return false;
+}
+
+void writeBackCorrection(App& app, int box) {
+    if (app.settings.korrektur != 1) return;
+    MainWindowModel& w = app.frm1;
+    CardRecord& record = app.store.workRecord(box);
+    record.frage = trimBlanks(w.txtfrage.caption);
+    record.antwort = trimBlanks(w.txtantwort.caption);
+    record.zusatz1 = trimBlanks(w.txtzusatz1.caption);
+    record.zusatz2 = trimBlanks(w.txtzusatz2.caption);
+    if (box == 1) {
+        felder_an_maskeds(app);
+    } else {
+        felder_an_kds(app, box);
+    }
+    Box& k = app.store.k(box);
+    k[k.pos] = record;
+    app.karte_gespeichert = "nein";
+}
+
+void countWrongAnswer(CardRecord& card) {
+    const std::string text = trimBlanks(card.falsch.text());
+    long long count = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), count);
+    if (result.ec != std::errc{} || count < 0) count = 0;
+    card.falsch = std::to_string(count + 1);
+}
+
+void endBox5Pass(App& app) {
+    MainWindowModel& w = app.frm1;
+    w.lblazist[4].caption = paddedNumber(0);
+    zeigen(app);
+    w.mnu5leeren.enabled = true;
+    app.msgBox(std::string("Alle Fragen in Kasten 5 sind beantwortet!") + kCR +
+                   "Sie können jetzt die Karten im Kasten 5 durchblättern." + kCR +
+                   "Sie können auch im Menü >Datei/Kasten 5 leeren< den Kasten leeren!",
+               "Sie sind ein fleißiger Mensch...", Buttons::OK, Icon::Information);
+    w.cmdantwort.visible = false;
+    w.cmdrichtig.visible = false;
+    showBrowseMode(app, "Blättern");
+    for (Control* c :
+         {&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.Label5, &w.lblxvony}) {
+        c->visible = true;
+    }
+    w.optk5.caption = "lieber Abfragen...";
+    w.optk5.visible = true;
+    Box& k5 = app.store.k(5);
+    k5.pos = 1;
+    showCard(app, 5, 1);
+    w.lblazist[4].caption = paddedNumber(k5.anz);
+    status5(app);
+}
+
+}  // namespace memvalo

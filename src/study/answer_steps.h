@@ -1,0 +1,17 @@
+#pragma once
+// Steps both answer buttons share.
+#include "core/app.h"
+
+namespace memvalo {
+
+// Sound, buttons, covers, menus and the saved flag; false when the current box has no card
+// at its position, so that there is nothing to answer.
+bool beginAnswer(App& app, bool richtig);
+// While correcting is allowed, the texts on screen are stored into the answered card.
+void writeBackCorrection(App& app, int box);
+// Counts one more wrong answer on the card: an empty or non-numeric count counts as 0.
+void countWrongAnswer(CardRecord& card);
+// Ends a box-5 pass: all cards were answered, the window changes to browsing box 5.
+void endBox5Pass(App& app);
+
+}  // namespace memvalo

@@ -1,0 +1,123 @@
+#include <algorithm>
+#include <string>
+
+#include "study/answer.h"
+#include "study/answer_steps.h"
+#include "study/box_messages.h"
+#include "study/card_display.h"
+#include "study/card_removal.h"
+#include "study/number_text.h"
+#include "study/status.h"
+
+namespace memvalo {
+
+namespace {
+
+// The card as it returns to box 1: the dates of the higher boxes are dropped.
+CardRecord backToBox1(const CardRecord& card) {
+    CardRecord back;
+    back.frage = card.frage;
+    back.antwort = card.antwort;
+    back.zusatz1 = card.zusatz1;
+    back.zusatz2 = card.zusatz2;
+    back.erstellt = card.erstellt;
+    back.falsch = card.falsch;
+    back.medium = card.medium;
+    return back;
+}
+
+// Box 1: the card stays; after the last card the pass starts again at the first.
+void wrongInBox1(App& app) {
+    Box& k1 = app.store.k(1);
+    const bool wraps = k1.pos >= k1.anz;
+    if (wraps) {
+        app.msgBox("Jetzt gehts von vorne los...", "Alle abgefragt", Buttons::OK,
+                   Icon::Information);
+    }
+    writeBackCorrection(app, 1);
+    countWrongAnswer(k1[k1.pos]);
+    k1.pos = wraps ? 1 : k1.pos + 1;
+    showCard(app, 1, k1.pos);
+    status_aktuell(app);
+    refreshProgress(app);
+}
+
+void reportBoxEmptied(App& app, int box) {
+    app.msgBox("Kasten " + plainNumber(box) + " ist leer!" + kCR +
+                   "Wählen Sie einen anderen Kasten oder wechseln Sie zur Eingabe",
+               "Hinweis", Buttons::OK, Icon::Information);
+}
+
+void refreshCounts(App& app, int box) {
+    app.store.ist[box - 1] = app.store.k(box).anz;
+    app.frm1.lblazist[box - 1].caption = paddedNumber(app.store.ist[box - 1]);
+}
+
+// Box 5 keeps its place in the pass: the card that followed the removed one is asked next.
+void continueBox5(App& app, int oldPosition) {
+    Box& k5 = app.store.k(5);
+    if (oldPosition > k5.anz && k5.anz >= 1) {
+        // The last card of the pass was answered: the pass is over, as after a correct one.
+        app.kasten5_beantwortet = k5.anz;
+        endBox5Pass(app);
+        return;
+    }
+    k5.pos = std::min(oldPosition, k5.anz);
+    status5(app);
+}
+
+// Boxes 2 to 5: the card goes back to the end of box 1.
+void wrongSendsBack(App& app, int box) {
+    CardStore& s = app.store;
+    Box& k = s.k(box);
+    if (s.k(1).full()) {
+        reportNoSlotLeft(app, 1);
+        app.frm1.cmdantwort.visible = false;
+        return;
+    }
+    const int oldPosition = k.pos;
+    writeBackCorrection(app, box);
+    countWrongAnswer(k[k.pos]);
+    s.k(1).append(backToBox1(k[k.pos]));
+    status_aktuell(app);
+    removeCard(app, box);
+    if (box == 5 && box1Full(app)) {
+        refreshCounts(app, box);
+        if (k.anz == 0) {
+            k.pos = 0;
+            app.frm1.cmdantwort.visible = false;
+        }
+        reportBox1Full(app, true);
+        app.markierung = "ja";
+        return;
+    }
+    if (k.anz == 0) {
+        app.frm1.cmdantwort.visible = false;
+        reportBoxEmptied(app, box);
+    }
+    refreshCounts(app, box);
+    if (box == 5) {
+        continueBox5(app, oldPosition);
+    } else if (box1Full(app)) {
+        reportBox1Full(app, true);
+        app.markierung = "ja";
+        return;
+    } else {
+        k.pos = 1;
+    }
+    refreshProgress(app);
+}
+
+}  // namespace
+
+void cmdfalsch_Click(App& app) {
+    if (!beginAnswer(app, false)) return;
+    const int box = app.study.kasten;
+    if (box == 1) {
+        wrongInBox1(app);
+    } else {
+        wrongSendsBack(app, box);
+    }
+}
+
+}  // namespace memvalo

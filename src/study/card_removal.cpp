@@ -1,0 +1,33 @@
+#include "study/card_removal.h"
+
+#include "study/card_display.h"
+
+namespace memvalo {
+
+namespace {
+
+// The empty template of `box`: leerds for box 1, leerdsk2..5 for the others.
+const CardRecord& emptyTemplate(const App& app, int box) {
+    return box == 1 ? app.store.leerds : app.store.leerdsk.at(static_cast<std::size_t>(box));
+}
+
+}  // namespace
+
+void removeCard(App& app, int box) {
+    Box& k = app.store.k(box);
+    const CardRecord& blank = emptyTemplate(app, box);
+    if (k.anz == 1) {
+        app.store.workRecord(box) = blank;
+        k[k.pos] = blank;
+        showWorkRecord(app, box);
+        k.anz = 0;
+        return;
+    }
+    for (int s = k.pos; s < k.anz; ++s) k[s] = std::move(k[s + 1]);
+    k[k.anz] = blank;
+    --k.anz;
+    if (k.pos > k.anz) k.pos = k.anz;
+    showCard(app, box, k.pos);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,13 @@
+#pragma once
+// Taking the answered card out of its box.
+#include "core/app.h"
+
+namespace memvalo {
+
+// Takes the card at the position of `box` out of it, keeping the order of the others, and
+// shows the card that now stands at the position (the one before when the last card went,
+// the empty template when none is left). The freed slot and, for an emptied box, the work
+// record get the box's empty template in its present state.
+void removeCard(App& app, int box);
+
+}  // namespace memvalo

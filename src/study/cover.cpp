@@ -1,0 +1,75 @@
+#include "study/cover.h"
+
+namespace memvalo {
+
+namespace {
+
+void coverExtraFields(App& app) {
+    MainWindowModel& w = app.frm1;
+    const int mode = app.settings.zusatzmodus;
+    w.piczusatz1.visible = mode == 0;
+    w.piczusatz2.visible = mode != 1;
+}
+
+}  // namespace
+
+void verdecken(App& app) {
+    MainWindowModel& w = app.frm1;
+    const bool questionCovered = app.settings.verdeckmodus == 1;
+    w.picfrage.visible = questionCovered;
+    w.picantwort.visible = !questionCovered;
+    coverExtraFields(app);
+}
+
+void zeigen(App& app) {
+    MainWindowModel& w = app.frm1;
+    for (Control* cover : {&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2}) {
+        cover->visible = false;
+    }
+}
+
+void mnuverdecktunten_Click(App& app) {
+    MainWindowModel& w = app.frm1;
+    w.mnuverdecktunten.checked = true;
+    w.mnuverdecktoben.checked = false;
+    w.Label1.caption = "F";
+    w.Label2.caption = "A";
+    app.settings.verdeckmodus = 0;
+}
+
+void mnuverdecktoben_Click(App& app) {
+    MainWindowModel& w = app.frm1;
+    w.mnuverdecktoben.checked = true;
+    w.mnuverdecktunten.checked = false;
+    w.Label1.caption = "A";
+    w.Label2.caption = "F";
+    app.settings.verdeckmodus = 1;
+}
+
+void mnuzusatzsichtbar_Click(App& app) {
+    MainWindowModel& w = app.frm1;
+    w.mnuzusatzsichtbar.checked = !w.mnuzusatzsichtbar.checked;
+    if (!w.mnuzusatzsichtbar.checked) {
+        app.settings.zusatzmodus = 0;
+    } else {
+        app.settings.zusatzmodus = w.mnunureins.checked ? 2 : 1;
+    }
+}
+
+void mnunureins_Click(App& app) {
+    MainWindowModel& w = app.frm1;
+    w.mnunureins.checked = !w.mnunureins.checked;
+    if (w.mnunureins.checked) {
+        app.settings.zusatzmodus = 2;
+    } else {
+        app.settings.zusatzmodus = w.mnuzusatzsichtbar.checked ? 1 : 0;
+    }
+}
+
+void mnukorrekt_Click(App& app) {
+    Control& korrekt = app.frm1.mnukorrekt;
+    korrekt.checked = !korrekt.checked;
+    app.settings.korrektur = korrekt.checked ? 1 : 0;
+}
+
+}  // namespace memvalo

@@ -1,0 +1,119 @@
+#include "study/media.h"
+
+#include <string>
+
+#include "core/anzeige.h"
+#include "core/paths.h"
+#include "core/text_encoding.h"
+
+namespace memvalo {
+
+namespace {
+
+bool entryMode(const App& app) {
+    return app.frm1.mnueingabe.checked;
+}
+
+// Outside entry mode the card on screen is the one at the position of the checked box.
+void intoShownCard(App& app, const std::string& medium) {
+    for (int box = 1; box <= 5; ++box) {
+        Box& k = app.store.k(box);
+        if (!app.frm1.mnukk[box - 1].checked || k.pos < 1 || k.pos > k.anz) continue;
+        k[k.pos].medium = medium;
+        app.store.workRecord(box).medium = medium;
+        app.karte_gespeichert = "nein";
+        app.schritt_gespeichert = "nein";
+    }
+}
+
+void removeReference(App& app) {
+    // This question stays below a window kept on top: it is asked without the bracket.
+    const MessageBox frage{"Bildverweis wirklich entfernen?", "Sicherheitsfrage",
+                           Buttons::YesNoCancel, Icon::Question, 1};
+    if (app.platform.msgBox(frage) != Answer::Yes) return;
+    app.medienverweis.clear();
+    if (!entryMode(app)) intoShownCard(app, "");
+    anzeige(app);
+}
+
+void assignFile(App& app) {
+    FileDialog dialog;
+    dialog.title = "Bild oder Klang auswählen";
+    dialog.filter =
+        "Dateien (*.gif;*.bmp;*.jpg;*.ico;*.wmf;*.rle;*.wav)|"
+        "*.gif;*.bmp;*.jpg;*.ico;*.wmf;*.rle;*.wav";
+    dialog.initialFolder = app.settings.mediaPfad;
+    dialog.fileMustExist = true;
+    const auto file = app.onTopBracket([&] { return app.platform.openFileDialog(dialog); });
+    if (!file || file->empty()) return;
+    app.medienverweis = *file;
+    const auto separator = file->rfind(kSeparator);
+    if (separator != std::string::npos) app.settings.mediaPfad = file->substr(0, separator + 1);
+    if (!entryMode(app)) intoShownCard(app, *file);
+    anzeige(app);
+}
+
+}  // namespace
+
+void bildbox_MouseDown(App& app, int button) {
+    if (button == 2) {
+        removeReference(app);
+    } else {
+        assignFile(app);
+    }
+}
+
+void mnubt_Click(App& app) {
+    bildbox_MouseDown(app, 1);
+}
+
+void mnuzeigbild_Click(App& app) {
+    Control& zeigbild = app.frm1.mnuzeigbild;
+    if (zeigbild.checked) {
+        zeigbild.checked = false;
+        // During a query the picture then comes with the answer.
+        if (!entryMode(app)) app.frm1.bildbox.visible = false;
+    } else {
+        zeigbild.checked = true;
+        anzeige(app);
+    }
+}
+
+void mnunixbild_Click(App& app) {
+    MainWindowModel& w = app.frm1;
+    if (w.mnunixbild.checked) {
+        w.mnunixbild.checked = false;
+        w.mnuzeigbild.enabled = true;
+        if (w.mnuzeigbild.checked || entryMode(app) || !w.picantwort.visible) anzeige(app);
+    } else {
+        w.mnuzeigbild.enabled = false;
+        w.mnunixbild.checked = true;
+        w.bildbox.visible = false;
+    }
+}
+
+void mnuazersetzen_Click(App& app) {
+    Control& ersetzen = app.frm1.mnuazersetzen;
+    if (ersetzen.checked) {
+        ersetzen.checked = false;
+        return;
+    }
+    app.playSound("zurück.wav");
+    app.platform.setBusy(true);
+    ersetzen.checked = true;
+    for (int f = 0; f < 4; ++f) anfuehrung_rein(app.frm1.textField(f).caption);
+    app.platform.setBusy(false);
+}
+
+void textChanged(App& app, int field) {
+    if (!app.frm1.mnuazersetzen.checked) return;
+    std::string& text = app.frm1.textField(field).caption;
+    // Rewriting the field only when there is something to convert keeps the cursor where it
+    // is, and leaving blanks alone lets the learner type a blank between two words.
+    if (text.find(kErsatzzeichen) == std::string::npos) return;
+    app.platform.setBusy(true);
+    anfuehrung_rein(text);
+    app.platform.setBusy(false);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,112 @@
+#include "core/text_encoding.h"
+#include "study/box_choice.h"
+#include "study/box_messages.h"
+#include "study/card_display.h"
+#include "study/cover.h"
+#include "study/mode_label.h"
+#include "study/modes.h"
+#include "study/number_text.h"
+#include "study/status.h"
+#include "study/visibility.h"
+
+namespace memvalo {
+
+namespace {
+
+// Coming from entry mode, the window holds the card being typed at the position of box 1.
+bool comingFromEntry(const App& app) {
+    const Box& k1 = app.store.k(1);
+    return app.frm1.mnueingabe.checked && k1.pos >= 1 && k1.pos <= k1.anz;
+}
+
+bool typedCardComplete(const App& app) {
+    return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
+           !trimBlanks(app.frm1.txtantwort.caption).empty();
+}
+
+// A new card at the end of box 1 that was never stored is dropped when it is unusable: no
+// answer, or no question while the other boxes are empty. A stored card is never dropped.
+bool typedCardUnusable(const App& app) {
+    const CardStore& s = app.store;
+    const Box& k1 = s.k(1);
+    const CardRecord& last = k1[k1.anz];
+    const bool neverStored = trimBlanks(last.frage).empty() && trimBlanks(last.antwort).empty();
+    if (k1.pos != k1.anz || !neverStored) return false;
+    bool othersEmpty = true;
+    for (int box = 2; box <= 5; ++box) othersEmpty = othersEmpty && s.k(box).anz == 0;
+    return trimBlanks(app.frm1.txtantwort.caption).empty() ||
+           (othersEmpty && trimBlanks(app.frm1.txtfrage.caption).empty());
+}
+
+void dropTypedCard(App& app) {
+    Box& k1 = app.store.k(1);
+    k1[k1.anz] = app.store.leerds;
+    --k1.anz;
+    k1.pos = k1.anz == 0 ? 0 : 1;
+    // A stored card takes the window, so that nothing stores the dropped one over it.
+    if (k1.anz >= 1) showCard(app, 1, 1);
+    // The shown count follows, so that an empty box 1 cannot be chosen.
+    app.store.ist[0] = k1.anz;
+    app.frm1.lblazist[0].caption = plainNumber(k1.anz);
+    app.frm1.cmdantwort.visible = false;
+    app.frm1.progress.value = 0;
+}
+
+// Box 1 is queried on from its first card, keeping what the window shows of the current one.
+void restartBox1(App& app) {
+    Box& k1 = app.store.k(1);
+    if (positionHoldsCard(app, 1)) storeShownCard(app);
+    k1.pos = 1;
+    if (k1.anz >= 1) showCard(app, 1, 1);
+    status_aktuell(app);
+}
+
+}  // namespace
+
+void mnuzufall_Click(App& app) {
+    MainWindowModel& w = app.frm1;
+    w.mnuazkändern.enabled = false;
+    w.mnuoptabfrage.visible = false;
+    w.st1.visible = false;
+    if (comingFromEntry(app)) {
+        // The card typed last is kept even when no step stored it yet.
+        if (typedCardComplete(app)) {
+            storeShownCard(app);
+        } else if (typedCardUnusable(app)) {
+            dropTypedCard(app);
+        }
+    }
+    app.playSound("abfrage.wav");
+    for (int i = 0; i < 5; ++i) w.mnukk[i].enabled = true;
+    w.mnueingabe.checked = false;
+    w.mnuzufall.checked = true;
+    for (int i = 0; i < 5; ++i) {
+        if (w.mnukk[i].checked) app.study.kasten = i + 1;
+    }
+    w.lblkasten.caption = paddedNumber(app.study.kasten);
+    const int b = app.study.kasten;
+    if (b >= 2 && b <= 4 && boxFull(app, b + 1)) reportTargetBoxFull(app, b + 1);
+    if (!(w.mnuzeigbild.checked && w.mnuzeigbild.enabled)) w.bildbox.visible = false;
+    // Browsing box 5 ends too: its buttons would page a box no longer chosen.
+    setVisible(
+        {&w.Label5, &w.lblxvony, &w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.optk5},
+        false);
+    verdecken(app);
+    for (Control* c : {&w.cmdlöschen, &w.cmdspiegel, &w.cmdantwort, &w.cmdrichtig, &w.cmdfalsch,
+                       &w.cmdanfang, &w.cmdzurück, &w.cmdvor, &w.cmdende}) {
+        c->visible = false;
+    }
+    w.cmdspiegel.tooltip.clear();
+    for (int f = 0; f < 4; ++f) w.textField(f).locked = app.settings.korrektur != 1;
+    showQueryMode(app);
+    if (w.mnukk[0].checked) {
+        restartBox1(app);
+    } else {
+        w.progress.value = 0;
+    }
+    mnukastwahl_Click(app);
+    w.lblinfo.caption = std::string("Kasten") + kCR + "auswählen!";
+    w.lblinfo.visible = !w.cmdantwort.visible;
+}
+
+}  // namespace memvalo

@@ -1,0 +1,111 @@
+// Editing the capacities of the five boxes.
+#include "study/capacities.h"
+
+#include "study/study_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class CapacityTest : public StudyTest {
+  protected:
+    CapacityTest() {
+        mnuazkändern_Click(app);
+        setFields({"250", "500", "850", "1200", "2000"});
+    }
+    void setFields(const Texts& values) {
+        for (int i = 0; i < 5; ++i) app.frm1.txtazsoll[i].caption = values[std::size_t(i)];
+    }
+    // Types `text` into field `index` and leaves it.
+    Texts leaveField(int index, const std::string& text) {
+        app.frm1.txtazsoll[index].caption = text;
+        txtazsoll_LostFocus(app, index);
+        return newMessages();
+    }
+};
+
+TEST_F(CapacityTest, FieldCheckRefusesTooManyTooFewAndZero) {
+    const std::string maximum = "Maximale Anzahl liegt bei 2000 !";
+    expectAnswers({Answer::OK, Answer::OK, Answer::OK});
+    EXPECT_EQ(leaveField(4, "2001"), (Texts{maximum}));
+    EXPECT_EQ(app.frm1.txtazsoll[4].caption, "");
+    EXPECT_TRUE(app.frm1.txtazsoll[4].focusRequested);
+    EXPECT_EQ(leaveField(4, "02000"), (Texts{maximum}));
+    EXPECT_EQ(leaveField(3, "0"),
+              (Texts{"Etwas dürftig... Mehr als NULL sollten es schon sein !"}));
+    EXPECT_EQ(leaveField(2, "00"), Texts{});
+
+    std::vector<std::string> seventeen(17, "k");
+    fill(2, seventeen);
+    expectAnswers({Answer::OK});
+    EXPECT_EQ(leaveField(1, "16"),
+              (Texts{" Es sind schon mehr Karten im Kasten!\rMindestanzahl. 17"}));
+    EXPECT_EQ(leaveField(1, "17"), Texts{});
+    expectAnswers({Answer::OK, Answer::OK});
+    EXPECT_EQ(leaveField(1, "99999").size(), 2u) << "the emptied field also counts as too few";
+}
+
+TEST_F(CapacityTest, KeyFilterKeepsDigitsAndCorrections) {
+    for (int key : {int('7'), 8, 127, int('a'), int('-'), int(' ')}) {
+        UiEvent press{"txtazsoll(0)", "KeyPress"};
+        press.key = key;
+        txtazsoll_KeyPress(app, 0, press);
+        const bool kept = key == '7' || key == 8 || key == 127;
+        EXPECT_EQ(press.key, kept ? key : 0) << key;
+    }
+}
+
+TEST_F(CapacityTest, TakeOverChecksOrderAndAdvisesOnRanges) {
+    cmdsollübernahme_Click(app);
+    EXPECT_EQ(newMessages(), Texts{});
+    EXPECT_FALSE(app.frm1.cmdsollübernahme.visible);
+    EXPECT_TRUE(app.frm1.lblkartei.visible && app.frm1.cmdvor.visible);
+
+    mnuazkändern_Click(app);
+    EXPECT_FALSE(app.frm1.txtfrage.enabled || app.frm1.cmdvor.visible);
+    setFields({"250", "600", "500", "1200", "2000"});
+    expectAnswers({Answer::OK});
+    cmdsollübernahme_Click(app);
+    EXPECT_EQ(newMessages(), (Texts{"Bitte Zahlenwerte überprüfen und neu eingeben ! \r"
+                                    "Ein größerer Kasten darf nicht weniger Karten enthalten.\r"
+                                    "Aufsteigende Reihenfolge beachten! "}));
+    EXPECT_FALSE(app.frm1.mnuende.enabled);
+    EXPECT_TRUE(app.frm1.cmdsollübernahme.visible);
+
+    setFields({"20", "60", "80", "120", "200"});
+    expectAnswers({Answer::Yes, Answer::No});
+    cmdsollübernahme_Click(app);
+    EXPECT_TRUE(app.frm1.mnuende.enabled);
+    EXPECT_TRUE(app.frm1.cmdsollübernahme.visible) << "Yes: the learner changes something";
+    cmdsollübernahme_Click(app);
+    const std::string advice =
+        "Karteikasten 1 : Sehr wenig eingetragen! \rKarteikasten 2 : Sehr wenig eingetragen! \r"
+        "Karteikasten 3: Sehr wenig eingetragen!\rKarteikasten 4 : Sehr wenig eingetragen!\r"
+        "Karteikasten 5 : Sehr wenig eingetragen!\r\rWollen Sie etwas ändern?";
+    EXPECT_EQ(newMessages(), (Texts{advice, advice}));
+    EXPECT_EQ(app.store.soll, (std::array<int, 5>{20, 60, 80, 120, 200}));
+    EXPECT_FALSE(app.frm1.cmdsollübernahme.visible);
+}
+
+TEST_F(CapacityTest, AZeroCapacityIsNeverTakenOver) {
+    setFields({"250", "", "850", "1200", "2000"});
+    expectAnswers({Answer::OK});
+    cmdsollübernahme_Click(app);
+    EXPECT_EQ(newMessages(), (Texts{"Etwas dürftig... Mehr als NULL sollten es schon sein !"}));
+    EXPECT_EQ(app.store.soll[1], 500);
+    EXPECT_TRUE(app.frm1.txtazsoll[1].focusRequested);
+    EXPECT_TRUE(app.frm1.cmdsollübernahme.visible);
+}
+
+TEST_F(CapacityTest, TakeOverUpdatesTheProgressOfTheCheckedBox) {
+    fill(1, {"a", "b"});
+    app.frm1.mnukk[0].checked = true;
+    setFields({"300", "400", "850", "1200", "2000"});
+    cmdsollübernahme_Click(app);
+    EXPECT_EQ(progressText(), "2 von 300");
+    EXPECT_EQ(app.frm1.progress.max, 300);
+}
+
+}  // namespace
+}  // namespace memvalo::test

@@ -1,0 +1,173 @@
+// Full and emptied boxes, box 1 filled by wrong answers, and resuming a box-5 pass.
+#include "study/study_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+const std::string kBox1FullLast =
+    "Das war der letzte Datensatz. Kasten 1 ist voll.\r"
+    "Bitte erst wieder einige Fragen aus dem Kasten 1 beantworten.";
+
+TEST_F(StudyTest, FullTargetBoxStopsTheQuery) {
+    fill(1, {"p"});
+    fill(2, {"a", "b"});
+    fill(3, {"x"});
+    app.store.soll[2] = 1;
+    expectAnswers({Answer::OK, Answer::No});
+    queryBox(2);
+    EXPECT_EQ(newMessages(), (Texts{"Kasten 3 ist voll.\rBitte erst einige Fragen beantworten!",
+                                    "Datensatz im Kasten 2 mischen?"}));
+    EXPECT_EQ(buttons(), "");
+
+    app.store.soll[2] = 2;
+    expectAnswers({Answer::No, Answer::OK});
+    choose(2);
+    EXPECT_EQ(buttons(), "A");
+    pressRight();
+    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten 2 mischen?", "Kasten 3 ist voll!"}));
+    EXPECT_EQ(platform.messages.back().icon, Icon::None);
+    EXPECT_EQ(answersIn(3), (Texts{"x", "a"}));
+    EXPECT_EQ(answersIn(2), (Texts{"b"}));
+    EXPECT_EQ(buttons(), "");
+}
+
+TEST_F(StudyTest, Box2FilledByTheAnswerOrAlreadyFull) {
+    fill(1, {"a", "b", "c"});
+    app.store.soll[1] = 1;
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(1);
+    pressRight();
+    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten 1 mischen?", "Kasten 2 ist voll !"}));
+    EXPECT_EQ(answersIn(2), (Texts{"a"}));
+    EXPECT_EQ(answersIn(1), (Texts{"b", "c"}));
+    EXPECT_EQ(buttons(), "");
+    // The progress refresh is skipped after this message.
+    EXPECT_EQ(progressText(), " 1 von  250");
+
+    expectAnswers({Answer::OK, Answer::No});
+    choose(1);
+    EXPECT_EQ(newMessages(), (Texts{"Kasten 2 ist voll.\rBitte erst einige Fragen beantworten!",
+                                    "Datensatz im Kasten 1 mischen?"}));
+    EXPECT_EQ(buttons(), "");
+}
+
+TEST_F(StudyTest, WrongAnswersFillBox1AndTheRevealThenRefuses) {
+    fill(1, {"p"});
+    fill(3, {"a", "b", "c"});
+    fill(4, {"y"});
+    app.store.soll[0] = 2;
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(3);
+    pressWrong();
+    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten 3 mischen?", kBox1FullLast}));
+    EXPECT_EQ(app.markierung, "ja");
+    EXPECT_EQ(answersIn(1), (Texts{"p", "a"}));
+    EXPECT_EQ(answersIn(3), (Texts{"b", "c"}));
+    EXPECT_EQ(buttons(), "A");
+
+    expectAnswers({Answer::OK});
+    cmdantwort_Click(app);
+    EXPECT_EQ(newMessages(), (Texts{"Kasten 1 ist voll.\rBitte erst wieder einige Fragen aus "
+                                    "dem Kasten 1 beantworten."}));
+    EXPECT_EQ(platform.messages.back().title, "Kasten 1 ist voll");
+    EXPECT_EQ(buttons(), "A");
+    EXPECT_TRUE(app.frm1.picantwort.visible);
+
+    // Choosing another box than box 1 is refused as well; box 3 stays the box worked.
+    expectAnswers({Answer::OK});
+    choose(4);
+    EXPECT_EQ(newMessages(), (Texts{kBox1FullLast}));
+    EXPECT_EQ(app.study.kasten, 3);
+    EXPECT_TRUE(app.frm1.mnukk[2].checked);
+
+    expectAnswers({Answer::No});
+    choose(1);
+    pressRight();
+    EXPECT_EQ(answersIn(2), (Texts{"p"}));
+    expectAnswers({Answer::No});
+    choose(3);
+    cmdantwort_Click(app);
+    EXPECT_EQ(buttons(), "RF");
+    EXPECT_FALSE(app.frm1.mnukastwahl.enabled);
+    newMessages();
+}
+
+TEST_F(StudyTest, ResumingABox5PassOrStartingAgain) {
+    std::vector<std::string> ten;
+    for (char c = 'a'; c <= 'j'; ++c) ten.emplace_back(1, c);
+    fill(5, ten);
+    app.kasten5_beantwortet = 4;
+    expectAnswers({Answer::Yes});
+    queryBox(5);
+    EXPECT_EQ(newMessages(), (Texts{"Sie haben bereits 3 Fragen  richtig beantwortet.\r"
+                                    "Möchten Sie mit der 4.ten Frage weitermachen ?\r"
+                                    "Wenn Sie NEIN wählen, beginnt die Abfrage von vorne."}));
+    EXPECT_EQ(platform.messages.back().title, "Was möchten Sie tun?");
+    EXPECT_EQ(app.store.k(5).pos, 4);
+    EXPECT_EQ(app.frm1.txtfrage.caption, "d?");
+    EXPECT_EQ(app.frm1.lblazist[4].caption, " 7");
+    EXPECT_EQ(buttons(), "A");
+
+    app.kasten5_beantwortet = 2;
+    expectAnswers({Answer::No, Answer::No});
+    choose(5);
+    EXPECT_EQ(newMessages(), (Texts{"Sie haben bereits 1 Frage  richtig beantwortet.\r"
+                                    "Möchten Sie mit der 2.ten Frage weitermachen ?\r"
+                                    "Wenn Sie NEIN wählen, beginnt die Abfrage von vorne.",
+                                    "Datensatz im Kasten 5 mischen?"}));
+    EXPECT_EQ(app.store.k(5).pos, 1);
+    EXPECT_EQ(app.kasten5_beantwortet, 1);
+    EXPECT_EQ(progressText(), " 1 von  10");
+}
+
+TEST_F(StudyTest, AllBox5CardsAnsweredGoesToBrowsing) {
+    fill(5, {"a", "b", "c"});
+    app.kasten5_beantwortet = 4;
+    expectAnswers({Answer::OK});
+    queryBox(5);
+    EXPECT_EQ(newMessages(),
+              (Texts{"Sie hatten alle Fragen in diesem Kasten beantwortet.\r"
+                     "Wenn Sie OK drücken, können Sie nochmals von vorne anfangen\r"
+                     "oder aus dem Menü einen anderen Kasten zum Beantworten auswählen\r"
+                     "(natürlich nur, wenn auch Karten darin sind ;-) )"}));
+    EXPECT_EQ(app.frm1.lblbild.caption, "Blättern");
+    EXPECT_EQ(buttons(), "");
+    EXPECT_TRUE(app.frm1.optk5.visible);
+    EXPECT_EQ(app.frm1.lblxvony.caption, " 1 von  3");
+}
+
+TEST_F(StudyTest, FullBox5IsShownButNotQueried) {
+    fill(5, {"a", "b"});
+    app.store.soll[4] = 2;
+    app.store.k(5).pos = 1;
+    expectAnswers({Answer::OK, Answer::No});
+    queryBox(5);
+    EXPECT_EQ(newMessages(), (Texts{"Kasten 5 ist voll.\rBitte neue Datei anlegen",
+                                    "Datensatz im Kasten 5 mischen?"}));
+    EXPECT_EQ(buttons(), "");
+    EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
+}
+
+TEST_F(StudyTest, Box1CannotTakeCard2001) {
+    std::vector<std::string> many;
+    for (int i = 0; i < Box::kSlots; ++i) many.push_back("k" + std::to_string(i));
+    fill(1, many);
+    fill(2, {"a"});
+    // A capacity beyond the slots, as a damaged options file may give it.
+    app.store.soll[0] = 3000;
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(2);
+    pressWrong();
+    EXPECT_EQ(newMessages().back(),
+              "Kasten 1 ist voll: Er kann höchstens 2000 Karten aufnehmen.\r"
+              "Die Karte bleibt, wo sie ist.");
+    EXPECT_EQ(answersIn(2), (Texts{"a"}));
+    EXPECT_EQ(app.store.k(2)[1].falsch.text(), "0         ");
+    EXPECT_EQ(app.store.k(1).anz, Box::kSlots);
+    EXPECT_EQ(buttons(), "");
+}
+
+}  // namespace
+}  // namespace memvalo::test

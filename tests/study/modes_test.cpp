@@ -1,0 +1,109 @@
+// Changing between entry, query and browsing, and the box menu.
+#include "study/entry.h"
+#include "study/navigation.h"
+#include "study/study_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+TEST_F(StudyTest, EntryModeOpensBox1AtItsFirstCard) {
+    fill(1, {"a", "b"});
+    fill(5, {"x"});
+    expectAnswers({Answer::No});
+    queryBox(5);
+    app.frm1.lbldatum3.caption = "03.01.2026";
+    mnueingabe_Click(app);
+    const MainWindowModel& w = app.frm1;
+    EXPECT_TRUE(w.mnueingabe.checked);
+    EXPECT_FALSE(w.mnuzufall.checked || w.mnukk[4].checked || w.mnukk[4].enabled);
+    EXPECT_TRUE(w.mnukk[0].enabled && w.mnuazkändern.enabled && w.mnuoptabfrage.visible);
+    EXPECT_EQ(w.lblbild.caption, " Eingabe ");
+    EXPECT_EQ(w.lblbild.backColor, 0x0000FFu);
+    EXPECT_EQ(w.lbldatum3.caption, "");
+    EXPECT_EQ(w.txtfrage.caption, "a?");
+    EXPECT_FALSE(w.txtfrage.locked || w.picantwort.visible || w.piczusatz1.visible);
+    EXPECT_EQ(buttons(), "");
+    EXPECT_TRUE(w.cmdlöschen.visible && w.cmdvor.visible && w.cmdspiegel.visible);
+    EXPECT_EQ(w.cmdspiegel.tooltip, "vertauscht Frage mit Antwort");
+    EXPECT_EQ(w.lblxvony.caption, " 1 von  2");
+    EXPECT_EQ(w.progress.max, 250);
+    EXPECT_EQ(w.progress.value, 2);
+}
+
+TEST_F(StudyTest, QueryModeCoversLocksAndAsksForABox) {
+    fill(1, {"a"});
+    fill(2, {"b"});
+    mnueingabe_Click(app);
+    mnuzufall_Click(app);
+    const MainWindowModel& w = app.frm1;
+    EXPECT_EQ(w.lblbild.caption, " Abfrage ");
+    EXPECT_TRUE(w.txtantwort.locked && w.picantwort.visible);
+    EXPECT_FALSE(w.cmdvor.visible || w.cmdlöschen.visible || w.mnuazkändern.enabled);
+    EXPECT_FALSE(w.mnuoptabfrage.visible || w.st1.visible);
+    EXPECT_EQ(w.lblinfo.caption, "Kasten\rauswählen!");
+    EXPECT_TRUE(w.lblinfo.visible);
+    EXPECT_EQ(buttons(), "");
+    EXPECT_TRUE(w.mnukk[0].enabled && w.mnukk[1].enabled);
+    EXPECT_FALSE(w.mnukk[2].enabled || w.mnukk[2].checked);
+}
+
+TEST_F(StudyTest, TheEmptyCardBeingTypedIsNoCard) {
+    fill(1, {"a", "b"});
+    mnueingabe_Click(app);
+    cmdende_Click(app);
+    app.frm1.txtantwort.caption = "";
+    mnuzufall_Click(app);
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "b"})) << "a stored card stays";
+
+    mnueingabe_Click(app);
+    cmdende_Click(app);
+    cmdvor_Click(app);  // opens a new card at the end
+    app.frm1.txtfrage.caption = "halb getippt";
+    mnuzufall_Click(app);
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(app.store.ist[0], 2);
+    EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
+    EXPECT_TRUE(app.frm1.mnukk[0].enabled);
+}
+
+TEST_F(StudyTest, TheFirstTypedCardReachesTheQuery) {
+    mnueingabe_Click(app);
+    app.frm1.txtfrage.caption = "erste?";
+    app.frm1.txtantwort.caption = "erste";
+    mnumoduswahl_Click(app);
+    mnuzufall_Click(app);
+    expectAnswers({Answer::No});
+    choose(1);
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"erste"}));
+    EXPECT_EQ(app.frm1.txtfrage.caption, "erste?");
+    EXPECT_EQ(buttons(), "A");
+}
+
+TEST_F(StudyTest, AnEmptiedBoxOnScreenNeverEmptiesBox1) {
+    fill(1, {"a"});
+    fill(2, {"b"});
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(2);
+    pressRight();
+    mnumoduswahl_Click(app);
+    mnuzufall_Click(app);
+    mnukastwahl_Click(app);
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a"}));
+    EXPECT_TRUE(app.frm1.mnukk[0].enabled);
+}
+
+TEST_F(StudyTest, OpeningTheModeMenuKeepsTheCardBeingTyped) {
+    fill(1, {"a", "b"});
+    mnueingabe_Click(app);
+    app.store.k(1).pos = 2;
+    app.frm1.txtfrage.caption = "neu?";
+    app.frm1.txtantwort.caption = "neu";
+    mnumoduswahl_Click(app);
+    EXPECT_EQ(app.markierung, "speichern");
+    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "neu"}));
+    EXPECT_EQ(app.store.k(1).pos, 1);
+    EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
+}
+
+}  // namespace
+}  // namespace memvalo::test

@@ -1,0 +1,202 @@
+// Thousands of random presses over random sets: no card is ever lost or duplicated, and
+// every count matches its box.
+#include <algorithm>
+#include <map>
+#include <random>
+
+#include "core/text_encoding.h"
+#include "study/card_display.h"
+#include "study/entry.h"
+#include "study/navigation.h"
+#include "study/study_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+// Answers every message box at random, as a learner clicking through might.
+class RandomAnswers : public ScriptedPlatform {
+  public:
+    explicit RandomAnswers(unsigned seed) : chance_(seed) {}
+    Answer msgBox(const MessageBox& box) override {
+        messages.push_back(box);
+        if (box.buttons != Buttons::YesNo) return Answer::OK;
+        return std::bernoulli_distribution(0.5)(chance_) ? Answer::Yes : Answer::No;
+    }
+
+  private:
+    std::mt19937 chance_;
+};
+
+class RandomPresses : public ::testing::TestWithParam<unsigned> {};
+
+std::map<std::string, int> cardsInBoxes(const App& app) {
+    std::map<std::string, int> seen;
+    for (int box = 1; box <= 5; ++box) {
+        const Box& k = app.store.k(box);
+        for (int i = 1; i <= k.anz; ++i) {
+            // The blank card being typed in entry mode is no card of the set.
+            if (!k[i].frage.empty()) ++seen[k[i].frage];
+        }
+    }
+    return seen;
+}
+
+// One press a learner could make: only visible buttons and enabled menu items. True when an
+// answer button was pressed.
+bool press(App& app, std::mt19937& chance) {
+    MainWindowModel& w = app.frm1;
+    switch (std::uniform_int_distribution<int>(0, 9)(chance)) {
+        case 0:
+            if (w.mnumoduswahl.enabled) mnueingabe_Click(app);
+            break;
+        case 1:
+            if (!w.mnumoduswahl.enabled) break;
+            mnumoduswahl_Click(app);
+            mnuzufall_Click(app);
+            break;
+        case 2:
+        case 3: {
+            if (!w.mnukastwahl.enabled) break;
+            mnukastwahl_Click(app);
+            const int item = std::uniform_int_distribution<int>(0, 4)(chance);
+            if (w.mnukk[item].enabled) mnukk_Click(app, item);
+            break;
+        }
+        case 4:
+            if (w.optk5.visible) optk5_Click(app);
+            break;
+        case 5:
+        case 6:
+            if (!w.cmdrichtig.visible) break;
+            cmdrichtig_Click(app);
+            return true;
+        case 7:
+            if (!w.cmdfalsch.visible) break;
+            cmdfalsch_Click(app);
+            return true;
+        default:
+            if (w.cmdantwort.visible) cmdantwort_Click(app);
+            break;
+    }
+    return false;
+}
+
+TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
+    std::mt19937 chance(GetParam());
+    RandomAnswers platform(GetParam());
+    App app(platform);
+    app.frm1.mnuklang.checked = false;
+    // Tight capacities run into full boxes soon; loose ones keep the query going.
+    const bool tight = GetParam() % 2 == 0;
+    for (int box = 1; box <= 5; ++box) {
+        const auto i = static_cast<std::size_t>(box - 1);
+        const int count = std::uniform_int_distribution<int>(0, 8)(chance);
+        app.store.soll[i] = count + std::uniform_int_distribution<int>(0, tight ? 8 : 60)(chance);
+        for (int c = 0; c < count; ++c) {
+            CardRecord card;
+            card.frage = "b" + std::to_string(box) + "c" + std::to_string(c);
+            card.antwort = "x";
+            app.store.k(box).append(card);
+        }
+        app.store.k(box).pos = app.store.k(box).anz;
+        app.store.ist[i] = app.store.k(box).anz;
+        app.frm1.lblazist[box - 1].caption = std::to_string(app.store.k(box).anz);
+    }
+    mnueingabe_Click(app);
+    const auto initial = cardsInBoxes(app);
+    int answers = 0;
+    for (int step = 0; step < 5000; ++step) {
+        answers += press(app, chance) ? 1 : 0;
+        const MainWindowModel& w = app.frm1;
+        if (w.cmdantwort.visible || w.cmdrichtig.visible) {
+            const Box& asked = app.store.k(app.study.kasten);
+            ASSERT_TRUE(asked.pos >= 1 && asked.pos <= asked.anz)
+                << "a button offers to answer box " << app.study.kasten << " at position "
+                << asked.pos << " of " << asked.anz << " after press " << step;
+        }
+        const auto now = cardsInBoxes(app);
+        ASSERT_EQ(now, initial) << "after press " << step;
+        for (int box = 1; box <= 5; ++box) {
+            const Box& k = app.store.k(box);
+            ASSERT_EQ(app.store.ist[static_cast<std::size_t>(box - 1)], k.anz)
+                << "box " << box << " after press " << step;
+            ASSERT_LE(k.anz, Box::kSlots);
+            if (box < 5) {
+                ASSERT_EQ(trimBlanks(app.frm1.lblazist[box - 1].caption), std::to_string(k.anz))
+                    << "box " << box << " after press " << step;
+            }
+        }
+    }
+    EXPECT_GT(answers, tight ? 20 : 100) << "the presses must reach the answer buttons";
+}
+
+// Typing and paging mixed into the query: each typed question is unique, so a card stored
+// twice, or stored over another slot, shows as a duplicate.
+void typeOrPage(App& app, std::mt19937& chance, int step) {
+    MainWindowModel& w = app.frm1;
+    switch (std::uniform_int_distribution<int>(0, 9)(chance)) {
+        case 0:
+        case 1:
+            if (w.txtfrage.locked) break;
+            w.txtfrage.caption = "t" + std::to_string(step) + "?";
+            w.txtantwort.caption = std::bernoulli_distribution(0.8)(chance) ? "t" : "";
+            break;
+        case 2:
+        case 3:
+        case 4:
+            if (w.cmdvor.visible) cmdvor_Click(app);
+            break;
+        case 5:
+            if (w.cmdzurück.visible) cmdzurück_Click(app);
+            break;
+        case 6:
+            if (w.cmdanfang.visible) cmdanfang_Click(app);
+            break;
+        case 7:
+            if (w.cmdende.visible) cmdende_Click(app);
+            break;
+        case 8:
+            if (w.cmdlöschen.visible) cmdlöschen_Click(app);
+            break;
+        default:
+            if (w.cmd5vor.visible) cmd5vor_Click(app);
+            break;
+    }
+}
+
+TEST_P(RandomPresses, TypingPagingAndAnsweringNeverDuplicateACard) {
+    std::mt19937 chance(GetParam());
+    RandomAnswers platform(GetParam());
+    App app(platform);
+    app.frm1.mnuklang.checked = false;
+    app.store.soll = {15, 20, 25, 30, 40};
+    mnueingabe_Click(app);
+    std::size_t mostCards = 0;
+    int answers = 0;
+    for (int step = 0; step < 4000; ++step) {
+        if (std::bernoulli_distribution(0.5)(chance)) {
+            typeOrPage(app, chance, step);
+        } else {
+            answers += press(app, chance) ? 1 : 0;
+        }
+        const auto cards = cardsInBoxes(app);
+        mostCards = std::max(mostCards, cards.size());
+        for (const auto& [frage, count] : cards) {
+            ASSERT_EQ(count, 1) << frage << " after press " << step;
+        }
+        for (int box = 2; box <= 5; ++box) {
+            ASSERT_EQ(app.store.ist[static_cast<std::size_t>(box - 1)], app.store.k(box).anz)
+                << "box " << box << " after press " << step;
+        }
+        const Box& k1 = app.store.k(1);
+        // An emptied box keeps position 1, as the program always had it.
+        ASSERT_TRUE(k1.pos >= 0 && k1.pos <= std::max(k1.anz, 1)) << "after press " << step;
+    }
+    EXPECT_GT(mostCards, 2u) << "the presses must store typed cards";
+    EXPECT_GT(answers, 5) << "and answer some of them";
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomPresses, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
+
+}  // namespace
+}  // namespace memvalo::test
