@@ -13,6 +13,7 @@
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "core/settings_values.h"
+#include "files/file_commands_state.h"
 #include "model/main_window_model.h"
 #include "study/study_state.h"
 
@@ -51,19 +52,17 @@ class App {
     int abortFlag = 0;
 
     // Settings and appearance: the options the settings file keeps, the layout-scaling
-    // object of the main window, and the steps that later subsystems and the front end fill
-    // in (each stays empty until its owner provides it).
+    // object of the main window, and the windows only the front end can show (each stays
+    // empty until the front end provides it).
     SettingsValues settings;
     std::shared_ptr<clsResize> resize;
-    std::function<void(App&, const std::string& path)> openLastSet;
-    std::function<void(App&)> verlauf_aktualisieren;
-    // Runs the exit command; false when the user cancelled it.
-    std::function<bool(App&)> exitProgram;
     std::function<void(App&)> showDeveloperWindow;
     std::function<void(App&)> showColourWindow;
 
     // Study and entry: the box being worked (see study/study_state.h).
     StudyState study;
+    // File commands: the exit question's answer, the title suffix, the history.
+    FileCommandsState files;
     // How many box-5 cards were answered correctly in the running box-5 pass.
     int kasten5_beantwortet = 0;
     // "nein" once the card on screen, or an answering step, changed the set since the last

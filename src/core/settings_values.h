@@ -73,7 +73,6 @@ struct SettingsValues {
     // "ja" when Page Up and Page Down page the cards; taken from `mnukey` when a set is opened.
     std::string blaettern = "nein";
     std::string csvImportOrdner;
-    int historyOpen = 0;  // 1 when a set is opened from the history or at start
     bool ending = false;  // the exit command is running
 
     // What the desktop offers.

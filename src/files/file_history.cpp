@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "core/codec.h"
 #include "core/safe_file.h"
@@ -10,8 +11,6 @@
 namespace memvalo {
 
 namespace {
-
-constexpr int kCaptionLength = 35;
 
 bool setExists(const std::string& path) {
     std::error_code ec;
@@ -33,18 +32,6 @@ std::vector<std::string> readLines(const std::string& file) {
         start = end + 1;
     }
     return lines;
-}
-
-void showInMenu(App& app, const FileHistory& history) {
-    MainWindowModel& w = app.frm1;
-    const bool any = history.count() > 0;
-    for (Control* c : {&w.mnustrich, &w.mnunix, &w.mmmmm, &w.mnuhistorie}) c->visible = any;
-    for (int i = 1; i <= FileHistory::kEntries; ++i) {
-        const std::string& path = history.entry(i);
-        w.m[i].visible = !path.empty();
-        w.m[i].caption = path.empty() ? std::string() : longfix(path, kCaptionLength);
-        if (!path.empty()) w.lblinidir.caption = path;
-    }
 }
 
 }  // namespace
@@ -86,15 +73,6 @@ void FileHistory::add(const std::string& setPath) {
     }
     std::rotate(entries_.begin(), entries_.begin() + 1, entries_.end());
     entries_.back() = setPath;
-}
-
-void verlauf_aktualisieren(App& app, FileHistory& history, const std::string& setPath) {
-    const std::string& file = app.paths.historyFile;
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) history.load(file);
-    history.add(setPath);
-    if (history.save(file)) history.load(file);
-    showInMenu(app, history);
 }
 
 }  // namespace memvalo

@@ -4,8 +4,6 @@
 #include <array>
 #include <string>
 
-#include "core/app.h"
-
 namespace memvalo {
 
 class FileHistory {
@@ -29,8 +27,5 @@ class FileHistory {
   private:
     std::array<std::string, kEntries> entries_;
 };
-
-// Brings the history up to date with the open set and shows it in the File menu.
-void verlauf_aktualisieren(App& app, FileHistory& history, const std::string& setPath);
 
 }  // namespace memvalo

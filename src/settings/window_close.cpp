@@ -1,6 +1,6 @@
 #include "settings/window_close.h"
 
-#include "settings/settings_file.h"
+#include "files/exit_command.h"
 
 namespace memvalo {
 
@@ -33,14 +33,6 @@ void hideWindow(App& app) {
 
 }  // namespace
 
-bool endProgram(App& app) {
-    if (app.exitProgram) return app.exitProgram(app);
-    app.settings.ending = true;
-    writeSettings(app);
-    app.platform.unloadForms();
-    return true;
-}
-
 void Form_QueryUnload(App& app, UiEvent& event) {
     const bool minimises = app.frm1.mnumini.checked;
     if (event.unloadMode == kCloseSymbol && minimises) {
@@ -54,7 +46,7 @@ void Form_QueryUnload(App& app, UiEvent& event) {
         event.cancel = true;
         return;
     }
-    if (event.unloadMode == kCloseSymbol && !app.settings.ending && !endProgram(app)) {
+    if (event.unloadMode == kCloseSymbol && !app.settings.ending && !mnuende_Click(app)) {
         app.settings.ending = false;
         event.cancel = true;
     }

@@ -15,8 +15,4 @@ void Form_QueryUnload(App& app, UiEvent& event);
 void sevTray1_MouseDown(App& app, UiEvent& event);
 void Form_MouseDown(App& app, UiEvent& event);
 
-// The settings' part of the program end, used until the exit command is provided: the
-// settings are written and every window is closed.
-bool endProgram(App& app);
-
 }  // namespace memvalo

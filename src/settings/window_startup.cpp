@@ -5,6 +5,8 @@
 
 #include "core/safe_file.h"
 #include "core/transfer.h"
+#include "files/history_menu.h"
+#include "files/open_set.h"
 #include "settings/colour_schemes.h"
 #include "settings/design_layout.h"
 #include "settings/external_programs.h"
@@ -98,8 +100,8 @@ void prepareHistory(App& app) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(app.paths.historyFile, ec)) {
         writeFileAtomically(app.paths.historyFile, "\r\n");
-    } else if (app.verlauf_aktualisieren) {
-        app.verlauf_aktualisieren(app);
+    } else {
+        verlauf_aktualisieren(app);
     }
 }
 
@@ -113,9 +115,7 @@ void openAtStart(App& app) {
                    Icon::Information);
         return;
     }
-    app.settings.historyOpen = 1;
-    for (int i = 1; i <= 8; ++i) w.m[i].enabled = false;
-    if (app.openLastSet) app.openLastSet(app, *path);
+    openFromHistory(app, *path);
 }
 
 void setUpTray(App& app) {

@@ -81,6 +81,9 @@ void MainWindow::buildMenus() {
                               ? menuBar()->addMenu(caption)
                               : menus_.at(std::string(entry.parent))->addMenu(caption);
             menu->setObjectName(toQt(name + "_menu"));
+            // Opening a menu is its Click: the program sets the entries' states then.
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, name] { fireIfHandled(name, "Click"); });
             menus_[name] = menu;
             action = menu->menuAction();
         } else {

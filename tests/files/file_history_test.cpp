@@ -1,4 +1,4 @@
-#include "files/file_history.h"
+#include "files/history_menu.h"
 
 #include <filesystem>
 #include <fstream>
@@ -21,15 +21,19 @@ class FileHistoryTest : public test::AppTest {
         std::ifstream in(app.paths.historyFile, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-    FileHistory history;
+    void refresh(const std::string& setPath) {
+        app.setPath = setPath;
+        verlauf_aktualisieren(app);
+    }
+    const FileHistory& history = app.files.verlauf;
 };
 
 TEST_F(FileHistoryTest, TheNinthSetPushesTheOldestOut) {
-    for (int i = 1; i <= 9; ++i) verlauf_aktualisieren(app, history, set(i));
+    for (int i = 1; i <= 9; ++i) refresh(set(i));
     EXPECT_EQ(history.entry(1), dir.file("set2.ldt"));
     EXPECT_EQ(history.entry(8), dir.file("set9.ldt"));
 
-    verlauf_aktualisieren(app, history, dir.file("set5.ldt"));  // already listed: stays put
+    refresh(dir.file("set5.ldt"));  // already listed: stays put
     EXPECT_EQ(history.entry(4), dir.file("set5.ldt"));
     EXPECT_EQ(history.entry(8), dir.file("set9.ldt"));
 
@@ -40,9 +44,9 @@ TEST_F(FileHistoryTest, TheNinthSetPushesTheOldestOut) {
 }
 
 TEST_F(FileHistoryTest, VanishedSetsDropOutAndTheOthersCloseUp) {
-    for (int i = 1; i <= 3; ++i) verlauf_aktualisieren(app, history, set(i));
+    for (int i = 1; i <= 3; ++i) refresh(set(i));
     std::filesystem::remove(dir.file("set2.ldt"));
-    verlauf_aktualisieren(app, history, "");
+    refresh("");
     EXPECT_EQ(history.count(), 2);
     EXPECT_EQ(history.entry(2), dir.file("set3.ldt"));
     EXPECT_FALSE(app.frm1.m[3].visible);
@@ -51,13 +55,13 @@ TEST_F(FileHistoryTest, VanishedSetsDropOutAndTheOthersCloseUp) {
 }
 
 TEST_F(FileHistoryTest, TheMenuShowsShortenedCaptionsAndHidesAnEmptyHistory) {
-    verlauf_aktualisieren(app, history, "");
+    refresh("");
     EXPECT_FALSE(app.frm1.mnuhistorie.visible);
     EXPECT_FALSE(app.frm1.mnustrich.visible);
 
     std::filesystem::create_directories(dir.file("ein/sehr/langer/ordnername"));
     dir.write("ein/sehr/langer/ordnername/vokabeln.ldt", "");
-    verlauf_aktualisieren(app, history, dir.file("ein/sehr/langer/ordnername/vokabeln.ldt"));
+    refresh(dir.file("ein/sehr/langer/ordnername/vokabeln.ldt"));
     EXPECT_TRUE(app.frm1.mnuhistorie.visible);
     EXPECT_TRUE(app.frm1.m[1].visible);
     EXPECT_LE(app.frm1.m[1].caption.size(), 36u);
@@ -71,7 +75,7 @@ TEST_F(FileHistoryTest, ReadsOldFilesWithBlankLinesAndWindowsBytes) {
                                                            << dir.path()
                                                            << "\xDC"
                                                               "bung.ldt  \r\n";
-    verlauf_aktualisieren(app, history, "");
+    refresh("");
     EXPECT_EQ(history.count(), 1);
     EXPECT_EQ(history.entry(1), umlaut);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/app_fixture.h"
 
 namespace memvalo::test {
@@ -52,22 +54,24 @@ TEST_F(CloseTest, WithoutATrayTheWindowIsMinimisedInstead) {
 }
 
 TEST_F(CloseTest, OtherwiseTheExitCommandDecides) {
-    bool answer = false;
-    int exits = 0;
-    app.exitProgram = [&](App& a) {
-        ++exits;
-        a.settings.ending = true;
-        return answer;
-    };
+    std::filesystem::create_directories(app.paths.dataFolder);
+    app.store.ist[0] = 3;  // a set with cards, changed since it was saved
+    app.karte_gespeichert = "nein";
+    app.schritt_gespeichert = "nein";
+    platform.answers = {Answer::Cancel};
     UiEvent cancelled = closeSymbol();
     Form_QueryUnload(app, cancelled);
     EXPECT_TRUE(cancelled.cancel);
     EXPECT_FALSE(app.settings.ending);
-    answer = true;
+    EXPECT_EQ(platform.unloads, 0);
+
+    platform.answers = {Answer::No, Answer::OK};  // do not save, and yes, really
     UiEvent accepted = closeSymbol();
     Form_QueryUnload(app, accepted);
     EXPECT_FALSE(accepted.cancel);
-    EXPECT_EQ(exits, 2);
+    EXPECT_EQ(platform.messages.back().title, "Letzte Warnung !");
+    EXPECT_EQ(platform.unloads, 1);
+    EXPECT_TRUE(std::filesystem::exists(app.paths.settingsFile));
 }
 
 TEST_F(CloseTest, ShiftRightClickOpensTheDeveloperWindow) {

@@ -8,6 +8,7 @@
 #include "settings/settings_file.h"
 #include "settings/window_placement.h"
 #include "support/app_fixture.h"
+#include "support/set_on_disk.h"
 
 namespace memvalo::test {
 namespace {
@@ -102,7 +103,7 @@ TEST_F(StartupTest, CentringWinsOverTheRememberedPositionAndPositionBringsItBack
 }
 
 TEST_F(StartupTest, StoredOptionsAreAppliedAndTheLastSetIsOpened) {
-    dir.write("satz.ldt", "");
+    writeSet(dir.file("satz.ldt"), {{{card("Haus", "house")}, {}, {}, {}, {}}});
     storedRun([&](App& a) {
         a.ontop = "ja";
         a.frm1.mnugleichauf.checked = true;
@@ -112,14 +113,10 @@ TEST_F(StartupTest, StoredOptionsAreAppliedAndTheLastSetIsOpened) {
         a.frm1.mnudefault.checked = true;
     });
     dir.write("data/memvalo/dateiliste.lis", "x\r\n");
-    std::vector<std::string> opened;
-    int historyRefreshes = 0;
-    app.openLastSet = [&](App&, const std::string& path) { opened.push_back(path); };
-    app.verlauf_aktualisieren = [&](App&) { ++historyRefreshes; };
     Form_Load(app, "");
-    EXPECT_EQ(opened, std::vector<std::string>{dir.file("satz.ldt")});
-    EXPECT_EQ(historyRefreshes, 1);
-    EXPECT_EQ(app.settings.historyOpen, 1);
+    EXPECT_EQ(app.setPath, dir.file("satz.ldt"));
+    EXPECT_EQ(app.frm1.txtfrage.caption, "Haus");
+    EXPECT_EQ(dir.read("data/memvalo/dateiliste.lis"), "");  // the stale entry went
     EXPECT_FALSE(app.frm1.m[3].enabled);
     EXPECT_TRUE(app.frm1.mnutop.checked);
     EXPECT_TRUE(app.frm1.mnukorrekt.checked);
@@ -134,14 +131,12 @@ TEST_F(StartupTest, AMissingLastSetIsReportedAndNothingOpens) {
         a.frm1.mnugleichauf.checked = true;
         a.settings.letzteDatei = dir.file("weg.ldt");
     });
-    bool opened = false;
-    app.openLastSet = [&](App&, const std::string&) { opened = true; };
     platform.answers = {Answer::OK};
     Form_Load(app, "");
     EXPECT_EQ(platform.messageTexts(),
               std::vector<std::string>{"Datei wurde verschoben oder gelöscht"});
     EXPECT_EQ(platform.messages[0].title, "Datei nicht gefunden");
-    EXPECT_FALSE(opened);
+    EXPECT_TRUE(app.setPath.empty());
 }
 
 TEST_F(StartupTest, StoredSettingsComeAfterTheProgramSearchAndBeforeTheStartSound) {

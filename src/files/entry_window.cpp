@@ -1,0 +1,58 @@
+#include "files/entry_window.h"
+
+#include "core/anzeige.h"
+#include "study/mode_label.h"
+#include "study/visibility.h"
+
+namespace memvalo {
+
+namespace {
+
+void showSetMenus(MainWindowModel& w) {
+    setVisible({&w.mnueinstell, &w.mnumoduswahl, &w.mnukastwahl, &w.mnumultimedia, &w.mnuexporttext,
+                &w.mnuoptabfrage, &w.mnuprint, &w.strich2, &w.strich3, &w.st1},
+               true);
+    for (Control* c : {&w.mnuazkändern, &w.mnudatspeiunter, &w.mnu5import, &w.mnubt}) {
+        c->enabled = true;
+    }
+}
+
+void openFieldsForTyping(App& app) {
+    MainWindowModel& w = app.frm1;
+    setVisible({&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2}, false);
+    for (int f = 0; f < 4; ++f) {
+        w.textField(f).locked = false;
+        w.textField(f).backColor = app.settings.systemColours.window;
+    }
+}
+
+void showEntryButtons(MainWindowModel& w) {
+    setVisible({&w.Label5, &w.lblxvony, &w.cmdlöschen, &w.cmdanfang, &w.cmdzurück, &w.cmdvor,
+                &w.cmdende, &w.progress},
+               true);
+    setVisible({&w.cmdrichtig, &w.cmdfalsch, &w.cmdantwort, &w.cmdspiegel, &w.optk5, &w.cmd5anfang,
+                &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.lblinfo},
+               false);
+}
+
+}  // namespace
+
+void resetWindowForEntry(App& app) {
+    MainWindowModel& w = app.frm1;
+    app.study.kasten = 1;
+    w.lblkasten.caption = "1";
+    openFieldsForTyping(app);
+    for (int d = 1; d <= 4; ++d) w.dateLabel(d).caption.clear();
+    showSetMenus(w);
+    showEntryButtons(w);
+    w.mnueingabe.checked = true;
+    w.mnuzufall.checked = false;
+    for (int i = 0; i < 5; ++i) w.mnukk[i].checked = false;
+    w.lblbild.visible = true;
+    showEntryMode(app);
+    w.mnutop.checked = app.ontop == "ja";
+    app.medienverweis.clear();
+    anzeige(app);
+}
+
+}  // namespace memvalo

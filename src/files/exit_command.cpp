@@ -1,0 +1,29 @@
+#include "files/exit_command.h"
+
+#include "files/exit_question.h"
+#include "files/history_menu.h"
+#include "settings/settings_file.h"
+
+namespace memvalo {
+
+bool mnuende_Click(App& app) {
+    app.AlwaysOnTop(false);
+    app.settings.ending = true;
+    beenden_frage(app);
+    if (app.files.beenden_antwort == 2) {
+        // The program goes on: a later close must ask again, and the window stays on top.
+        app.settings.ending = false;
+        app.files.beenden_antwort = 0;
+        if (app.ontop == "ja") app.AlwaysOnTop(true);
+        return false;
+    }
+    app.playSound("bye.wav");
+    verlauf_aktualisieren(app);
+    app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
+    writeSettings(app);
+    app.store.clearBoxes();
+    app.platform.unloadForms();
+    return true;
+}
+
+}  // namespace memvalo

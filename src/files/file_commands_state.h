@@ -1,0 +1,25 @@
+#pragma once
+// What the file commands remember between two events: the exit question's answer, the
+// title suffix, the history, and what the set looked like when it was last loaded or saved.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "files/file_history.h"
+
+namespace memvalo {
+
+struct FileCommandsState {
+    // The answer of the exit question: 6 yes, 7 no, 2 cancelled, 0 not asked.
+    int beenden_antwort = 0;
+    // "   Datei: name.ldt" or "   Neuanlage", shown after the version in the window caption.
+    std::string titelzusatz;
+    FileHistory verlauf;
+    // The file dialogs share one dialog; a save without a set path keeps its last title.
+    std::string dialogTitle = "Lerndatei speichern";
+    // A fingerprint of the set as last loaded, saved or newly made (none before the first):
+    // a set that differs from it has changes the exit question must not let go unasked.
+    std::optional<std::uint64_t> savedFingerprint;
+};
+
+}  // namespace memvalo

@@ -1,0 +1,59 @@
+#include "files/history_menu.h"
+
+#include <filesystem>
+
+#include "core/text_encoding.h"
+#include "files/open_set.h"
+
+namespace memvalo {
+
+namespace {
+
+constexpr int kCaptionLength = 35;
+
+void showInMenu(App& app, const FileHistory& history) {
+    MainWindowModel& w = app.frm1;
+    const bool any = history.count() > 0;
+    for (Control* c : {&w.mnustrich, &w.mnunix, &w.mmmmm, &w.mnuhistorie}) c->visible = any;
+    for (int i = 1; i <= FileHistory::kEntries; ++i) {
+        const std::string& path = history.entry(i);
+        w.m[i].visible = !path.empty();
+        w.m[i].caption = path.empty() ? std::string() : longfix(path, kCaptionLength);
+        if (!path.empty()) w.lblinidir.caption = path;
+    }
+}
+
+}  // namespace
+
+void verlauf_aktualisieren(App& app) {
+    FileHistory& history = app.files.verlauf;
+    const std::string& file = app.paths.historyFile;
+    std::error_code ec;
+    if (std::filesystem::exists(file, ec)) history.load(file);
+    history.add(app.setPath);
+    if (history.save(file)) history.load(file);
+    showInMenu(app, history);
+}
+
+void m_Click(App& app, int index) {
+    const std::string path = app.files.verlauf.entry(index);
+    // Sets made on a case-insensitive system may name the file in another letter case.
+    const auto onDisk = findFileIgnoringCase(path);
+    if (!onDisk) {
+        app.msgBox("Datei wurde verschoben oder gelöscht", "Datei nicht gefunden", Buttons::OK,
+                   Icon::Information);
+        return;
+    }
+    openFromHistory(app, *onDisk);
+}
+
+void mnuhistorie_Click(App& app) {
+    std::error_code ec;
+    std::filesystem::remove(app.paths.historyFile, ec);
+    app.files.verlauf.clear();
+    MainWindowModel& w = app.frm1;
+    for (int i = 1; i <= FileHistory::kEntries; ++i) w.m[i].visible = false;
+    for (Control* c : {&w.mnustrich, &w.mmmmm, &w.mnuhistorie, &w.mnunix}) c->visible = false;
+}
+
+}  // namespace memvalo

@@ -1,0 +1,65 @@
+#include "files/new_set.h"
+
+#include "core/transfer.h"
+#include "files/entry_window.h"
+#include "files/exit_question.h"
+#include "files/history_menu.h"
+#include "files/unsaved_changes.h"
+#include "files/window_title.h"
+#include "study/status.h"
+
+namespace memvalo {
+
+namespace {
+
+void startWithOneEmptyCard(App& app) {
+    CardStore& s = app.store;
+    s.clearBoxes();
+    leerds_erstellen(s, app.platform.today());
+    Box& k1 = s.k(1);
+    k1.append(s.leerds);
+    k1.pos = 1;
+    s.maskeds = s.leerds;
+    maskeds_an_felder(app);
+    for (int box = 2; box <= 5; ++box) s.k(box).pos = 1;
+}
+
+void resetCounts(App& app) {
+    CardStore& s = app.store;
+    MainWindowModel& w = app.frm1;
+    s.ist = {0, 0, 0, 0, 0};
+    s.soll = CardStore::kDefaultSoll;
+    for (int i = 0; i < 5; ++i) {
+        w.lblazist[i].caption = "0";
+        w.txtazsoll[i].caption = std::to_string(s.soll[static_cast<std::size_t>(i)]);
+    }
+    for (int f = 0; f < 4; ++f) w.textField(f).caption.clear();
+    w.progress.max = s.soll[0];
+}
+
+}  // namespace
+
+void mnudatneu_Click(App& app) {
+    beenden_frage(app);
+    if (app.files.beenden_antwort == 2) return;
+    app.files.beenden_antwort = 0;
+    app.schritt_gespeichert = "nein";
+    app.frm1.me.tag = "0";
+    resetWindowForEntry(app);
+    app.kasten5_beantwortet = 0;
+    setTitleSuffix(app, "   Neuanlage");
+    app.karte_gespeichert = "nein";
+    app.setPath.clear();
+    app.setBasePath.clear();
+    startWithOneEmptyCard(app);
+    resetCounts(app);
+    status_aktuell(app);
+    app.frm1.mnu5leeren.enabled = false;
+    app.frm1.mnudatspeichern.enabled = false;
+    app.playSound("neu.wav");
+    app.frm1.txtfrage.focusRequested = true;
+    verlauf_aktualisieren(app);
+    markSetSaved(app);
+}
+
+}  // namespace memvalo

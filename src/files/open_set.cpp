@@ -1,0 +1,112 @@
+#include "files/open_set.h"
+
+#include "core/platte_an_speicher.h"
+#include "core/set_files.h"
+#include "core/sicherheitskopie.h"
+#include "core/transfer.h"
+#include "files/entry_window.h"
+#include "files/exit_question.h"
+#include "files/new_set.h"
+#include "files/set_dialogs.h"
+#include "files/unsaved_changes.h"
+#include "files/window_title.h"
+#include "settings/colour_schemes.h"
+#include "settings/settings_file.h"
+#include "study/status.h"
+
+namespace memvalo {
+
+namespace {
+
+void enableHistoryEntries(App& app, bool enabled) {
+    for (int i = 1; i <= 8; ++i) app.frm1.m[i].enabled = enabled;
+}
+
+// Another set replaces the one in memory: its unsaved changes are offered for saving first.
+bool mayLeaveOpenSet(App& app) {
+    if (!hasUnsavedChanges(app)) return true;
+    beenden_frage(app);
+    return app.files.beenden_antwort != 2;
+}
+
+void offerBackup(App& app) {
+    if (app.settings.sicherheitskopie != "Sicherheitskopie=ja") return;
+    app.frm1.mnusiko_janein.checked = true;
+    const Answer answer =
+        app.msgBox("Sicherheitskopie der Datenbank anlegen ?",
+                   "Datenbank vor dem Bearbeiten sichern", Buttons::YesNo, Icon::Question);
+    if (answer == Answer::Yes) sicherheitskopie(app);
+}
+
+// The window after a set was read: box 1 at its first card, the box-5 commands to match.
+void showOpenedSet(App& app) {
+    MainWindowModel& w = app.frm1;
+    CardStore& s = app.store;
+    Box& k1 = s.k(1);
+    showSetInTitle(app);
+    w.progress.max = s.soll[0];
+    w.progress.value = k1.anz;
+    k1.pos = 1;
+    s.maskeds = k1[1];
+    maskeds_an_felder(app);
+    status_aktuell(app);
+    app.playSound("start.wav");
+    if (k1.anz == 0) {
+        w.mnukk[0].checked = false;
+        k1.pos = 0;
+    }
+    const bool box5Filled = s.k(5).anz > 0;
+    w.mnu5leeren.enabled = box5Filled;
+    w.mnu5import.enabled = !box5Filled;
+    w.mnudatspeichern.enabled = true;
+}
+
+// Reads the set at `path`; on refusal the set that was open stays open as it was.
+void openSet(App& app, const std::string& path) {
+    const std::string previousPath = app.setPath;
+    app.schritt_gespeichert = "nein";
+    app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
+    app.frm1.me.tag = "0";
+    app.frm1.mnudatöffnen.enabled = false;
+    app.setPath = path;
+    readSettings(app);
+    offerBackup(app);
+    app.settings.letzteDatei = path;
+    applyStoredScheme(app);
+    const LoadResult result = platte_an_speicher(app);
+    if (result == LoadResult::NewSetWanted) {
+        mnudatneu_Click(app);
+        return;
+    }
+    if (result == LoadResult::Refused) {
+        app.setPath = previousPath;
+        app.setBasePath = basePathOf(previousPath);
+        app.frm1.mnudatöffnen.enabled = true;
+        enableHistoryEntries(app, true);
+        return;
+    }
+    resetWindowForEntry(app);
+    app.karte_gespeichert = "nein";
+    showOpenedSet(app);
+    markSetSaved(app);
+}
+
+}  // namespace
+
+void mnudatöffnen_Click(App& app) {
+    if (!mayLeaveOpenSet(app)) return;
+    const auto path = askSetToOpen(app);
+    if (!path) {
+        app.frm1.mnudatöffnen.enabled = true;
+        return;
+    }
+    openSet(app, *path);
+}
+
+void openFromHistory(App& app, const std::string& path) {
+    if (!mayLeaveOpenSet(app)) return;
+    enableHistoryEntries(app, false);
+    openSet(app, path);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+#include "core/app.h"
+
+namespace memvalo {
+
+// Opens a set chosen in the file dialog.
+void mnudatöffnen_Click(App& app);
+// Opens the set at `path` as a history entry or the start-up does: without the dialog.
+void openFromHistory(App& app, const std::string& path);
+
+}  // namespace memvalo

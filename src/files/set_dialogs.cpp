@@ -1,0 +1,44 @@
+#include "files/set_dialogs.h"
+
+#include "core/utf8.h"
+
+namespace memvalo {
+
+namespace {
+
+constexpr const char* kFilter = "Lerndatei (*.ldt)|*.ldt";
+
+FileDialog setDialog(App& app, const std::string& title) {
+    FileDialog dialog;
+    dialog.title = title;
+    dialog.filter = kFilter;
+    dialog.filterIndex = 1;
+    dialog.initialFolder = GetPathOrFileName(app.frm1.lblinidir.caption, true);
+    app.files.dialogTitle = title;
+    return dialog;
+}
+
+std::string withSetExtension(const std::string& path) {
+    if (utf8::lower(utf8::right(path, 4)) == ".ldt") return path;
+    return path + ".ldt";
+}
+
+}  // namespace
+
+std::optional<std::string> askSetToOpen(App& app) {
+    FileDialog dialog = setDialog(app, "Lerndatei öffnen");
+    dialog.fileMustExist = true;
+    auto path = app.onTopBracket([&] { return app.platform.openFileDialog(dialog); });
+    if (path && path->empty()) return std::nullopt;
+    return path;
+}
+
+std::optional<std::string> askSetToSave(App& app, const std::string& title) {
+    FileDialog dialog = setDialog(app, title);
+    dialog.overwritePrompt = true;
+    auto path = app.onTopBracket([&] { return app.platform.saveFileDialog(dialog); });
+    if (!path || path->empty()) return std::nullopt;
+    return withSetExtension(*path);
+}
+
+}  // namespace memvalo

@@ -1,0 +1,50 @@
+#include "files/set_saving.h"
+
+#include <array>
+
+#include "core/platte_an_speicher.h"
+#include "core/set_files.h"
+#include "core/speicher_an_platte.h"
+#include "core/transfer.h"
+#include "files/unsaved_changes.h"
+#include "files/window_title.h"
+#include "study/card_display.h"
+
+namespace memvalo {
+
+void storeTypedCard(App& app) {
+    // Only in entry mode does the window show a card of box 1; in a query it shows a card of
+    // the box being asked, which must never be copied over a card of box 1.
+    if (modeCaption(app) != "Eingabe") return;
+    if (positionHoldsCard(app, 1) || app.store.k(1).anz == 0) storeShownCard(app);
+}
+
+bool saveSetAs(App& app, const std::string& path) {
+    const std::string previousPath = app.setPath;
+    app.setPath = path;
+    if (!speicher_an_platte(app)) {
+        app.setPath = previousPath;
+        app.setBasePath = basePathOf(previousPath);
+        return false;
+    }
+    // Reading the set back resets the positions of boxes 2 to 5; a learner in the middle of
+    // a box must go on with the card he sees, so the positions are kept.
+    std::array<int, 5> positions{};
+    for (int box = 1; box <= 5; ++box) positions[box - 1] = app.store.k(box).pos;
+    platte_an_speicher(app);
+    for (int box = 1; box <= 5; ++box) app.store.k(box).pos = positions[box - 1];
+    markSetSaved(app);
+    app.karte_gespeichert = "ja";
+    app.schritt_gespeichert = "ja";
+    showSetInTitle(app);
+    return true;
+}
+
+void enableAfterSave(App& app) {
+    MainWindowModel& w = app.frm1;
+    for (Control* c : {&w.mnudatspeiunter, &w.mnudatneu, &w.mnudatöffnen, &w.mnudatspeichern}) {
+        c->enabled = true;
+    }
+}
+
+}  // namespace memvalo

@@ -1,0 +1,18 @@
+#pragma once
+// Whether the set in memory still matches what was last loaded or saved.
+#include <cstdint>
+
+#include "core/app.h"
+
+namespace memvalo {
+
+// A fingerprint of everything a save writes: the cards of all boxes, the capacities and the
+// box-5 answered count.
+std::uint64_t setFingerprint(const App& app);
+// Remembers the set as it is now as the saved state.
+void markSetSaved(App& app);
+// True when the boxes differ from the saved state, or the card typed in entry mode differs
+// from the card stored at its place.
+bool hasUnsavedChanges(const App& app);
+
+}  // namespace memvalo

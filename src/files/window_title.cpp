@@ -1,0 +1,17 @@
+#include "files/window_title.h"
+
+#include "settings/window_startup.h"
+
+namespace memvalo {
+
+void setTitleSuffix(App& app, const std::string& suffix) {
+    app.files.titelzusatz = suffix;
+    app.frm1.me.caption = std::string(kProductTitle) + app.paths.version + suffix;
+    app.frm1.sevTray1.tooltip = app.frm1.me.caption;
+}
+
+void showSetInTitle(App& app) {
+    setTitleSuffix(app, "   Datei: " + GetPathOrFileName(app.setPath, false));
+}
+
+}  // namespace memvalo
