@@ -5,6 +5,7 @@
 #include "core/platte_an_speicher.h"
 #include "core/set_files.h"
 #include "core/speicher_an_platte.h"
+#include "core/text_encoding.h"
 #include "core/transfer.h"
 #include "files/unsaved_changes.h"
 #include "files/window_title.h"
@@ -16,7 +17,9 @@ void storeTypedCard(App& app) {
     // Only in entry mode does the window show a card of box 1; in a query it shows a card of
     // the box being asked, which must never be copied over a card of box 1.
     if (modeCaption(app) != "Eingabe") return;
-    if (positionHoldsCard(app, 1) || app.store.k(1).anz == 0) storeShownCard(app);
+    const bool typed = !trimBlanks(app.frm1.txtfrage.caption).empty() ||
+                       !trimBlanks(app.frm1.txtantwort.caption).empty();
+    if (positionHoldsCard(app, 1) || (app.store.k(1).anz == 0 && typed)) storeShownCard(app);
 }
 
 bool saveSetAs(App& app, const std::string& path) {

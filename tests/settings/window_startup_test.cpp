@@ -103,7 +103,7 @@ TEST_F(StartupTest, CentringWinsOverTheRememberedPositionAndPositionBringsItBack
 }
 
 TEST_F(StartupTest, StoredOptionsAreAppliedAndTheLastSetIsOpened) {
-    writeSet(dir.file("satz.ldt"), {{{card("Haus", "house")}, {}, {}, {}, {}}});
+    writeSet(dir.file("satz.ldt"), {{card("Haus", "house")}});
     storedRun([&](App& a) {
         a.ontop = "ja";
         a.frm1.mnugleichauf.checked = true;

@@ -18,13 +18,11 @@ CardRecord card(const std::string& frage, const std::string& antwort) {
     return r;
 }
 
-void writeSet(const std::string& path, const std::array<std::vector<CardRecord>, 5>& boxes) {
+void writeSet(const std::string& path, const std::vector<std::vector<CardRecord>>& boxes) {
     ScriptedPlatform platform;
     App writer(platform);
-    for (int box = 1; box <= 5; ++box) {
-        for (const CardRecord& r : boxes[static_cast<std::size_t>(box - 1)]) {
-            writer.store.k(box).append(r);
-        }
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        for (const CardRecord& r : boxes[i]) writer.store.k(static_cast<int>(i) + 1).append(r);
     }
     for (int i = 0; i < 5; ++i) {
         writer.frm1.txtazsoll[i].caption = std::to_string(writer.store.soll[i]);

@@ -1,0 +1,266 @@
+#include <filesystem>
+#include <fstream>
+
+#include "core/transfer.h"
+#include "files/exit_command.h"
+#include "files/exit_question.h"
+#include "files/history_menu.h"
+#include "files/new_set.h"
+#include "files/open_set.h"
+#include "files/save_commands.h"
+#include "settings/settings_file.h"
+#include "study/box_choice.h"
+#include "study/entry.h"
+#include "study/modes.h"
+#include "support/app_fixture.h"
+#include "support/set_on_disk.h"
+
+namespace memvalo::test {
+namespace {
+
+class FileCommandsTest : public AppTest {
+  protected:
+    FileCommandsTest() { std::filesystem::create_directories(app.paths.dataFolder); }
+
+    void type(const std::string& frage, const std::string& antwort) {
+        app.frm1.txtfrage.caption = frage;
+        app.frm1.txtantwort.caption = antwort;
+    }
+    void typeAndGoOn(const std::string& frage, const std::string& antwort) {
+        type(frage, antwort);
+        cmdvor_Click(app);
+    }
+    // A new set with three cards typed, the last one still on screen.
+    void newSetWithThreeCards() {
+        mnudatneu_Click(app);
+        typeAndGoOn("eins", "one");
+        typeAndGoOn("zwei", "two");
+        type("drei", "three");
+    }
+    std::vector<std::string> questionsInMemory(int box) const {
+        std::vector<std::string> questions;
+        for (int slot = 1; slot <= app.store.k(box).anz; ++slot) {
+            questions.push_back(app.store.k(box)[slot].frage);
+        }
+        return questions;
+    }
+    // The settings file is read again on every open; without one the first-start message
+    // would come in between.
+    void haveSettings() { std::ofstream(app.paths.settingsFile) << ""; }
+    const std::vector<std::string> kThree = {"eins", "zwei", "drei"};
+};
+
+TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
+    newSetWithThreeCards();
+    EXPECT_TRUE(app.frm1.me.caption.ends_with("   Neuanlage"));
+    EXPECT_FALSE(app.frm1.mnudatspeichern.enabled);
+
+    platform.fileAnswers = {dir.file("vokabeln")};  // ".ldt" is added
+    mnudatspeichern_Click(app);
+    ASSERT_EQ(platform.saveDialogs.size(), 1u);
+    EXPECT_EQ(platform.saveDialogs[0].filter, "Lerndatei (*.ldt)|*.ldt");
+    EXPECT_EQ(app.setPath, dir.file("vokabeln.ldt"));
+    EXPECT_EQ(questionsOnDisk(app.setPath, 1), kThree);
+    EXPECT_EQ(app.karte_gespeichert, "ja");
+    EXPECT_NE(app.frm1.me.caption.find("   Datei: vokabeln.ldt"), std::string::npos);
+    EXPECT_EQ(app.files.verlauf.entry(1), app.setPath);
+
+    mnudatneu_Click(app);  // nothing changed since the save: no question
+    EXPECT_TRUE(app.setPath.empty());
+    haveSettings();
+    platform.fileAnswers = {dir.file("vokabeln.ldt")};
+    mnudatöffnen_Click(app);
+    EXPECT_EQ(platform.openDialogs.back().title, "Lerndatei öffnen");
+    EXPECT_EQ(questionsInMemory(1), kThree);
+    EXPECT_EQ(app.frm1.txtfrage.caption, "eins");
+    EXPECT_EQ(app.store.k(1).pos, 1);
+    EXPECT_FALSE(app.frm1.mnudatöffnen.enabled);
+    EXPECT_EQ(app.karte_gespeichert, "nein");
+    EXPECT_EQ(app.schritt_gespeichert, "nein");
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesANewSetAndLeavesTheOldOne) {
+    writeSet(dir.file("alt.ldt"), {{card("Haus", "house")}, {card("Baum", "tree")}});
+    haveSettings();
+    platform.fileAnswers = {dir.file("alt.ldt"), dir.file("neu.ldt")};
+    mnudatöffnen_Click(app);
+    type("Hund", "dog");
+    mnudatspeiunter_Click(app);
+    EXPECT_EQ(platform.saveDialogs.back().title, "Lerndatei unter neuem Namen speichern");
+    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 1), std::vector<std::string>{"Hund"});
+    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 2), std::vector<std::string>{"Baum"});
+    EXPECT_EQ(questionsOnDisk(dir.file("alt.ldt"), 1), std::vector<std::string>{"Haus"});
+    EXPECT_TRUE(app.frm1.mnudatöffnen.enabled);
+}
+
+TEST_F(FileCommandsTest, EmptyCardsAreNotSavedWithEitherSpellingOfTheTitle) {
+    newSetWithThreeCards();
+    cmdvor_Click(app);  // a fresh empty card behind the third
+    platform.answers = {Answer::OK, Answer::OK};
+    mnudatspeichern_Click(app);
+    mnudatspeiunter_Click(app);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Bitte diesen Datensatz noch ausfüllen oder\rden Lösch-Button drücken");
+    EXPECT_EQ(platform.messages[0].title, "Leere Datensatze nicht speichern");
+    EXPECT_EQ(platform.messages[1].title, "Leere Datensätze nicht speichern");
+    EXPECT_TRUE(platform.saveDialogs.empty());
+
+    // The exit question's Yes refuses it too, with its longer text, and the exit stops.
+    platform.answers = {Answer::Yes, Answer::OK};
+    EXPECT_FALSE(mnuende_Click(app));
+    EXPECT_EQ(platform.messages.back().title, "Leere Datensätze nicht speichern");
+    EXPECT_TRUE(
+        platform.messages.back().text.ends_with("(programmbedingte Vorgehensweise...sorry)"));
+}
+
+TEST_F(FileCommandsTest, TheExitQuestionInEveryCase) {
+    writeSet(dir.file("s.ldt"), {{card("Haus", "house")}});
+    haveSettings();
+    platform.fileAnswers = {dir.file("s.ldt")};
+    mnudatöffnen_Click(app);
+
+    // Freshly opened: both flags say unsaved, so leaving asks. Cancel keeps the program.
+    platform.answers = {Answer::Cancel};
+    EXPECT_FALSE(mnuende_Click(app));
+    EXPECT_EQ(platform.messages.back().title, "Warnung !");
+    EXPECT_EQ(platform.messages.back().buttons, Buttons::YesNoCancel);
+    EXPECT_FALSE(app.settings.ending);
+
+    // No, then Cancel at the last warning: still running.
+    platform.answers = {Answer::No, Answer::Cancel};
+    EXPECT_FALSE(mnuende_Click(app));
+    EXPECT_EQ(platform.messages.back().text, "Sind Sie wirklich sicher ???");
+
+    // Yes saves first and ends.
+    type("Haus", "a house");
+    platform.answers = {Answer::Yes};
+    EXPECT_TRUE(mnuende_Click(app));
+    EXPECT_EQ(platform.unloads, 1);
+    EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), std::vector<std::string>{"Haus"});
+    EXPECT_EQ(app.store.k(1).anz, 0);  // the boxes are emptied at the end
+
+    // Saved and unchanged: nothing to ask.
+    App second(platform);
+    second.paths = app.paths;
+    EXPECT_TRUE(mnuende_Click(second));
+}
+
+TEST_F(FileCommandsTest, NoAndTheLastWarningEndWithoutSaving) {
+    newSetWithThreeCards();
+    platform.answers = {Answer::No, Answer::OK};
+    EXPECT_TRUE(mnuende_Click(app));
+    EXPECT_EQ(platform.unloads, 1);
+    EXPECT_TRUE(platform.saveDialogs.empty());
+}
+
+TEST_F(FileCommandsTest, ClosingTheExitSaveDialogWithoutANameCancelsTheExit) {
+    newSetWithThreeCards();
+    platform.answers = {Answer::Yes};
+    platform.fileAnswers = {std::nullopt};
+    EXPECT_FALSE(mnuende_Click(app));
+    EXPECT_EQ(platform.saveDialogs.back().title, "Lerndatei  speichern");
+    EXPECT_EQ(platform.unloads, 0);
+    EXPECT_EQ(questionsInMemory(1), kThree);
+}
+
+TEST_F(FileCommandsTest, TheExitQuestionCatchesChangesTheFlagsMiss) {
+    writeSet(dir.file("s.ldt"), {{}, {}, {}, {}, {card("Gelernt", "learnt")}});
+    haveSettings();
+    platform.fileAnswers = {dir.file("s.ldt")};
+    mnudatöffnen_Click(app);
+    mnudatspeichern_Click(app);
+    EXPECT_EQ(app.store.k(1).anz, 0);  // nothing typed: box 1 stays empty
+    ASSERT_EQ(app.karte_gespeichert, "ja");
+    app.store.k(5).clear();  // box 5 emptied by hand: no flag records it
+    app.store.ist[4] = 0;
+    platform.answers = {Answer::Cancel};
+    EXPECT_FALSE(mnuende_Click(app));
+    EXPECT_EQ(platform.messages.back().title, "Warnung !");
+}
+
+TEST_F(FileCommandsTest, OpeningAnotherSetOffersToSaveUnsavedChanges) {
+    writeSet(dir.file("a.ldt"), {{card("A", "a")}});
+    writeSet(dir.file("b.ldt"), {{card("B", "b")}});
+    haveSettings();
+    platform.fileAnswers = {dir.file("a.ldt")};
+    mnudatöffnen_Click(app);
+    app.frm1.mnudatöffnen.enabled = true;
+    type("A geändert", "a");
+
+    platform.answers = {Answer::Cancel};  // from the menu: Cancel keeps the open set
+    mnudatöffnen_Click(app);
+    EXPECT_EQ(app.setPath, dir.file("a.ldt"));
+    EXPECT_TRUE(platform.openDialogs.size() == 1u);
+
+    app.setPath = dir.file("a.ldt");
+    verlauf_aktualisieren(app);
+    app.setPath = dir.file("b.ldt");
+    verlauf_aktualisieren(app);
+    app.setPath = dir.file("a.ldt");
+    platform.answers = {Answer::Yes};  // from the history: Yes saves the change first
+    m_Click(app, 2);
+    EXPECT_EQ(app.setPath, dir.file("b.ldt"));
+    EXPECT_EQ(questionsOnDisk(dir.file("a.ldt"), 1), std::vector<std::string>{"A geändert"});
+    EXPECT_FALSE(app.frm1.m[1].enabled);
+}
+
+TEST_F(FileCommandsTest, AVanishedHistoryEntryOpensNothing) {
+    writeSet(dir.file("weg.ldt"), {{card("A", "a")}});
+    app.setPath = dir.file("weg.ldt");
+    verlauf_aktualisieren(app);
+    std::filesystem::remove(dir.file("weg.ldt"));
+    platform.answers = {Answer::OK};
+    m_Click(app, 1);
+    EXPECT_EQ(platform.messages.back().text, "Datei wurde verschoben oder gelöscht");
+    EXPECT_EQ(platform.messages.back().title, "Datei nicht gefunden");
+    EXPECT_EQ(platform.messages.back().icon, Icon::Information);
+}
+
+TEST_F(FileCommandsTest, OpeningOffersABackupAndAnEmptyBox1HasNoPosition) {
+    writeSet(dir.file("s.ldt"), {{}, {card("Zwei", "two")}, {}, {}, {}});
+    app.frm1.mnusiko_janein.checked = true;
+    app.settings.blaettern = "nein";
+    {
+        App previous(platform);
+        previous.paths = app.paths;
+        previous.settings.sicherheitskopie = "Sicherheitskopie=ja";
+        writeSettings(previous);
+    }
+    platform.answers = {Answer::Yes, Answer::OK};  // make the backup; its report
+    platform.fileAnswers = {dir.file("s.ldt")};
+    mnudatöffnen_Click(app);
+    EXPECT_EQ(platform.messages[0].text, "Sicherheitskopie der Datenbank anlegen ?");
+    EXPECT_EQ(platform.messages[0].title, "Datenbank vor dem Bearbeiten sichern");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("06122026")));
+    EXPECT_EQ(app.store.k(1).pos, 0);
+    EXPECT_FALSE(app.frm1.mnukk[0].checked);
+    EXPECT_TRUE(app.frm1.mnu5import.enabled);
+    EXPECT_FALSE(app.frm1.mnu5leeren.enabled);
+}
+
+TEST_F(FileCommandsTest, ACancelledOpenDialogLeavesEverythingAsItWas) {
+    newSetWithThreeCards();
+    platform.fileAnswers = {std::nullopt};
+    platform.answers = {Answer::No, Answer::OK};  // the unsaved new set may go
+    mnudatöffnen_Click(app);
+    EXPECT_EQ(app.frm1.txtfrage.caption, "drei");
+    EXPECT_TRUE(app.frm1.mnudatöffnen.enabled);
+}
+
+TEST_F(FileCommandsTest, SavingDuringAQueryNeverCopiesTheShownCardIntoBox1) {
+    writeSet(dir.file("s.ldt"), {{card("Eins", "one")}, {card("Zwei", "two")}});
+    haveSettings();
+    platform.fileAnswers = {dir.file("s.ldt")};
+    mnudatöffnen_Click(app);
+    mnuzufall_Click(app);
+    platform.answers = {Answer::No};  // no shuffle
+    mnukk_Click(app, 1);
+    ASSERT_EQ(app.frm1.txtfrage.caption, "Zwei");
+    mnudatspeichern_Click(app);
+    EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), std::vector<std::string>{"Eins"});
+    EXPECT_EQ(app.store.k(2).pos, 1);  // the learner goes on with the card he sees
+}
+
+}  // namespace
+}  // namespace memvalo::test
