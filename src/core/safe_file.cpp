@@ -12,8 +12,6 @@
 
 namespace memvalo {
 
-namespace {
-
 std::error_code lastError() {
     return {errno, std::generic_category()};
 }
@@ -29,8 +27,6 @@ std::error_code writeAll(int fd, std::string_view bytes) {
     }
     return {};
 }
-
-}  // namespace
 
 std::error_code syncFolder(const std::string& folder) {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);

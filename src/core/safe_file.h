@@ -13,6 +13,11 @@ std::error_code writeFileAtomically(const std::string& path, std::string_view by
 // Reads a whole file; nullopt-like empty error on success.
 std::error_code readWholeFile(const std::string& path, std::string& bytes);
 
+// The error of the system call that just failed.
+std::error_code lastError();
+// Writes all bytes to an open file descriptor, going on after interrupted writes.
+std::error_code writeAll(int fd, std::string_view bytes);
+
 // Syncs the folder so a rename inside it survives a crash.
 std::error_code syncFolder(const std::string& folder);
 

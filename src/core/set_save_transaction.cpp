@@ -9,15 +9,12 @@
 #include <filesystem>
 
 #include "core/paths.h"
+#include "core/safe_file.h"
 #include "core/set_files.h"
 
 namespace memvalo {
 
 namespace {
-
-std::error_code lastError() {
-    return {errno, std::generic_category()};
-}
 
 class Steps {
   public:
@@ -29,18 +26,6 @@ class Steps {
   private:
     const SaveStepHook& hook_;
 };
-
-std::error_code writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return lastError();
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return {};
-}
 
 // Writes and fsyncs one file; the two steps are announced to the hook separately. A file that
 // replaces another takes over its permissions, so a private set stays private.
@@ -66,12 +51,7 @@ std::error_code writeSynced(const Steps& steps, SaveStep write, SaveStep sync,
 std::error_code syncFolderOf(const Steps& steps, const std::string& basePath) {
     const std::string folder = GetPathOrFileName(basePath, true);
     if (auto ec = steps.before(SaveStep::SyncFolder, folder)) return ec;
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return lastError();
-    std::error_code ec;
-    if (::fsync(fd) != 0) ec = lastError();
-    ::close(fd);
-    return ec;
+    return syncFolder(folder);
 }
 
 bool exists(const std::string& path) {
