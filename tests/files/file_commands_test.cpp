@@ -63,6 +63,7 @@ TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
     mnudatspeichern_Click(app);
     ASSERT_EQ(platform.saveDialogs.size(), 1u);
     EXPECT_EQ(platform.saveDialogs[0].filter, "Lerndatei (*.ldt)|*.ldt");
+    EXPECT_EQ(platform.saveDialogs[0].initialFolder, platform.documents);  // no history yet
     EXPECT_EQ(app.setPath, dir.file("vokabeln.ldt"));
     EXPECT_EQ(questionsOnDisk(app.setPath, 1), kThree);
     EXPECT_EQ(app.karte_gespeichert, "ja");
