@@ -9,19 +9,20 @@
 set -euo pipefail
 
 if [ -z "${MEMVALO_E2E_DISPLAY:-}" ]; then
-    # A display of its own, whatever the caller has.
+    # A display of its own, whatever the caller has. Without -noreset the server resets when
+    # its last client leaves, and the program's second start can find no display.
     export MEMVALO_E2E_DISPLAY=1
     exec timeout --kill-after=10 600 \
-        xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+        xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$0" "$@"
 fi
 
 MEMVALO=$1
 MEMVALO_CLI=$2
 ARTIFACTS=$3
 here=$(cd "$(dirname "$0")" && pwd)
-# shellcheck source=lib/x11_driver.sh
+# shellcheck source=tests/e2e/lib/x11_driver.sh
 . "$here/lib/x11_driver.sh"
-# shellcheck source=lib/set_files.sh
+# shellcheck source=tests/e2e/lib/set_files.sh
 . "$here/lib/set_files.sh"
 
 WORK=$(mktemp -d)

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Writes the bytes a learning set's box files must hold, so the test can compare the files the
 # program saved byte for byte: Windows-1252 text, one item per line, CR LF line ends.
 
@@ -23,7 +24,8 @@ fill_count() {
 # Compares a file of the set with the expected text (given in UTF-8 on standard input) after
 # converting that text to Windows-1252; on a difference shows both and fails.
 expect_file() {
-    local file=$1 expected="$WORK/expected-$(basename "$1")"
+    local file=$1 expected
+    expected="$WORK/expected-${file##*/}"
     iconv -f UTF-8 -t WINDOWS-1252 >"$expected"
     [ -f "$file" ] || fail "die Datei $file fehlt"
     if ! cmp -s "$expected" "$file"; then

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Drives a program on a virtual X display the way a keyboard user does: waits for windows by
 # title, gives them the keyboard focus, types and presses keys, and takes screenshots.
 # Every wait is bounded by E2E_TIMEOUT seconds; a wait that runs out fails the test with a
@@ -22,6 +23,13 @@ fail() {
     exit 1
 }
 
+# A program that has died is reported at once rather than after the wait runs out.
+check_alive() {
+    if [ -n "${program_pid:-}" ] && ! kill -0 "$program_pid" 2>/dev/null; then
+        fail "das Programm ist vorzeitig beendet (siehe memvalo.log)"
+    fi
+}
+
 # Prints the id of the newest visible window whose title matches the extended regular
 # expression, once there is one.
 wait_window() {
@@ -32,6 +40,7 @@ wait_window() {
             echo "$ids" | tail -n 1
             return 0
         fi
+        check_alive
         sleep 0.2
     done
     fail "kein Fenster mit dem Titel /$pattern/ nach ${E2E_TIMEOUT} s"
@@ -41,6 +50,7 @@ wait_no_window() {
     local pattern=$1 deadline=$((SECONDS + E2E_TIMEOUT))
     while ((SECONDS < deadline)); do
         [ -z "$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null || true)" ] && return 0
+        check_alive
         sleep 0.2
     done
     fail "das Fenster /$pattern/ schließt sich nicht"
