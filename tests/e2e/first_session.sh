@@ -141,6 +141,8 @@ shot reopened
 # --- Box 1 queried: one right, one wrong -------------------------------------------------
 focus "$window"
 # "&Karteikasten wählen", then the menu beside it, "&Modus auswählen", and "Abfragem&odus".
+# (Alt+M is shared with "&Multimedia": Qt alternates between the two, so the way is by the
+# neighbouring menu.)
 keys alt+k Right
 shot mode-menu
 keys o
