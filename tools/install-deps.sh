@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev clang-format
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-image-formats-plugins
-          libgl-dev xvfb xauth xdotool poppler-utils)
+          qt6-translations-l10n
+          libgl-dev xvfb xauth xdotool imagemagick poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

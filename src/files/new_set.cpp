@@ -55,7 +55,9 @@ void mnudatneu_Click(App& app) {
     resetCounts(app);
     status_aktuell(app);
     app.frm1.mnu5leeren.enabled = false;
-    app.frm1.mnudatspeichern.enabled = false;
+    // Saving a set that has no name yet asks for one, so the key of "Datei &speichern" must
+    // reach it; only the opened File menu greys the entry while there is no path.
+    app.frm1.mnudatspeichern.enabled = true;
     app.playSound("neu.wav");
     app.frm1.txtfrage.focusRequested = true;
     verlauf_aktualisieren(app);

@@ -14,6 +14,8 @@ FileDialog setDialog(App& app, const std::string& title) {
     dialog.filter = kFilter;
     dialog.filterIndex = 1;
     dialog.initialFolder = GetPathOrFileName(app.frm1.lblinidir.caption, true);
+    // Before any set is listed, the learner's own documents, not wherever the program runs.
+    if (dialog.initialFolder.empty()) dialog.initialFolder = app.platform.documentsFolder();
     app.files.dialogTitle = title;
     return dialog;
 }

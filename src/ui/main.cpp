@@ -1,5 +1,8 @@
 // memvalo: the flash-card trainer's window.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdlib>
 #include <iostream>
 
@@ -32,6 +35,12 @@ int main(int argc, char** argv) {
     }
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("memvalo"));
+    // Qt's own dialogs (files, fonts, colours) speak the program's German.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     memvalo::QtPlatform platform;
     memvalo::App app(platform);
     if (!memvalo::Main(app, memvalo::fromQt(QApplication::applicationFilePath()))) return 1;

@@ -22,6 +22,7 @@
 #include "ui/control_widgets.h"
 #include "ui/gradient_painter.h"
 #include "ui/key_codes.h"
+#include "ui/keyboard_access.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -66,6 +67,7 @@ MainWindow::MainWindow(App& app, const EventTable& events)
     setMinimumSize(kMinWindowWidth / kTwipsPerPx, kMinWindowHeight / kTwipsPerPx);
     buildMenus();
     buildControls();
+    keyboard_ = new KeyboardAccess(this, widgets_);
     buildTray();
 }
 
@@ -189,6 +191,7 @@ void MainWindow::readBack() {
 void MainWindow::sync() {
     syncing_ = true;
     for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget);
+    keyboard_->update();
     applyMenus();
     applyTray();
     applyWindow();
@@ -210,7 +213,8 @@ void MainWindow::applyMenus() {
         const bool separator = c.caption == "-";
         if (action->isSeparator() != separator && !menus_.count(name))
             action->setSeparator(separator);
-        if (!separator) action->setText(toQt(c.caption));
+        // A separator's "-" is no text: the style would draw it beside the line.
+        action->setText(separator ? QString() : toQt(c.caption));
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
         action->setCheckable(c.checked);

@@ -16,6 +16,8 @@ class QSystemTrayIcon;
 
 namespace memvalo {
 
+class KeyboardAccess;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -60,6 +62,7 @@ class MainWindow : public QMainWindow {
     const EventTable& events_;
     QWidget* area_;
     QSystemTrayIcon* tray_ = nullptr;
+    KeyboardAccess* keyboard_ = nullptr;
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;

@@ -25,8 +25,11 @@ QString qtFileFilter(std::string_view filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << parts[i].trimmed() + QStringLiteral(" (") + patterns.trimmed() +
-                       QLatin1Char(')');
+        const QString shown = parts[i].trimmed();
+        const QString qtPatterns = QStringLiteral("(") + patterns.trimmed() + QLatin1Char(')');
+        // Qt reads the patterns from the parentheses; a caption that already names them keeps
+        // them once.
+        filters << (shown.endsWith(qtPatterns) ? shown : shown + QLatin1Char(' ') + qtPatterns);
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -4,6 +4,7 @@
 #include "core/transfer.h"
 #include "files/exit_command.h"
 #include "files/exit_question.h"
+#include "files/file_menu.h"
 #include "files/history_menu.h"
 #include "files/new_set.h"
 #include "files/open_set.h"
@@ -53,12 +54,16 @@ class FileCommandsTest : public AppTest {
 TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
     newSetWithThreeCards();
     EXPECT_TRUE(app.frm1.me.caption.ends_with("   Neuanlage"));
+    // Its key reaches the save of the unnamed set; the opened File menu greys the entry.
+    EXPECT_TRUE(app.frm1.mnudatspeichern.enabled);
+    mnudatei_Click(app);
     EXPECT_FALSE(app.frm1.mnudatspeichern.enabled);
 
     platform.fileAnswers = {dir.file("vokabeln")};  // ".ldt" is added
     mnudatspeichern_Click(app);
     ASSERT_EQ(platform.saveDialogs.size(), 1u);
     EXPECT_EQ(platform.saveDialogs[0].filter, "Lerndatei (*.ldt)|*.ldt");
+    EXPECT_EQ(platform.saveDialogs[0].initialFolder, platform.documents);  // no history yet
     EXPECT_EQ(app.setPath, dir.file("vokabeln.ldt"));
     EXPECT_EQ(questionsOnDisk(app.setPath, 1), kThree);
     EXPECT_EQ(app.karte_gespeichert, "ja");

@@ -49,7 +49,7 @@ class QtPlatformTest : public QObject {
 
     void fileFiltersAreTranslated() {
         QCOMPARE(qtFileFilter("Lernkartei (*.ldt)|*.ldt|Texte|*.txt;*.csv"),
-                 QStringLiteral("Lernkartei (*.ldt) (*.ldt);;Texte (*.txt *.csv)"));
+                 QStringLiteral("Lernkartei (*.ldt);;Texte (*.txt *.csv)"));
     }
 
     void picturesAreMeasuredAndBrokenOnesRefused() {
