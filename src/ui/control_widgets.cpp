@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "ui/limited_text_edit.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -83,6 +84,8 @@ void applyKindState(Control& c, QWidget* w) {
         const QString text = displayText(c.caption);
         if (edit->toPlainText() != text) edit->setPlainText(text);
         edit->setReadOnly(c.locked);
+        if (auto* limited = dynamic_cast<LimitedTextEdit*>(edit))
+            limited->setMaxLength(c.maxLength);
         applyColours(c, w, QPalette::Base, QPalette::Text);
     } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
         const QString text = toQt(c.caption);
@@ -132,7 +135,7 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
         }
         case ControlKind::TextBox:
             if (multiLine) {
-                widget = new QPlainTextEdit(parent);
+                widget = new LimitedTextEdit(parent);
             } else {
                 widget = new QLineEdit(parent);
             }
