@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -83,6 +84,9 @@ void MainWindow::buildMenus() {
             menu->setObjectName(toQt(name + "_menu"));
             menus_[name] = menu;
             action = menu->menuAction();
+            // Opening a menu is its Click: the program readies the entries before they show.
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, name] { fireIfHandled(name, "Click"); });
         } else {
             action = menus_.at(std::string(entry.parent))->addAction(caption);
             if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(toQt(entry.shortcut)));
