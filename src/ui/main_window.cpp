@@ -67,6 +67,7 @@ MainWindow::MainWindow(App& app, const EventTable& events)
     setMinimumSize(kMinWindowWidth / kTwipsPerPx, kMinWindowHeight / kTwipsPerPx);
     buildMenus();
     buildControls();
+    captions_ = std::make_unique<DesignCaptions>(area_);
     buildTray();
 }
 
@@ -190,6 +191,7 @@ void MainWindow::readBack() {
 void MainWindow::sync() {
     syncing_ = true;
     for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget);
+    captions_->place(widgets_, *widgets_.at("Label5"));
     applyMenus();
     applyTray();
     applyWindow();
@@ -211,7 +213,8 @@ void MainWindow::applyMenus() {
         const bool separator = c.caption == "-";
         if (action->isSeparator() != separator && !menus_.count(name))
             action->setSeparator(separator);
-        if (!separator) action->setText(toQt(c.caption));
+        // A separator's "-" is no text: a style would draw it beside the line.
+        action->setText(separator ? QString() : toQt(c.caption));
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
         action->setCheckable(c.checked);

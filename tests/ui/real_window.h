@@ -1,6 +1,7 @@
 #pragma once
 // The program's real main window on the quiet platform, loaded as at a first start, with
 // short ways to type into its fields and press its buttons as a learner does.
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
