@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "ui/caption_button.h"
 #include "ui/limited_text_edit.h"
 #include "ui/qt_text.h"
 
@@ -125,7 +126,7 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
         case ControlKind::Button:
         case ControlKind::Option:
         case ControlKind::CheckBox:
-            widget = new QPushButton(parent);
+            widget = new CaptionButton(parent);
             break;
         case ControlKind::Label: {
             auto* label = new QLabel(parent);

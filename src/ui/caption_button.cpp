@@ -1,0 +1,76 @@
+#include "ui/caption_button.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace memvalo {
+
+namespace {
+
+constexpr int kMargin = 3;
+constexpr qreal kSmallestPoint = 5;
+// Below this contrast ratio a caption is hard to read on its face.
+constexpr double kReadableContrast = 3;
+
+double luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The widget's font, made smaller until the caption fits into `room`.
+QFont fittingFont(QFont font, const QString& caption, const QRect& room) {
+    if (font.pointSizeF() <= 0) return font;
+    for (qreal size = font.pointSizeF(); size > kSmallestPoint; size -= 0.5) {
+        font.setPointSizeF(size);
+        const QRect needed = QFontMetrics(font).boundingRect(room, Qt::AlignCenter, caption);
+        if (needed.width() <= room.width() && needed.height() <= room.height()) break;
+    }
+    return font;
+}
+
+void paintFace(QPainter& painter, const QRectF& frame, const QColor& face, bool down) {
+    QLinearGradient shade(frame.topLeft(), frame.bottomLeft());
+    shade.setColorAt(0, down ? face.darker(115) : face.lighter(115));
+    shade.setColorAt(1, down ? face.lighter(105) : face.darker(110));
+    painter.setPen(face.darker(170));
+    painter.setBrush(shade);
+    painter.drawRoundedRect(frame, 4, 4);
+}
+
+}  // namespace
+
+void CaptionButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor face = palette().color(QPalette::Button);
+    const QColor ink =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    const QColor shadow = luminance(ink) > luminance(face) ? face.darker(200) : face.lighter(160);
+    paintFace(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), face, isDown());
+    if (hasFocus()) {
+        painter.setPen(QPen(shadow, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    }
+    QRect room = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    if (isDown()) room.translate(1, 1);
+    painter.setFont(fittingFont(font(), text(), room));
+    if (contrast(ink, face) < kReadableContrast) {
+        painter.setPen(shadow);
+        painter.drawText(room.translated(1, 1), Qt::AlignCenter, text());
+    }
+    painter.setPen(ink);
+    painter.drawText(room, Qt::AlignCenter, text());
+}
+
+}  // namespace memvalo
