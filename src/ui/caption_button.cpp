@@ -2,8 +2,8 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
+
+#include "ui/colour_contrast.h"
 
 namespace memvalo {
 
@@ -13,19 +13,6 @@ constexpr int kMargin = 3;
 constexpr qreal kSmallestPoint = 5;
 // Below this contrast ratio a caption is hard to read on its face.
 constexpr double kReadableContrast = 3;
-
-double luminance(const QColor& c) {
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // The widget's font, made smaller until the caption fits into `room`.
 QFont fittingFont(QFont font, const QString& caption, const QRect& room) {

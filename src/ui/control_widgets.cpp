@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,25 +14,11 @@
 #include "ui/caption_button.h"
 #include "ui/limited_text_edit.h"
 #include "ui/qt_text.h"
+#include "ui/text_progress_bar.h"
 
 namespace memvalo {
 
 namespace {
-
-// The bar shows the two text parts of the program as one text over the bar.
-class TextProgressBar : public QProgressBar {
-  public:
-    using QProgressBar::QProgressBar;
-    void setCaption(const QString& caption) {
-        if (caption_ == caption) return;
-        caption_ = caption;
-        update();
-    }
-    QString text() const override { return caption_; }
-
-  private:
-    QString caption_;
-};
 
 // The card's picture, fitted into the label's current size.
 class PictureBox : public QLabel {
