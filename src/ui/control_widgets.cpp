@@ -121,7 +121,10 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
         }
         case ControlKind::TextBox:
             if (multiLine) {
-                widget = new LimitedTextEdit(parent);
+                auto* edit = new LimitedTextEdit(parent);
+                // Tab goes on to the next field, as in any form; a card holds no tabs.
+                edit->setTabChangesFocus(true);
+                widget = edit;
             } else {
                 widget = new QLineEdit(parent);
             }

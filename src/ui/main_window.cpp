@@ -111,6 +111,13 @@ void MainWindow::buildControls() {
     }
     // The covers lie over the fields they hide.
     for (QWidget* cover : covers) cover->raise();
+    // Tab follows the card from question to answer and the extra fields, then on to the next
+    // card; the controls are made in the order of their names, which is no order for a learner.
+    const std::vector<const char*> order = {"txtfrage", "txtantwort", "txtzusatz1", "txtzusatz2",
+                                            "cmdvor"};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(widgets_.at(order[i - 1]), widgets_.at(order[i]));
+    }
 }
 
 void MainWindow::connectSignals(const std::string& name, QWidget* widget) {

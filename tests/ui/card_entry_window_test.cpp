@@ -117,6 +117,23 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(QApplication::focusWidget(), w.widget("txtfrage"));
     }
 
+    // Tab leads from field to field in the order of the card, as on a paper card.
+    void tabLeadsThroughTheCardsFields() {
+        RealWindow& w = *w_;
+        w.type("txtfrage", "Haus");
+        for (const char* next : {"txtantwort", "txtzusatz1", "txtzusatz2"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w.widget(next));
+            QTest::keyClicks(QApplication::focusWidget(), next);
+        }
+        QVERIFY(w.press("cmdvor"));
+        const CardRecord& stored = w.app.store.k(1)[1];
+        QCOMPARE(stored.frage, "Haus");
+        QCOMPARE(stored.antwort, "txtantwort");
+        QCOMPARE(stored.zusatz1, "txtzusatz1");
+        QCOMPARE(stored.zusatz2, "txtzusatz2");
+    }
+
     // The fields hold no more than the program allows, whether typed or pasted.
     void theFieldsKeepTheirLengthLimits() {
         RealWindow& w = *w_;
