@@ -1,5 +1,6 @@
 // One round of the query through the real window: its menu entries and buttons move the cards
 // between the boxes, and after every press the widgets show what the model says.
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -119,6 +120,33 @@ class QueryWindowTest : public QObject {
         QVERIFY(w.window->menuAction("mnukk(1)")->isChecked());
         QVERIFY(!w.window->menuAction("mnukk(0)")->isChecked());
         QCOMPARE(bar()->text(), QStringLiteral("1 von  500"));
+    }
+
+    // With corrections allowed, what the learner types during the query goes with the card.
+    void aCorrectionTypedDuringTheQueryIsKept() {
+        RealWindow& w = *w_;
+        QVERIFY(w.choose("mnukorrekt"));
+        QVERIFY(w.choose("mnuzufall"));
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        QVERIFY(w.press("cmdantwort"));
+        QVERIFY(!w.widget<QPlainTextEdit>("txtantwort")->isReadOnly());
+        w.type("txtantwort", "s");
+        QVERIFY(w.press("cmdrichtig"));
+        QCOMPARE(answersIn(2), std::vector<std::string>{"einss"});
+        QCOMPARE(w.app.karte_gespeichert, "nein");
+    }
+
+    // After the reveal the keyboard answers: the focus waits on the correct button.
+    void theKeyboardAnswersAfterTheReveal() {
+        RealWindow& w = *w_;
+        QVERIFY(w.choose("mnuzufall"));
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        QVERIFY(w.press("cmdantwort"));
+        QCOMPARE(QApplication::focusWidget(), w.widget("cmdrichtig"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(answersIn(2), std::vector<std::string>{"eins"});
     }
 
   private:
