@@ -65,12 +65,14 @@ class QueryWindowTest : public QObject {
         QCOMPARE(bar()->text(), QStringLiteral(" 3 von  250"));
         QCOMPARE(bar()->value(), 3);
         QCOMPARE(bar()->maximum(), 250);
+        QCOMPARE(w.mirrorFault(), QString());
 
         QVERIFY(w.press("cmdantwort"));
         QVERIFY(!w.shown("picantwort"));
         QCOMPARE(w.text("txtantwort"), QStringLiteral("eins"));
         QCOMPARE(shownButtons(), QStringLiteral("RF"));
         QVERIFY(!w.window->menuAction("mnukastwahl")->isEnabled());
+        QCOMPARE(w.mirrorFault(), QString());
 
         QVERIFY(w.press("cmdrichtig"));
         const std::string today = w.app.platform.today();
@@ -86,6 +88,7 @@ class QueryWindowTest : public QObject {
         QCOMPARE(bar()->text(), QStringLiteral(" 2 von  250"));
         QCOMPARE(bar()->value(), 2);
         QVERIFY(w.window->menuAction("mnukastwahl")->isEnabled());
+        QCOMPARE(w.mirrorFault(), QString());
 
         QVERIFY(w.press("cmdantwort"));
         QVERIFY(w.press("cmdfalsch"));
@@ -97,6 +100,7 @@ class QueryWindowTest : public QObject {
         QVERIFY(w.shown("picantwort"));
         QCOMPARE(shownButtons(), QStringLiteral("A"));
         QCOMPARE(w.platform.messages.size(), std::size_t{1});
+        QCOMPARE(w.mirrorFault(), QString());
     }
 
     // Opening the box menu offers a box that received its first card during the query.

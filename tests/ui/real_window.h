@@ -10,6 +10,7 @@
 #include "ui/desktop_setup.h"
 #include "ui/event_registry.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 #include "ui/quiet_platform.h"
 
 namespace memvalo::test {
@@ -70,6 +71,23 @@ struct RealWindow {
         return {};
     }
     bool shown(const char* name) const { return widget(name)->isVisible(); }
+
+    // The first control whose widget shows another state than the model holds; empty when
+    // every widget mirrors its control.
+    QString mirrorFault() const {
+        for (const auto& [name, control] : app.frm1.controls()) {
+            QWidget* w = window->controlWidget(name);
+            if (w == nullptr) continue;
+            const QString id = QString::fromStdString(name);
+            if (w->isHidden() == control.visible) return id + " visibility";
+            if (w->isEnabled() != control.enabled) return id + " enabled";
+            const bool hasText = qobject_cast<QLabel*>(w) != nullptr ||
+                                 qobject_cast<QPushButton*>(w) != nullptr ||
+                                 qobject_cast<QPlainTextEdit*>(w) != nullptr;
+            if (hasText && text(name.c_str()) != displayText(control.caption)) return id + " text";
+        }
+        return {};
+    }
 
     QTemporaryDir dir;
     QuietPlatform platform;
