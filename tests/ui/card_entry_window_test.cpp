@@ -52,6 +52,7 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(w.text("txtfrage"), QString());
         QCOMPARE(w.text("txtantwort"), QString());
         QCOMPARE(w.text("lblxvony"), QStringLiteral(" 2 von  2"));
+        QCOMPARE(w.mirrorFault(), QString());
 
         w.type("txtfrage", "Bäume");
         w.type("txtantwort", "trees");
@@ -61,6 +62,7 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(w.text("txtantwort"), QStringLiteral("das ¨Haus¨"));
         QCOMPARE(w.text("txtzusatz1"), QStringLiteral("n"));
         QCOMPARE(w.text("lblxvony"), QStringLiteral(" 1 von  2"));
+        QCOMPARE(w.mirrorFault(), QString());
         QVERIFY(w.press("cmdvor"));
         QCOMPARE(w.text("txtfrage"), QStringLiteral("Bäume"));
         QVERIFY(w.press("cmdanfang"));
@@ -86,6 +88,7 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(k1[2].antwort, "trees");
         QCOMPARE(k1[3].frage, "");
         QCOMPARE(w.text("lblazist(0)"), QStringLiteral(" 3"));
+        QCOMPARE(w.mirrorFault(), QString());
     }
 
     // Leaving an empty new card backwards is refused, and the learner is sent to the question.
