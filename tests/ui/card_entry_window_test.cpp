@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QtTest>
 
@@ -118,6 +120,31 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(w.text("txtfrage"), QStringLiteral("eins"));
         QCOMPARE(w.app.store.k(1)[2].frage, "zwei");
         QCOMPARE(QApplication::focusWidget(), w.widget("txtfrage"));
+    }
+
+    // The card typed last needs no forward step: the way through the mode menu into the query
+    // keeps it, and box 1 can be chosen with it.
+    void theCardTypedLastReachesTheQuery() {
+        RealWindow& w = *w_;
+        for (const char* menu : {"mnumoduswahl", "mnukastwahl"}) w.app.frm1.at(menu).visible = true;
+        w.type("txtfrage", "eins");
+        w.type("txtantwort", "one");
+        QVERIFY(w.press("cmdvor"));
+        w.type("txtfrage", "zwei");
+        w.type("txtantwort", "two");
+        QMenuBar* bar = w.window->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(w.window->menuAction("mnumoduswahl")).center());
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("eins"));
+        w.window->menu("mnumoduswahl")->close();
+        QVERIFY(w.choose("mnuzufall"));
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        const Box& k1 = w.app.store.k(1);
+        QCOMPARE(k1.anz, 2);
+        QCOMPARE(k1[2].antwort, "two");
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("eins"));
+        QCOMPARE(w.text("lblazist(0)"), QStringLiteral(" 2"));
     }
 
     // Tab leads from field to field in the order of the card, as on a paper card.
