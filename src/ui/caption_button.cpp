@@ -40,8 +40,12 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor face = palette().color(QPalette::Button);
-    const QColor ink =
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
+    // The program's colours are the same in every state; a disabled caption fades into the face.
+    QColor ink = palette().color(QPalette::ButtonText);
+    if (!isEnabled()) {
+        ink.setRgbF((ink.redF() + face.redF()) / 2, (ink.greenF() + face.greenF()) / 2,
+                    (ink.blueF() + face.blueF()) / 2);
+    }
     const QColor shadow = luminance(ink) > luminance(face) ? face.darker(200) : face.lighter(160);
     paintFace(painter, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), face, isDown());
     if (hasFocus()) {
