@@ -77,7 +77,9 @@ void applyKindState(Control& c, QWidget* w) {
         const QString text = toQt(c.caption);
         if (line->text() != text) line->setText(text);
         line->setReadOnly(c.locked);
-        line->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
+        // Setting the limit puts the text in anew, which would move the cursor to its end.
+        const int limit = c.maxLength > 0 ? c.maxLength : 32767;
+        if (line->maxLength() != limit) line->setMaxLength(limit);
         applyColours(c, w, QPalette::Base, QPalette::Text);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(displayText(c.caption));

@@ -1,8 +1,9 @@
 // Cards typed into the real window with the keyboard reach box 1 and survive paging through
-// it with the buttons and the page keys.
+// it with the buttons and the page keys; the capacity fields take typing and corrections.
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -181,6 +182,23 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(stored.zusatz1.size(), std::size_t{100});
         QCOMPARE(stored.zusatz2, std::string(100, 'z'));
         QCOMPARE(stored.antwort.size(), std::size_t{10000});
+    }
+
+    // The capacity fields take digits only, yet a typed digit can be corrected.
+    void theCapacityFieldsTakeDigitsAndCorrections() {
+        RealWindow& w = *w_;
+        w.app.frm1.mnueinstell.visible = true;
+        QVERIFY(w.choose("mnuazkändern"));
+        auto* field = w.widget<QLineEdit>("txtazsoll(0)");
+        QCOMPARE(QApplication::focusWidget(), field);
+        field->selectAll();
+        QTest::keyClicks(field, "3a0");
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, "5-");
+        QTest::keyClick(field, Qt::Key_Home);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QCOMPARE(field->text(), QStringLiteral("5"));
+        QCOMPARE(w.app.frm1.txtazsoll[0].caption, "5");
     }
 
   private:
