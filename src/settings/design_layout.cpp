@@ -31,11 +31,9 @@ void placeCardFields(MainWindowModel& w) {
     place(w.picantwort, 24, 100, 376, 86);
     place(w.piczusatz1, 24, 192, 184, 56);
     place(w.piczusatz2, 216, 192, 184, 56);
-    for (int i = 0; i < 5; ++i) place(w.dateLabel(i), 24 + i * 76, 254, 72, 18);
-    place(w.lblfalsch, 24, 276, 60, 18);
-    placeLabel(w.Label5, 90, 276, 80, 18, "Datensätze :");
-    place(w.lblxvony, 172, 276, 100, 18);
-    place(w.lblbild, 280, 276, 120, 20);
+    placeLabel(w.Label5, 24, 258, 80, 18, "Datensätze :");
+    place(w.lblxvony, 106, 258, 100, 18);
+    place(w.lblbild, 280, 258, 120, 20);
     place(w.bildbox, 24, 300, 230, 170);
 }
 
@@ -43,8 +41,10 @@ void placeButtons(MainWindowModel& w) {
     place(w.cmdantwort, 266, 300, 134, 64);
     place(w.cmdrichtig, 266, 300, 134, 64);
     place(w.cmdfalsch, 266, 370, 134, 64);
-    place(w.cmdlöschen, 266, 440, 64, 50);
-    place(w.cmdspiegel, 336, 440, 64, 50);
+    // Entry mode has the place of the answer buttons: the mirror at the top, the delete
+    // button apart from it at the bottom.
+    place(w.cmdspiegel, 266, 300, 134, 64);
+    place(w.cmdlöschen, 266, 466, 134, 52);
     const char* captions[] = {"|<", "<", ">", ">|"};
     Control* steps[] = {&w.cmdanfang, &w.cmdzurück, &w.cmdvor, &w.cmdende};
     Control* steps5[] = {&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende};
@@ -69,6 +69,9 @@ void placeBoxColumn(MainWindowModel& w) {
     place(w.lblinfo, 412, 226, 180, 40);
     place(w.progress, 412, 276, 180, 24);
     place(w.optk5, 412, 310, 180, 30);
+    // The card's dates and wrong-answer count, one per row; their captions stand left of them.
+    for (int i = 0; i < 5; ++i) place(w.dateLabel(i), 516, 352 + i * 22, 76, 18);
+    place(w.lblfalsch, 516, 352 + 5 * 22, 76, 18);
     // Never shown: parked left of the window.
     place(w.lblinidir, -1300, 0, 100, 18);
     w.lblinidir.visible = false;

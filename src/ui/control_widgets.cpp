@@ -6,32 +6,19 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "ui/caption_button.h"
+#include "ui/limited_text_edit.h"
 #include "ui/qt_text.h"
+#include "ui/text_progress_bar.h"
 
 namespace memvalo {
 
 namespace {
-
-// The bar shows the two text parts of the program as one text over the bar.
-class TextProgressBar : public QProgressBar {
-  public:
-    using QProgressBar::QProgressBar;
-    void setCaption(const QString& caption) {
-        if (caption_ == caption) return;
-        caption_ = caption;
-        update();
-    }
-    QString text() const override { return caption_; }
-
-  private:
-    QString caption_;
-};
 
 // The card's picture, fitted into the label's current size.
 class PictureBox : public QLabel {
@@ -83,12 +70,16 @@ void applyKindState(Control& c, QWidget* w) {
         const QString text = displayText(c.caption);
         if (edit->toPlainText() != text) edit->setPlainText(text);
         edit->setReadOnly(c.locked);
+        if (auto* limited = dynamic_cast<LimitedTextEdit*>(edit))
+            limited->setMaxLength(c.maxLength);
         applyColours(c, w, QPalette::Base, QPalette::Text);
     } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
         const QString text = toQt(c.caption);
         if (line->text() != text) line->setText(text);
         line->setReadOnly(c.locked);
-        line->setMaxLength(c.maxLength > 0 ? c.maxLength : 32767);
+        // Setting the limit puts the text in anew, which would move the cursor to its end.
+        const int limit = c.maxLength > 0 ? c.maxLength : 32767;
+        if (line->maxLength() != limit) line->setMaxLength(limit);
         applyColours(c, w, QPalette::Base, QPalette::Text);
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(displayText(c.caption));
@@ -122,7 +113,7 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
         case ControlKind::Button:
         case ControlKind::Option:
         case ControlKind::CheckBox:
-            widget = new QPushButton(parent);
+            widget = new CaptionButton(parent);
             break;
         case ControlKind::Label: {
             auto* label = new QLabel(parent);
@@ -132,7 +123,10 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
         }
         case ControlKind::TextBox:
             if (multiLine) {
-                widget = new QPlainTextEdit(parent);
+                auto* edit = new LimitedTextEdit(parent);
+                // Tab goes on to the next field, as in any form; a card holds no tabs.
+                edit->setTabChangesFocus(true);
+                widget = edit;
             } else {
                 widget = new QLineEdit(parent);
             }

@@ -25,7 +25,9 @@ void describeDesktop(App& app) {
     c.buttonText = fromQColor(palette.color(QPalette::ButtonText));
     c.window = fromQColor(palette.color(QPalette::Base));
     c.windowText = fromQColor(palette.color(QPalette::Text));
-    c.activeCaption = fromQColor(palette.color(QPalette::Highlight));
+    // Qt has no role for the title bar; a deep shade of the highlight comes closest to it and
+    // reads on the light faces the designed colours put it on.
+    c.activeCaption = fromQColor(palette.color(QPalette::Highlight).darker(200));
     s.trayAvailable = QSystemTrayIcon::isSystemTrayAvailable();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QKeySequence>
-#include <QPlainTextEdit>
 #include <QShortcut>
 #include <array>
 #include <string_view>
@@ -11,10 +10,12 @@ namespace memvalo {
 
 namespace {
 
-// Card fields first, then the buttons in the order a learner uses them, then the capacities.
+// Card fields first, then the buttons in the order a learner uses them (after typing a card
+// the next one; during a query the answer), then the capacities. The controls are made in the
+// order of their names, which is no order for a learner.
 constexpr std::array kTabOrder = {
-    "txtfrage",     "txtantwort",   "txtzusatz1",   "txtzusatz2",      "cmdantwort",
-    "cmdrichtig",   "cmdfalsch",    "cmdanfang",    "cmdzurück",       "cmdvor",
+    "txtfrage",     "txtantwort",   "txtzusatz1",   "txtzusatz2",      "cmdvor",
+    "cmdantwort",   "cmdrichtig",   "cmdfalsch",    "cmdanfang",       "cmdzurück",
     "cmdende",      "cmd5anfang",   "cmd5zurück",   "cmd5vor",         "cmd5ende",
     "optk5",        "cmdlöschen",   "cmdspiegel",   "txtazsoll(0)",    "txtazsoll(1)",
     "txtazsoll(2)", "txtazsoll(3)", "txtazsoll(4)", "cmdsollübernahme"};
@@ -53,7 +54,6 @@ KeyboardAccess::KeyboardAccess(QWidget* window, const std::map<std::string, QWid
     for (const char* name : kTabOrder) {
         QWidget* widget = find(widgets, name);
         if (widget == nullptr) continue;
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) edit->setTabChangesFocus(true);
         if (previous != nullptr) QWidget::setTabOrder(previous, widget);
         previous = widget;
     }

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -68,6 +69,7 @@ MainWindow::MainWindow(App& app, const EventTable& events)
     buildMenus();
     buildControls();
     keyboard_ = new KeyboardAccess(this, widgets_);
+    captions_ = std::make_unique<DesignCaptions>(area_);
     buildTray();
 }
 
@@ -83,11 +85,11 @@ void MainWindow::buildMenus() {
                               ? menuBar()->addMenu(caption)
                               : menus_.at(std::string(entry.parent))->addMenu(caption);
             menu->setObjectName(toQt(name + "_menu"));
-            // Opening a menu is its Click: the program sets the entries' states then.
-            connect(menu, &QMenu::aboutToShow, this,
-                    [this, name] { fireIfHandled(name, "Click"); });
             menus_[name] = menu;
             action = menu->menuAction();
+            // Opening a menu is its Click: the program readies the entries before they show.
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, name] { fireIfHandled(name, "Click"); });
         } else {
             action = menus_.at(std::string(entry.parent))->addAction(caption);
             if (!entry.shortcut.empty()) action->setShortcut(QKeySequence(toQt(entry.shortcut)));
@@ -192,6 +194,7 @@ void MainWindow::sync() {
     syncing_ = true;
     for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget);
     keyboard_->update();
+    captions_->place(widgets_, *widgets_.at("Label5"));
     applyMenus();
     applyTray();
     applyWindow();
@@ -213,7 +216,7 @@ void MainWindow::applyMenus() {
         const bool separator = c.caption == "-";
         if (action->isSeparator() != separator && !menus_.count(name))
             action->setSeparator(separator);
-        // A separator's "-" is no text: the style would draw it beside the line.
+        // A separator's "-" is no text: a style would draw it beside the line.
         action->setText(separator ? QString() : toQt(c.caption));
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);

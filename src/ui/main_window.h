@@ -6,10 +6,12 @@
 #include <QMainWindow>
 #include <QMouseEvent>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "core/app.h"
 #include "model/events.h"
+#include "ui/design_captions.h"
 
 class QMenu;
 class QSystemTrayIcon;
@@ -66,6 +68,7 @@ class MainWindow : public QMainWindow {
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, QAction*> actions_;
     std::map<std::string, QMenu*> menus_;
+    std::unique_ptr<DesignCaptions> captions_;
     bool syncing_ = false;
     bool resizePending_ = false;
     int closeMode_ = 0;

@@ -1,8 +1,10 @@
 #pragma once
-// The Qt platform without anything that would wait for a person: message boxes are counted
-// and answered with OK, dialogs are cancelled, nothing is played or started.
+// The Qt platform without anything that would wait for a person: message boxes are recorded
+// and answered from the test's queue (OK once it is empty), dialogs are cancelled, nothing is
+// played or started.
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <deque>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -16,7 +18,11 @@ class QuietPlatform : public QtPlatform {
   public:
     Answer msgBox(const MessageBox& box) override {
         messages.push_back(box.text);
-        return Answer::OK;
+        titles.push_back(box.title);
+        if (answers.empty()) return Answer::OK;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
     std::optional<std::string> inputBox(const InputBox&) override { return std::nullopt; }
     std::optional<std::string> openFileDialog(const FileDialog&) override { return std::nullopt; }
@@ -30,6 +36,8 @@ class QuietPlatform : public QtPlatform {
     void unloadForms() override { ++unloads; }
 
     std::vector<std::string> messages;
+    std::vector<std::string> titles;
+    std::deque<Answer> answers;
     int unloads = 0;
 };
 

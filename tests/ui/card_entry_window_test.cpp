@@ -1,0 +1,216 @@
+// Cards typed into the real window with the keyboard reach box 1 and survive paging through
+// it with the buttons and the page keys; the capacity fields take typing and corrections.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+#include "core/card_store.h"
+#include "ui/real_window.h"
+
+namespace memvalo::test {
+
+namespace {
+
+const std::string kIncomplete = "Nicht so faul sein ;-))\rMindestens Frage und Antwort eingeben !";
+
+}  // namespace
+
+class CardEntryWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A fresh set: box 1 holds one empty card made today, and the window is in entry mode.
+    void init() {
+        w_ = std::make_unique<RealWindow>();
+        App& app = w_->app;
+        app.frm1.mnuklang.checked = false;
+        leerds_erstellen(app.store, app.platform.today());
+        Box& k1 = app.store.k(1);
+        k1.anz = 1;
+        k1.pos = 1;
+        k1[1] = app.store.leerds;
+        QVERIFY(w_->choose("mnueingabe"));
+        QVERIFY(QTest::qWaitForWindowExposed(w_->window.get()));
+        w_->platform.messages.clear();
+    }
+    void cleanup() { w_.reset(); }
+
+    void typedCardsAreStoredAndSurvivePaging() {
+        RealWindow& w = *w_;
+        const Box& k1 = w.app.store.k(1);
+        QCOMPARE(w.text("lblbild"), QStringLiteral(" Eingabe "));
+        QVERIFY(!w.widget<QPlainTextEdit>("txtfrage")->isReadOnly());
+
+        w.type("txtfrage", "Haus");
+        QTest::keyClick(w.widget("txtfrage"), Qt::Key_Return);
+        w.type("txtfrage", "und Garten");
+        w.type("txtantwort", "das \"Haus\"");
+        w.type("txtzusatz1", "n");
+        QVERIFY(w.press("cmdvor"));
+        QCOMPARE(w.text("txtfrage"), QString());
+        QCOMPARE(w.text("txtantwort"), QString());
+        QCOMPARE(w.text("lblxvony"), QStringLiteral(" 2 von  2"));
+        QCOMPARE(w.mirrorFault(), QString());
+
+        w.type("txtfrage", "Bäume");
+        w.type("txtantwort", "trees");
+        QVERIFY(w.press("cmdzurück"));
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("Haus\nund Garten"));
+        // Stored with the quotation-mark substitute, shown so while the option is off.
+        QCOMPARE(w.text("txtantwort"), QStringLiteral("das ¨Haus¨"));
+        QCOMPARE(w.text("txtzusatz1"), QStringLiteral("n"));
+        QCOMPARE(w.text("lblxvony"), QStringLiteral(" 1 von  2"));
+        QCOMPARE(w.mirrorFault(), QString());
+        QVERIFY(w.press("cmdvor"));
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("Bäume"));
+        QVERIFY(w.press("cmdanfang"));
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("Haus\nund Garten"));
+        QVERIFY(w.press("cmdende"));
+        QCOMPARE(w.text("txtantwort"), QStringLiteral("trees"));
+        QVERIFY(w.platform.messages.empty());
+
+        QCOMPARE(k1.anz, 2);
+        QCOMPARE(k1.pos, 2);
+        QCOMPARE(k1[1].frage, "Haus\r\nund Garten");
+        QCOMPARE(k1[1].antwort, "das ¨Haus¨");
+        QCOMPARE(k1[1].zusatz1, "n");
+        QCOMPARE(k1[2].frage, "Bäume");
+        QCOMPARE(k1[2].antwort, "trees");
+        const std::string today = w.app.platform.today();
+        QCOMPARE(k1[1].erstellt.text(), FixedText(today).text());
+        QCOMPARE(k1[2].erstellt.text(), FixedText(today).text());
+
+        // Storing the last card again opens the next empty one behind both.
+        QVERIFY(w.press("cmdvor"));
+        QCOMPARE(k1.anz, 3);
+        QCOMPARE(k1[2].antwort, "trees");
+        QCOMPARE(k1[3].frage, "");
+        QCOMPARE(w.text("lblazist(0)"), QStringLiteral(" 3"));
+        QCOMPARE(w.mirrorFault(), QString());
+    }
+
+    // Leaving an empty new card backwards is refused, and the learner is sent to the question.
+    void anEmptyCardCannotBeLeftBackwards() {
+        RealWindow& w = *w_;
+        w.type("txtfrage", "Haus");
+        w.type("txtantwort", "house");
+        QVERIFY(w.press("cmdvor"));
+        w.type("txtzusatz1", "nur ein Zusatz");
+        QVERIFY(w.press("cmdzurück"));
+        QCOMPARE(w.platform.messages, std::vector<std::string>{kIncomplete});
+        QCOMPARE(w.text("txtzusatz1"), QStringLiteral("nur ein Zusatz"));
+        QCOMPARE(w.app.store.k(1).pos, 2);
+        QCOMPARE(QApplication::focusWidget(), w.widget("txtfrage"));
+    }
+
+    void thePageKeysPageWhenTheLearnerWantsThem() {
+        RealWindow& w = *w_;
+        w.app.settings.blaettern = "ja";
+        w.type("txtfrage", "eins");
+        w.type("txtantwort", "one");
+        QTest::keyClick(w.widget("txtantwort"), Qt::Key_PageUp);
+        QCOMPARE(w.app.store.k(1).anz, 2);
+        w.type("txtfrage", "zwei");
+        w.type("txtantwort", "two");
+        QTest::keyClick(w.widget("txtantwort"), Qt::Key_PageDown);
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("eins"));
+        QCOMPARE(w.app.store.k(1)[2].frage, "zwei");
+        QCOMPARE(QApplication::focusWidget(), w.widget("txtfrage"));
+    }
+
+    // The card typed last needs no forward step: the way through the mode menu into the query
+    // keeps it, and box 1 can be chosen with it.
+    void theCardTypedLastReachesTheQuery() {
+        RealWindow& w = *w_;
+        for (const char* menu : {"mnumoduswahl", "mnukastwahl"}) w.app.frm1.at(menu).visible = true;
+        w.type("txtfrage", "eins");
+        w.type("txtantwort", "one");
+        QVERIFY(w.press("cmdvor"));
+        w.type("txtfrage", "zwei");
+        w.type("txtantwort", "two");
+        QMenuBar* bar = w.window->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(w.window->menuAction("mnumoduswahl")).center());
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("eins"));
+        w.window->menu("mnumoduswahl")->close();
+        QVERIFY(w.choose("mnuzufall"));
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        const Box& k1 = w.app.store.k(1);
+        QCOMPARE(k1.anz, 2);
+        QCOMPARE(k1[2].antwort, "two");
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("eins"));
+        QCOMPARE(w.text("lblazist(0)"), QStringLiteral(" 2"));
+    }
+
+    // Tab leads from field to field in the order of the card, as on a paper card.
+    void tabLeadsThroughTheCardsFields() {
+        RealWindow& w = *w_;
+        w.type("txtfrage", "Haus");
+        for (const char* next : {"txtantwort", "txtzusatz1", "txtzusatz2"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w.widget(next));
+            QTest::keyClicks(QApplication::focusWidget(), next);
+        }
+        QVERIFY(w.press("cmdvor"));
+        const CardRecord& stored = w.app.store.k(1)[1];
+        QCOMPARE(stored.frage, "Haus");
+        QCOMPARE(stored.antwort, "txtantwort");
+        QCOMPARE(stored.zusatz1, "txtzusatz1");
+        QCOMPARE(stored.zusatz2, "txtzusatz2");
+    }
+
+    // The fields hold no more than the program allows, whether typed or pasted.
+    void theFieldsKeepTheirLengthLimits() {
+        RealWindow& w = *w_;
+        w.type("txtfrage", "Frage");
+        w.type("txtantwort", "Antwort");
+        w.type("txtzusatz1", QString(95, QLatin1Char('a')));
+        w.type("txtzusatz1", "bcdefghij");
+        QCOMPARE(w.text("txtzusatz1"), QString(95, QLatin1Char('a')) + "bcdef");
+        paste("txtzusatz2", QString(150, QLatin1Char('z')));
+        QCOMPARE(w.text("txtzusatz2").size(), 100);
+        paste("txtantwort", QString(10000, QLatin1Char('x')));
+        QCOMPARE(w.text("txtantwort").size(), 10000);
+        QVERIFY(w.press("cmdvor"));
+        const CardRecord& stored = w.app.store.k(1)[1];
+        QCOMPARE(stored.zusatz1.size(), std::size_t{100});
+        QCOMPARE(stored.zusatz2, std::string(100, 'z'));
+        QCOMPARE(stored.antwort.size(), std::size_t{10000});
+    }
+
+    // The capacity fields take digits only, yet a typed digit can be corrected.
+    void theCapacityFieldsTakeDigitsAndCorrections() {
+        RealWindow& w = *w_;
+        w.app.frm1.mnueinstell.visible = true;
+        QVERIFY(w.choose("mnuazkändern"));
+        auto* field = w.widget<QLineEdit>("txtazsoll(0)");
+        QCOMPARE(QApplication::focusWidget(), field);
+        field->selectAll();
+        QTest::keyClicks(field, "3a0");
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, "5-");
+        QTest::keyClick(field, Qt::Key_Home);
+        QTest::keyClick(field, Qt::Key_Delete);
+        QCOMPARE(field->text(), QStringLiteral("5"));
+        QCOMPARE(w.app.frm1.txtazsoll[0].caption, "5");
+    }
+
+  private:
+    void paste(const char* field, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        w_->widget<QPlainTextEdit>(field)->paste();
+    }
+
+    std::unique_ptr<RealWindow> w_;
+};
+
+}  // namespace memvalo::test
+
+QTEST_MAIN(memvalo::test::CardEntryWindowTest)
+#include "card_entry_window_test.moc"

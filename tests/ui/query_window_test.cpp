@@ -1,0 +1,188 @@
+// One round of the query through the real window: its menu entries and buttons move the cards
+// between the boxes, and after every press the widgets show what the model says.
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QtTest>
+
+#include "ui/real_window.h"
+
+namespace memvalo::test {
+
+namespace {
+
+CardRecord card(const std::string& name) {
+    CardRecord c;
+    c.frage = name + "?";
+    c.antwort = name;
+    c.zusatz1 = name + "-z1";
+    c.erstellt = "01.01.2026";
+    c.falsch = "0";
+    return c;
+}
+
+}  // namespace
+
+class QueryWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A set of three cards in box 1, opened into entry mode as a loaded set is.
+    void init() {
+        w_ = std::make_unique<RealWindow>();
+        App& app = w_->app;
+        app.frm1.mnuklang.checked = false;
+        Box& k1 = app.store.k(1);
+        for (const char* name : {"eins", "zwei", "drei"}) QVERIFY(k1.append(card(name)));
+        k1.pos = 1;
+        app.store.ist[0] = k1.anz;
+        for (const char* menu : {"mnumoduswahl", "mnukastwahl"}) app.frm1.at(menu).visible = true;
+        QVERIFY(w_->choose("mnueingabe"));
+        QVERIFY(QTest::qWaitForWindowExposed(w_->window.get()));
+        w_->platform.messages.clear();
+    }
+    void cleanup() { w_.reset(); }
+
+    void oneRoundMovesTheCardsAndTheWidgetsFollow() {
+        RealWindow& w = *w_;
+        QVERIFY(w.choose("mnuzufall"));
+        QVERIFY(w.shown("lblinfo"));
+        QVERIFY(!w.shown("cmdantwort"));
+        QVERIFY(w.widget<QPlainTextEdit>("txtfrage")->isReadOnly());
+
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        QCOMPARE(w.platform.messages, std::vector<std::string>{"Datensatz im Kasten 1 mischen?"});
+        QCOMPARE(w.platform.titles.back(), "Abfrage");
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("eins?"));
+        QVERIFY(w.shown("picantwort") && !w.shown("picfrage"));
+        QCOMPARE(shownButtons(), QStringLiteral("A"));
+        QVERIFY(!w.shown("lblinfo"));
+        QCOMPARE(w.text("lblbild"), QStringLiteral(" Abfrage "));
+        QCOMPARE(w.text("lblkasten"), QStringLiteral(" 1"));
+        QCOMPARE(bar()->text(), QStringLiteral(" 3 von  250"));
+        QCOMPARE(bar()->value(), 3);
+        QCOMPARE(bar()->maximum(), 250);
+        QCOMPARE(w.mirrorFault(), QString());
+
+        QVERIFY(w.press("cmdantwort"));
+        QVERIFY(!w.shown("picantwort"));
+        QCOMPARE(w.text("txtantwort"), QStringLiteral("eins"));
+        QCOMPARE(shownButtons(), QStringLiteral("RF"));
+        QVERIFY(!w.window->menuAction("mnukastwahl")->isEnabled());
+        QCOMPARE(w.mirrorFault(), QString());
+
+        QVERIFY(w.press("cmdrichtig"));
+        const std::string today = w.app.platform.today();
+        QCOMPARE(answersIn(1), (std::vector<std::string>{"zwei", "drei"}));
+        QCOMPARE(answersIn(2), std::vector<std::string>{"eins"});
+        QCOMPARE(w.app.store.k(2)[1].kasten_am[0].text(), FixedText(today).text());
+        QCOMPARE(w.app.store.k(2)[1].erstellt.text(), FixedText("01.01.2026").text());
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("zwei?"));
+        QVERIFY(w.shown("picantwort"));
+        QCOMPARE(shownButtons(), QStringLiteral("A"));
+        QCOMPARE(w.text("lblazist(0)"), QStringLiteral(" 2"));
+        QCOMPARE(w.text("lblazist(1)"), QStringLiteral("1"));
+        QCOMPARE(bar()->text(), QStringLiteral(" 2 von  250"));
+        QCOMPARE(bar()->value(), 2);
+        QVERIFY(w.window->menuAction("mnukastwahl")->isEnabled());
+        QCOMPARE(w.mirrorFault(), QString());
+
+        QVERIFY(w.press("cmdantwort"));
+        QVERIFY(w.press("cmdfalsch"));
+        QCOMPARE(answersIn(1), (std::vector<std::string>{"zwei", "drei"}));
+        QCOMPARE(w.app.store.k(1)[1].falsch.text(), FixedText("1").text());
+        QCOMPARE(w.app.store.k(1).pos, 2);
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("drei?"));
+        QCOMPARE(w.text("lblfalsch"), QStringLiteral("0"));
+        QVERIFY(w.shown("picantwort"));
+        QCOMPARE(shownButtons(), QStringLiteral("A"));
+        QCOMPARE(w.platform.messages.size(), std::size_t{1});
+        QCOMPARE(w.mirrorFault(), QString());
+    }
+
+    // Opening the box menu offers a box that received its first card during the query.
+    void theBoxMenuOffersABoxFilledDuringTheQuery() {
+        RealWindow& w = *w_;
+        QVERIFY(w.choose("mnuzufall"));
+        QVERIFY(!w.window->menuAction("mnukk(1)")->isEnabled());
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        QVERIFY(w.press("cmdantwort"));
+        QVERIFY(w.press("cmdrichtig"));
+
+        openMenu("mnukastwahl");
+        w.platform.answers = {Answer::Yes};
+        QVERIFY(w.choose("mnukk(1)"));
+        QCOMPARE(w.platform.messages.back(), "Datensatz im Kasten 2 mischen?");
+        QCOMPARE(w.text("lblkasten"), QStringLiteral(" 2"));
+        QCOMPARE(w.text("txtfrage"), QStringLiteral("eins?"));
+        QCOMPARE(w.text("lbldatum0"), QStringLiteral("01.01.2026"));
+        QCOMPARE(w.text("lbldatum1"), QString::fromStdString(w.app.platform.today()).trimmed());
+        QVERIFY(w.window->menuAction("mnukk(1)")->isChecked());
+        QVERIFY(!w.window->menuAction("mnukk(0)")->isChecked());
+        QCOMPARE(bar()->text(), QStringLiteral("1 von  500"));
+    }
+
+    // With corrections allowed, what the learner types during the query goes with the card.
+    void aCorrectionTypedDuringTheQueryIsKept() {
+        RealWindow& w = *w_;
+        QVERIFY(w.choose("mnukorrekt"));
+        QVERIFY(w.choose("mnuzufall"));
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        QVERIFY(w.press("cmdantwort"));
+        QVERIFY(!w.widget<QPlainTextEdit>("txtantwort")->isReadOnly());
+        w.type("txtantwort", "s");
+        QVERIFY(w.press("cmdrichtig"));
+        QCOMPARE(answersIn(2), std::vector<std::string>{"einss"});
+        QCOMPARE(w.app.karte_gespeichert, "nein");
+    }
+
+    // After the reveal the keyboard answers: the focus waits on the correct button.
+    void theKeyboardAnswersAfterTheReveal() {
+        RealWindow& w = *w_;
+        QVERIFY(w.choose("mnuzufall"));
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(0)"));
+        QVERIFY(w.press("cmdantwort"));
+        QCOMPARE(QApplication::focusWidget(), w.widget("cmdrichtig"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(answersIn(2), std::vector<std::string>{"eins"});
+    }
+
+  private:
+    QProgressBar* bar() const { return w_->widget<QProgressBar>("progress"); }
+
+    // Which of the three query buttons show: "A" reveal, "R" correct, "F" wrong.
+    QString shownButtons() const {
+        return QString(w_->shown("cmdantwort") ? "A" : "") + (w_->shown("cmdrichtig") ? "R" : "") +
+               (w_->shown("cmdfalsch") ? "F" : "");
+    }
+
+    std::vector<std::string> answersIn(int box) const {
+        std::vector<std::string> out;
+        const Box& k = w_->app.store.k(box);
+        for (int i = 1; i <= k.anz; ++i) out.push_back(k[i].antwort);
+        return out;
+    }
+
+    // Opens a menu of the menu bar with the mouse, as the learner does, and closes it again.
+    void openMenu(const char* name) {
+        QMenuBar* menuBar = w_->window->menuBar();
+        const QRect head = menuBar->actionGeometry(w_->window->menuAction(name));
+        QTest::mouseClick(menuBar, Qt::LeftButton, {}, head.center());
+        QMenu* menu = w_->window->menu(name);
+        QVERIFY(menu->isVisible());
+        menu->close();
+    }
+
+    std::unique_ptr<RealWindow> w_;
+};
+
+}  // namespace memvalo::test
+
+QTEST_MAIN(memvalo::test::QueryWindowTest)
+#include "query_window_test.moc"
