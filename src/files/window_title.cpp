@@ -1,6 +1,5 @@
 #include "files/window_title.h"
 
-#include "settings/window_startup.h"
 
 namespace memvalo {
 

@@ -1,9 +1,13 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/app.h"
 
 namespace memvalo {
+
+// The window caption before the version string.
+inline constexpr std::string_view kProductTitle = "Memvalo    Lernkartei mit fünf Kästen ";
 
 // The caption: the program's title, its version and the suffix naming the open set.
 void setTitleSuffix(App& app, const std::string& suffix);

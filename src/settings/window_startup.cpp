@@ -7,6 +7,7 @@
 #include "core/transfer.h"
 #include "files/history_menu.h"
 #include "files/open_set.h"
+#include "files/window_title.h"
 #include "settings/colour_schemes.h"
 #include "settings/design_layout.h"
 #include "settings/external_programs.h"
@@ -50,7 +51,7 @@ void setUpControls(App& app) {
         w.lblazist[i].caption = "0";
         app.store.ist[i] = 0;
     }
-    w.me.caption = std::string(kProductTitle) + app.paths.version;
+    setTitleSuffix(app, "");
     hide({&w.cmdlöschen, &w.cmdrichtig, &w.cmdfalsch, &w.cmdanfang, &w.cmdzurück, &w.cmdvor,
           &w.cmdende, &w.cmdsollübernahme});
     w.txtfrage.locked = true;

@@ -7,9 +7,6 @@
 
 namespace memvalo {
 
-// The window caption before the version string.
-inline constexpr std::string_view kProductTitle = "Memvalo    Lernkartei mit fünf Kästen ";
-
 // searchPath: where the picture program and the sound recorder are looked for.
 void Form_Load(App& app, std::string_view searchPath);
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "files/window_title.h"
 #include "settings/design_layout.h"
 #include "settings/settings_file.h"
 #include "settings/window_placement.h"
