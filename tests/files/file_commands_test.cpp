@@ -151,22 +151,20 @@ TEST_F(FileCommandsTest, TheExitQuestionInEveryCase) {
     EXPECT_TRUE(mnuende_Click(second));
 }
 
-TEST_F(FileCommandsTest, NoAndTheLastWarningEndWithoutSaving) {
+TEST_F(FileCommandsTest, AnUnnamedSetEndsOnlyUnsavedOnNoOrSavedUnderAName) {
     newSetWithThreeCards();
-    platform.answers = {Answer::No, Answer::OK};
-    EXPECT_TRUE(mnuende_Click(app));
-    EXPECT_EQ(platform.unloads, 1);
-    EXPECT_TRUE(platform.saveDialogs.empty());
-}
-
-TEST_F(FileCommandsTest, ClosingTheExitSaveDialogWithoutANameCancelsTheExit) {
-    newSetWithThreeCards();
+    // Yes, but the save dialog closed without a name: the exit is cancelled.
     platform.answers = {Answer::Yes};
     platform.fileAnswers = {std::nullopt};
     EXPECT_FALSE(mnuende_Click(app));
     EXPECT_EQ(platform.saveDialogs.back().title, "Lerndatei  speichern");
     EXPECT_EQ(platform.unloads, 0);
     EXPECT_EQ(questionsInMemory(1), kThree);
+
+    platform.answers = {Answer::No, Answer::OK};  // No and the last warning's OK
+    EXPECT_TRUE(mnuende_Click(app));
+    EXPECT_EQ(platform.unloads, 1);
+    EXPECT_EQ(platform.saveDialogs.size(), 1u);
 }
 
 TEST_F(FileCommandsTest, TheExitQuestionCatchesChangesTheFlagsMiss) {
