@@ -111,21 +111,6 @@ class QueryWindowTest : public QObject {
         QVERIFY(!w.window->menuAction("mnukk(0)")->isChecked());
     }
 
-    // With corrections allowed, what the learner types during the query goes with the card.
-    void aCorrectionTypedDuringTheQueryIsKept() {
-        RealWindow& w = *w_;
-        QVERIFY(w.choose("mnukorrekt"));
-        QVERIFY(w.choose("mnuzufall"));
-        w.platform.answers = {Answer::No};
-        QVERIFY(w.choose("mnukk(0)"));
-        QVERIFY(w.press("cmdantwort"));
-        QVERIFY(!w.widget<QPlainTextEdit>("txtantwort")->isReadOnly());
-        w.type("txtantwort", "s");
-        QVERIFY(w.press("cmdrichtig"));
-        QCOMPARE(answersIn(2), std::vector<std::string>{"einss"});
-        QCOMPARE(w.app.karte_gespeichert, "nein");
-    }
-
     // After the reveal the keyboard answers: the focus waits on the correct button.
     void theKeyboardAnswersAfterTheReveal() {
         RealWindow& w = *w_;
