@@ -16,12 +16,6 @@
 
 namespace memvalo::test {
 
-namespace {
-
-const std::string kIncomplete = "Nicht so faul sein ;-))\rMindestens Frage und Antwort eingeben !";
-
-}  // namespace
-
 class CardEntryWindowTest : public QObject {
     Q_OBJECT
 
@@ -83,20 +77,6 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(k1[2].frage, "Bäume");
         QCOMPARE(k1[2].antwort, "trees");
         QCOMPARE(k1[1].erstellt.text(), FixedText(w.app.platform.today()).text());
-    }
-
-    // Leaving an empty new card backwards is refused, and the learner is sent to the question.
-    void anEmptyCardCannotBeLeftBackwards() {
-        RealWindow& w = *w_;
-        w.type("txtfrage", "Haus");
-        w.type("txtantwort", "house");
-        QVERIFY(w.press("cmdvor"));
-        w.type("txtzusatz1", "nur ein Zusatz");
-        QVERIFY(w.press("cmdzurück"));
-        QCOMPARE(w.platform.messages, std::vector<std::string>{kIncomplete});
-        QCOMPARE(w.text("txtzusatz1"), QStringLiteral("nur ein Zusatz"));
-        QCOMPARE(w.app.store.k(1).pos, 2);
-        QCOMPARE(QApplication::focusWidget(), w.widget("txtfrage"));
     }
 
     void thePageKeysPageWhenTheLearnerWantsThem() {
