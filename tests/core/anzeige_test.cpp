@@ -42,7 +42,7 @@ TEST_F(AnzeigeTest, FitsPortraitToTheHeightAndLandscapeToTheWidth) {
     EXPECT_EQ(platform.busyDepth, 0);
 }
 
-TEST_F(AnzeigeTest, ShowsTheShippedPictureForSoundsOthersAndMissingFiles) {
+TEST_F(AnzeigeTest, ShowsTheShippedPictureForSoundsOthersAndMissingFilesAndIgnoresCase) {
     app.medienverweis = media("klang.wav");
     anzeige(app);
     EXPECT_EQ(bild().picture, shipped("sound.jpg"));
@@ -62,10 +62,8 @@ TEST_F(AnzeigeTest, ShowsTheShippedPictureForSoundsOthersAndMissingFiles) {
     EXPECT_EQ(bild().picture, shipped("fehlt.jpg"));
     EXPECT_TRUE(bild().visible);
     EXPECT_EQ(platform.played.size(), 1u);
-}
 
-TEST_F(AnzeigeTest, FindsAFileWhoseNameDiffersOnlyInCase) {
-    const std::string onDisk = media("Übung.JPG");
+    const std::string onDisk = media("Übung.JPG");  // found though its name differs in case
     app.medienverweis = dir.file("übung.jpg");
     anzeige(app);
     EXPECT_EQ(bild().picture, onDisk);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/card_store.h"
-
 namespace memvalo {
 namespace {
 
@@ -35,19 +33,6 @@ TEST(Box, AppendsRemovesAndRefusesSlot2001) {
     EXPECT_EQ(box[2000], CardRecord{});
     EXPECT_THROW(box[0], std::out_of_range);
     EXPECT_THROW(box[2001], std::out_of_range);
-}
-
-TEST(CardStore, TemplatesAndClearing) {
-    CardStore store;
-    leerds_erstellen(store, "06.12.2026");
-    EXPECT_EQ(store.leerds.erstellt.text(), "06.12.2026");
-    EXPECT_EQ(store.leerds.falsch.text(), "          ");
-    store.k(3).append(card("x"));
-    store.k(3).pos = 1;
-    store.clearBoxes();
-    EXPECT_EQ(store.k(3).anz, 0);
-    EXPECT_EQ(store.k(3).pos, 0);
-    EXPECT_EQ(store.soll, (std::array<int, 5>{250, 500, 850, 1200, 2000}));
 }
 
 }  // namespace

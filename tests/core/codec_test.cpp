@@ -20,10 +20,13 @@ TEST(Codec, MapsTheWindowsCharacters) {
     EXPECT_EQ(cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
 }
 
-TEST(Codec, CharactersOutsideTheCodePageTravelAsReferences) {
+TEST(Codec, CharactersOutsideTheCodePageTravelAsReferencesAndBrokenUtf8IsNeverLost) {
     EXPECT_EQ(utf8ToCp1252("Ελλάς あ"), "&#917;&#955;&#955;&#940;&#962; &#12354;");
     EXPECT_EQ(cp1252ToUtf8("&#917;&#955;&#955;&#940;&#962; &#12354;"), "Ελλάς あ");
     EXPECT_EQ(cp1252ToUtf8(utf8ToCp1252("😀 x")), "😀 x");
+    EXPECT_EQ(utf8ToCp1252("a\xFF"
+                           "b"),
+              "a&#65533;b");
 }
 
 TEST(Codec, OtherReferencesStayLiteral) {
@@ -32,12 +35,6 @@ TEST(Codec, OtherReferencesStayLiteral) {
                              "&#99999999;", "a & b", "&"}) {
         EXPECT_EQ(cp1252ToUtf8(text), text) << text;
     }
-}
-
-TEST(Codec, BrokenUtf8IsNeverLost) {
-    EXPECT_EQ(utf8ToCp1252("a\xFF"
-                           "b"),
-              "a&#65533;b");
 }
 
 }  // namespace

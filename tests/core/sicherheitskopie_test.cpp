@@ -104,12 +104,5 @@ TEST_F(Sicherheitskopie, PermissionDeniedExplainsAndEnds) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("06122026/englisch.ldt")));
 }
 
-TEST_F(Sicherheitskopie, AnExistingFolderIsUsedSilently) {
-    std::filesystem::create_directory(dir.file("06122026"));
-    platform.answers = {Answer::OK};
-    sicherheitskopie(app);
-    EXPECT_EQ(backup(".ldt"), "inhalt.ldt");
-}
-
 }  // namespace
 }  // namespace memvalo

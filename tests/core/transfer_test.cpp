@@ -68,13 +68,5 @@ TEST_F(TransferTest, NormalisingAWorkRecordRepadsFixedFields) {
     EXPECT_EQ(r.falsch.text(), "2         ");
 }
 
-TEST_F(TransferTest, ANewCardShowsTodayAndAnEmptyCount) {
-    leerds_erstellen(app.store, platform.today());
-    app.store.maskeds = app.store.leerds;
-    maskeds_an_felder(app);
-    EXPECT_EQ(app.frm1.lbldatum0.caption, "06.12.2026");
-    EXPECT_EQ(app.frm1.lblfalsch.caption, "");
-}
-
 }  // namespace
 }  // namespace memvalo

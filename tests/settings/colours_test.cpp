@@ -67,8 +67,6 @@ TEST_F(ColoursTest, OpeningTheColourWindowReplacesMissingGradientValues) {
     EXPECT_TRUE(f.scrollred.visible);
     EXPECT_FALSE(f.cmdauswahl[0].enabled);
     EXPECT_EQ(f.imgrichtung.picture, app.paths.programFolder + "up.ico");
-    EXPECT_EQ(f.cmdauswahl[8].caption, "Abdeckung Fragefeld");
-    EXPECT_EQ(f.cmdfarbende.caption, "Übernehmen und\rraus hier!");
 
     f.scrollrichtung.value = 3;
     scroll_Change(app, f, 3);

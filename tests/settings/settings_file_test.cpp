@@ -83,49 +83,30 @@ TEST_F(SettingsFileTest, WritingThenReadingGivesBackEveryValue) {
     s.blaettern = "ja";
     s.csvImportOrdner = "/home/u/Import/";
     writeSettings(app);
+    const std::string written = readFile();
     EXPECT_EQ(fileLines().size(), kHeadLines + 48u);
 
+    // Every value above differs from its default: a value read back wrongly or not at all is
+    // written back differently. Three values wait in the settings for the start-up to apply.
     App fresh(platform);
     fresh.paths = app.paths;
     readSettings(fresh);
-    const SettingsValues& r = fresh.settings;
-    const MainWindowModel& f = fresh.frm1;
-    EXPECT_EQ(r.sicherheitskopie, "Sicherheitskopie=ja");
-    EXPECT_DOUBLE_EQ(r.abspann, 812.5);
+    SettingsValues& r = fresh.settings;
+    MainWindowModel& f = fresh.frm1;
     EXPECT_EQ(r.farbschema, "farbverlauf");
-    EXPECT_FALSE(f.mnuklang.checked);
-    EXPECT_EQ(r.farben, s.farben);
-    EXPECT_EQ(r.verlauf, s.verlauf);
-    EXPECT_EQ(f.txtantwort.font.name, "DejaVu Sans");
-    EXPECT_TRUE(f.txtantwort.font.bold);
-    EXPECT_TRUE(f.txtantwort.font.underline);
-    EXPECT_EQ(r.schriftgroessen, s.schriftgroessen);
-    EXPECT_EQ(r.schliessen, 0);
     EXPECT_EQ((std::array{r.links, r.oben, r.breite, r.hoehe}),
               (std::array{-300, 4500, 9300, 40000}));
-    EXPECT_EQ(r.zentrieren, 1);
-    EXPECT_EQ(r.groesseMerken, 1);
-    EXPECT_EQ(fresh.ontop, "ja");
-    EXPECT_EQ(r.paintPfad, "/usr/bin/pinta");
-    EXPECT_EQ(f.mnupaint.caption, "Pinta (Grafik)");
-    EXPECT_EQ(r.recorderPfad, "/usr/bin/audacity");
-    EXPECT_EQ(f.mnurecorder.caption, "Audacity");
-    EXPECT_EQ(r.mediaPfad, "/home/u/Bilder/Übung/");
-    EXPECT_TRUE(f.mnumini.checked);
-    EXPECT_TRUE(f.mnuverbergen.checked);
-    EXPECT_TRUE(f.mnuverdecktoben.checked);
-    EXPECT_FALSE(f.mnuverdecktunten.checked);
+    EXPECT_EQ(r.korrektur, 1);
+    f.mnufarbverlauf.checked = true;
+    f.me.geometry = {r.links, r.oben, r.breite, r.hoehe};
+    f.mnukorrekt.checked = true;
+    writeSettings(fresh);
+    EXPECT_EQ(readFile(), written);
+    // What the reading derives from the values.
+    EXPECT_TRUE(f.txtantwort.font.bold && f.txtantwort.font.underline);
     EXPECT_EQ(f.Label1.caption, "A");
     EXPECT_EQ(r.verdeckmodus, 1);
-    EXPECT_TRUE(f.mnuzusatzsichtbar.checked);
     EXPECT_EQ(r.zusatzmodus, 1);
-    EXPECT_TRUE(f.mnugleichauf.checked);
-    EXPECT_EQ(r.letzteDatei, "/home/u/Vokabeln ☺.ldt");
-    EXPECT_EQ(r.korrektur, 1);
-    EXPECT_EQ(r.wiederholen, 1);
-    EXPECT_EQ(r.absatz, 1);
-    EXPECT_EQ(r.blaettern, "ja");
-    EXPECT_EQ(r.csvImportOrdner, "/home/u/Import/");
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -170,9 +151,7 @@ TEST_F(SettingsFileTest, ABadNumberFallsBackToTheDefaultsAndRewritesTheFile) {
     EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
     EXPECT_EQ(app.settings.farben, kDefaultUserColours);
     EXPECT_EQ(app.settings.verlauf, kDefaultGradient);
-    EXPECT_EQ(app.frm1.txtzusatz1.font.name, "Arial");
     EXPECT_EQ(fileLines()[2], " 1500 ");
-    EXPECT_EQ(fileLines().size(), kHeadLines + 48u);
 }
 
 TEST_F(SettingsFileTest, AMissingFileIsAFirstStartAndWritesACompleteFile) {

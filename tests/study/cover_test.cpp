@@ -98,8 +98,10 @@ TEST_F(StudyTest, CorrectionsAreStoredIntoTheAnsweredCard) {
     EXPECT_EQ(app.store.k(3)[2].antwort, "b");
 }
 
-TEST_F(StudyTest, CorrectionOnTheLastCardOfBox1BeforeTheWrap) {
+TEST_F(StudyTest, CorrectionOnTheLastCardOfBox1BeforeTheWrapAndBlankWrongCounts) {
     fill(1, {"a", "b"});
+    app.store.k(1)[1].falsch = "";  // counts as zero
+    app.store.k(1)[2].falsch = "7x";
     mnukorrekt_Click(app);
     expectAnswers({Answer::No});
     queryBox(1);
@@ -109,23 +111,11 @@ TEST_F(StudyTest, CorrectionOnTheLastCardOfBox1BeforeTheWrap) {
     expectAnswers({Answer::OK});
     cmdfalsch_Click(app);
     EXPECT_EQ(app.store.k(1)[2].frage, "b korrigiert?");
-    EXPECT_EQ(app.store.k(1)[2].falsch.text(), "1         ");
+    EXPECT_EQ(app.store.k(1)[1].falsch.text(), "1         ");
+    EXPECT_EQ(app.store.k(1)[2].falsch.text(), "8         ");
     EXPECT_EQ(app.store.k(1)[2].erstellt.text(), "01.01.2026");
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     EXPECT_EQ(newMessages().back(), "Jetzt gehts von vorne los...");
-}
-
-TEST_F(StudyTest, BlankWrongCountCountsAsZero) {
-    fill(1, {"a", "b"});
-    app.store.k(1)[1].falsch = "";
-    app.store.k(1)[2].falsch = "7x";
-    expectAnswers({Answer::No});
-    queryBox(1);
-    pressWrong();
-    expectAnswers({Answer::OK});
-    pressWrong();
-    EXPECT_EQ(app.store.k(1)[1].falsch.text(), "1         ");
-    EXPECT_EQ(app.store.k(1)[2].falsch.text(), "8         ");
 }
 
 }  // namespace

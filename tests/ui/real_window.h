@@ -1,10 +1,12 @@
 #pragma once
 // The program's real main window on the quiet platform, loaded as at a first start, with
-// short ways to type into its fields and press its buttons as a learner does.
+// short ways to type into its fields and press its buttons as a learner does. A test may add
+// events of its own before the window is built, or leave the window as designed, unloaded.
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "ui/desktop_setup.h"
@@ -16,13 +18,14 @@
 namespace memvalo::test {
 
 struct RealWindow {
-    RealWindow() {
+    explicit RealWindow(const std::function<void(EventTable&)>& moreEvents = {}, bool load = true) {
         useTemporaryFolders(app, dir);
         registerAllEvents(events);
+        if (moreEvents) moreEvents(events);
         describeDesktop(app);
         window = std::make_unique<MainWindow>(app, events);
         platform.setMainWindow(window.get());
-        window->load();
+        if (load) window->load();
     }
     ~RealWindow() { window.reset(); }
     RealWindow(const RealWindow&) = delete;
