@@ -8,7 +8,8 @@
 #include "core/codec.h"
 #include "core/safe_file.h"
 #include "core/text_encoding.h"
-#include "settings/number_text.h"
+#include "settings/settings_numbers.h"
+#include "study/cover.h"
 
 namespace memvalo {
 
@@ -78,11 +79,6 @@ std::uint32_t clampedColour(long long value, std::uint32_t highReplacement) {
     return static_cast<std::uint32_t>(value);
 }
 
-void checkOnly(Control& on, Control& off) {
-    on.checked = true;
-    off.checked = false;
-}
-
 void readHead(App& app, LineReader& in) {
     SettingsValues& s = app.settings;
     MainWindowModel& w = app.frm1;
@@ -105,17 +101,9 @@ void readHead(App& app, LineReader& in) {
     s.schliessen = trimBlanks(in.line()) == "1" ? 1 : 0;
 }
 
+// "unten" means the upper field (the question) is covered.
 void readFragefeld(App& app, const std::string& value) {
-    MainWindowModel& w = app.frm1;
-    const bool upperCovered = value == "unten";
-    if (upperCovered) {
-        checkOnly(w.mnuverdecktoben, w.mnuverdecktunten);
-    } else {
-        checkOnly(w.mnuverdecktunten, w.mnuverdecktoben);
-    }
-    w.Label1.caption = upperCovered ? "A" : "F";
-    w.Label2.caption = upperCovered ? "F" : "A";
-    app.settings.verdeckmodus = upperCovered ? 1 : 0;
+    setCoverMode(app, value == "unten" ? 1 : 0);
 }
 
 void readPairs(App& app, LineReader& in) {

@@ -28,22 +28,22 @@ void zeigen(App& app) {
     }
 }
 
-void mnuverdecktunten_Click(App& app) {
+void setCoverMode(App& app, int mode) {
     MainWindowModel& w = app.frm1;
-    w.mnuverdecktunten.checked = true;
-    w.mnuverdecktoben.checked = false;
-    w.Label1.caption = "F";
-    w.Label2.caption = "A";
-    app.settings.verdeckmodus = 0;
+    const bool questionCovered = mode == 1;
+    w.mnuverdecktoben.checked = questionCovered;
+    w.mnuverdecktunten.checked = !questionCovered;
+    w.Label1.caption = questionCovered ? "A" : "F";
+    w.Label2.caption = questionCovered ? "F" : "A";
+    app.settings.verdeckmodus = questionCovered ? 1 : 0;
+}
+
+void mnuverdecktunten_Click(App& app) {
+    setCoverMode(app, 0);
 }
 
 void mnuverdecktoben_Click(App& app) {
-    MainWindowModel& w = app.frm1;
-    w.mnuverdecktoben.checked = true;
-    w.mnuverdecktunten.checked = false;
-    w.Label1.caption = "A";
-    w.Label2.caption = "F";
-    app.settings.verdeckmodus = 1;
+    setCoverMode(app, 1);
 }
 
 void mnuzusatzsichtbar_Click(App& app) {

@@ -10,6 +10,9 @@ void verdecken(App& app);
 // Uncovers all four fields.
 void zeigen(App& app);
 
+// Which field a query covers: 0 the answer (the lower field), 1 the question (the upper one);
+// the labels beside the fields say which is asked ("F") and which recalled ("A").
+void setCoverMode(App& app, int mode);
 void mnuverdecktunten_Click(App& app);
 void mnuverdecktoben_Click(App& app);
 void mnuzusatzsichtbar_Click(App& app);

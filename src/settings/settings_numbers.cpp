@@ -1,4 +1,4 @@
-#include "settings/number_text.h"
+#include "settings/settings_numbers.h"
 
 #include <cmath>
 #include <cstdio>
