@@ -1,6 +1,7 @@
 #include "core/anzeige.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "core/error_guard.h"
@@ -34,12 +35,16 @@ void fit(App& app, const std::string& picture) {
     }
     box.picture = picture;
     if (size.width <= 0 || size.height <= 0) return;
+    // A picture file may declare any size; the products are taken wide so none overflows.
+    const auto scaled = [](int limit, int side, int longer) {
+        return static_cast<int>(std::int64_t{limit} * side / longer);
+    };
     if (size.height >= size.width) {
         box.geometry.height = app.hoehenlimit;
-        box.geometry.width = app.hoehenlimit * size.width / size.height;
+        box.geometry.width = scaled(app.hoehenlimit, size.width, size.height);
     } else {
         box.geometry.width = app.breitenlimit;
-        box.geometry.height = app.breitenlimit * size.height / size.width;
+        box.geometry.height = scaled(app.breitenlimit, size.height, size.width);
     }
 }
 

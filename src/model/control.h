@@ -74,14 +74,20 @@ struct Control {
 // Controls by name; a name with an index reads "lblazist(0)".
 using ControlMap = std::map<std::string, Control>;
 
-// A fixed run of controls named name(first) .. name(first + N - 1).
+// How the controls of a run are named: a control array "m(1)", or numbered names "lbl1".
+enum class RunNaming { Indexed, Numbered };
+
+// A fixed run of controls named name(first) .. name(first + N - 1), or name1 .. nameN.
 template <int N>
 class ControlArray {
   public:
-    ControlArray(ControlMap& map, const std::string& name, ControlKind kind, int first)
+    ControlArray(ControlMap& map, const std::string& name, ControlKind kind, int first,
+                 RunNaming naming = RunNaming::Indexed)
         : first_(first) {
         for (int i = 0; i < N; ++i) {
-            Control& c = map[name + "(" + std::to_string(first + i) + ")"];
+            const std::string number = std::to_string(first + i);
+            Control& c =
+                map[naming == RunNaming::Indexed ? name + "(" + number + ")" : name + number];
             c.kind = kind;
             items_[i] = &c;
         }

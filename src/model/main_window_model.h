@@ -81,7 +81,7 @@ class MainWindowModel {
     ControlArray<5> lblazist{controls_, "lblazist", ControlKind::Label, 0};
     ControlArray<5> txtazsoll{controls_, "txtazsoll", ControlKind::TextBox, 0};
     // The box labels "Kasten 1" .. and their headings.
-    ControlArray<6> lbl{controls_, "lbl", ControlKind::Label, 1};
+    ControlArray<6> lbl{controls_, "lbl", ControlKind::Label, 1, RunNaming::Numbered};
 
     Control& sevTray1 = add("sevTray1", ControlKind::Tray);
 

@@ -39,6 +39,11 @@ TEST_F(AnzeigeTest, FitsPortraitToTheHeightAndLandscapeToTheWidth) {
     anzeige(app);
     EXPECT_EQ(bild().geometry.width, 4000);
     EXPECT_EQ(bild().geometry.height, 1000);
+
+    platform.imageSizes[app.medienverweis] = {300000, 299999};  // a header may claim anything
+    anzeige(app);
+    EXPECT_EQ(bild().geometry.width, 4000);
+    EXPECT_EQ(bild().geometry.height, 3999);
     EXPECT_EQ(platform.busyDepth, 0);
 }
 
