@@ -44,6 +44,8 @@ struct FileDialog {
     std::string fileName;
     bool overwritePrompt = false;
     bool fileMustExist = false;
+    // Added to a name typed without an extension before the overwrite question is asked.
+    std::string defaultSuffix;
 };
 
 struct FontChoice {

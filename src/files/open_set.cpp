@@ -74,15 +74,14 @@ void openSet(App& app, const std::string& path) {
     app.settings.letzteDatei = path;
     applyStoredScheme(app);
     const LoadResult result = platte_an_speicher(app);
-    if (result == LoadResult::NewSetWanted) {
-        mnudatneu_Click(app);
-        return;
-    }
-    if (result == LoadResult::Refused) {
+    if (result != LoadResult::Loaded) {
+        // The set in memory is still the one that was open: it belongs to its own files,
+        // never to the set that could not be read.
         app.setPath = previousPath;
         app.setBasePath = basePathOf(previousPath);
         app.frm1.mnudatöffnen.enabled = true;
         enableHistoryEntries(app, true);
+        if (result == LoadResult::NewSetWanted) mnudatneu_Click(app);
         return;
     }
     resetWindowForEntry(app);

@@ -38,6 +38,8 @@ std::optional<std::string> askSetToOpen(App& app) {
 std::optional<std::string> askSetToSave(App& app, const std::string& title) {
     FileDialog dialog = setDialog(app, title);
     dialog.overwritePrompt = true;
+    // So that the overwrite question sees the name the set will really get.
+    dialog.defaultSuffix = "ldt";
     auto path = app.onTopBracket([&] { return app.platform.saveFileDialog(dialog); });
     if (!path || path->empty()) return std::nullopt;
     return withSetExtension(*path);

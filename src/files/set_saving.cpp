@@ -24,9 +24,11 @@ void storeTypedCard(App& app) {
 
 bool saveSetAs(App& app, const std::string& path) {
     const std::string previousPath = app.setPath;
+    const std::string previousLastFile = app.settings.letzteDatei;
     app.setPath = path;
     if (!speicher_an_platte(app)) {
         app.setPath = previousPath;
+        app.settings.letzteDatei = previousLastFile;
         app.setBasePath = basePathOf(previousPath);
         return false;
     }

@@ -68,6 +68,10 @@ std::uint64_t setFingerprint(const App& app) {
     }
     for (int soll : app.store.soll) f.add(soll);
     f.add(app.kasten5_beantwortet);
+    // The set's options file keeps these too.
+    f.add(app.settings.mediaPfad);
+    f.add(app.frm1.mnuzeigbild.checked ? 1 : 0);
+    f.add(app.frm1.mnunixbild.checked ? 1 : 0);
     return f.value();
 }
 
@@ -76,7 +80,13 @@ void markSetSaved(App& app) {
 }
 
 bool hasUnsavedChanges(const App& app) {
-    if (!app.files.savedFingerprint) return false;
+    if (!app.files.savedFingerprint) {
+        // No set was made, opened or saved yet: only cards brought in otherwise (a box-5
+        // import at start) or typed since are at stake.
+        bool anyCards = false;
+        for (const Box& box : app.store.boxes) anyCards = anyCards || box.anz > 0;
+        return anyCards || typedCardDiffers(app);
+    }
     return setFingerprint(app) != *app.files.savedFingerprint || typedCardDiffers(app);
 }
 

@@ -6,8 +6,8 @@
 
 namespace memvalo {
 
-// A fingerprint of everything a save writes: the cards of all boxes, the capacities and the
-// box-5 answered count.
+// A fingerprint of everything a save writes: the cards of all boxes, the capacities, the
+// box-5 answered count and the set's picture options and media folder.
 std::uint64_t setFingerprint(const App& app);
 // Remembers the set as it is now as the saved state.
 void markSetSaved(App& app);

@@ -1,6 +1,5 @@
 #include "files/window_title.h"
 
-
 namespace memvalo {
 
 void setTitleSuffix(App& app, const std::string& suffix) {

@@ -76,6 +76,7 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialog& d, b
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !d.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save && !d.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!d.defaultSuffix.empty()) dialog.setDefaultSuffix(toQt(d.defaultSuffix));
     const QStringList filters = qtFileFilter(d.filter).split(QStringLiteral(";;"));
     if (!d.filter.empty()) {
         dialog.setNameFilters(filters);

@@ -4,11 +4,13 @@
 #include "core/transfer.h"
 #include "files/exit_command.h"
 #include "files/exit_question.h"
+#include "files/file_events.h"
 #include "files/file_menu.h"
 #include "files/history_menu.h"
 #include "files/new_set.h"
 #include "files/open_set.h"
 #include "files/save_commands.h"
+#include "files/unsaved_changes.h"
 #include "settings/settings_file.h"
 #include "study/box_choice.h"
 #include "study/entry.h"
@@ -259,6 +261,76 @@ TEST_F(FileCommandsTest, SavingDuringAQueryNeverCopiesTheShownCardIntoBox1) {
     mnudatspeichern_Click(app);
     EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), std::vector<std::string>{"Eins"});
     EXPECT_EQ(app.store.k(2).pos, 1);  // the learner goes on with the card he sees
+}
+
+}  // namespace
+}  // namespace memvalo::test
+
+namespace memvalo::test {
+namespace {
+
+TEST_F(FileCommandsTest, ADeclinedOldSetIsNeverOverwrittenByTheOpenOne) {
+    writeSet(dir.file("neu.ldt"), {{card("Haus", "house")}});
+    dir.write("alt.ldt", "\"kursdatenbank\"\r\n");
+    haveSettings();
+    platform.fileAnswers = {dir.file("neu.ldt")};
+    mnudatöffnen_Click(app);
+    app.frm1.mnudatöffnen.enabled = true;
+    type("Haus", "a house");
+
+    // Keep the change? Yes; decline the update; then the new set's own exit question: Yes.
+    platform.answers = {Answer::Yes, Answer::Cancel, Answer::Yes};
+    platform.fileAnswers = {dir.file("alt.ldt")};
+    mnudatöffnen_Click(app);
+    EXPECT_EQ(dir.read("alt.ldt"), "\"kursdatenbank\"\r\n");
+    EXPECT_TRUE(app.setPath.empty());  // a new set
+    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 1), std::vector<std::string>{"Haus"});
+}
+
+TEST_F(FileCommandsTest, SaveDialogsAddTheExtensionBeforeAskingAboutOverwriting) {
+    newSetWithThreeCards();
+    platform.fileAnswers = {dir.file("kurs")};
+    mnudatspeichern_Click(app);
+    EXPECT_EQ(platform.saveDialogs.back().defaultSuffix, "ldt");
+    EXPECT_TRUE(platform.saveDialogs.back().overwritePrompt);
+}
+
+TEST_F(FileCommandsTest, AFailedSaveKeepsTheLastUsedFile) {
+    newSetWithThreeCards();
+    app.settings.letzteDatei = dir.file("vorher.ldt");
+    platform.fileAnswers = {dir.file("fehlt/ordner/kurs.ldt")};
+    platform.answers = {Answer::OK};  // the save reports its failure
+    mnudatspeichern_Click(app);
+    EXPECT_EQ(app.settings.letzteDatei, dir.file("vorher.ldt"));
+    EXPECT_TRUE(app.setPath.empty());
+}
+
+TEST_F(FileCommandsTest, CardsBroughtInBeforeAnySetWasOpenedAreNotDroppedSilently) {
+    app.store.k(5).append(card("Gelernt", "learnt"));  // as a box-5 import at start leaves it
+    EXPECT_TRUE(hasUnsavedChanges(app));
+    platform.answers = {Answer::Cancel};
+    mnudatöffnen_Click(app);
+    EXPECT_TRUE(platform.openDialogs.empty());
+}
+
+class FailingDialogPlatform : public ScriptedPlatform {
+  public:
+    std::optional<std::string> openFileDialog(const FileDialog&) override {
+        throw std::runtime_error("kein Dialog");
+    }
+};
+
+TEST(FileCommandFaults, AnUnexpectedFaultEndsTheCommandWithItsMessage) {
+    FailingDialogPlatform platform;
+    App app(platform);
+    EventTable table;
+    registerFileEvents(table);
+    UiEvent open{"mnudatöffnen", "Click"};
+    platform.answers = {Answer::OK};
+    table.dispatch(app, open);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "Fehler beim Öffnen !\r");
+    EXPECT_EQ(platform.messages[0].title, "Prozedur mnudatöffnen_click");
 }
 
 }  // namespace
