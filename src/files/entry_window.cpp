@@ -1,8 +1,8 @@
 #include "files/entry_window.h"
 
 #include "core/anzeige.h"
+#include "model/visibility.h"
 #include "study/mode_label.h"
-#include "study/visibility.h"
 
 namespace memvalo {
 

@@ -8,6 +8,7 @@
 #include "files/history_menu.h"
 #include "files/open_set.h"
 #include "files/window_title.h"
+#include "model/visibility.h"
 #include "settings/colour_schemes.h"
 #include "settings/design_layout.h"
 #include "settings/external_programs.h"
@@ -19,10 +20,6 @@ namespace memvalo {
 
 namespace {
 
-void hide(std::initializer_list<Control*> controls) {
-    for (Control* c : controls) c->visible = false;
-}
-
 void createLayoutScaling(App& app) {
     app.resize = std::make_shared<clsResize>();
     app.resize->oForm(app.frm1.me, app.frm1.controls());
@@ -31,8 +28,9 @@ void createLayoutScaling(App& app) {
 
 void setUpControls(App& app) {
     MainWindowModel& w = app.frm1;
-    hide({&w.progress, &w.cmd5vor, &w.cmd5zurück, &w.cmd5anfang, &w.cmd5ende, &w.cmdspiegel,
-          &w.cmdantwort, &w.optk5});
+    setVisible({&w.progress, &w.cmd5vor, &w.cmd5zurück, &w.cmd5anfang, &w.cmd5ende, &w.cmdspiegel,
+                &w.cmdantwort, &w.optk5},
+               false);
     w.mnubt.enabled = false;
     w.lblinfo.visible = false;
     w.lblinfo.caption = "Kasten\rauswählen!";
@@ -52,20 +50,21 @@ void setUpControls(App& app) {
         app.store.ist[i] = 0;
     }
     setTitleSuffix(app, "");
-    hide({&w.cmdlöschen, &w.cmdrichtig, &w.cmdfalsch, &w.cmdanfang, &w.cmdzurück, &w.cmdvor,
-          &w.cmdende, &w.cmdsollübernahme});
+    setVisible({&w.cmdlöschen, &w.cmdrichtig, &w.cmdfalsch, &w.cmdanfang, &w.cmdzurück, &w.cmdvor,
+                &w.cmdende, &w.cmdsollübernahme},
+               false);
     w.txtfrage.locked = true;
 }
 
 void setUpMenusWithoutSet(App& app) {
     MainWindowModel& w = app.frm1;
-    hide({&w.mnuoptabfrage, &w.st1});
+    setVisible({&w.mnuoptabfrage, &w.st1}, false);
     for (Control* c : {&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2, &w.mnueinstell}) {
         c->visible = true;
     }
-    hide({&w.mnumoduswahl, &w.mnumultimedia, &w.mnukastwahl});
+    setVisible({&w.mnumoduswahl, &w.mnumultimedia, &w.mnukastwahl}, false);
     w.mnudatspeiunter.enabled = false;
-    hide({&w.mnuexporttext, &w.mnuprint, &w.strich3, &w.strich2});
+    setVisible({&w.mnuexporttext, &w.mnuprint, &w.strich3, &w.strich2}, false);
     w.mnu5leeren.enabled = false;
     w.mnu5import.enabled = true;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = false;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/text_encoding.h"
+#include "model/visibility.h"
 #include "study/box_messages.h"
 #include "study/card_display.h"
 #include "study/cover.h"
@@ -10,7 +11,6 @@
 #include "study/number_text.h"
 #include "study/shuffle.h"
 #include "study/status.h"
-#include "study/visibility.h"
 
 namespace memvalo {
 

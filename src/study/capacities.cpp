@@ -6,10 +6,10 @@
 
 #include "core/text_encoding.h"
 #include "core/utf8.h"
+#include "model/visibility.h"
 #include "study/box_messages.h"
 #include "study/number_text.h"
 #include "study/status.h"
-#include "study/visibility.h"
 
 namespace memvalo {
 

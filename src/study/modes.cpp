@@ -2,13 +2,13 @@
 
 #include "core/anzeige.h"
 #include "core/text_encoding.h"
+#include "model/visibility.h"
 #include "study/card_display.h"
 #include "study/cover.h"
 #include "study/mode_label.h"
 #include "study/navigation.h"
 #include "study/number_text.h"
 #include "study/status.h"
-#include "study/visibility.h"
 
 namespace memvalo {
 

@@ -1,4 +1,5 @@
 #include "core/text_encoding.h"
+#include "model/visibility.h"
 #include "study/box_choice.h"
 #include "study/box_messages.h"
 #include "study/card_display.h"
@@ -7,7 +8,6 @@
 #include "study/modes.h"
 #include "study/number_text.h"
 #include "study/status.h"
-#include "study/visibility.h"
 
 namespace memvalo {
 
