@@ -1,5 +1,6 @@
 #include "print/card_sheets.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "core/text_encoding.h"
@@ -25,8 +26,11 @@ std::string fittedCutLine(PrintJob& job, int box) {
     return line;
 }
 
-void printText(PrintJob& job, const std::string& text, const SheetArea& area) {
-    job.PrintMultilineText(text, area.left, area.top, area.width, area.height, false, Align::Left);
+// A card's text ends above the cut line of its strip: the areas reach a few millimetres
+// below it, and lines printed there would be cut off onto the next card.
+void printText(PrintJob& job, const std::string& text, const SheetArea& area, int cutTop) {
+    job.PrintMultilineText(text, area.left, area.top, area.width,
+                           std::min(area.height, cutTop - area.top), false, Align::Left);
 }
 
 PrintFont fontNamed(const std::string& name, double size) {
@@ -60,9 +64,9 @@ void printCardSheets(PrintJob& job, const Box& box, int boxNumber, const CardFon
             const int slot = first + static_cast<int>(row);
             if (slot <= box.anz) {
                 job.setFont(fontNamed(fonts.question, fonts.size));
-                printText(job, box[slot].frage, strip.question);
+                printText(job, box[slot].frage, strip.question, strip.cutTop);
                 job.setFont(fontNamed(fonts.answer, fonts.size));
-                printText(job, box[slot].antwort, strip.answer);
+                printText(job, box[slot].antwort, strip.answer, strip.cutTop);
             }
             job.setFont(cutFont);
             job.PrintMultilineText(cutLine, strip.cutLeft, strip.cutTop, 0, 0, false,

@@ -33,7 +33,10 @@ std::optional<std::string> askPdfFile(App& app, const std::string& suggestedName
     FileDialog dialog;
     dialog.title = "Als PDF-Datei drucken";
     dialog.filter = "PDF-Datei (*.pdf)|*.pdf";
-    dialog.initialFolder = GetPathOrFileName(app.frm1.lblinidir.caption, true);
+    // Beside the open set, else where the last set was, else in the learner's documents.
+    for (const std::string& path : {app.setPath, app.frm1.lblinidir.caption}) {
+        if (dialog.initialFolder.empty()) dialog.initialFolder = GetPathOrFileName(path, true);
+    }
     if (dialog.initialFolder.empty()) dialog.initialFolder = app.platform.documentsFolder();
     dialog.fileName = suggestedName;
     dialog.overwritePrompt = true;

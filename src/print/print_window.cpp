@@ -100,6 +100,7 @@ bool frmprint_Load(App& app, PrintWindowModel& f) {
         "Gedruckt wird der zuletzt gespeicherte Stand der Lerndatei; Änderungen seit dem "
         "letzten Speichern fehlen im Ausdruck.";
     f.lblhinweis.visible = !app.setPath.empty() && hasUnsavedChanges(app);
+    if (!f.lblhinweis.visible) f.me.geometry.height = f.lblhinweis.geometry.top;
     return true;
 }
 

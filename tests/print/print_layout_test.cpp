@@ -136,8 +136,11 @@ TEST_F(PrintLayoutTest, FiveCardsFillOneSheetAndOneCardWithThreeEmptyStrips) {
     for (const char* q : {"F1", "F2", "F3", "F4", "F5"})
         box.append(card(q, std::string("A") + (q + 1)));
     box[2].antwort.clear();
-    // Twenty lines of 6 mm do not fit into the 70 mm of the question area: eleven do.
-    for (int i = 0; i < 19; ++i) box[3].frage += "\r\nZeile";
+    // Twenty lines of 6 mm do not fit into a card: they stop above the cut line of its strip,
+    // ten lines below the top of the first strip and eleven in the third.
+    for (int slot : {1, 3}) {
+        for (int i = 0; i < 19; ++i) box[slot].frage += "\r\nZeile";
+    }
     printCardSheets(job, box, 2, {"Fragefont", "Antwortfont", 12});
 
     EXPECT_EQ(printer.pages, 2);
@@ -175,10 +178,15 @@ TEST_F(PrintLayoutTest, FiveCardsFillOneSheetAndOneCardWithThreeEmptyStrips) {
         if (line.font.name == "Fragefont" && line.text.starts_with("F")) rows.push_back(line.y);
     }
     EXPECT_EQ(rows, (std::vector<double>{5, 74, 148, 220, 5}));
+    int first = 0;
     int third = 0;
     for (const auto& line : printer.onPage(1)) {
-        third += line.text == "Zeile" && line.y >= 148 && line.y < 218;
+        if (line.text != "Zeile") continue;
+        first += line.y < 68;
+        third += line.y >= 148 && line.y < 214;
+        EXPECT_LE(line.y + 6, line.y < 68 ? 68 : 214);
     }
+    EXPECT_EQ(first, 9);
     EXPECT_EQ(third, 10);
     int answers = 0;
     for (const auto& line : printer.lines) answers += line.font.name == "Antwortfont";
