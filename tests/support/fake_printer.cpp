@@ -6,13 +6,6 @@
 
 namespace memvalo::test {
 
-std::vector<FakePrinter::Line> FakePrinter::onPage(int page) const {
-    std::vector<Line> result;
-    std::copy_if(lines.begin(), lines.end(), std::back_inserter(result),
-                 [page](const Line& l) { return l.page == page; });
-    return result;
-}
-
 bool FakePrinter::select(const std::string& deviceName) {
     if (std::find(devices.begin(), devices.end(), deviceName) == devices.end()) return false;
     current = deviceName;

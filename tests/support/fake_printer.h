@@ -32,9 +32,6 @@ class FakePrinter : public Printer {
     std::vector<std::string> jobs;  // the device or PDF file of each document ended
     int aborted = 0;
 
-    // The lines printed on one page.
-    std::vector<Line> onPage(int page) const;
-
     std::vector<std::string> deviceNames() override { return devices; }
     std::string currentDevice() override { return current; }
     bool select(const std::string& deviceName) override;
