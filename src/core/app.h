@@ -57,6 +57,10 @@ class App {
     SettingsValues settings;
     std::shared_ptr<clsResize> resize;
     std::function<void(App&)> showDeveloperWindow;
+    std::function<void(App&)> showAboutBox;
+    std::function<void(App&)> showClosingSpeedWindow;
+    // Runs the colour fade over the window at program end until it has ended by itself.
+    std::function<void(App&)> runClosingFade;
     std::function<void(App&)> showColourWindow;
     std::function<void(App&)> showPrintWindow;
 

@@ -44,4 +44,13 @@ std::string todayText() {
     return text;
 }
 
+std::string timeOfDayText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[48];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+    return text;
+}
+
 }  // namespace memvalo

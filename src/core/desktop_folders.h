@@ -10,5 +10,7 @@ std::string xdgDataHome();
 std::string xdgDocumentsFolder();
 // Today's date as DD.MM.YYYY in local time.
 std::string todayText();
+// The time of day as HH:MM:SS in local time.
+std::string timeOfDayText();
 
 }  // namespace memvalo

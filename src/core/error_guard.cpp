@@ -17,6 +17,7 @@ ErrorReport describe(std::string_view module, std::string_view procedure) {
     } catch (const RuntimeError& e) {
         report.number = e.number();
         report.description = e.what();
+        report.line = e.line();
     } catch (const std::system_error& e) {
         report.number = e.code().value();
         report.description = e.what();

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/desktop_folders.h"
+
 namespace memvalo {
 
 // Message-box buttons and icons with their classic numbers.
@@ -72,6 +74,7 @@ struct ErrorReport {
     std::string procedure;
     int number = 0;
     std::string description;
+    int line = 0;  // the line of the failing statement; 0 where none is known
 };
 
 // A font for printing: its family and size in points. fixedPitch asks for a font whose
@@ -147,6 +150,8 @@ class Platform {
 
     // Today's date as the program writes it: DD.MM.YYYY.
     virtual std::string today() = 0;
+    // The time of day: HH:MM:SS.
+    virtual std::string timeOfDay() { return timeOfDayText(); }
     // The per-user base folder for application data and the documents folder.
     virtual std::string dataHome() = 0;
     virtual std::string documentsFolder() = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // An unexpected failure inside a procedure, with the classic error number the error window
-// shows (481: the picture cannot be decoded, 53: file not found, ...).
+// shows (481: the picture cannot be decoded, 53: file not found, ...) and the source line of
+// the statement that failed.
+#include <source_location>
 #include <stdexcept>
 #include <string>
 
@@ -8,12 +10,17 @@ namespace memvalo {
 
 class RuntimeError : public std::runtime_error {
   public:
-    RuntimeError(int number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+    RuntimeError(int number, const std::string& description,
+                 std::source_location where = std::source_location::current())
+        : std::runtime_error(description),
+          number_(number),
+          line_(static_cast<int>(where.line())) {}
     int number() const { return number_; }
+    int line() const { return line_; }
 
   private:
     int number_;
+    int line_;
 };
 
 }  // namespace memvalo

@@ -2,6 +2,7 @@
 
 #include "files/exit_question.h"
 #include "files/history_menu.h"
+#include "minor/closing_fade.h"
 #include "settings/settings_file.h"
 
 namespace memvalo {
@@ -21,6 +22,8 @@ bool mnuende_Click(App& app) {
     verlauf_aktualisieren(app);
     app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
     writeSettings(app);
+    schluß(app);
+    if (app.runClosingFade) app.runClosingFade(app);
     app.store.clearBoxes();
     app.platform.unloadForms();
     return true;

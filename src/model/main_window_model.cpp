@@ -15,6 +15,7 @@ MainWindowModel::MainWindowModel() {
         c.visible = entry.visible;
         c.checked = entry.checked;
     }
+    picende.visible = false;
     // Question and answer take about 10000 characters, the extra fields a short note.
     const std::array limits = {10000, 10000, 100, 100};
     for (int f = 0; f < 4; ++f) textField(f).maxLength = limits.at(static_cast<std::size_t>(f));

@@ -47,6 +47,8 @@ class MainWindowModel {
     Control& picantwort = add("picantwort", ControlKind::Picture);
     Control& piczusatz1 = add("piczusatz1", ControlKind::Picture);
     Control& piczusatz2 = add("piczusatz2", ControlKind::Picture);
+    // Laid over the whole window for the colour fade at program end.
+    Control& picende = add("picende", ControlKind::Picture);
     Control& Label1 = add("Label1", ControlKind::Label);
     Control& Label2 = add("Label2", ControlKind::Label);
 

@@ -92,7 +92,11 @@ void applyKindState(Control& c, QWidget* w) {
     } else if (auto* picture = dynamic_cast<PictureBox*>(w)) {
         picture->showPicture(toQt(c.picture));
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
-        slider->setRange(c.min, c.max);
+        // A bar whose minimum is the larger value runs from right to left.
+        const bool reversed = c.min > c.max;
+        slider->setInvertedAppearance(reversed);
+        slider->setInvertedControls(reversed);
+        slider->setRange(std::min(c.min, c.max), std::max(c.min, c.max));
         slider->setValue(c.value);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(displayText(c.caption));

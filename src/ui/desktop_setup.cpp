@@ -7,6 +7,7 @@
 
 #include "ui/colour_window.h"
 #include "ui/control_widgets.h"
+#include "ui/minor_windows.h"
 #include "ui/print_window.h"
 #include "ui/qt_text.h"
 
@@ -37,6 +38,10 @@ void connectWindows(App& app, MainWindow& window) {
         showColourWindow(a, &window, [&window] { window.sync(); });
     };
     app.showPrintWindow = [&window](App& a) { showPrintWindow(a, &window); };
+    app.showAboutBox = [&window](App& a) { showAboutBox(a, &window); };
+    app.showClosingSpeedWindow = [&window](App& a) { showClosingSpeedWindow(a, &window); };
+    app.showDeveloperWindow = [&window](App& a) { showDeveloperWindow(a, &window); };
+    app.runClosingFade = [&window](App& a) { runClosingFade(a, window); };
 }
 
 }  // namespace memvalo

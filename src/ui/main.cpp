@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     }
     memvalo::QtPlatform platform;
     memvalo::App app(platform);
+    platform.setApp(app);
     if (!memvalo::Main(app, memvalo::fromQt(QApplication::applicationFilePath()))) return 1;
 
     memvalo::EventTable events;

@@ -16,6 +16,7 @@
 #include <stdexcept>
 
 #include "core/desktop_folders.h"
+#include "ui/error_window.h"
 #include "ui/font_colour_dialog.h"
 #include "ui/main_window.h"
 #include "ui/qt_printer.h"
@@ -220,26 +221,9 @@ ImageSize QtPlatform::imageSize(const std::string& path) {
 }
 
 ErrorChoice QtPlatform::reportError(const ErrorReport& report) {
-    QMessageBox dialog(
-        QMessageBox::Critical, QStringLiteral("Programmfehler"),
-        QStringLiteral("Fehler %1 in %2.%3:\n%4\n\nWie soll es weitergehen?")
-            .arg(report.number)
-            .arg(toQt(report.module), toQt(report.procedure), displayText(report.description)),
-        QMessageBox::NoButton, dialogParent());
-    QAbstractButton* retry =
-        dialog.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
-    QAbstractButton* skip =
-        dialog.addButton(QStringLiteral("Ü&berspringen"), QMessageBox::AcceptRole);
-    QAbstractButton* leave =
-        dialog.addButton(QStringLiteral("Prozedur &verlassen"), QMessageBox::RejectRole);
-    QAbstractButton* end =
-        dialog.addButton(QStringLiteral("Programm b&eenden"), QMessageBox::DestructiveRole);
-    dialog.setEscapeButton(leave);
-    dialog.exec();
-    if (dialog.clickedButton() == retry) return ErrorChoice::Retry;
-    if (dialog.clickedButton() == skip) return ErrorChoice::Skip;
-    if (dialog.clickedButton() == end) return ErrorChoice::End;
-    return ErrorChoice::Leave;
+    if (app_ == nullptr) return ErrorChoice::Leave;
+    if (!errorWindow_) errorWindow_ = new ErrorWindow(*app_, mainWindow_);
+    return errorWindow_->run(report);
 }
 
 void QtPlatform::unloadForms() {

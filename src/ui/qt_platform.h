@@ -10,6 +10,8 @@ class QSoundEffect;
 
 namespace memvalo {
 
+class App;
+class ErrorWindow;
 class QtPrinter;
 
 class QtPlatform : public Platform {
@@ -19,6 +21,8 @@ class QtPlatform : public Platform {
 
     // The window the dialogs belong to and that always-on-top applies to.
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
+    // The run whose faults the error window shows.
+    void setApp(App& app) { app_ = &app; }
 
     Answer msgBox(const MessageBox& box) override;
     std::optional<std::string> inputBox(const InputBox& box) override;
@@ -45,6 +49,8 @@ class QtPlatform : public Platform {
     QWidget* dialogParent() const;
 
     QPointer<QWidget> mainWindow_;
+    App* app_ = nullptr;
+    QPointer<ErrorWindow> errorWindow_;
     std::unique_ptr<QSoundEffect> sound_;
     std::unique_ptr<QtPrinter> printer_;
 };

@@ -39,6 +39,7 @@ class ScriptedPlatform : public Platform {
 
     // Fixed surroundings.
     std::string todayText = "06.12.2026";
+    std::string timeText = "14:03:27";
     std::string dataHomeFolder;
     std::string documents;
     std::map<std::string, ImageSize> imageSizes;  // by path; others are 100 x 100
@@ -66,6 +67,7 @@ class ScriptedPlatform : public Platform {
     ErrorChoice reportError(const ErrorReport& report) override;
     void unloadForms() override { ++unloads; }
     std::string today() override { return todayText; }
+    std::string timeOfDay() override { return timeText; }
     std::string dataHome() override { return dataHomeFolder; }
     std::string documentsFolder() override { return documents; }
     Printer* printer() override { return &fakePrinter; }

@@ -1,0 +1,46 @@
+#pragma once
+// The about box `frminfo`: the version, the short manual and the way to the maker's home page.
+#include <string>
+
+#include "core/app.h"
+#include "model/control.h"
+
+namespace memvalo {
+
+class FrmInfoModel {
+    ControlMap controls_;  // first member: every named reference below points into it
+
+    Control& add(const std::string& name, ControlKind kind);
+
+  public:
+    FrmInfoModel();
+    FrmInfoModel(const FrmInfoModel&) = delete;
+    FrmInfoModel& operator=(const FrmInfoModel&) = delete;
+
+    ControlMap& controls() { return controls_; }
+
+    Control& me = add("frminfo", ControlKind::Form);
+    Control& lblversion = add("lblversion", ControlKind::Label);
+    Control& txtinfo = add("txtinfo", ControlKind::TextBox);
+    // The two link labels: the maker and the home page.
+    Control& lblcopy = add("lblcopy", ControlKind::Label);
+    Control& lblhomepage = add("lblhomepage", ControlKind::Label);
+    Control& cmdinfoend = add("cmdinfoend", ControlKind::Button);
+};
+
+// The short manual.
+inline constexpr int kShortManual = 101;
+
+// The text of a shipped text resource, decoded from its Windows-1252 bytes; a note naming the
+// file when it is missing.
+std::string LoadRTFFromRes(const App& app, int id);
+
+void frminfo_Load(App& app, FrmInfoModel& f);
+// Either link label opens the home page.
+void lblhomepage_Click(App& app);
+void cmdinfoend_Click(FrmInfoModel& f);
+
+// The menu command "Über...": the about box inside the on-top bracket.
+void mnuüber_Click(App& app);
+
+}  // namespace memvalo

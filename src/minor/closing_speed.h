@@ -1,0 +1,42 @@
+#pragma once
+// The closing-speed window `frmzeit`: how fast the colour fade at program end runs.
+#include <string>
+
+#include "core/app.h"
+#include "model/control.h"
+
+namespace memvalo {
+
+class FrmZeitModel {
+    ControlMap controls_;  // first member: every named reference below points into it
+
+    Control& add(const std::string& name, ControlKind kind);
+
+  public:
+    FrmZeitModel();
+    FrmZeitModel(const FrmZeitModel&) = delete;
+    FrmZeitModel& operator=(const FrmZeitModel&) = delete;
+
+    ControlMap& controls() { return controls_; }
+
+    Control& me = add("frmzeit", ControlKind::Form);
+    Control& Label1 = add("Label1", ControlKind::Label);  // "schnell", at the left end
+    // Its left end is the largest delay: big colour steps make a fast fade.
+    Control& scrollzeit = add("scrollzeit", ControlKind::ScrollBar);
+    Control& Label2 = add("Label2", ControlKind::Label);  // "langsam", at the right end
+    Control& lblwert = add("lblwert", ControlKind::Label);
+    Control& txtinfo = add("txtinfo", ControlKind::TextBox);
+    Control& cmdzeitzurück = add("cmdzeitzurück", ControlKind::Button);
+};
+
+void frmzeit_Load(App& app, FrmZeitModel& f);
+void scrollzeit_Change(App& app, FrmZeitModel& f);
+void cmdzeitzurück_Click(FrmZeitModel& f);
+
+// The delay as the window shows it: a thousandth of it, with a decimal comma ("1,5").
+std::string delayText(double delay);
+
+// The menu command "Abspanngeschwindigkeit": the window inside the on-top bracket.
+void mnuabspann_Click(App& app);
+
+}  // namespace memvalo

@@ -1,0 +1,34 @@
+#pragma once
+// The developer window `frmdebug` ("Überwachung"): the fill counts and capacities of the five
+// boxes, the learning set and the screen size, refreshed while it is open.
+#include <string>
+
+#include "core/app.h"
+#include "model/control.h"
+
+namespace memvalo {
+
+class FrmDebugModel {
+    ControlMap controls_;  // first member: every named reference below points into it
+
+    Control& add(const std::string& name, ControlKind kind);
+
+  public:
+    FrmDebugModel();
+    FrmDebugModel(const FrmDebugModel&) = delete;
+    FrmDebugModel& operator=(const FrmDebugModel&) = delete;
+
+    ControlMap& controls() { return controls_; }
+
+    Control& me = add("frmdebug", ControlKind::Form);
+    // Box 1 to 5: its fill count and its capacity.
+    ControlArray<5> lblanzahl{controls_, "lblanzahl", ControlKind::Label, 1};
+    ControlArray<5> lblsoll{controls_, "lblsoll", ControlKind::Label, 1};
+    Control& lbldatei = add("lbldatei", ControlKind::Label);
+    Control& lblbildschirm = add("lblbildschirm", ControlKind::Label);
+};
+
+// The timer's tick: the labels show the program's values as they are now.
+void frmdebug_Timer(const App& app, FrmDebugModel& f);
+
+}  // namespace memvalo
