@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeySequence>
@@ -14,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -57,6 +59,30 @@ std::string nameOf(const QObject* object) {
     return fromQt(object->objectName());
 }
 
+// Sees every window of the program appear. A message box, dialog or other window that keeps
+// the user from the main window must never stand over a stale main window, so the main window
+// first shows what the procedure has done so far.
+class ModalWatcher : public QObject {
+  public:
+    ModalWatcher(QObject* parent, std::function<void()> beforeModal)
+        : QObject(parent), beforeModal_(std::move(beforeModal)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show) return false;
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        if (widget != nullptr && widget->isWindow() && widget->windowModality() != Qt::NonModal) {
+            beforeModal_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> beforeModal_;
+};
+
 }  // namespace
 
 MainWindow::MainWindow(App& app, const EventTable& events)
@@ -64,6 +90,10 @@ MainWindow::MainWindow(App& app, const EventTable& events)
     setObjectName(kWindowName);
     area_->setObjectName(QStringLiteral("frm1_area"));
     area_->installEventFilter(this);
+    // Not before the window is first shown: the start-up places it only after its messages.
+    new ModalWatcher(this, [this] {
+        if (!syncing_ && isVisible()) sync();
+    });
     setCentralWidget(area_);
     setMinimumSize(kMinWindowWidth / kTwipsPerPx, kMinWindowHeight / kTwipsPerPx);
     buildMenus();
@@ -178,7 +208,9 @@ void MainWindow::fireIfHandled(const std::string& control, const std::string& na
 void MainWindow::fire(UiEvent& event) {
     if (syncing_) return;
     readBack();
-    events_.dispatch(app_, event);
+    ++running_;
+    events_.run(app_, app_.frm1.controls(), event);
+    --running_;
     sync();
 }
 
@@ -200,13 +232,21 @@ void MainWindow::sync() {
     applyWindow();
     area_->update();
     syncing_ = false;
-    if (resizePending_) {
+    if (resizePending_ && running_ == 0) {
         resizePending_ = false;
-        QTimer::singleShot(0, this, [this] {
-            UiEvent event{kWindowName, "Resize"};
-            fire(event);
-        });
+        QTimer::singleShot(0, this, [this] { resized(); });
     }
+}
+
+void MainWindow::resized() {
+    // A size change while a procedure waits for a message box is taken up after it: the
+    // procedure must not find its window rescaled under its hands.
+    if (syncing_ || running_ > 0) {
+        resizePending_ = true;
+        return;
+    }
+    UiEvent event{kWindowName, "Resize"};
+    fire(event);
 }
 
 void MainWindow::applyMenus() {
@@ -269,12 +309,7 @@ void MainWindow::closeByProgram() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (syncing_) {
-        resizePending_ = true;
-        return;
-    }
-    UiEvent resized{kWindowName, "Resize"};
-    fire(resized);
+    resized();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

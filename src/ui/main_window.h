@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
     bool forwardKey(const std::string& control, QKeyEvent* key);
     void forwardKeyUp(const std::string& control, QKeyEvent* key);
     void forwardMouseDown(const std::string& control, QMouseEvent* mouse);
+    void resized();
     void readBack();
     void applyWindow();
     void applyMenus();
@@ -71,6 +72,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<DesignCaptions> captions_;
     bool syncing_ = false;
     bool resizePending_ = false;
+    int running_ = 0;  // procedures under way (one runs inside another's message box)
     int closeMode_ = 0;
 };
 

@@ -203,7 +203,11 @@ TEST_F(FileCommandsTest, OpeningAnotherSetOffersToSaveUnsavedChanges) {
     m_Click(app, 2);
     EXPECT_EQ(app.setPath, dir.file("b.ldt"));
     EXPECT_EQ(questionsOnDisk(dir.file("a.ldt"), 1), std::vector<std::string>{"A geändert"});
-    EXPECT_FALSE(app.frm1.m[1].enabled);
+    EXPECT_FALSE(app.frm1.m[1].enabled || app.frm1.mnudatöffnen.enabled);
+
+    platform.answers = {Answer::No, Answer::OK};  // a new set instead, without saving
+    mnudatneu_Click(app);
+    EXPECT_TRUE(app.frm1.m[1].enabled && app.frm1.mnudatöffnen.enabled);
 }
 
 TEST_F(FileCommandsTest, AVanishedHistoryEntryOpensNothing) {
