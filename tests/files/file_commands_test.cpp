@@ -80,6 +80,7 @@ TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
     EXPECT_EQ(questionsInMemory(1), kThree);
     EXPECT_EQ(app.frm1.txtfrage.caption, "eins");
     EXPECT_FALSE(app.frm1.mnudatöffnen.enabled);
+    EXPECT_EQ(app.frm1.cmdspiegel.tooltip, "trägt die Antwort als Frage ein und umgekehrt");
 }
 
 TEST_F(FileCommandsTest, SaveAsWritesANewSetAndLeavesTheOldOne) {
