@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <functional>
@@ -22,6 +24,7 @@
 #include "model/main_menu_table.h"
 #include "settings/design_layout.h"
 #include "settings/gradient.h"
+#include "ui/access_keys.h"
 #include "ui/control_widgets.h"
 #include "ui/gradient_painter.h"
 #include "ui/key_codes.h"
@@ -82,6 +85,30 @@ class ModalWatcher : public QObject {
   private:
     std::function<void()> beforeModal_;
 };
+
+constexpr qreal kSmallestMenuPoint = 6;
+
+// The width the menu bar needs to show all its visible menus in that font, measured as the
+// bar lays them out.
+int menuBarWidth(const QMenuBar& bar, const QFont& font) {
+    const QStyle* style = bar.style();
+    const QFontMetrics metrics(font);
+    const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
+    int width = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, &bar) +
+                     style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar));
+    for (QAction* action : bar.actions()) {
+        if (!action->isVisible() || action->isSeparator()) continue;
+        QStyleOptionMenuItem option;
+        option.initFrom(&bar);
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.text = action->text();
+        option.fontMetrics = metrics;
+        const QSize text = metrics.size(Qt::TextShowMnemonic, action->text());
+        width +=
+            style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).width() + spacing;
+    }
+    return width;
+}
 
 }  // namespace
 
@@ -224,9 +251,10 @@ void MainWindow::readBack() {
 
 void MainWindow::sync() {
     syncing_ = true;
-    for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget);
+    const Backdrop backdrop = [this](const QRect& place) { return backdropAt(place); };
+    for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget, backdrop);
     keyboard_->update();
-    captions_->place(widgets_, *widgets_.at("Label5"));
+    captions_->place(widgets_, *widgets_.at("Label5"), app_.frm1.Label5.foreColor, backdrop);
     applyMenus();
     applyTray();
     applyWindow();
@@ -249,6 +277,14 @@ void MainWindow::resized() {
     fire(event);
 }
 
+std::vector<QColor> MainWindow::backdropAt(const QRect& place) const {
+    if (const auto gradient = verlaufsub(app_)) {
+        return gradientColours(*gradient, area_->rect(), place);
+    }
+    if (app_.frm1.me.backColor) return {toQColor(*app_.frm1.me.backColor)};
+    return {area_->palette().color(QPalette::Window)};
+}
+
 void MainWindow::applyMenus() {
     for (auto& [name, action] : actions_) {
         const Control& c = app_.frm1.at(name);
@@ -257,11 +293,42 @@ void MainWindow::applyMenus() {
         if (action->isSeparator() != separator && !menus_.count(name))
             action->setSeparator(separator);
         // A separator's "-" is no text: a style would draw it beside the line.
-        action->setText(separator ? QString() : toQt(c.caption));
+        if (separator) action->setText(QString());
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
         action->setCheckable(c.checked);
         action->setChecked(c.checked);
+    }
+    applyCaptions(menuBar()->actions());
+    for (auto& [name, menu] : menus_) applyCaptions(menu->actions());
+    fitMenuBar();
+}
+
+void MainWindow::fitMenuBar() {
+    QMenuBar* bar = menuBar();
+    const qreal designed = QApplication::font(bar).pointSizeF();
+    QFont font = QApplication::font(bar);
+    // Every menu stays on the bar, none is pushed into the overflow button: at a narrow
+    // window the bar's font gets smaller until all of them fit.
+    for (qreal size = designed; size > kSmallestMenuPoint; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (menuBarWidth(*bar, font) <= width()) break;
+    }
+    if (bar->font() != font) bar->setFont(font);
+}
+
+void MainWindow::applyCaptions(const QList<QAction*>& entries) {
+    std::vector<QAction*> shown;
+    std::vector<QString> captions;
+    for (QAction* action : entries) {
+        if (action->isSeparator()) continue;
+        shown.push_back(action);
+        captions.push_back(toQt(app_.frm1.at(nameOf(action)).caption));
+    }
+    const std::vector<QString> unique = withUniqueAccessKeys(captions);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QSignalBlocker blocker(shown[i]);
+        if (shown[i]->text() != unique[i]) shown[i]->setText(unique[i]);
     }
 }
 
@@ -309,6 +376,7 @@ void MainWindow::closeByProgram() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    fitMenuBar();
     resized();
 }
 

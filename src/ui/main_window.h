@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/app.h"
 #include "model/events.h"
@@ -58,7 +59,12 @@ class MainWindow : public QMainWindow {
     void resized();
     void readBack();
     void applyWindow();
+    // What the window paints beneath a place of its free area.
+    std::vector<QColor> backdropAt(const QRect& place) const;
     void applyMenus();
+    // The captions of one menu's entries, each with an access key of its own.
+    void applyCaptions(const QList<QAction*>& entries);
+    void fitMenuBar();
     void applyTray();
 
     App& app_;
