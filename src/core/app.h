@@ -75,6 +75,10 @@ class App {
     std::string karte_gespeichert = "ja";
     std::string schritt_gespeichert = "ja";
 
+    // Set when the learner chose in the error window to end the program: the program ends
+    // once the running command is over.
+    bool endRequested = false;
+
     // The window start-up marker: "1" while the main window is being set up.
     bool startingUp() const { return frm1.me.tag == "1"; }
 

@@ -31,26 +31,34 @@ ErrorReport describe(std::string_view module, std::string_view procedure) {
 
 }  // namespace
 
-bool guarded(App& app, std::string_view procedure, const std::function<void()>& body,
-             std::string_view module) {
-    for (;;) {
+bool ProcedureGuard::step(const std::function<void()>& body) {
+    while (!left_) {
         try {
             body();
             return true;
         } catch (...) {
-            const ErrorReport report = describe(module, procedure);
-            switch (app.onTopBracket([&] { return app.platform.reportError(report); })) {
+            const ErrorReport report = describe(module_, procedure_);
+            switch (app_.onTopBracket([&] { return app_.platform.reportError(report); })) {
                 case ErrorChoice::Retry:
                     continue;
                 case ErrorChoice::Skip:
-                case ErrorChoice::Leave:
                     return false;
                 case ErrorChoice::End:
-                    app.platform.unloadForms();
-                    return false;
+                    app_.endRequested = true;
+                    left_ = true;
+                    break;
+                case ErrorChoice::Leave:
+                    left_ = true;
+                    break;
             }
         }
     }
+    return false;
+}
+
+bool guarded(App& app, std::string_view procedure, const std::function<void()>& body,
+             std::string_view module) {
+    return ProcedureGuard(app, procedure, module).step(body);
 }
 
 }  // namespace memvalo

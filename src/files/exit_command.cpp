@@ -29,4 +29,10 @@ bool mnuende_Click(App& app) {
     return true;
 }
 
+void endAfterFault(App& app) {
+    app.endRequested = false;
+    // A fault inside the exit itself: the exit goes on, or was cancelled and is asked again.
+    if (!app.settings.ending) mnuende_Click(app);
+}
+
 }  // namespace memvalo

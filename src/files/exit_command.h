@@ -7,4 +7,8 @@ namespace memvalo {
 // program goes on.
 bool mnuende_Click(App& app);
 
+// The learner chose in the error window to end the program: once the command that failed is
+// over, the program ends as by its exit command, with the question whether to save first.
+void endAfterFault(App& app);
+
 }  // namespace memvalo

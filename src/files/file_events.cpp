@@ -47,6 +47,7 @@ void registerFileEvents(EventTable& table) {
         "mnudatspeiunter",
         reporting(mnudatspeiunter_Click, "Fehler beim Abspeichern! Evtl. abgebrochen...\"", ""));
     table.onClick("mnuende", reporting([](App& app) { mnuende_Click(app); }, "", ""));
+    table.add("frm1", "EndAfterFault", [](App& app, UiEvent&) { endAfterFault(app); });
     table.onClick("mnuhistorie", mnuhistorie_Click);
     table.onClick("mnugleichauf", mnugleichauf_Click);
     table.onClick("mnusiko_janein", mnusiko_janein_Click);

@@ -9,6 +9,7 @@
 #include "ui/control_widgets.h"
 #include "ui/main_window.h"
 #include "ui/minor_windows.h"
+#include "ui/qt_text.h"
 
 namespace memvalo {
 
@@ -70,7 +71,9 @@ void runClosingFade(App& app, MainWindow& window) {
         }
         const auto index = static_cast<std::size_t>(elapsed * static_cast<qint64>(colours.size()) / duration);
         picende.backColor = colours[index];
-        applyControl(picende, cover);
+        applyControl(picende, cover, [&](const QRect&) {
+            return std::vector<QColor>{toQColor(colours[index])};
+        });
     });
     clock.start();
     frame.start(kFrameMs);

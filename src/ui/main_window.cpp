@@ -237,6 +237,12 @@ void MainWindow::fire(UiEvent& event) {
     readBack();
     ++running_;
     events_.run(app_, app_.frm1.controls(), event);
+    // A learner who chose in the error window to end the program has it end now that the
+    // command that failed is over.
+    if (running_ == 1 && app_.endRequested) {
+        UiEvent end{kWindowName, "EndAfterFault"};
+        events_.run(app_, app_.frm1.controls(), end);
+    }
     --running_;
     sync();
 }

@@ -71,7 +71,11 @@ void ModelDialog::sync() {
         frame->setGeometry(pixels(c.geometry));
         frame->setVisible(c.visible);
     }
-    for (auto& [name, w] : widgets_) applyControl(controls_->at(name), w);
+    // Nothing but the window's own face lies beneath its controls.
+    const Backdrop face = [this](const QRect&) {
+        return std::vector<QColor>{palette().color(QPalette::Window)};
+    };
+    for (auto& [name, w] : widgets_) applyControl(controls_->at(name), w, face);
 }
 
 }  // namespace memvalo

@@ -90,7 +90,8 @@ void PrintWindow::forward(const std::function<void()>& procedure) {
     model_.cbfgroeße.caption = fromQt(sizes_->currentText());
     procedure();
     sync();
-    if (!model_.me.visible) accept();
+    // A learner who chose in the error window to end the program leaves this window too.
+    if (!model_.me.visible || app_.endRequested) accept();
 }
 
 void PrintWindow::sync() {

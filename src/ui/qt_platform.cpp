@@ -234,7 +234,8 @@ void QtPlatform::unloadForms() {
             window->close();
         }
     }
-    QApplication::quit();
+    // Queued, so that a program ended while its window is still being set up ends too.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 std::string QtPlatform::today() {

@@ -35,9 +35,15 @@ TEST_F(AppServicesTest, TheErrorWindowDecidesHowAFailedProcedureGoesOn) {
     }));
     EXPECT_EQ(runs, 2);
 
-    platform.errorChoices = {ErrorChoice::End};
-    EXPECT_FALSE(guarded(app, "probe", [] { throw std::runtime_error("aus"); }));
-    EXPECT_EQ(platform.unloads, 1);
+    // Skip goes on with the next step; leave and end run no further step.
+    for (ErrorChoice choice : {ErrorChoice::Skip, ErrorChoice::Leave, ErrorChoice::End}) {
+        platform.errorChoices = {choice};
+        ProcedureGuard guard(app, "probe");
+        EXPECT_FALSE(guard.step([] { throw std::runtime_error("aus"); }));
+        EXPECT_EQ(guard.step([] {}), choice == ErrorChoice::Skip);
+        EXPECT_EQ(app.endRequested, choice == ErrorChoice::End);
+    }
+    EXPECT_EQ(platform.unloads, 0) << "the program ends only once the command is over";
     EXPECT_EQ(platform.errors.back().description, "aus");
 }
 

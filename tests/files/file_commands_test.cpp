@@ -136,10 +136,16 @@ TEST_F(FileCommandsTest, TheExitQuestionInEveryCase) {
     EXPECT_FALSE(mnuende_Click(app));
     EXPECT_EQ(platform.messages.back().text, "Sind Sie wirklich sicher ???");
 
-    // Yes saves first and ends.
+    // Yes saves first and ends, the colour fade before the windows close.
     type("Haus", "a house");
     platform.answers = {Answer::Yes};
+    int unloadsBeforeFade = -1;
+    app.runClosingFade = [&](App& a) {
+        unloadsBeforeFade = platform.unloads;
+        EXPECT_TRUE(a.frm1.picende.visible);
+    };
     EXPECT_TRUE(mnuende_Click(app));
+    EXPECT_EQ(unloadsBeforeFade, 0);
     EXPECT_EQ(platform.unloads, 1);
     EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), std::vector<std::string>{"Haus"});
     EXPECT_EQ(app.store.k(1).anz, 0);  // the boxes are emptied at the end
