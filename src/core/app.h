@@ -20,6 +20,8 @@
 namespace memvalo {
 
 class clsResize;
+class CsvImportWindowModel;
+class ExportWindowModel;
 
 class App {
   public:
@@ -58,6 +60,9 @@ class App {
     std::shared_ptr<clsResize> resize;
     std::function<void(App&)> showDeveloperWindow;
     std::function<void(App&)> showColourWindow;
+    // The import and export windows, run modally over the given model until it is hidden.
+    std::function<void(App&, CsvImportWindowModel&)> showCsvImportWindow;
+    std::function<void(App&, ExportWindowModel&)> showExportWindow;
 
     // Study and entry: the box being worked (see study/study_state.h).
     StudyState study;

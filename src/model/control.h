@@ -19,6 +19,7 @@ enum class ControlKind {
     Menu,  // a menu entry, a submenu head or a separator ("-")
     Option,
     CheckBox,
+    Frame,  // a titled frame that holds other controls
     ScrollBar,
     ComboBox,
     Tray,

@@ -13,13 +13,15 @@ constexpr int kMargin = 3;
 constexpr qreal kSmallestPoint = 5;
 // Below this contrast ratio a caption is hard to read on its face.
 constexpr double kReadableContrast = 3;
+// An "&" in the caption underlines the access key that presses the button with Alt.
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextShowMnemonic;
 
 // The widget's font, made smaller until the caption fits into `room`.
 QFont fittingFont(QFont font, const QString& caption, const QRect& room) {
     if (font.pointSizeF() <= 0) return font;
     for (qreal size = font.pointSizeF(); size > kSmallestPoint; size -= 0.5) {
         font.setPointSizeF(size);
-        const QRect needed = QFontMetrics(font).boundingRect(room, Qt::AlignCenter, caption);
+        const QRect needed = QFontMetrics(font).boundingRect(room, kCaptionFlags, caption);
         if (needed.width() <= room.width() && needed.height() <= room.height()) break;
     }
     return font;
@@ -58,10 +60,10 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     painter.setFont(fittingFont(font(), text(), room));
     if (contrast(ink, face) < kReadableContrast) {
         painter.setPen(shadow);
-        painter.drawText(room.translated(1, 1), Qt::AlignCenter, text());
+        painter.drawText(room.translated(1, 1), kCaptionFlags, text());
     }
     painter.setPen(ink);
-    painter.drawText(room, Qt::AlignCenter, text());
+    painter.drawText(room, kCaptionFlags, text());
 }
 
 }  // namespace memvalo

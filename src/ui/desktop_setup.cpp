@@ -7,6 +7,7 @@
 
 #include "ui/colour_window.h"
 #include "ui/control_widgets.h"
+#include "ui/exchange_windows.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -34,6 +35,15 @@ void describeDesktop(App& app) {
 void connectWindows(App& app, MainWindow& window) {
     app.showColourWindow = [&window](App& a) {
         showColourWindow(a, &window, [&window] { window.sync(); });
+    };
+    // The main window shows what the command has done so far before the window stands over it.
+    app.showCsvImportWindow = [&window](App& a, CsvImportWindowModel& model) {
+        window.sync();
+        showCsvImportWindow(a, model, &window);
+    };
+    app.showExportWindow = [&window](App& a, ExportWindowModel& model) {
+        window.sync();
+        showExportWindow(a, model, &window);
     };
 }
 

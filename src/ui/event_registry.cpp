@@ -1,5 +1,6 @@
 #include "ui/event_registry.h"
 
+#include "exchange/exchange_events.h"
 #include "files/file_events.h"
 #include "settings/settings_events.h"
 #include "study/study_events.h"
@@ -9,6 +10,7 @@ namespace memvalo {
 void registerAllEvents(EventTable& table) {
     registerSettingsEvents(table);
     registerFileEvents(table);
+    registerExchangeEvents(table);
     registerStudyEvents(table);
 }
 

@@ -1,0 +1,66 @@
+#include "ui/model_dialog.h"
+
+#include <QAbstractButton>
+
+#include "ui/control_widgets.h"
+#include "ui/qt_text.h"
+
+namespace memvalo {
+
+ModelDialog::ModelDialog(ControlMap& controls, const std::string& formName, const FrameOf& frameOf,
+                         QWidget* parent)
+    : QDialog(parent), controls_(controls), me_(controls.at(formName)) {
+    setObjectName(toQt(formName));
+    const Geometry& g = me_.geometry;
+    setFixedSize(g.width / kTwipsPerPx, g.height / kTwipsPerPx);
+    move(g.left / kTwipsPerPx, g.top / kTwipsPerPx);
+    setWindowTitle(toQt(me_.caption));
+    // Frames first, so that the controls inside them find their parent.
+    for (const bool frames : {true, false}) {
+        for (auto& [name, control] : controls_) {
+            if (name == formName || (control.kind == ControlKind::Frame) != frames) continue;
+            const std::string frame = frameOf ? std::string(frameOf(name)) : std::string();
+            QWidget* parentWidget = frame.empty() ? this : widgets_.at(frame);
+            if (QWidget* widget = createControlWidget(name, control, parentWidget, false)) {
+                widgets_[name] = widget;
+            }
+        }
+    }
+    sync();
+}
+
+void ModelDialog::onClick(const std::string& control, std::function<void()> procedure) {
+    auto* button = qobject_cast<QAbstractButton*>(widgets_.at(control));
+    connect(button, &QAbstractButton::clicked, this,
+            [this, procedure = std::move(procedure)] { forward(procedure); });
+}
+
+void ModelDialog::setTabOrder(const std::vector<std::string>& controls) {
+    for (std::size_t i = 1; i < controls.size(); ++i) {
+        QWidget::setTabOrder(widgets_.at(controls[i - 1]), widgets_.at(controls[i]));
+    }
+}
+
+void ModelDialog::sync() {
+    syncing_ = true;
+    for (auto& [name, widget] : widgets_) applyControl(controls_.at(name), widget);
+    syncing_ = false;
+}
+
+void ModelDialog::reject() {
+    if (close_) {
+        forward(close_);
+    } else {
+        QDialog::reject();
+    }
+}
+
+void ModelDialog::forward(const std::function<void()>& procedure) {
+    if (syncing_) return;
+    for (auto& [name, widget] : widgets_) readBackControl(controls_.at(name), widget);
+    procedure();
+    sync();
+    if (!me_.visible) accept();
+}
+
+}  // namespace memvalo

@@ -1,0 +1,47 @@
+#pragma once
+// A secondary window drawn from its model: one widget per control (inside its frame where it
+// lies in one), each click forwarded to the window's procedure, the model applied to the
+// widgets afterwards. The window closes when a procedure hides it; Escape and the frame's
+// close button ask the window's close procedure.
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/control.h"
+
+namespace memvalo {
+
+class ModelDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    using FrameOf = std::function<std::string_view(std::string_view control)>;
+
+    // The window's control is the one named formName; frameOf tells which frame holds a
+    // control (empty: the window itself), nullptr when the window has no frames.
+    ModelDialog(ControlMap& controls, const std::string& formName, const FrameOf& frameOf,
+                QWidget* parent);
+
+    void onClick(const std::string& control, std::function<void()> procedure);
+    void onClose(std::function<void()> procedure) { close_ = std::move(procedure); }
+    // The order Tab walks the controls in.
+    void setTabOrder(const std::vector<std::string>& controls);
+    void sync();
+
+  protected:
+    void reject() override;
+
+  private:
+    void forward(const std::function<void()>& procedure);
+
+    ControlMap& controls_;
+    Control& me_;
+    std::map<std::string, QWidget*> widgets_;
+    std::function<void()> close_;
+    bool syncing_ = false;
+};
+
+}  // namespace memvalo
