@@ -102,6 +102,7 @@ void zeichen_prüfen(App& app, CsvImportWindowModel& f) {
                           (*separator == kTab ? "TAB (Tabulatorzeichen)" : "Semikolon ( ; )") +
                           " verwendet wird. Klicken Sie nun auf \"Konvertieren und speichern\"!";
     setButtons(f, true, false, true);
+    f.cmdimport.focusRequested = true;
 }
 
 void cmdimport_Click(App& app, CsvImportWindowModel& f) {
@@ -124,6 +125,7 @@ void cmdimport_Click(App& app, CsvImportWindowModel& f) {
         return;
     }
     setButtons(f, true, true, false);
+    f.cmdok.focusRequested = true;
 }
 
 bool konvert(App& app, CsvImportWindowModel& f, const std::string& ordner,

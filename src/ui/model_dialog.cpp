@@ -1,6 +1,8 @@
 #include "ui/model_dialog.h"
 
 #include <QAbstractButton>
+#include <QButtonGroup>
+#include <QRadioButton>
 
 #include "ui/control_widgets.h"
 #include "ui/qt_text.h"
@@ -26,7 +28,21 @@ ModelDialog::ModelDialog(ControlMap& controls, const std::string& formName, cons
             }
         }
     }
+    groupOptions();
     sync();
+}
+
+// The option buttons that lie side by side exclude each other, and only each other: Qt's own
+// grouping would also reach into the frames.
+void ModelDialog::groupOptions() {
+    std::map<QWidget*, QButtonGroup*> groups;
+    for (auto& [name, widget] : widgets_) {
+        auto* option = qobject_cast<QRadioButton*>(widget);
+        if (option == nullptr) continue;
+        QButtonGroup*& group = groups[option->parentWidget()];
+        if (group == nullptr) group = new QButtonGroup(this);
+        group->addButton(option);
+    }
 }
 
 void ModelDialog::onClick(const std::string& control, std::function<void()> procedure) {

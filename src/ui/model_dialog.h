@@ -35,6 +35,7 @@ class ModelDialog : public QDialog {
     void reject() override;
 
   private:
+    void groupOptions();
     void forward(const std::function<void()>& procedure);
 
     ControlMap& controls_;
