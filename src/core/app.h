@@ -63,6 +63,7 @@ class App {
     // The import and export windows, run modally over the given model until it is hidden.
     std::function<void(App&, CsvImportWindowModel&)> showCsvImportWindow;
     std::function<void(App&, ExportWindowModel&)> showExportWindow;
+    std::function<void(App&)> showPrintWindow;
 
     // Study and entry: the box being worked (see study/study_state.h).
     StudyState study;

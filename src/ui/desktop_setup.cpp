@@ -8,6 +8,7 @@
 #include "ui/colour_window.h"
 #include "ui/control_widgets.h"
 #include "ui/exchange_windows.h"
+#include "ui/print_window.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -45,6 +46,7 @@ void connectWindows(App& app, MainWindow& window) {
         window.sync();
         showExportWindow(a, model, &window);
     };
+    app.showPrintWindow = [&window](App& a) { showPrintWindow(a, &window); };
 }
 
 }  // namespace memvalo

@@ -2,6 +2,7 @@
 
 #include "exchange/exchange_events.h"
 #include "files/file_events.h"
+#include "print/print_window.h"
 #include "settings/settings_events.h"
 #include "study/study_events.h"
 
@@ -12,6 +13,7 @@ void registerAllEvents(EventTable& table) {
     registerFileEvents(table);
     registerExchangeEvents(table);
     registerStudyEvents(table);
+    table.onClick("mnuprint", mnuprint_Click);
 }
 
 }  // namespace memvalo
