@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QLabel>
 #include <QRadioButton>
 
 #include "ui/control_widgets.h"
@@ -24,6 +25,8 @@ ModelDialog::ModelDialog(ControlMap& controls, const std::string& formName, cons
             const std::string frame = frameOf ? std::string(frameOf(name)) : std::string();
             QWidget* parentWidget = frame.empty() ? this : widgets_.at(frame);
             if (QWidget* widget = createControlWidget(name, control, parentWidget, false)) {
+                // Status texts and notes run over several lines rather than shrink.
+                if (auto* label = qobject_cast<QLabel*>(widget)) label->setWordWrap(true);
                 widgets_[name] = widget;
             }
         }
@@ -59,7 +62,11 @@ void ModelDialog::setTabOrder(const std::vector<std::string>& controls) {
 
 void ModelDialog::sync() {
     syncing_ = true;
-    for (auto& [name, widget] : widgets_) applyControl(controls_.at(name), widget);
+    // The window keeps the desktop's own face beneath every control.
+    const Backdrop backdrop = [this](const QRect&) {
+        return std::vector<QColor>{palette().color(QPalette::Window)};
+    };
+    for (auto& [name, widget] : widgets_) applyControl(controls_.at(name), widget, backdrop);
     syncing_ = false;
 }
 
