@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/batch_platform.h"
+#include "cli/exchange_commands.h"
 #include "core/db_update.h"
 #include "core/learning_set_reader.h"
 #include "core/platte_an_speicher.h"
@@ -22,21 +23,21 @@ constexpr const char* kUsage =
     "  version           zeigt die Programmversion\n"
     "  check SET.ldt     liest die Lerndatei und zeigt Füllstand und Kapazität jedes Kastens\n"
     "  resave SET.ldt    liest die Lerndatei und speichert sie sicher neu\n"
-    "  convert SET.ldt   wandelt eine Lerndatei des älteren Formats um\n";
-
-// Messages of a refused load have already gone to standard error through the platform.
-bool load(App& app, const std::string& setPath, std::ostream& err) {
-    app.setPath = setPath;
-    const LoadResult result = platte_an_speicher(app);
-    if (result == LoadResult::NewSetWanted) {
-        err << "Die Lerndatei hat noch das ältere Format; \"memvalo-cli convert\" wandelt sie "
-               "um.\n";
-    }
-    return result == LoadResult::Loaded;
-}
+    "  convert SET.ldt   wandelt eine Lerndatei des älteren Formats um\n"
+    "  import-csv DATEI ZIEL\n"
+    "                    wandelt eine Textdatei mit Semikolon oder TAB zwischen den Feldern\n"
+    "                    in die neue Lerndatei ZIEL um (alle Karten in Kasten 1)\n"
+    "  export FORMAT SET.ldt ZIEL [OPTIONEN]\n"
+    "                    exportiert die Lerndatei als text, csv, tab oder html:\n"
+    "    --kaesten 1,2,5                          nur diese Kästen (sonst alle gefüllten)\n"
+    "    --felder frage,antwort,zusatz1,zusatz2   diese Felder (sonst Frage und Antwort)\n"
+    "    --autor NAME                             Autor der HTML-Seite\n"
+    "    --antwort-frage                          HTML: Antworten als Fragen\n"
+    "    --wiederholen                            HTML: Frage vor der Antwort wiederholen\n"
+    "    --absatz                                 HTML: Fragen mit Absatz-Formatierung\n";
 
 int check(App& app, const std::string& setPath, std::ostream& out, std::ostream& err) {
-    if (!load(app, setPath, err)) return 1;
+    if (!loadSet(app, setPath, err)) return 1;
     for (int box = 1; box <= 5; ++box) {
         out << "Kasten " << box << ": " << app.store.k(box).anz << " von "
             << app.store.soll[static_cast<std::size_t>(box - 1)] << '\n';
@@ -45,7 +46,7 @@ int check(App& app, const std::string& setPath, std::ostream& out, std::ostream&
 }
 
 int resave(App& app, const std::string& setPath, std::ostream& err) {
-    if (!load(app, setPath, err)) return 1;
+    if (!loadSet(app, setPath, err)) return 1;
     return speicher_an_platte(app) ? 0 : 1;
 }
 
@@ -74,6 +75,17 @@ int convert(App& app, const std::string& setPath, std::ostream& out, std::ostrea
 
 }  // namespace
 
+// Messages of a refused load have already gone to standard error through the platform.
+bool loadSet(App& app, const std::string& setPath, std::ostream& err) {
+    app.setPath = setPath;
+    const LoadResult result = platte_an_speicher(app);
+    if (result == LoadResult::NewSetWanted) {
+        err << "Die Lerndatei hat noch das ältere Format; \"memvalo-cli convert\" wandelt sie "
+               "um.\n";
+    }
+    return result == LoadResult::Loaded;
+}
+
 int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
     if (args.size() == 1 && args[0] == "version") {
@@ -83,6 +95,15 @@ int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out
     if (args.size() == 2 && args[0] == "check") return check(app, args[1], out, err);
     if (args.size() == 2 && args[0] == "resave") return resave(app, args[1], err);
     if (args.size() == 2 && args[0] == "convert") return convert(app, args[1], out, err);
+    if (args.size() == 3 && args[0] == "import-csv")
+        return importCsv(app, args[1], args[2], out, err);
+    if (!args.empty() && args[0] == "export") {
+        return exportSet(app, {args.begin() + 1, args.end()}, out, err);
+    }
+    if (args.size() == 1 && args[0] == "--help") {
+        out << kUsage;
+        return 0;
+    }
     err << kUsage;
     return 2;
 }

@@ -20,6 +20,10 @@
 namespace memvalo {
 
 class clsResize;
+class CsvImportWindowModel;
+class ExportWindowModel;
+class FrmInfoModel;
+class FrmZeitModel;
 
 class App {
   public:
@@ -56,13 +60,18 @@ class App {
     // empty until the front end provides it).
     SettingsValues settings;
     std::shared_ptr<clsResize> resize;
+    // The developer window stays open beside the main window.
     std::function<void(App&)> showDeveloperWindow;
-    std::function<void(App&)> showAboutBox;
-    std::function<void(App&)> showClosingSpeedWindow;
+    std::function<void(App&)> showColourWindow;
+    // The import, export, about and closing-speed windows, run modally over the given model
+    // until it is hidden.
+    std::function<void(App&, CsvImportWindowModel&)> showCsvImportWindow;
+    std::function<void(App&, ExportWindowModel&)> showExportWindow;
+    std::function<void(App&, FrmInfoModel&)> showAboutBox;
+    std::function<void(App&, FrmZeitModel&)> showClosingSpeedWindow;
+    std::function<void(App&)> showPrintWindow;
     // Runs the colour fade over the window at program end until it has ended by itself.
     std::function<void(App&)> runClosingFade;
-    std::function<void(App&)> showColourWindow;
-    std::function<void(App&)> showPrintWindow;
 
     // Study and entry: the box being worked (see study/study_state.h).
     StudyState study;

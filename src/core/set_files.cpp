@@ -13,4 +13,9 @@ std::string basePathOf(std::string_view setPath) {
     return utf8::left(setPath, length > 4 ? length - 4 : 0);
 }
 
+std::string withSetExtension(const std::string& path) {
+    if (utf8::lower(utf8::right(path, 4)) == ".ldt") return path;
+    return path + ".ldt";
+}
+
 }  // namespace memvalo

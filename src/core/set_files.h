@@ -16,6 +16,10 @@ std::string_view boxExtension(int box);
 // The set path without its last four characters (the ".ldt").
 std::string basePathOf(std::string_view setPath);
 
+// The path with ".ldt" added unless it already ends in it (in any case): only such a name
+// names the other five files of its set.
+std::string withSetExtension(const std::string& path);
+
 // The per-set options as the ".cfg" file holds them.
 struct SetOptions {
     // The capacities of boxes 1..5 as written (the trimmed texts of the SOLL fields).

@@ -1,6 +1,6 @@
 #include "files/set_dialogs.h"
 
-#include "core/utf8.h"
+#include "core/set_files.h"
 
 namespace memvalo {
 
@@ -18,11 +18,6 @@ FileDialog setDialog(App& app, const std::string& title) {
     if (dialog.initialFolder.empty()) dialog.initialFolder = app.platform.documentsFolder();
     app.files.dialogTitle = title;
     return dialog;
-}
-
-std::string withSetExtension(const std::string& path) {
-    if (utf8::lower(utf8::right(path, 4)) == ".ldt") return path;
-    return path + ".ldt";
 }
 
 }  // namespace

@@ -5,12 +5,11 @@
 #include "core/codec.h"
 #include "core/maker.h"
 #include "core/safe_file.h"
+#include "exchange/window_geometry.h"
 
 namespace memvalo {
 
 namespace {
-
-constexpr int kTwips = 15;  // per pixel
 
 std::string resourceFile(int id) {
     return id == kShortManual ? "kurzanleitung.txt" : "";
@@ -38,17 +37,17 @@ Control& FrmInfoModel::add(const std::string& name, ControlKind kind) {
 
 FrmInfoModel::FrmInfoModel() {
     me.caption = "Über Memvalo";
-    me.geometry = {0, 0, 600 * kTwips, 520 * kTwips};
-    lblversion.geometry = {16 * kTwips, 12 * kTwips, 568 * kTwips, 22 * kTwips};
+    place(lblversion, 16, 12, 568, 22);
     lblversion.font.bold = true;
-    txtinfo.geometry = {16 * kTwips, 40 * kTwips, 568 * kTwips, 380 * kTwips};
+    place(txtinfo, 16, 40, 568, 380);
     txtinfo.locked = true;
+    txtinfo.multiLine = true;
     lblcopy.caption = "Memvalo \xC2\xA9 " + std::string(kMakerName);
-    lblcopy.geometry = {16 * kTwips, 432 * kTwips, 568 * kTwips, 20 * kTwips};
+    place(lblcopy, 16, 430, 568, 20);
     lblhomepage.caption = std::string(kHomePage);
-    lblhomepage.geometry = {16 * kTwips, 454 * kTwips, 568 * kTwips, 20 * kTwips};
+    place(lblhomepage, 16, 452, 568, 20);
     cmdinfoend.caption = "&OK";
-    cmdinfoend.geometry = {484 * kTwips, 480 * kTwips, 100 * kTwips, 28 * kTwips};
+    place(cmdinfoend, 484, 480, 100, 28);
 }
 
 std::string LoadRTFFromRes(const App& app, int id) {
@@ -61,6 +60,7 @@ std::string LoadRTFFromRes(const App& app, int id) {
 }
 
 void frminfo_Load(App& app, FrmInfoModel& f) {
+    centreOverMainWindow(app, f.me, 600, 520);
     f.lblversion.caption = app.paths.version;
     f.txtinfo.caption = withMakerAddresses(LoadRTFFromRes(app, kShortManual));
     f.cmdinfoend.focusRequested = true;
@@ -75,7 +75,9 @@ void cmdinfoend_Click(FrmInfoModel& f) {
 }
 
 void mnuüber_Click(App& app) {
-    if (app.showAboutBox) app.onTopBracket([&] { app.showAboutBox(app); });
+    if (!app.showAboutBox) return;
+    FrmInfoModel f;
+    app.onTopBracket([&] { app.showAboutBox(app, f); });
 }
 
 }  // namespace memvalo

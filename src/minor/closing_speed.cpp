@@ -4,11 +4,12 @@
 #include <cmath>
 #include <cstdio>
 
+#include "exchange/window_geometry.h"
+
 namespace memvalo {
 
 namespace {
 
-constexpr int kTwips = 15;  // per pixel
 // The scroll bar's ends: from a fade of well under a second to one of some seconds.
 constexpr int kFastest = 3000;
 constexpr int kSlowest = 200;
@@ -25,25 +26,26 @@ Control& FrmZeitModel::add(const std::string& name, ControlKind kind) {
 
 FrmZeitModel::FrmZeitModel() {
     me.caption = "Abspanngeschwindigkeit";
-    me.geometry = {0, 0, 440 * kTwips, 268 * kTwips};
     Label1.caption = "schnell";
-    Label1.geometry = {16 * kTwips, 20 * kTwips, 64 * kTwips, 20 * kTwips};
+    place(Label1, 16, 20, 64, 20);
     scrollzeit.min = kFastest;
     scrollzeit.max = kSlowest;
-    scrollzeit.geometry = {84 * kTwips, 20 * kTwips, 272 * kTwips, 20 * kTwips};
+    place(scrollzeit, 84, 20, 272, 20);
     scrollzeit.focusRequested = true;
     Label2.caption = "langsam";
-    Label2.geometry = {364 * kTwips, 20 * kTwips, 64 * kTwips, 20 * kTwips};
-    lblwert.geometry = {84 * kTwips, 46 * kTwips, 272 * kTwips, 20 * kTwips};
+    place(Label2, 364, 20, 64, 20);
+    place(lblwert, 84, 46, 272, 20);
     txtinfo.caption =
         "INFO: Beim Beenden blendet Memvalo sein Fenster mit einem Farbverlauf aus. Mit dem "
         "Schieberegler stellen Sie ein, wie schnell das geht: nach links schneller, nach "
-        "rechts langsamer. Die Zahl darunter ist die Schrittweite des Farbverlaufs.\r\n"
+        "rechts langsamer. Die Zahl darunter ist die Schrittweite des Farbverlaufs.
+"
         "Ein Tastendruck oder Mausklick beendet den Abspann sofort.";
     txtinfo.locked = true;
-    txtinfo.geometry = {16 * kTwips, 76 * kTwips, 408 * kTwips, 140 * kTwips};
+    txtinfo.multiLine = true;
+    place(txtinfo, 16, 76, 408, 140);
     cmdzeitzurück.caption = "&Zurück";
-    cmdzeitzurück.geometry = {324 * kTwips, 226 * kTwips, 100 * kTwips, 28 * kTwips};
+    place(cmdzeitzurück, 324, 226, 100, 28);
 }
 
 std::string delayText(double delay) {
@@ -59,6 +61,7 @@ std::string delayText(double delay) {
 }
 
 void frmzeit_Load(App& app, FrmZeitModel& f) {
+    centreOverMainWindow(app, f.me, 440, 268);
     double& delay = app.settings.abspann;
     if (delay == 0) delay = kOffered;
     // A delay beyond the bar's ends puts the bar at the nearer end; the delay stays until the
@@ -78,7 +81,9 @@ void cmdzeitzurück_Click(FrmZeitModel& f) {
 }
 
 void mnuabspann_Click(App& app) {
-    if (app.showClosingSpeedWindow) app.onTopBracket([&] { app.showClosingSpeedWindow(app); });
+    if (!app.showClosingSpeedWindow) return;
+    FrmZeitModel f;
+    app.onTopBracket([&] { app.showClosingSpeedWindow(app, f); });
 }
 
 }  // namespace memvalo

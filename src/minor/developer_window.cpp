@@ -1,11 +1,15 @@
 #include "minor/developer_window.h"
 
+#include <algorithm>
+
+#include "exchange/window_geometry.h"
+
 namespace memvalo {
 
 namespace {
 
 constexpr int kTwips = 15;  // per pixel
-constexpr int kRow = 22 * kTwips;
+constexpr int kRow = 22;
 
 }  // namespace
 
@@ -17,14 +21,22 @@ Control& FrmDebugModel::add(const std::string& name, ControlKind kind) {
 
 FrmDebugModel::FrmDebugModel() {
     me.caption = "Überwachung";
-    me.geometry = {0, 0, 420 * kTwips, 12 * kTwips + 7 * kRow + 12 * kTwips};
+    place(me, 0, 0, 420, 24 + 7 * kRow);
     for (int box = 1; box <= 5; ++box) {
-        const int top = 12 * kTwips + (box - 1) * kRow;
-        lblanzahl[box].geometry = {16 * kTwips, top, 190 * kTwips, kRow};
-        lblsoll[box].geometry = {214 * kTwips, top, 190 * kTwips, kRow};
+        const int top = 12 + (box - 1) * kRow;
+        place(lblanzahl[box], 16, top, 190, kRow);
+        place(lblsoll[box], 214, top, 190, kRow);
     }
-    lbldatei.geometry = {16 * kTwips, 12 * kTwips + 5 * kRow, 388 * kTwips, kRow};
-    lblbildschirm.geometry = {16 * kTwips, 12 * kTwips + 6 * kRow, 388 * kTwips, kRow};
+    place(lbldatei, 16, 12 + 5 * kRow, 388, kRow);
+    place(lblbildschirm, 16, 12 + 6 * kRow, 388, kRow);
+}
+
+void frmdebug_Load(const App& app, FrmDebugModel& f) {
+    const Geometry& main = app.frm1.me.geometry;
+    Geometry& g = f.me.geometry;
+    g.left = std::max(0, main.left + main.width - g.width);
+    g.top = std::max(0, main.top + 60 * kTwips);
+    frmdebug_Timer(app, f);
 }
 
 void frmdebug_Timer(const App& app, FrmDebugModel& f) {

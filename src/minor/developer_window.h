@@ -28,6 +28,8 @@ class FrmDebugModel {
     Control& lblbildschirm = add("lblbildschirm", ControlKind::Label);
 };
 
+// Places the window at the main window's upper right corner, where it hides least of the card.
+void frmdebug_Load(const App& app, FrmDebugModel& f);
 // The timer's tick: the labels show the program's values as they are now.
 void frmdebug_Timer(const App& app, FrmDebugModel& f);
 

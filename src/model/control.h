@@ -19,6 +19,7 @@ enum class ControlKind {
     Menu,  // a menu entry, a submenu head or a separator ("-")
     Option,
     CheckBox,
+    Frame,  // a titled frame that holds other controls
     ScrollBar,
     ComboBox,
     Tray,
@@ -59,6 +60,7 @@ struct Control {
     // Set by the program to move the keyboard focus here; the front end clears it.
     bool focusRequested = false;
     int maxLength = 0;     // text boxes: 0 means no limit
+    bool multiLine = false;  // text boxes: several lines, scrolled when they do not fit
     std::string shortcut;  // menu entries: "Ctrl+N"
 
     // Progress bar and scroll bar values; the bar shows text followed by text2.

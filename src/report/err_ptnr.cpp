@@ -1,6 +1,7 @@
 #include "report/err_ptnr.h"
 
 #include <array>
+#include <utility>
 
 #include "core/maker.h"
 #include "core/version.h"
@@ -102,6 +103,19 @@ ErrPtnrModel::ErrPtnrModel() {
     placeFrame(framContinue, "Weiterer Programmablauf...", 62);
     placeButtons<4>(cmdContinue, {"Befehl wieder&holen", "Fortsetzen mit &nächsten Befehl",
                                   "&Prozedur verlassen", "Programm &beenden"});
+}
+
+std::string_view errPtnrFrameOf(std::string_view control) {
+    constexpr std::pair<std::string_view, std::string_view> kFrames[] = {
+        {"lblComment", "framComment"},   {"lblErrTitel", "framFehler"},
+        {"lblError", "framFehler"},      {"lblProgInfo", "framProgInfo"},
+        {"cmdProtocol", "framProtocol"}, {"lstCallStack", "framCallStack"},
+        {"cmdContinue", "framContinue"}};
+    const std::string_view name = control.substr(0, control.find('('));
+    for (const auto& [member, frame] : kFrames) {
+        if (name == member) return frame;
+    }
+    return {};
 }
 
 ErrorChoice OnError(App& app, ErrPtnrModel& f, const ErrorReport& report,

@@ -4,6 +4,7 @@
 // kept for the run, so the last choice stays the preset of the next error.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app.h"
@@ -27,18 +28,18 @@ class ErrPtnrModel {
     // The frames are stacked in this order; the controls inside a frame are placed relative
     // to it.
     Control& me = add("ErrPtnr", ControlKind::Form);
-    Control& framComment = add("framComment", ControlKind::Label);
+    Control& framComment = add("framComment", ControlKind::Frame);
     Control& lblComment = add("lblComment", ControlKind::Label);
-    Control& framFehler = add("framFehler", ControlKind::Label);
+    Control& framFehler = add("framFehler", ControlKind::Frame);
     ControlArray<4> lblErrTitel{controls_, "lblErrTitel", ControlKind::Label, 0};
     ControlArray<4> lblError{controls_, "lblError", ControlKind::Label, 0};
-    Control& framProgInfo = add("framProgInfo", ControlKind::Label);
+    Control& framProgInfo = add("framProgInfo", ControlKind::Frame);
     Control& lblProgInfo = add("lblProgInfo", ControlKind::Label);
-    Control& framProtocol = add("framProtocol", ControlKind::Label);
+    Control& framProtocol = add("framProtocol", ControlKind::Frame);
     ControlArray<4> cmdProtocol{controls_, "cmdProtocol", ControlKind::Button, 0};
-    Control& framCallStack = add("framCallStack", ControlKind::Label);
+    Control& framCallStack = add("framCallStack", ControlKind::Frame);
     Control& lstCallStack = add("lstCallStack", ControlKind::Label);
-    Control& framContinue = add("framContinue", ControlKind::Label);
+    Control& framContinue = add("framContinue", ControlKind::Frame);
     ControlArray<4> cmdContinue{controls_, "cmdContinue", ControlKind::Button, 0};
 
     // The frames from top to bottom.
@@ -53,6 +54,9 @@ class ErrPtnrModel {
     ErrorChoice choice = ErrorChoice::Retry;
     SystemInfo system = describeSystem();
 };
+
+// The frame a control of the window lies in; empty for the frames themselves.
+std::string_view errPtnrFrameOf(std::string_view control);
 
 // Shows the failure and returns how the failed procedure goes on. showModal shows the window
 // until a continuation button or its close button ends it.

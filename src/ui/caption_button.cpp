@@ -10,6 +10,8 @@ namespace memvalo {
 namespace {
 
 constexpr int kMargin = 3;
+// An "&" in the caption underlines the access key that presses the button with Alt.
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextShowMnemonic;
 
 void paintFace(QPainter& painter, const QRectF& frame, const QColor& face, bool down) {
     const std::vector<QColor> shades = CaptionButton::faceShades(face);
@@ -45,9 +47,9 @@ void CaptionButton::paintEvent(QPaintEvent*) {
     }
     QRect room = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
     if (isDown()) room.translate(1, 1);
-    painter.setFont(fittingFont(font(), text(), room, Qt::AlignCenter));
+    painter.setFont(fittingFont(font(), text(), room, kCaptionFlags));
     painter.setPen(ink);
-    painter.drawText(room, Qt::AlignCenter, text());
+    painter.drawText(room, kCaptionFlags, text());
 }
 
 }  // namespace memvalo

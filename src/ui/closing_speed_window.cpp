@@ -1,44 +1,15 @@
-#include <QPushButton>
-#include <QScrollBar>
-
 #include "minor/closing_speed.h"
 #include "ui/minor_windows.h"
 #include "ui/model_dialog.h"
 
 namespace memvalo {
 
-namespace {
-
-class ClosingSpeedWindow : public ModelDialog {
-  public:
-    ClosingSpeedWindow(App& app, QWidget* parent) : ModelDialog("frmzeit", parent), app_(app) {
-        mirror(model_.controls());
-        frmzeit_Load(app_, model_);
-        add("Label1");
-        auto* bar = static_cast<QScrollBar*>(add("scrollzeit"));
-        bar->setSingleStep(10);
-        bar->setPageStep(100);
-        add("Label2");
-        add("lblwert");
-        add("txtinfo", nullptr, true);
-        auto* back = static_cast<QPushButton*>(add("cmdzeitzurück"));
-        back->setDefault(true);
-        sync();
-        connect(bar, &QScrollBar::valueChanged, this,
-                [this] { forward([this] { scrollzeit_Change(app_, model_); }); });
-        connect(back, &QPushButton::clicked, this,
-                [this] { forward([this] { cmdzeitzurück_Click(model_); }); });
-    }
-
-  private:
-    App& app_;
-    FrmZeitModel model_;
-};
-
-}  // namespace
-
-void showClosingSpeedWindow(App& app, QWidget* parent) {
-    ClosingSpeedWindow window(app, parent);
+void showClosingSpeedWindow(App& app, FrmZeitModel& model, QWidget* parent) {
+    frmzeit_Load(app, model);
+    ModelDialog window(model.controls(), "frmzeit", nullptr, parent);
+    window.onChange("scrollzeit", [&] { scrollzeit_Change(app, model); });
+    window.onClick("cmdzeitzurück", [&] { cmdzeitzurück_Click(model); });
+    window.setTabOrder({"scrollzeit", "cmdzeitzurück", "txtinfo"});
     window.exec();
 }
 

@@ -2,11 +2,14 @@
 
 #include <QAbstractSlider>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -89,8 +92,9 @@ void applyFont(const Control& c, QWidget* w) {
     // A caption longer than its label shows whole in a smaller font rather than cut off.
     auto* label = qobject_cast<QLabel*>(w);
     if (label != nullptr && dynamic_cast<PictureBox*>(w) == nullptr) {
+        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
         font = fittingFont(font, displayText(c.caption), label->contentsRect(),
-                           static_cast<int>(label->alignment()));
+                           static_cast<int>(label->alignment()) | wrap);
     }
     if (font != w->font()) w->setFont(font);
 }
@@ -114,6 +118,11 @@ void applyKindState(Control& c, QWidget* w, const Backdrop& backdrop) {
     } else if (auto* button = qobject_cast<QPushButton*>(w)) {
         button->setText(displayText(c.caption));
         applyColours(c, w, QPalette::Button, QPalette::ButtonText);
+    } else if (auto* toggle = qobject_cast<QAbstractButton*>(w)) {
+        toggle->setText(toQt(c.caption));
+        toggle->setChecked(c.checked);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+        frame->setTitle(toQt(c.caption));
     } else if (auto* bar = dynamic_cast<TextProgressBar*>(w)) {
         bar->setRange(c.min, std::max(c.max, c.min + 1));
         bar->setValue(std::clamp(c.value, c.min, std::max(c.max, c.min + 1)));
@@ -152,9 +161,16 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
     QWidget* widget = nullptr;
     switch (control.kind) {
         case ControlKind::Button:
-        case ControlKind::Option:
-        case ControlKind::CheckBox:
             widget = new CaptionButton(parent);
+            break;
+        case ControlKind::Option:
+            widget = new QRadioButton(parent);
+            break;
+        case ControlKind::CheckBox:
+            widget = new QCheckBox(parent);
+            break;
+        case ControlKind::Frame:
+            widget = new QGroupBox(parent);
             break;
         case ControlKind::Label:
             widget = new QLabel(parent);
@@ -232,6 +248,10 @@ bool readBackControl(Control& c, QWidget* w) {
         typed = storedText(edit->toPlainText());
     } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
         typed = fromQt(line->text());
+    } else if (auto* toggle = qobject_cast<QAbstractButton*>(w); toggle && toggle->isCheckable()) {
+        const bool changed = c.checked != toggle->isChecked();
+        c.checked = toggle->isChecked();
+        return changed;
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
         const bool changed = c.value != slider->value();
         c.value = slider->value();

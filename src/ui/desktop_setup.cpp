@@ -7,6 +7,7 @@
 
 #include "ui/colour_window.h"
 #include "ui/control_widgets.h"
+#include "ui/exchange_windows.h"
 #include "ui/minor_windows.h"
 #include "ui/print_window.h"
 #include "ui/qt_text.h"
@@ -37,9 +38,20 @@ void connectWindows(App& app, MainWindow& window) {
     app.showColourWindow = [&window](App& a) {
         showColourWindow(a, &window, [&window] { window.sync(); });
     };
+    // The main window shows what the command has done so far before the window stands over it.
+    app.showCsvImportWindow = [&window](App& a, CsvImportWindowModel& model) {
+        window.sync();
+        showCsvImportWindow(a, model, &window);
+    };
+    app.showExportWindow = [&window](App& a, ExportWindowModel& model) {
+        window.sync();
+        showExportWindow(a, model, &window);
+    };
     app.showPrintWindow = [&window](App& a) { showPrintWindow(a, &window); };
-    app.showAboutBox = [&window](App& a) { showAboutBox(a, &window); };
-    app.showClosingSpeedWindow = [&window](App& a) { showClosingSpeedWindow(a, &window); };
+    app.showAboutBox = [&window](App& a, FrmInfoModel& model) { showAboutBox(a, model, &window); };
+    app.showClosingSpeedWindow = [&window](App& a, FrmZeitModel& model) {
+        showClosingSpeedWindow(a, model, &window);
+    };
     app.showDeveloperWindow = [&window](App& a) { showDeveloperWindow(a, &window); };
     app.runClosingFade = [&window](App& a) { runClosingFade(a, window); };
 }

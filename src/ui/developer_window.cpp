@@ -1,4 +1,5 @@
 #include <QTimer>
+#include <memory>
 
 #include "minor/developer_window.h"
 #include "ui/minor_windows.h"
@@ -10,17 +11,19 @@ namespace {
 
 constexpr int kRefreshMs = 500;
 
+// The window and the model it shows, gone together when the window is closed.
 class DeveloperWindow : public ModelDialog {
   public:
-    DeveloperWindow(App& app, QWidget* parent) : ModelDialog("frmdebug", parent), app_(app) {
-        mirror(model_.controls());
+    DeveloperWindow(App& app, std::unique_ptr<FrmDebugModel> model, QWidget* parent)
+        : ModelDialog(model->controls(), "frmdebug", nullptr, parent),
+          app_(app),
+          model_(std::move(model)) {
         setAttribute(Qt::WA_DeleteOnClose);
-        for (auto& [name, control] : model_.controls()) {
-            if (control.kind == ControlKind::Label) add(name);
-        }
-        refresh();
         auto* timer = new QTimer(this);
-        connect(timer, &QTimer::timeout, this, [this] { refresh(); });
+        connect(timer, &QTimer::timeout, this, [this] {
+            frmdebug_Timer(app_, *model_);
+            sync();
+        });
         timer->start(kRefreshMs);
         // While it is open the main window gives up staying on top, so this one stays visible.
         if (app_.ontop == "ja") app_.AlwaysOnTop(false);
@@ -32,13 +35,8 @@ class DeveloperWindow : public ModelDialog {
     DeveloperWindow& operator=(const DeveloperWindow&) = delete;
 
   private:
-    void refresh() {
-        frmdebug_Timer(app_, model_);
-        sync();
-    }
-
     App& app_;
-    FrmDebugModel model_;
+    std::unique_ptr<FrmDebugModel> model_;
 };
 
 }  // namespace
@@ -47,7 +45,11 @@ void showDeveloperWindow(App& app, QWidget* parent) {
     auto* open = parent ? parent->findChild<QDialog*>(QStringLiteral("frmdebug"),
                                                       Qt::FindDirectChildrenOnly)
                         : nullptr;
-    if (open == nullptr) open = new DeveloperWindow(app, parent);
+    if (open == nullptr) {
+        auto model = std::make_unique<FrmDebugModel>();
+        frmdebug_Load(app, *model);
+        open = new DeveloperWindow(app, std::move(model), parent);
+    }
     open->show();
     open->raise();
 }

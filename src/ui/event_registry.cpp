@@ -1,5 +1,6 @@
 #include "ui/event_registry.h"
 
+#include "exchange/exchange_events.h"
 #include "files/file_events.h"
 #include "minor/about_box.h"
 #include "minor/closing_speed.h"
@@ -12,6 +13,7 @@ namespace memvalo {
 void registerAllEvents(EventTable& table) {
     registerSettingsEvents(table);
     registerFileEvents(table);
+    registerExchangeEvents(table);
     registerStudyEvents(table);
     table.onClick("mnuprint", mnuprint_Click);
     table.onClick("mnuüber", mnuüber_Click);

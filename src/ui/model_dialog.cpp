@@ -1,81 +1,112 @@
 #include "ui/model_dialog.h"
 
-#include <QGroupBox>
-#include <QPushButton>
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QRadioButton>
 
 #include "ui/control_widgets.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
 
-namespace {
-
-QRect pixels(const Geometry& g) {
-    return {g.left / kTwipsPerPx, g.top / kTwipsPerPx, g.width / kTwipsPerPx,
-            g.height / kTwipsPerPx};
-}
-
-}  // namespace
-
-ModelDialog::ModelDialog(std::string form, QWidget* parent)
-    : QDialog(parent), form_(std::move(form)) {
-    setObjectName(toQt(form_));
-}
-
-QWidget* ModelDialog::add(const std::string& name, QWidget* container, bool multiLine) {
-    QWidget* parent = container ? container : this;
-    const Control& c = controls_->at(name);
-    QWidget* w = nullptr;
-    // The program's small windows have buttons of the desktop's own style.
-    if (c.kind == ControlKind::Button) {
-        w = new QPushButton(parent);
-        w->setObjectName(toQt(name));
-    } else {
-        w = createControlWidget(name, c, parent, multiLine);
+ModelDialog::ModelDialog(ControlMap& controls, const std::string& formName, const FrameOf& frameOf,
+                         QWidget* parent)
+    : QDialog(parent), controls_(controls), me_(controls.at(formName)) {
+    setObjectName(toQt(formName));
+    const Geometry& g = me_.geometry;
+    setFixedSize(g.width / kTwipsPerPx, g.height / kTwipsPerPx);
+    move(g.left / kTwipsPerPx, g.top / kTwipsPerPx);
+    setWindowTitle(toQt(me_.caption));
+    // Frames first, so that the controls inside them find their parent.
+    for (const bool frames : {true, false}) {
+        for (auto& [name, control] : controls_) {
+            if (name == formName || (control.kind == ControlKind::Frame) != frames) continue;
+            const std::string frame = frameOf ? std::string(frameOf(name)) : std::string();
+            QWidget* parentWidget = frame.empty() ? this : widgets_.at(frame);
+            if (QWidget* widget =
+                    createControlWidget(name, control, parentWidget, control.multiLine)) {
+                // Status texts and notes run over several lines rather than shrink.
+                if (auto* label = qobject_cast<QLabel*>(widget)) label->setWordWrap(true);
+                widgets_[name] = widget;
+            }
+        }
     }
-    widgets_.emplace_back(name, w);
-    return w;
-}
-
-QGroupBox* ModelDialog::addFrame(const std::string& name) {
-    auto* frame = new QGroupBox(this);
-    frame->setObjectName(toQt(name));
-    frames_.emplace_back(name, frame);
-    return frame;
-}
-
-QWidget* ModelDialog::widget(const std::string& name) const {
-    for (const auto& [n, w] : widgets_) {
-        if (n == name) return w;
-    }
-    return nullptr;
-}
-
-void ModelDialog::forward(const std::function<void()>& procedure) {
-    for (auto& [name, w] : widgets_) readBackControl(controls_->at(name), w);
-    procedure();
+    groupOptions();
     sync();
-    if (!controls_->at(form_).visible) accept();
+}
+
+// The option buttons that lie side by side exclude each other, and only each other: Qt's own
+// grouping would also reach into the frames.
+void ModelDialog::groupOptions() {
+    std::map<QWidget*, QButtonGroup*> groups;
+    for (auto& [name, widget] : widgets_) {
+        auto* option = qobject_cast<QRadioButton*>(widget);
+        if (option == nullptr) continue;
+        QButtonGroup*& group = groups[option->parentWidget()];
+        if (group == nullptr) group = new QButtonGroup(this);
+        group->addButton(option);
+    }
+}
+
+void ModelDialog::onClick(const std::string& control, std::function<void()> procedure) {
+    auto* button = qobject_cast<QAbstractButton*>(widgets_.at(control));
+    connect(button, &QAbstractButton::clicked, this,
+            [this, procedure = std::move(procedure)] { forward(procedure); });
+}
+
+void ModelDialog::onChange(const std::string& control, std::function<void()> procedure) {
+    auto* slider = qobject_cast<QAbstractSlider*>(widgets_.at(control));
+    connect(slider, &QAbstractSlider::valueChanged, this,
+            [this, procedure = std::move(procedure)] { forward(procedure); });
+}
+
+void ModelDialog::onLink(const std::string& control, std::function<void()> procedure) {
+    auto* label = qobject_cast<QLabel*>(widgets_.at(control));
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    label->setTextFormat(Qt::RichText);
+    links_.push_back(control);
+    connect(label, &QLabel::linkActivated, this,
+            [this, procedure = std::move(procedure)] { forward(procedure); });
+    sync();
+}
+
+void ModelDialog::setTabOrder(const std::vector<std::string>& controls) {
+    for (std::size_t i = 1; i < controls.size(); ++i) {
+        QWidget::setTabOrder(widgets_.at(controls[i - 1]), widgets_.at(controls[i]));
+    }
 }
 
 void ModelDialog::sync() {
-    const Control& me = controls_->at(form_);
-    setWindowTitle(displayText(me.caption));
-    const QRect place = pixels(me.geometry);
-    setFixedSize(place.size());
-    // A window the model does not place opens over the window it belongs to.
-    if (place.topLeft() != QPoint(0, 0)) move(place.topLeft());
-    for (auto& [name, frame] : frames_) {
-        const Control& c = controls_->at(name);
-        frame->setTitle(displayText(c.caption));
-        frame->setGeometry(pixels(c.geometry));
-        frame->setVisible(c.visible);
-    }
-    // Nothing but the window's own face lies beneath its controls.
-    const Backdrop face = [this](const QRect&) {
+    syncing_ = true;
+    // The window keeps the desktop's own face beneath every control.
+    const Backdrop backdrop = [this](const QRect&) {
         return std::vector<QColor>{palette().color(QPalette::Window)};
     };
-    for (auto& [name, w] : widgets_) applyControl(controls_->at(name), w, face);
+    for (auto& [name, widget] : widgets_) applyControl(controls_.at(name), widget, backdrop);
+    for (const std::string& name : links_) {
+        const QString caption = toQt(controls_.at(name).caption).toHtmlEscaped();
+        qobject_cast<QLabel*>(widgets_.at(name))
+            ->setText(QStringLiteral("<a href=\"link\">%1</a>").arg(caption));
+    }
+    syncing_ = false;
+}
+
+void ModelDialog::reject() {
+    if (close_) {
+        forward(close_);
+    } else {
+        QDialog::reject();
+    }
+}
+
+void ModelDialog::forward(const std::function<void()>& procedure) {
+    if (syncing_) return;
+    for (auto& [name, widget] : widgets_) readBackControl(controls_.at(name), widget);
+    procedure();
+    sync();
+    if (!me_.visible) accept();
 }
 
 }  // namespace memvalo

@@ -1,43 +1,53 @@
 #pragma once
-// A modal window whose widgets mirror the controls of its window model: each control gets the
-// widget of its kind, frames become group boxes holding the controls placed inside them. The
-// window forwards the user's actions to the model's procedures and shows what they changed.
+// A secondary window drawn from its model: one widget per control (inside its frame where it
+// lies in one), each click forwarded to the window's procedure, the model applied to the
+// widgets afterwards. The window closes when a procedure hides it; Escape and the frame's
+// close button ask the window's close procedure.
 #include <QDialog>
 #include <functional>
+#include <map>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 #include "model/control.h"
 
-class QGroupBox;
-
 namespace memvalo {
 
 class ModelDialog : public QDialog {
+    Q_OBJECT
+
   public:
-    // `form` names the model's control of the window itself.
-    ModelDialog(std::string form, QWidget* parent);
+    using FrameOf = std::function<std::string_view(std::string_view control)>;
 
-  protected:
-    // The model's controls; called once, before any control is added.
-    void mirror(ControlMap& controls) { controls_ = &controls; }
-    // The widget of the control, inside the frame `container` or directly on the window.
-    QWidget* add(const std::string& name, QWidget* container = nullptr, bool multiLine = false);
-    QGroupBox* addFrame(const std::string& name);
-    QWidget* widget(const std::string& name) const;
+    // The window's control is the one named formName; frameOf tells which frame holds a
+    // control (empty: the window itself), nullptr when the window has no frames.
+    ModelDialog(ControlMap& controls, const std::string& formName, const FrameOf& frameOf,
+                QWidget* parent);
 
-    // Copies what the user changed into the model, runs the procedure, shows the model; the
-    // window closes once the model hides it.
-    void forward(const std::function<void()>& procedure);
-    // Applies the whole model: caption, size and place of the window, every frame and control.
+    void onClick(const std::string& control, std::function<void()> procedure);
+    // A scroll bar's change of value.
+    void onChange(const std::string& control, std::function<void()> procedure);
+    // A label shown as a link: a click, or Return once Tab has reached it, follows it.
+    void onLink(const std::string& control, std::function<void()> procedure);
+    void onClose(std::function<void()> procedure) { close_ = std::move(procedure); }
+    // The order Tab walks the controls in.
+    void setTabOrder(const std::vector<std::string>& controls);
     void sync();
 
+  protected:
+    void reject() override;
+
   private:
-    ControlMap* controls_ = nullptr;
-    std::string form_;
-    std::vector<std::pair<std::string, QWidget*>> widgets_;
-    std::vector<std::pair<std::string, QGroupBox*>> frames_;
+    void groupOptions();
+    void forward(const std::function<void()>& procedure);
+
+    ControlMap& controls_;
+    Control& me_;
+    std::map<std::string, QWidget*> widgets_;
+    std::vector<std::string> links_;
+    std::function<void()> close_;
+    bool syncing_ = false;
 };
 
 }  // namespace memvalo

@@ -222,8 +222,9 @@ ImageSize QtPlatform::imageSize(const std::string& path) {
 
 ErrorChoice QtPlatform::reportError(const ErrorReport& report) {
     if (app_ == nullptr) return ErrorChoice::Leave;
-    if (!errorWindow_) errorWindow_ = new ErrorWindow(*app_, mainWindow_);
-    return errorWindow_->run(report);
+    if (!errorWindow_) errorWindow_ = std::make_unique<ErrPtnrModel>();
+    return OnError(*app_, *errorWindow_, report,
+                   [this] { showErrorWindow(*app_, *errorWindow_, dialogParent()); });
 }
 
 void QtPlatform::unloadForms() {

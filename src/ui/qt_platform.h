@@ -11,7 +11,7 @@ class QSoundEffect;
 namespace memvalo {
 
 class App;
-class ErrorWindow;
+class ErrPtnrModel;
 class QtPrinter;
 
 class QtPlatform : public Platform {
@@ -50,7 +50,8 @@ class QtPlatform : public Platform {
 
     QPointer<QWidget> mainWindow_;
     App* app_ = nullptr;
-    QPointer<ErrorWindow> errorWindow_;
+    // The error window's state, kept from the first error on.
+    std::unique_ptr<ErrPtnrModel> errorWindow_;
     std::unique_ptr<QSoundEffect> sound_;
     std::unique_ptr<QtPrinter> printer_;
 };

@@ -88,5 +88,56 @@ TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideTheProgram) {
     EXPECT_EQ(run.out.substr(0, 16), "Kasten 1: 1 von ");
 }
 
+TEST_F(CliSetCommands, ImportCsvWritesTheSetTellsWrongLinesAndRefusesFilesWithoutSeparators) {
+    dir.write("woerter.txt", "Haus\thouse\r\n\r\nBaum\ttree\tZusatz\r\na\tb\tc\td\te\r\n");
+    CliRun run = cli("import-csv '" + dir.file("woerter.txt") + "' '" + dir.file("neu.ldt") + "'");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "F E R T I G  !  Es wurden 4 Datensätze importiert!\n");
+    EXPECT_EQ(run.err,
+              "Zeile 2: Fehler bei Anzahl der Trennzeichen\n"
+              "Zeile 4: Fehler bei Anzahl der Trennzeichen\n");
+    run = cli("check '" + dir.file("neu.ldt") + "'");
+    EXPECT_EQ(run.out.substr(0, 20), "Kasten 1: 4 von 2000");
+
+    dir.write("leer.txt", "a;b\r\n");
+    run = cli("import-csv '" + dir.file("leer.txt") + "' '" + dir.file("leer.ldt") + "'");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err,
+              "Es wurden keine oder zuwenig Trennzeichen gefunden!\nEvtl. ist die Datei leer oder "
+              "beschädigt.\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("leer.ldt")));
+}
+
+TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
+    saveSet();
+    const std::string set = " '" + dir.file("set.ldt") + "' ";
+    CliRun run =
+        cli("export csv" + set + "'" + dir.file("k2.csv") + "' --kaesten 2 --felder frage");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Export komplett!\n");
+    EXPECT_EQ(dir.read("k2.csv"), "Frage\r\nFrage\r\n");
+
+    run = cli("export html" + set + "'" + dir.file("seite.html") + "' --autor 'Ina K' --absatz");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string page = dir.read("seite.html");
+    EXPECT_NE(page.find("( Autor Lerndaten: Ina K,&nbsp;Datei: seite )"), std::string::npos);
+    EXPECT_NE(page.find("<b><a name=\"frage_5_5\"></a>\r\n5.5.</b>\r\n<br>\r\n"),
+              std::string::npos);
+
+    const std::string target = set + "'" + dir.file("x.txt") + "' ";
+    for (const std::string& wrong :
+         {"export pdf" + target, "export text" + target + "--kaesten 6",
+          "export text" + target + "--felder frage,bild", "export text" + target + "--kaesten",
+          "export text" + target + "--leise"}) {
+        run = cli(wrong);
+        EXPECT_EQ(run.exitCode, 2) << wrong;
+        EXPECT_NE(run.err.find("Aufruf: memvalo-cli export"), std::string::npos) << wrong;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.file("x.txt")));
+    run = cli("--help");
+    EXPECT_NE(run.out.find("import-csv DATEI ZIEL"), std::string::npos);
+    EXPECT_NE(run.out.find("export FORMAT SET.ldt ZIEL"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace memvalo

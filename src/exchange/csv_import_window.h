@@ -1,0 +1,62 @@
+#pragma once
+// The import window `frmcsv`: choose a delimited text file (its separator is detected at
+// once), convert it into a new learning set under a chosen name, and close. "Schließen" hands
+// the new set to the main window, "Abbrechen" hands over nothing.
+#include <string>
+
+#include "core/app.h"
+#include "model/control.h"
+
+namespace memvalo {
+
+class CsvImportWindowModel {
+    ControlMap controls_;  // first member: every named reference below points into it
+
+    Control& add(const std::string& name, ControlKind kind) {
+        Control& c = controls_[name];
+        c.kind = kind;
+        return c;
+    }
+
+  public:
+    CsvImportWindowModel() = default;
+    CsvImportWindowModel(const CsvImportWindowModel&) = delete;
+    CsvImportWindowModel& operator=(const CsvImportWindowModel&) = delete;
+
+    ControlMap& controls() { return controls_; }
+
+    Control& me = add("frmcsv", ControlKind::Form);
+    Control& cmdcsvopen = add("cmdcsvopen", ControlKind::Button);
+    Control& lblcsvdatei = add("lblcsvdatei", ControlKind::Label);
+    Control& sevLabel2 = add("sevLabel2", ControlKind::Label);
+    Control& lblstatus = add("lblstatus", ControlKind::Label);
+    Control& cmdimport = add("cmdimport", ControlKind::Button);
+    Control& cmdok = add("cmdok", ControlKind::Button);
+    Control& cmdcancel = add("cmdcancel", ControlKind::Button);
+
+    // The chosen file: its full path and its name without the folder.
+    std::string csvPfad;
+    std::string csvTitel;
+    char trennzeichen = ';';
+    // Where the last conversion wrote the new set's box-1 file.
+    std::string zielOrdner;
+    std::string zielDatei;
+    // The box-1 file the main window opens after the window has closed; empty after
+    // "Abbrechen".
+    std::string importPfad;
+};
+
+void frmcsv_Load(App& app, CsvImportWindowModel& f);
+void cmdcsvopen_Click(App& app, CsvImportWindowModel& f);
+void zeichen_prüfen(App& app, CsvImportWindowModel& f);
+void cmdimport_Click(App& app, CsvImportWindowModel& f);
+// True when the new set is on disk.
+bool konvert(App& app, CsvImportWindowModel& f, const std::string& ordner,
+             const std::string& dateiname);
+void cmdok_Click(CsvImportWindowModel& f);
+void cmdcancel_Click(CsvImportWindowModel& f);
+// The window's frame closed it: after a conversion that is "Schließen", before one
+// "Abbrechen".
+void frmcsv_QueryUnload(CsvImportWindowModel& f);
+
+}  // namespace memvalo

@@ -1,0 +1,207 @@
+#include "exchange/export_window.h"
+
+#include "core/paths.h"
+#include "core/text_encoding.h"
+#include "exchange/export_file.h"
+#include "exchange/file_error.h"
+#include "exchange/window_geometry.h"
+
+namespace memvalo {
+
+namespace {
+
+constexpr std::array<const char*, 5> kBoxCaptions = {"Kasten 1", "Kasten 2", "Kasten 3", "Kasten 4",
+                                                     "Kasten 5"};
+constexpr std::array<const char*, 4> kFieldCaptions = {"Frage", "Antwort", "Zusatz 1", "Zusatz 2"};
+
+void applyLayout(App& app, ExportWindowModel& f) {
+    centreOverMainWindow(app, f.me, 700, 370);
+    place(f.opttext, 16, 12, 440, 24);
+    place(f.optcsv, 16, 38, 440, 24);
+    place(f.opttab, 16, 64, 440, 24);
+    place(f.opthtml, 16, 90, 440, 24);
+    place(f.frkastwahl, 12, 126, 200, 188);
+    for (int i = 0; i < 5; ++i) place(f.chkkasten[i], 12, 26 + i * 26, 176, 24);
+    place(f.chkallekästen, 12, 156, 176, 24);
+    place(f.frfelder, 224, 126, 200, 188);
+    for (int i = 0; i < 4; ++i) place(f.chkfelder[i], 12, 26 + i * 26, 176, 24);
+    place(f.chkallefelder, 12, 156, 176, 24);
+    place(f.frmhtml, 436, 126, 252, 188);
+    place(f.optfa, 12, 26, 228, 24);
+    place(f.optaf, 12, 52, 228, 24);
+    place(f.chkwiederholen, 12, 90, 228, 24);
+    place(f.chkabsatz, 12, 116, 228, 24);
+    place(f.cmdexport, 436, 324, 122, 34);
+    place(f.cmdcancel, 566, 324, 122, 34);
+}
+
+void setCaptions(ExportWindowModel& f) {
+    f.me.caption = "Lerndatei exportieren";
+    f.opttext.caption = "Textdatei (*.txt)";
+    f.optcsv.caption = "Text mit Trennzeichen -z.B. für Übernahme in Excel- (*.csv)";
+    f.opttab.caption = "Text mit Tabstops getrennt (*.txt)";
+    f.opthtml.caption = "HTML- Export";
+    f.frkastwahl.caption = "Kästen auswählen:";
+    for (int i = 0; i < 5; ++i) f.chkkasten[i].caption = kBoxCaptions[i];
+    f.chkallekästen.caption = "ALLE";
+    f.frfelder.caption = "welche Felder exportieren?";
+    for (int i = 0; i < 4; ++i) f.chkfelder[i].caption = kFieldCaptions[i];
+    f.chkallefelder.caption = "ALLE";
+    f.frmhtml.caption = "HTML-Optionen";
+    f.optfa.caption = "Frage/Antwort";
+    f.optfa.tooltip = "Normaler Modus: oberes Feld ist Fragefeld";
+    f.optaf.caption = "Antwort/Frage";
+    f.optaf.tooltip = "unteres Feld ist Fragefeld";
+    f.chkwiederholen.caption = "Frage wiederholen";
+    f.chkwiederholen.tooltip = "schreibt vor die Antwort nochmals die Frage";
+    f.chkabsatz.caption = "Frage mit Absatz-Formatierung";
+    f.chkabsatz.tooltip =
+        "Die Frage erscheint formatiert UNTER der Nummer, ansonsten unformatiert NEBEN der Numer";
+    f.cmdexport.caption = "E&xportieren";
+    f.cmdcancel.caption = "Ab&bruch";
+}
+
+// An empty box has nothing to export: its check box is cleared and greyed.
+void greyEmptyBoxes(const App& app, ExportWindowModel& f) {
+    for (int i = 0; i < 5; ++i) {
+        if (app.store.k(i + 1).anz > 0) continue;
+        f.chkkasten[i].checked = false;
+        f.chkkasten[i].enabled = false;
+    }
+}
+
+void enablePlainChoices(ExportWindowModel& f, bool plain) {
+    for (Control* c : {&f.frmhtml, &f.chkabsatz, &f.chkwiederholen, &f.optaf, &f.optfa}) {
+        c->enabled = !plain;
+    }
+    for (Control* c : {&f.frkastwahl, &f.frfelder, &f.chkallekästen, &f.chkallefelder}) {
+        c->enabled = plain;
+    }
+    for (int i = 0; i < 5; ++i) f.chkkasten[i].enabled = plain;
+    for (int i = 0; i < 4; ++i) f.chkfelder[i].enabled = plain;
+}
+
+ExportFormat formatOf(const ExportWindowModel& f) {
+    if (f.optcsv.checked) return ExportFormat::Csv;
+    if (f.opttab.checked) return ExportFormat::Tab;
+    if (f.opthtml.checked) return ExportFormat::Html;
+    return ExportFormat::Text;
+}
+
+std::string filterOf(ExportFormat format) {
+    if (format == ExportFormat::Csv) return "Textdatei (*.csv)|*.csv";
+    if (format == ExportFormat::Html) return "HTML-Dateien (*.html)|*.html";
+    return "Textdatei (*.txt)|*.txt";
+}
+
+std::string askAuthor(App& app) {
+    const auto answer = app.inputBox(
+        "Sie können jetzt Ihren Namen eingeben.\rEr kennzeichnet Sie als Autor Ihrer "
+        "Lerndaten.\rFalls Sie dies nicht wünschen, klicken Sie auf 'Abbrechen'.",
+        "Autor der Lerndatei:");
+    if (!answer || trimBlanks(*answer).empty()) return std::string(kNoAuthor);
+    return *answer;
+}
+
+void openPage(App& app, const std::string& path) {
+    if (app.platform.openDocument(path)) return;
+    app.msgBox("Die Seite konnte nicht im Browser geöffnet werden:\r" + path, App::kTitle,
+               Buttons::OK, Icon::Exclamation);
+}
+
+}  // namespace
+
+std::string_view frameOf(std::string_view control) {
+    if (control.starts_with("chkkasten") || control == "chkallekästen") return "frkastwahl";
+    if (control.starts_with("chkfelder") || control == "chkallefelder") return "frfelder";
+    if (control == "optfa" || control == "optaf" || control == "chkwiederholen" ||
+        control == "chkabsatz") {
+        return "frmhtml";
+    }
+    return {};
+}
+
+void frmexport_Load(App& app, ExportWindowModel& f) {
+    applyLayout(app, f);
+    setCaptions(f);
+    enablePlainChoices(f, true);
+    f.chkabsatz.checked = app.settings.absatz == 1;
+    f.chkwiederholen.checked = app.settings.wiederholen == 1;
+    f.opttext.checked = true;
+    f.optfa.checked = true;
+    for (int i = 0; i < 5; ++i) f.chkkasten[i].checked = true;
+    f.chkallekästen.checked = true;
+    for (int i = 0; i < 4; ++i) f.chkfelder[i].checked = i < 2;
+    f.chkallefelder.checked = false;
+    greyEmptyBoxes(app, f);
+    f.opttext.focusRequested = true;
+}
+
+void plainFormat_Click(App& app, ExportWindowModel& f) {
+    enablePlainChoices(f, true);
+    greyEmptyBoxes(app, f);
+}
+
+void opthtml_Click(ExportWindowModel& f) {
+    enablePlainChoices(f, false);
+}
+
+void chkallekästen_Click(ExportWindowModel& f) {
+    for (int i = 0; i < 5; ++i) {
+        if (f.chkkasten[i].enabled) f.chkkasten[i].checked = f.chkallekästen.checked;
+    }
+}
+
+void chkallefelder_Click(ExportWindowModel& f) {
+    for (int i = 0; i < 4; ++i) f.chkfelder[i].checked = f.chkallefelder.checked;
+}
+
+void chkwiederholen_Click(App& app, ExportWindowModel& f) {
+    app.settings.wiederholen = f.chkwiederholen.checked ? 1 : 0;
+}
+
+void chkabsatz_Click(App& app, ExportWindowModel& f) {
+    app.settings.absatz = f.chkabsatz.checked ? 1 : 0;
+}
+
+ExportChoice exportChoiceOf(const ExportWindowModel& f) {
+    ExportChoice choice;
+    choice.format = formatOf(f);
+    for (int i = 0; i < 5; ++i) choice.kaesten[i] = f.chkkasten[i].checked;
+    for (int i = 0; i < 4; ++i) choice.felder[i] = f.chkfelder[i].checked;
+    choice.antwortFrage = f.optaf.checked;
+    choice.wiederholen = f.chkwiederholen.checked;
+    choice.absatz = f.chkabsatz.checked;
+    return choice;
+}
+
+void cmdexport_Click(App& app, ExportWindowModel& f) {
+    ExportChoice choice = exportChoiceOf(f);
+    FileDialog dialog;
+    dialog.title = "Lerndatei exportieren";
+    dialog.filter = filterOf(choice.format);
+    dialog.initialFolder = GetPathOrFileName(app.frm1.lblinidir.caption, true);
+    if (dialog.initialFolder.empty()) dialog.initialFolder = app.platform.documentsFolder();
+    dialog.overwritePrompt = true;
+    const auto path = app.onTopBracket([&] { return app.platform.saveFileDialog(dialog); });
+    if (!path || path->empty()) return;
+    if (choice.format == ExportFormat::Html) choice.autor = askAuthor(app);
+    app.platform.setBusy(true);
+    const std::string text =
+        exportText(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
+    const std::error_code ec = writeExportFile(*path, text);
+    app.platform.setBusy(false);
+    if (ec) {
+        showFileError(app, ec);
+        return;
+    }
+    app.msgBox("Export komplett!", "Fertig!", Buttons::OK, Icon::Information);
+    if (choice.format == ExportFormat::Html) openPage(app, *path);
+    f.me.visible = false;
+}
+
+void cmdcancel_Click(ExportWindowModel& f) {
+    f.me.visible = false;
+}
+
+}  // namespace memvalo

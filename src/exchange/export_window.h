@@ -1,0 +1,67 @@
+#pragma once
+// The export window `frmexport`: the format, the boxes and fields of the plain formats, the
+// options of the HTML page, and the command that writes the file.
+#include <string>
+#include <string_view>
+
+#include "core/app.h"
+#include "exchange/export_choice.h"
+#include "model/control.h"
+
+namespace memvalo {
+
+class ExportWindowModel {
+    ControlMap controls_;  // first member: every named reference below points into it
+
+    Control& add(const std::string& name, ControlKind kind) {
+        Control& c = controls_[name];
+        c.kind = kind;
+        return c;
+    }
+
+  public:
+    ExportWindowModel() = default;
+    ExportWindowModel(const ExportWindowModel&) = delete;
+    ExportWindowModel& operator=(const ExportWindowModel&) = delete;
+
+    ControlMap& controls() { return controls_; }
+
+    Control& me = add("frmexport", ControlKind::Form);
+    Control& opttext = add("opttext", ControlKind::Option);
+    Control& optcsv = add("optcsv", ControlKind::Option);
+    Control& opttab = add("opttab", ControlKind::Option);
+    Control& opthtml = add("opthtml", ControlKind::Option);
+    Control& frkastwahl = add("frkastwahl", ControlKind::Frame);
+    ControlArray<5> chkkasten{controls_, "chkkasten", ControlKind::CheckBox, 0};
+    Control& chkallekästen = add("chkallekästen", ControlKind::CheckBox);
+    Control& frfelder = add("frfelder", ControlKind::Frame);
+    ControlArray<4> chkfelder{controls_, "chkfelder", ControlKind::CheckBox, 0};
+    Control& chkallefelder = add("chkallefelder", ControlKind::CheckBox);
+    Control& frmhtml = add("frmhtml", ControlKind::Frame);
+    Control& optfa = add("optfa", ControlKind::Option);
+    Control& optaf = add("optaf", ControlKind::Option);
+    Control& chkwiederholen = add("chkwiederholen", ControlKind::CheckBox);
+    Control& chkabsatz = add("chkabsatz", ControlKind::CheckBox);
+    Control& cmdexport = add("cmdexport", ControlKind::Button);
+    Control& cmdcancel = add("cmdcancel", ControlKind::Button);
+};
+
+// The frame a control of the window lies in; empty for those on the window itself. Their
+// places are given within the frame.
+std::string_view frameOf(std::string_view control);
+
+void frmexport_Load(App& app, ExportWindowModel& f);
+// One of the plain formats was chosen, or the HTML page.
+void plainFormat_Click(App& app, ExportWindowModel& f);
+void opthtml_Click(ExportWindowModel& f);
+void chkallekästen_Click(ExportWindowModel& f);
+void chkallefelder_Click(ExportWindowModel& f);
+void chkwiederholen_Click(App& app, ExportWindowModel& f);
+void chkabsatz_Click(App& app, ExportWindowModel& f);
+void cmdexport_Click(App& app, ExportWindowModel& f);
+void cmdcancel_Click(ExportWindowModel& f);
+
+// What the window's choices ask for.
+ExportChoice exportChoiceOf(const ExportWindowModel& f);
+
+}  // namespace memvalo

@@ -1,0 +1,324 @@
+#include <filesystem>
+
+#include "exchange/export_file.h"
+#include "exchange/export_window.h"
+#include "exchange/html_export.h"
+#include "exchange/plain_export.h"
+#include "support/app_fixture.h"
+
+namespace memvalo::test {
+namespace {
+
+const std::string kQuote = "\xC2\xA8";  // a double quote as it is stored
+
+CardRecord card(std::string frage, std::string antwort, std::string zusatz1 = "",
+                std::string zusatz2 = "") {
+    CardRecord c;
+    c.frage = std::move(frage);
+    c.antwort = std::move(antwort);
+    c.zusatz1 = std::move(zusatz1);
+    c.zusatz2 = std::move(zusatz2);
+    return c;
+}
+
+std::string lines(std::initializer_list<std::string> items) {
+    std::string text;
+    for (const std::string& line : items) text += line + "\r\n";
+    return text;
+}
+
+// Three cards in box 1, one in box 3, the other boxes empty.
+class PlainExport : public ::testing::Test {
+  protected:
+    PlainExport() {
+        store.k(1).append(card("Haus", "house", "   ", "Zusatz"));
+        store.k(1).append(card(" a;b ", "Zeile\r\nzwei"));
+        store.k(1).append(card("vierzehnzeiche", "b"));
+        store.k(3).append(card("sie sagt " + kQuote + "ja" + kQuote, "yes", "", "x"));
+        choice.kaesten = {true, false, true, false, false};
+        choice.felder = {true, true, true, true};
+    }
+    CardStore store;
+    ExportChoice choice;
+};
+
+TEST_F(PlainExport, TextListing) {
+    choice.kaesten = {false, false, true, false, false};
+    const std::string stars(60, '*');
+    EXPECT_EQ(text_export(store, choice),
+              lines({"Frage 1 ( Kasten 3):", "---------------------",
+                     "sie sagt " + kQuote + "ja" + kQuote, "--------", "", "Antwort  1", "--------",
+                     "yes", "--------", "", "Zusatz 2 zur Frage 1", "--------", "x", "--------", "",
+                     stars, ""}));
+    choice.kaesten = {true, false, false, false, false};
+    choice.felder = {false, true, true, false};
+    const std::string listing = text_export(store, choice);
+    // A blank extra field is left out, the texts keep their line breaks and blanks.
+    EXPECT_EQ(listing.substr(0, listing.find("Antwort  3")),
+              lines({"Antwort  1", "--------", "house", "--------", "", stars, "", "Antwort  2",
+                     "--------", "Zeile\r\nzwei", "--------", "", stars, ""}));
+}
+
+TEST_F(PlainExport, SemicolonAndPrintZoneLines) {
+    EXPECT_EQ(csv_export(store, choice),
+              lines({"Haus;house;;Zusatz",
+                     "a\xC2\xAC"
+                     "b;Zeile  zwei;;",
+                     "vierzehnzeiche;b;;", "sie sagt " + kQuote + "ja" + kQuote + ";yes;;x"}));
+    const auto blanks = [](int n) { return std::string(static_cast<std::size_t>(n), ' '); };
+    // A field ending right at a zone start is followed by a whole zone of blanks.
+    EXPECT_EQ(tab_export(store, choice),
+              lines({"Haus" + blanks(10) + "house" + blanks(23) + "Zusatz",
+                     "a\xC2\xAC"
+                     "b" +
+                         blanks(11) + "Zeile  zwei" + blanks(17),
+                     "vierzehnzeiche" + blanks(14) + "b" + blanks(27),
+                     "sie sagt " + kQuote + "ja" + kQuote + blanks(1) + "yes" + blanks(25) + "x"}));
+    choice.felder = {false, true, false, false};
+    EXPECT_EQ(csv_export(store, choice), lines({"house", "Zeile  zwei", "b", "yes"}));
+    choice.kaesten.fill(false);
+    EXPECT_EQ(csv_export(store, choice), "");
+}
+
+TEST(ExportTexts, LineBreaksAndSemicolons) {
+    const struct {
+        std::string text, weg, html;
+    } cases[] = {
+        {"a;b",
+         "a\xC2\xAC"
+         "b",
+         "a;b"},
+        {"x\r\ny", "x  y", "x<br>\ny"},
+        {"  lead\r\nend  ", "  lead  e", "  lead<br>\nend"},
+    };
+    for (const auto& c : cases) {
+        std::string weg = c.text, html = c.text;
+        umbruch_weg(weg);
+        umbruch_html(html);
+        EXPECT_EQ(weg, c.weg) << c.text;
+        EXPECT_EQ(html, c.html) << c.text;
+    }
+    EXPECT_EQ(pageTitle("vokabeln.neu.html"), "vokabeln.neu");
+    EXPECT_EQ(pageTitle("seite"), "seite");
+}
+
+class HtmlExport : public ::testing::Test {
+  protected:
+    HtmlExport() {
+        store.k(1).append(card("Frage\r\nzwei", "Antwort\r\nzwei"));
+        store.k(5).append(card("f5a", "a5a"));
+        store.k(5).append(card("f5b", "a5b"));
+        choice.autor = "Ich";
+    }
+    std::string page() const { return html_export(store, choice, "seite", "06.12.2026"); }
+    // The part of the page from the first `from` to the first `to` after it.
+    std::string part(const std::string& from, const std::string& to) const {
+        const std::string p = page();
+        const std::size_t start = p.find(from) + from.size();
+        return p.substr(start, p.find(to, start) - start);
+    }
+    CardStore store;
+    ExportChoice choice;
+};
+
+TEST_F(HtmlExport, ThePageLineByLine) {
+    const std::string credit =
+        "&copy; <a href=\"https://www.quorbel.de/memvalo/\" target=\"_blank\">Quorbel";
+    const auto heading = [](const std::string& list, int box, bool rule) {
+        return "<p align=\"left\">&nbsp;</p>" + std::string(rule ? "<HR>" : "") +
+               "<p align=\"left\"><b><font size=\"4\">" + list + " Kasten " + std::to_string(box) +
+               ":</font></b></p>";
+    };
+    const auto back = [](const std::string& id) {
+        return lines({"</font><font size=\"2\"><I>", "<a href=\"#frage_" + id + "\">",
+                      "zur&uuml;ck</a>&nbsp;&nbsp;&nbsp;<a href=\"#lernen_oben\" >zum "
+                      "Seitenanfang</a></I></font></p>"});
+    };
+    const std::string font3 = "<p align=\"left\"><font size=\"3\">";
+    const std::string expected =
+        lines({"<html>",
+               "<head>",
+               "<meta http-equiv=\"content-type\" content=\"text/html; charset=ISO-8859-1\">",
+               "<meta name=\"generator\" content=\"Memvalo von Quorbel\">",
+               "</head>",
+               "<body bgcolor=\"#E9E3E3\" text=\"black\" link=\"blue\" vlink=\"purple\" "
+               "alink=\"red\">",
+               "<p align=\"center\"><font size=\"4\" color=\"fuchsia\"><a "
+               "name=\"lernen_oben\"></a>Memvalo " +
+                   credit +
+                   "</a></b></font></p><p align=\"center\"><font size=\"3\" color=\"black\">( "
+                   "Autor Lerndaten: Ich,&nbsp;Datei: seite )</b></font></p>",
+               heading("Fragen", 1, true),
+               font3,
+               "<b><a name=\"frage_1_1\"></a>",
+               "1.1.</b>",
+               "&nbsp;",
+               "<a href=\"#antwort_1_1\">",
+               "Frage\r\nzwei</a><br>",
+               heading("Fragen", 2, true),
+               heading("Fragen", 3, true),
+               heading("Fragen", 4, true),
+               heading("Fragen", 5, true),
+               "<b><a name=\"frage_5_1\"></a>",
+               "5.1.</b>",
+               "&nbsp;",
+               "<a href=\"#antwort_5_1\">",
+               "f5a</a><br>",
+               "<b><a name=\"frage_5_2\"></a>",
+               "5.2.</b>",
+               "&nbsp;",
+               "<a href=\"#antwort_5_2\">",
+               "f5b</a><br>",
+               "</font></p>",
+               "<HR><BR><HR>",
+               heading("Antworten", 1, false),
+               font3,
+               "<b><a name=\"antwort_1_1\"></a>",
+               "1.1.</b><br>",
+               "Antwort<br>\nzwei</a><br>"}) +
+        back("1_1") +
+        lines({heading("Antworten", 2, true), font3, heading("Antworten", 3, true), font3,
+               heading("Antworten", 4, true), font3, heading("Antworten", 5, true), font3,
+               "<a name=\"antwort_5_1\"></a>", "<B>5.1.</b><br>", "a5a</a><br>"}) +
+        back("5_1") +
+        lines({"<HR align=\"left\" width=\"30%\">", "<a name=\"antwort_5_2\"></a>",
+               "<B>5.2.</b><br>", "a5b</a><br>"}) +
+        back("5_2") +
+        lines({"</font></p>", "<HR>", "<P align=\"center\"><B><FONT size=\"1\">am 06.12.2026 ",
+               "erzeugt mit &quot;Memvalo&quot; " + credit + "</FONT></B></A></P>",
+               "</body></html>"});
+    EXPECT_EQ(page(), expected);
+}
+
+TEST_F(HtmlExport, OrderRepeatAndParagraphOptions) {
+    const std::string blockquote = "<blockquote><font size=+0>\r\n";
+    const std::string endquote = "</font></blockquote>\r\n";
+    const struct {
+        bool reversed, repeat, paragraph;
+        std::string question, answer;
+    } cases[] = {
+        {false, false, true, "<br>\r\n<a href=\"#antwort_1_1\">\r\nFrage<br>\nzwei",
+         "1.1.</b><br>\r\nAntwort<br>\nzwei</a><br>\r\n"},
+        {false, true, false, "&nbsp;\r\n<a href=\"#antwort_1_1\">\r\nFrage\r\nzwei",
+         "1.1.</b><I>\r\n&nbsp;Frage\r\nzwei</I><br>\r\n" + blockquote +
+             "Antwort<br>\nzwei</a><br>\r\n" + endquote},
+        {false, true, true, "<br>\r\n<a href=\"#antwort_1_1\">\r\nFrage<br>\nzwei",
+         "1.1.</b><I>\r\n<br>Frage<br>\nzwei</I><br>\r\n" + blockquote +
+             "Antwort<br>\nzwei</a><br>\r\n" + endquote},
+        {true, false, false, "&nbsp;\r\n<a href=\"#antwort_1_1\">\r\nAntwort\r\nzwei",
+         "1.1.</b><br>\r\nFrage<br>\nzwei</a><br>\r\n"},
+        {true, true, false, "&nbsp;\r\n<a href=\"#antwort_1_1\">\r\nAntwort\r\nzwei",
+         "1.1.</b><I>&nbsp;Antwort\r\nzwei</I><br>\r\n" + blockquote +
+             "Frage<br>\nzwei</a><br>\r\n" + endquote},
+        {true, true, true, "<br>\r\n<a href=\"#antwort_1_1\">\r\nAntwort<br>\nzwei",
+         "1.1.</b><I><br>Antwort<br>\nzwei</I><br>\r\n" + blockquote +
+             "Frage<br>\nzwei</a><br>\r\n" + endquote},
+    };
+    for (const auto& c : cases) {
+        choice.antwortFrage = c.reversed;
+        choice.wiederholen = c.repeat;
+        choice.absatz = c.paragraph;
+        SCOPED_TRACE(testing::Message() << c.reversed << c.repeat << c.paragraph);
+        EXPECT_EQ(part("1.1.</b>\r\n", "</a><br>"), c.question);
+        EXPECT_EQ(part("<b><a name=\"antwort_1_1\"></a>\r\n", "</font><font size=\"2\">"),
+                  c.answer);
+    }
+}
+
+class ExportWindow : public AppTest {
+  protected:
+    ExportWindow() {
+        app.store.k(1).append(card("Haus", "house"));
+        app.store.k(3).append(card("Baum", "tree"));
+        app.frm1.lblinidir.caption = dir.file("kurs.ldt");
+        frmexport_Load(app, f);
+    }
+    std::string boxes() const {
+        std::string s;
+        for (int i = 0; i < 5; ++i) {
+            s += f.chkkasten[i].checked ? 'x' : (f.chkkasten[i].enabled ? 'o' : '-');
+        }
+        return s;
+    }
+    void choose(Control& format) {
+        for (Control* c : {&f.opttext, &f.optcsv, &f.opttab, &f.opthtml}) c->checked = c == &format;
+    }
+    ExportWindowModel f;
+};
+
+TEST_F(ExportWindow, ChoicesAndTheirEnabling) {
+    EXPECT_EQ(boxes(), "x-x--");
+    EXPECT_TRUE(f.opttext.checked && f.optfa.checked && f.chkallekästen.checked);
+    EXPECT_TRUE(f.chkfelder[0].checked && f.chkfelder[1].checked && !f.chkfelder[2].checked);
+    EXPECT_FALSE(f.frmhtml.enabled || f.chkabsatz.enabled || f.optaf.enabled);
+
+    choose(f.opthtml);
+    opthtml_Click(f);
+    EXPECT_TRUE(f.frmhtml.enabled && f.chkwiederholen.enabled && f.optfa.enabled);
+    EXPECT_FALSE(f.frkastwahl.enabled || f.chkkasten[0].enabled || f.chkallefelder.enabled);
+    f.chkabsatz.checked = true;
+    chkabsatz_Click(app, f);
+    EXPECT_EQ(app.settings.absatz, 1);
+
+    choose(f.optcsv);
+    plainFormat_Click(app, f);
+    EXPECT_EQ(boxes(), "x-x--");
+    EXPECT_FALSE(f.frmhtml.enabled);
+    f.chkallekästen.checked = false;
+    chkallekästen_Click(f);
+    EXPECT_EQ(boxes(), "o-o--");
+    f.chkallefelder.checked = true;
+    chkallefelder_Click(f);
+    EXPECT_TRUE(f.chkfelder[2].checked && f.chkfelder[3].checked);
+
+    // The remembered page options come back with the next window.
+    app.settings.wiederholen = 1;
+    ExportWindowModel next;
+    frmexport_Load(app, next);
+    EXPECT_TRUE(next.chkabsatz.checked && next.chkwiederholen.checked);
+}
+
+TEST_F(ExportWindow, ExportsTellsAndOpensThePage) {
+    platform.fileAnswers = {std::nullopt, dir.file("liste.csv")};
+    choose(f.optcsv);
+    cmdexport_Click(app, f);
+    EXPECT_TRUE(f.me.visible);
+    platform.answers = {Answer::OK};
+    cmdexport_Click(app, f);
+    EXPECT_EQ(platform.saveDialogs[1].filter, "Textdatei (*.csv)|*.csv");
+    EXPECT_EQ(platform.saveDialogs[1].initialFolder, dir.path());
+    EXPECT_EQ(dir.read("liste.csv"), "Haus;house\r\nBaum;tree\r\n");
+    EXPECT_EQ(platform.messages[0].text, "Export komplett!");
+    EXPECT_EQ(platform.messages[0].title, "Fertig!");
+    EXPECT_EQ(platform.messages[0].icon, Icon::Information);
+    EXPECT_FALSE(f.me.visible);
+    EXPECT_TRUE(platform.documentsOpened.empty());
+    EXPECT_EQ(platform.busyDepth, 0);
+
+    ExportWindowModel html;
+    frmexport_Load(app, html);
+    for (Control* c : {&html.opttext, &html.opthtml}) c->checked = c == &html.opthtml;
+    platform.fileAnswers = {dir.file("seite.html")};
+    platform.inputAnswers = {"   "};
+    platform.answers = {Answer::OK};
+    cmdexport_Click(app, html);
+    EXPECT_EQ(platform.saveDialogs[2].filter, "HTML-Dateien (*.html)|*.html");
+    EXPECT_EQ(platform.inputs[0].title, "Autor der Lerndatei:");
+    EXPECT_NE(dir.read("seite.html").find("( Autor Lerndaten: keine Angabe,&nbsp;Datei: seite )"),
+              std::string::npos);
+    EXPECT_EQ(platform.documentsOpened, (std::vector<std::string>{dir.file("seite.html")}));
+}
+
+TEST_F(ExportWindow, AFailedWriteIsToldAndNeverReportedAsDone) {
+    platform.fileAnswers = {dir.file("fehlt/liste.txt")};
+    platform.answers = {Answer::OK};
+    cmdexport_Click(app, f);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text, "76\rPfad nicht gefunden");
+    EXPECT_EQ(platform.messages[0].title, "Memvalo");
+    EXPECT_TRUE(f.me.visible);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("fehlt")));
+}
+
+}  // namespace
+}  // namespace memvalo::test
