@@ -38,8 +38,7 @@ FrmZeitModel::FrmZeitModel() {
     txtinfo.caption =
         "INFO: Beim Beenden blendet Memvalo sein Fenster mit einem Farbverlauf aus. Mit dem "
         "Schieberegler stellen Sie ein, wie schnell das geht: nach links schneller, nach "
-        "rechts langsamer. Die Zahl darunter ist die Schrittweite des Farbverlaufs.
-"
+        "rechts langsamer. Die Zahl darunter ist die Schrittweite des Farbverlaufs.\r\n"
         "Ein Tastendruck oder Mausklick beendet den Abspann sofort.";
     txtinfo.locked = true;
     txtinfo.multiLine = true;

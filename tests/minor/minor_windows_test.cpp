@@ -23,7 +23,7 @@ TEST_F(MinorWindowsTest, ClosingDelayRules) {
         double atEnd;  // after the fade was readied at program end
     };
     const Case cases[] = {
-        {0, 260, 260, "0,26", 260},
+        {0, 260, 260, "0,26", 200},
         {1, 1, 200, "0,001", 200},
         {2, 2, 200, "0,002", 200},
         {3, 3, 200, "0,003", 3},

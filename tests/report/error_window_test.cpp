@@ -88,12 +88,15 @@ TEST_F(ErrorWindowTest, ProtocolLinesWrapAfter73Columns) {
         {"kurz", {"kurz "}},
         {"", {" "}},
         {std::string(72, 'a'), {std::string(72, 'a') + " "}},
-        {word73 + " zwei", {word73 + " ", ind20 + "zwei "}},
+        // A first word that fills the line with its blank moves to a continuation line too.
+        {word73 + " zwei", {ind20 + word73 + " ", ind20 + "zwei "}},
+        {std::string(72, 'a') + " zwei", {ind20 + std::string(72, 'a') + " ", ind20 + "zwei "}},
+        {"ab " + std::string(69, 'c') + " d", {"ab " + std::string(69, 'c') + " ", ind20 + "d "}},
         // A word too long for any line stands alone, the next goes below it.
         {"vorne " + word80 + " hinten", {"vorne ", ind20 + word80 + " ", ind20 + "hinten "}},
         {word80, {ind20 + word80 + " "}},
         // Umlauts count as one column each.
-        {std::string(70, 'a') + " äöü", {std::string(70, 'a') + " äöü "}},
+        {std::string(68, 'a') + " äö", {std::string(68, 'a') + " äö "}},
         // A tab takes the blanks up to the next column of eight.
         {"Modul:\tModule1", {"Modul:  Module1 "}},
     };
@@ -108,7 +111,7 @@ TEST_F(ErrorWindowTest, ProtocolLinesWrapAfter73Columns) {
 }
 
 TEST_F(ErrorWindowTest, PrintingPutsTheWrappedLinesOneBelowTheOther) {
-    show({"Module1", "anzeige", 481, "Ungültiges Bild: " + std::string(90, 'p'), 0});
+    show({"Module1", "anzeige", 481, "Ungültiges Bild: " + std::string(75, 'p'), 0});
     cmdProtocol_Click(app, f, 0);
     const auto& printed = platform.fakePrinter.lines;
     ASSERT_EQ(platform.fakePrinter.jobs, (std::vector<std::string>{"Laser"}));
