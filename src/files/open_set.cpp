@@ -13,6 +13,7 @@
 #include "settings/colour_schemes.h"
 #include "settings/settings_file.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -63,6 +64,7 @@ void showOpenedSet(App& app) {
 
 // Reads the set at `path`; on refusal the set that was open stays open as it was.
 void openSet(App& app, const std::string& path) {
+    forgetLastAnswer(app);
     const std::string previousPath = app.setPath;
     app.schritt_gespeichert = "nein";
     app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";

@@ -69,6 +69,7 @@ void setUpMenusWithoutSet(App& app) {
     w.mnu5import.enabled = true;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = false;
     w.mnuazkändern.enabled = false;
+    w.mnuzurücknehmen.enabled = false;
 }
 
 void placeWindow(App& app) {

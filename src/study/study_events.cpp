@@ -14,6 +14,7 @@
 #include "study/modes.h"
 #include "study/navigation.h"
 #include "study/reveal.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -58,6 +59,7 @@ void registerQueryEvents(Registrar& r) {
     r.click("cmdantwort", cmdantwort_Click);
     r.click("cmdrichtig", cmdrichtig_Click);
     r.click("cmdfalsch", cmdfalsch_Click);
+    r.click("mnuzurücknehmen", mnuzurücknehmen_Click);
     r.click("mnuverdecktunten", mnuverdecktunten_Click);
     r.click("mnuverdecktoben", mnuverdecktoben_Click);
     r.click("mnuzusatzsichtbar", mnuzusatzsichtbar_Click);
