@@ -94,7 +94,10 @@ void registerNavigationEvents(Registrar& r) {
     r.click("cmd5zurück", cmd5zurück_Click);
     r.click("cmd5vor", cmd5vor_Click);
     r.click("cmd5ende", cmd5ende_Click);
-    r.on("frm1", "KeyDown", frm1_KeyDown);
+    r.on("frm1", "KeyDown", [](App& app, UiEvent& event) {
+        takeBackByKey(app, event);
+        frm1_KeyDown(app, event);
+    });
     r.on("frm1", "KeyUp", frm1_KeyUp);
     r.click("mnukey", mnukey_Click);
 }

@@ -99,4 +99,16 @@ void mnuzurücknehmen_Click(App& app) {
     restore(app, *snapshot);
 }
 
+void takeBackByKey(App& app, UiEvent& event) {
+    constexpr int kKeyZ = 'Z';
+    constexpr int kCtrl = 2;
+    const MainWindowModel& w = app.frm1;
+    if (event.key != kKeyZ || event.shift != kCtrl || !w.mnuzurücknehmen.enabled) return;
+    // With the menu open the menu's shortcut answers; fields open for corrections keep the
+    // key for their own undo.
+    if (w.mnumoduswahl.enabled || !w.txtantwort.locked) return;
+    event.key = 0;
+    mnuzurücknehmen_Click(app);
+}
+
 }  // namespace memvalo

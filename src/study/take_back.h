@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/app.h"
+#include "model/events.h"
 
 namespace memvalo {
 
@@ -18,5 +19,8 @@ void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before);
 // Paging, a mode change, another box, saving and opening leave no answer to take back.
 void forgetLastAnswer(App& app);
 void mnuzurücknehmen_Click(App& app);
+// Ctrl+Z on the main window while the next card's answer is shown: its menu, and the menu's
+// shortcut with it, wait for the answer, but the slip noticed only now can still be mended.
+void takeBackByKey(App& app, UiEvent& event);
 
 }  // namespace memvalo

@@ -145,6 +145,23 @@ TEST_F(StudyTest, MovingOnLeavesNoAnswerToTakeBack) {
     }
 }
 
+TEST_F(StudyTest, CtrlZTakesTheAnswerBackAlsoWhileTheNextAnswerIsShown) {
+    fill(1, {"a", "b"});
+    expectAnswers({Answer::No});
+    queryBox(1);
+    pressWrong();
+    cmdantwort_Click(app);
+    ASSERT_FALSE(app.frm1.mnumoduswahl.enabled);
+    UiEvent key{"frm1", "KeyDown"};
+    key.key = 'Z';
+    key.shift = 2;
+    takeBackByKey(app, key);
+    EXPECT_EQ(key.key, 0);
+    EXPECT_EQ(app.store.k(1)[1].falsch.text(), "0         ");
+    EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
+    EXPECT_EQ(buttons(), "A");
+}
+
 TEST_F(StudyTest, TakeBackNeverUndoesACardChangedSinceTheAnswer) {
     fill(1, {"b", "c"});
     expectAnswers({Answer::No});
