@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/text_encoding.h"
+#include "core/utf8.h"
 
 namespace memvalo {
 
@@ -10,6 +11,22 @@ namespace {
 
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
+}
+
+// The readable beginning of a text, short enough to quote in a message: a damaged file may
+// hold a long run of bytes there, or no text at all.
+std::string excerpt(std::string_view text) {
+    constexpr std::size_t kMaxCharacters = 20;
+    const std::u32string chars = utf8::decode(text);
+    std::u32string kept;
+    for (const char32_t c : chars) {
+        const bool readable = c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0) && c != 0xFFFD;
+        if (!readable || kept.size() == kMaxCharacters) break;
+        kept += c;
+    }
+    std::string out = utf8::encode(kept);
+    if (kept.size() < chars.size()) out += "…";
+    return out;
 }
 
 }  // namespace
@@ -78,7 +95,8 @@ long ItemReader::count() {
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
         line_ = at;
-        fail(FormatError::Kind::Malformed, "statt einer Kartenanzahl steht dort \"" + text + "\"");
+        fail(FormatError::Kind::Malformed,
+             "statt einer Kartenanzahl steht dort \"" + excerpt(text) + "\"");
     }
     return std::stol(text);
 }

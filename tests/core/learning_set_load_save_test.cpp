@@ -88,9 +88,10 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     const std::string k03 = dir.read("kaputt.k03");
     dir.write("kaputt.k03", k03.substr(0, k03.size() / 2));
     dir.write("zuviel.ldt", " 2001 \r\n");
+    dir.write("bild.ldt", std::string("GIF89a\x01\x00\x81", 9) + std::string(300, 'x'));
     const auto disk = filesOnDisk();
 
-    for (const char* name : {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt"}) {
+    for (const char* name : {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt", "bild.ldt"}) {
         platform.answers.push_back(Answer::OK);
         app.setPath = dir.file(name);
         EXPECT_EQ(platte_an_speicher(app), LoadResult::Refused);
@@ -101,6 +102,9 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     EXPECT_NE(platform.messages[0].text.find("Zeile "), std::string::npos);
     EXPECT_NE(platform.messages[1].text.find("2001 Karten"), std::string::npos);
     EXPECT_NE(platform.messages[2].text.find("fehlt.ldt wurde nicht gefunden"), std::string::npos);
+    // Of a file that is no learning set only a short readable excerpt is quoted.
+    EXPECT_NE(platform.messages[3].text.find("steht dort \"GIF89a…\"."), std::string::npos);
+    EXPECT_EQ(platform.messages[3].text.find("xxx"), std::string::npos);
     EXPECT_EQ(platform.messages[0].title, "Lerndatei nicht lesbar");
 
     for (int box = 1; box <= 5; ++box) {
