@@ -1,6 +1,9 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <ostream>
+#include <string_view>
 
 #include "cli/batch_platform.h"
 #include "cli/exchange_commands.h"
@@ -20,7 +23,8 @@ namespace {
 constexpr const char* kUsage =
     "Aufruf: memvalo-cli BEFEHL [ARGUMENTE]\n"
     "Befehle:\n"
-    "  version           zeigt die Programmversion\n"
+    "  version           zeigt die Programmversion (auch --version, -V)\n"
+    "  help              zeigt diese Hilfe (auch --help, -h)\n"
     "  check SET.ldt     liest die Lerndatei und zeigt Füllstand und Kapazität jedes Kastens\n"
     "  resave SET.ldt    liest die Lerndatei und speichert sie sicher neu\n"
     "  convert SET.ldt   wandelt eine Lerndatei des älteren Formats um\n"
@@ -88,8 +92,15 @@ bool loadSet(App& app, const std::string& setPath, std::ostream& err) {
 
 int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
-    if (args.size() == 1 && args[0] == "version") {
+    const auto only = [&args](std::initializer_list<std::string_view> names) {
+        return args.size() == 1 && std::find(names.begin(), names.end(), args[0]) != names.end();
+    };
+    if (only({"version", "--version", "-V"})) {
         out << "Memvalo Version " << kVersionText << '\n';
+        return 0;
+    }
+    if (only({"help", "--help", "-h"})) {
+        out << kUsage;
         return 0;
     }
     if (args.size() == 2 && args[0] == "check") return check(app, args[1], out, err);

@@ -20,6 +20,9 @@ struct FileCommandsState {
     // A fingerprint of the set as last loaded, saved or newly made (none before the first):
     // a set that differs from it has changes the exit question must not let go unasked.
     std::optional<std::uint64_t> savedFingerprint;
+    // The set named on the command line (the file manager passes a double-clicked set so):
+    // opened at start in place of the last one.
+    std::string commandLineSet;
 };
 
 }  // namespace memvalo

@@ -69,6 +69,7 @@ void setUpMenusWithoutSet(App& app) {
     w.mnu5import.enabled = true;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = false;
     w.mnuazkändern.enabled = false;
+    w.mnuzurücknehmen.enabled = false;
 }
 
 void placeWindow(App& app) {
@@ -107,6 +108,10 @@ void prepareHistory(App& app) {
 
 void openAtStart(App& app) {
     MainWindowModel& w = app.frm1;
+    if (!app.files.commandLineSet.empty()) {
+        openNamedSet(app, app.files.commandLineSet);
+        return;
+    }
     if (!w.mnugleichauf.checked) return;
     // Sets made on a case-insensitive system may name the file in another letter case.
     const auto path = findFileIgnoringCase(app.settings.letzteDatei);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/speicher_an_platte.h"
+#include "core/version.h"
 #include "support/app_fixture.h"
 
 namespace memvalo {
@@ -137,6 +138,21 @@ TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
     run = cli("--help");
     EXPECT_NE(run.out.find("import-csv DATEI ZIEL"), std::string::npos);
     EXPECT_NE(run.out.find("export FORMAT SET.ldt ZIEL"), std::string::npos);
+TEST_F(CliSetCommands, VersionAndHelpAnswerEveryUsualSpelling) {
+    for (const char* spelling : {"version", "--version", "-V"}) {
+        const CliRun run = cli(spelling);
+        EXPECT_EQ(run.exitCode, 0) << spelling;
+        EXPECT_EQ(run.out, std::string("Memvalo Version ") + kVersionText + "\n") << spelling;
+    }
+    for (const char* spelling : {"help", "--help", "-h"}) {
+        const CliRun run = cli(spelling);
+        EXPECT_EQ(run.exitCode, 0) << spelling;
+        EXPECT_EQ(run.out.rfind("Aufruf: memvalo-cli BEFEHL", 0), 0u) << spelling;
+    }
+    const CliRun wrong = cli("--versoin");
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(wrong.err.rfind("Aufruf: memvalo-cli BEFEHL", 0), 0u);
 }
 
 }  // namespace
