@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/codec.h"
 #include "core/text_encoding.h"
 
 namespace memvalo {
@@ -70,15 +71,18 @@ std::string ItemReader::item() {
     return value;
 }
 
-long ItemReader::count() {
+long ItemReader::countLine() {
     const int at = line_;
-    const std::string text = item();
+    const std::string text = trimBlanks(line());
     const bool digits =
         !text.empty() && text.size() <= 9 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
         line_ = at;
-        fail(FormatError::Kind::Malformed, "statt einer Kartenanzahl steht dort \"" + text + "\"");
+        constexpr std::size_t kShown = 40;
+        const std::string shown =
+            cp1252ToUtf8(text.substr(0, kShown)) + (text.size() > kShown ? "…" : "");
+        fail(FormatError::Kind::Malformed, "statt einer Kartenanzahl steht dort \"" + shown + "\"");
     }
     return std::stol(text);
 }

@@ -1,7 +1,6 @@
 #include "core/old_format_reader.h"
 
 #include <charconv>
-#include <filesystem>
 
 #include "core/codec.h"
 #include "core/item_reader.h"
@@ -21,7 +20,7 @@ constexpr int kInputPastEnd = 62;
 constexpr int kBadFileFormat = 321;
 
 std::string cutLine(ItemReader& in, std::size_t width) {
-    return trimBlanks(utf8::left(in.line(), width));
+    return trimBlanks(utf8::left(cp1252ToUtf8(in.line(), References::Literal), width));
 }
 
 std::string oldText(ItemReader& in, std::size_t width) {
@@ -61,16 +60,10 @@ void readOldCards(ItemReader& in, const std::string& file, int boxNumber, Box& b
     box.anz = count;
 }
 
-void readOldBox(const std::string& basePath, int boxNumber, OldSet& set) {
-    const std::string file = basePath + std::string(boxExtension(boxNumber));
-    std::error_code ec;
-    if (boxNumber > 1 && !std::filesystem::exists(file, ec)) return;
-    std::string bytes;
-    if (readWholeFile(file, bytes)) {
-        throw RuntimeError(kFileNotFound, "Die Datei " + file + " kann nicht gelesen werden");
-    }
-    const std::string text = cp1252ToUtf8(bytes);
-    ItemReader in(text);
+}  // namespace
+
+void readOldBox(std::string_view bytes, const std::string& file, int boxNumber, OldSet& set) {
+    ItemReader in(bytes);
     try {
         if (boxNumber == 1) {
             in.line();
@@ -86,10 +79,18 @@ void readOldBox(const std::string& basePath, int boxNumber, OldSet& set) {
     }
 }
 
-}  // namespace
-
 void readOldSet(const std::string& basePath, OldSet& set) {
-    for (int box = 1; box <= 5; ++box) readOldBox(basePath, box, set);
+    for (int box = 1; box <= 5; ++box) {
+        const std::string file = basePath + std::string(boxExtension(box));
+        std::string bytes;
+        const std::error_code ec = readWholeFile(file, bytes);
+        if (box > 1 && ec == std::errc::no_such_file_or_directory) continue;
+        if (ec) {
+            throw RuntimeError(kFileNotFound, "Die Datei " + file + " kann nicht gelesen werden (" +
+                                                  fileErrorReason(ec) + ")");
+        }
+        readOldBox(bytes, file, box, set);
+    }
 }
 
 }  // namespace memvalo

@@ -69,22 +69,18 @@ TEST_F(CliSetCommands, ResaveWritesTheCanonicalForm) {
     EXPECT_EQ(dir.read("set.ldt"), canonical);
 }
 
-TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideTheProgram) {
-    // A copy of the tool keeps the backup folder inside this test's folder.
-    std::filesystem::create_directories(dir.file("program"));
-    const std::string program = dir.file("program/memvalo-cli");
-    std::filesystem::copy_file(MEMVALO_CLI_PATH, program);
+TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideIt) {
     const std::string old =
         "kursdatenbank\r\n9\r\n9\r\n9\r\n9\r\n9\r\n1\r\nF~^G\r\nA\r\n\r\n\r\n\r\n\r\n";
     dir.write("alt.ldt", old);
     for (const char* ext : {".k02", ".k03", ".k04"}) dir.write(std::string("alt") + ext, "0\r\n");
     dir.write("alt.k05", "0\r\n0\r\n");
 
-    CliRun run = cli("convert '" + dir.file("alt.ldt") + "'", program);
+    CliRun run = cli("convert '" + dir.file("alt.ldt") + "'");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Konvertierung beendet!\n");
-    EXPECT_EQ(dir.read("program/backup/alt.ldt"), old);
-    run = cli("check '" + dir.file("alt.ldt") + "'", program);
+    EXPECT_EQ(dir.read("backup/alt.ldt"), old);
+    run = cli("check '" + dir.file("alt.ldt") + "'");
     EXPECT_EQ(run.out.substr(0, 16), "Kasten 1: 1 von ");
 }
 

@@ -162,8 +162,12 @@ TEST_F(LearningSetLoadSave, FailedSavesTellTheUserAndKeepTheOldFiles) {
     app.setPath.clear();
     EXPECT_FALSE(speicher_an_platte(app));
     EXPECT_EQ(platform.messageTexts(),
-              (std::vector<std::string>{"Abspeichern wurde abgebrochen...", "Nisch vorhanden!",
-                                        "Abspeichern wurde abgebrochen..."}));
+              (std::vector<std::string>{
+                  "Abspeichern wurde abgebrochen...\rDie Datei " + dir.file("set.cfg") +
+                      " kann nicht geschrieben werden (Ein-/Ausgabefehler des Datenträgers).",
+                  "Nisch vorhanden!\rDie Datei " + dir.file("gibtsnicht/set.cfg") +
+                      " kann nicht geschrieben werden (nicht vorhanden).",
+                  "Abspeichern wurde abgebrochen..."}));
     EXPECT_EQ(platform.messages[1].title, App::kTitle);
 }
 
