@@ -29,7 +29,6 @@ constexpr std::string_view kQuestion =
     "Wenn Sie jetzt abbrechen, können Sie die ausgewählte Datenbank\r"
     "nicht öffnen, aber eine neue anlegen. Weitermachen?";
 
-
 // The copies in a backup folder are the only originals left: converting them in place would
 // lose them.
 bool isBackupFolder(const std::string& folder) {

@@ -49,8 +49,8 @@ void putFixed(std::string& out, const FixedText& field) {
 // inside quotes; any other path stays a plain item, as older readers expect. A path that spans
 // lines ends at its first double quote, so there a quote is stored as the replacement.
 void putMedium(std::string& out, std::string medium) {
-    const bool plain = !hasItemDelimiters(medium) && !medium.starts_with(' ') &&
-                       !medium.ends_with(' ');
+    const bool plain =
+        !hasItemDelimiters(medium) && !medium.starts_with(' ') && !medium.ends_with(' ');
     if (plain) {
         putLine(out, medium);
         return;

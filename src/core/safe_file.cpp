@@ -62,7 +62,8 @@ std::error_code writeAll(int fd, std::string_view bytes) {
 }
 
 std::error_code syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return lastError();
     std::error_code ec;
     if (::fsync(fd) != 0) ec = lastError();

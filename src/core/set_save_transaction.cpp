@@ -109,8 +109,8 @@ FileError saveSetFiles(const std::string& basePath, const std::vector<SetFileCon
     // The temporary files must be on disk under their names before the marker vouches for them.
     if (auto e = syncFolders(steps, basePath)) return undo(basePath, e);
     const std::string marker = commitMarkerOf(basePath);
-    if (auto e = writeStep(steps, SaveStep::WriteMarker, SaveStep::SyncMarker, marker, markerText,
-                           {})) {
+    if (auto e =
+            writeStep(steps, SaveStep::WriteMarker, SaveStep::SyncMarker, marker, markerText, {})) {
         return undo(basePath, e);
     }
     if (auto e = syncFolders(steps, basePath)) return undo(basePath, e);

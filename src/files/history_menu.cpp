@@ -31,9 +31,8 @@ void reportHistoryFault(App& app, bool reading, std::error_code ec) {
     app.files.historyFaultShown = true;
     app.msgBox("Die Liste der zuletzt benutzten Lerndateien kann nicht " +
                    std::string(reading ? "gelesen" : "gespeichert") + " werden:\rDie Datei " +
-                   app.paths.historyFile + " kann nicht " +
-                   (reading ? "gelesen" : "geschrieben") + " werden (" + fileErrorReason(ec) +
-                   ").",
+                   app.paths.historyFile + " kann nicht " + (reading ? "gelesen" : "geschrieben") +
+                   " werden (" + fileErrorReason(ec) + ").",
                "Dateiliste", Buttons::OK, Icon::Exclamation);
 }
 

@@ -278,9 +278,9 @@ void readSettings(App& app) {
     std::string bytes;
     if (const std::error_code ec = readWholeFile(file, bytes, kMaxLineFileBytes)) {
         const bool missing = ec == std::errc::no_such_file_or_directory;
-        takeDefaultPath(app, missing ? std::string() : "\rDie Datei " + file +
-                                                          " kann nicht gelesen werden (" +
-                                                          fileErrorReason(ec) + ").");
+        takeDefaultPath(app, missing ? std::string()
+                                     : "\rDie Datei " + file + " kann nicht gelesen werden (" +
+                                           fileErrorReason(ec) + ").");
         return;
     }
     const SettingsRead read = applySettingsText(app, bytes);

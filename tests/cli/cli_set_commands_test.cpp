@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <cstdio>
 #include <filesystem>
+#include <tuple>
 
 #include "core/speicher_an_platte.h"
 #include "support/app_fixture.h"
@@ -58,6 +59,20 @@ TEST_F(CliSetCommands, CheckPrintsFillAndCapacityOfEveryBoxOrRefusesABrokenSet) 
     EXPECT_NE(run.err.find("Die Datei " + dir.file("set.k04") + " ist unvollständig."),
               std::string::npos)
         << run.err;
+
+    // A file that cannot be read at all ended the tool with an uncaught exception.
+    std::filesystem::remove(dir.file("set.cfg"));
+    std::filesystem::create_directory(dir.file("set.cfg"));
+    std::filesystem::create_directory(dir.file("ordner.ldt"));
+    for (auto [command, set, unreadable] : {std::tuple{"check", "set.ldt", "set.cfg"},
+                                            {"resave", "set.ldt", "set.cfg"},
+                                            {"convert", "ordner.ldt", "ordner.ldt"}}) {
+        run = cli(std::string(command) + " '" + dir.file(set) + "'");
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_NE(run.err.find(dir.file(unreadable) + " kann nicht gelesen werden"),
+                  std::string::npos)
+            << command << ": " << run.err;
+    }
 }
 
 TEST_F(CliSetCommands, ResaveWritesTheCanonicalForm) {

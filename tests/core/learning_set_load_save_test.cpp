@@ -6,6 +6,7 @@
 #include "core/set_files.h"
 #include "core/speicher_an_platte.h"
 #include "support/app_fixture.h"
+#include "support/set_on_disk.h"
 
 namespace memvalo {
 namespace {
@@ -88,9 +89,17 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     const std::string k03 = dir.read("kaputt.k03");
     dir.write("kaputt.k03", k03.substr(0, k03.size() / 2));
     dir.write("zuviel.ldt", " 2001 \r\n");
+    saveSet(other, "ordner", 1);
+    std::filesystem::remove(dir.file("ordner.cfg"));
+    std::filesystem::create_directory(dir.file("ordner.cfg"));
+    // Far more than 2000 cards can fill; sparse, so it takes no room on disk.
+    std::filesystem::create_directory(dir.file("gross"));
+    dir.write("gross/riesig.ldt", " 1 \r\n");
+    std::filesystem::resize_file(dir.file("gross/riesig.ldt"), std::uintmax_t{600} << 20);
     const auto disk = filesOnDisk();
 
-    for (const char* name : {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt"}) {
+    for (const char* name :
+         {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt", "ordner.ldt", "gross/riesig.ldt"}) {
         platform.answers.push_back(Answer::OK);
         app.setPath = dir.file(name);
         EXPECT_EQ(platte_an_speicher(app), LoadResult::Refused);
@@ -101,6 +110,15 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     EXPECT_NE(platform.messages[0].text.find("Zeile "), std::string::npos);
     EXPECT_NE(platform.messages[1].text.find("2001 Karten"), std::string::npos);
     EXPECT_NE(platform.messages[2].text.find("fehlt.ldt wurde nicht gefunden"), std::string::npos);
+    EXPECT_EQ(platform.messages[3].text,
+              "Die Datei " + dir.file("ordner.cfg") +
+                  " kann nicht gelesen werden (dort steht ein Ordner).\rDie Lerndatei wurde nicht "
+                  "geöffnet; ihre Dateien bleiben unverändert.");
+    EXPECT_EQ(platform.messages[4].text.rfind("Die Datei " + dir.file("gross/riesig.ldt") +
+                                                  " ist zu groß: Sie hat mehr als 512 MB",
+                                              0),
+              0u)
+        << platform.messages[4].text;
     EXPECT_EQ(platform.messages[0].title, "Lerndatei nicht lesbar");
 
     for (int box = 1; box <= 5; ++box) {
@@ -145,6 +163,42 @@ TEST_F(LearningSetLoadSave, AnInterruptedSaveIsCompletedWhenTheSetIsOpened) {
     EXPECT_EQ(platte_an_speicher(reader), LoadResult::Loaded);
     EXPECT_EQ(reader.store.k(2).anz, 2);
     EXPECT_FALSE(std::filesystem::exists(commitMarkerOf(dir.file("set"))));
+}
+
+TEST_F(LearningSetLoadSave, LinkedSetFilesStayLinksAndTheFilesTheyNameGetTheNewSet) {
+    namespace fs = std::filesystem;
+    saveSet(app, "set", 1);
+    fs::create_directory(dir.file("alle"));
+    for (std::string_view ext : kSetExtensions) {
+        fs::create_symlink("../set" + std::string(ext), dir.file("alle/set" + std::string(ext)));
+    }
+    fs::create_directory(dir.file("nur-ldt"));
+    fs::create_symlink(dir.file("set.ldt"), dir.file("nur-ldt/set.ldt"));
+
+    app.setPath = dir.file("alle/set.ldt");
+    ASSERT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    app.store.k(2).append(card("neu", 2));
+    ASSERT_TRUE(speicher_an_platte(app));
+    for (std::string_view ext : kSetExtensions) {
+        EXPECT_TRUE(fs::is_symlink(dir.file("alle/set" + std::string(ext)))) << ext;
+    }
+    EXPECT_EQ(test::questionsOnDisk(dir.file("set.ldt"), 2),
+              (std::vector<std::string>{"set200", "neu"}));
+
+    // The other files of a set are looked for beside the path as given, never beside the
+    // file a link names.
+    platform.answers = {Answer::OK};
+    app.setPath = dir.file("nur-ldt/set.ldt");
+    ASSERT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    EXPECT_EQ(app.store.k(2).anz, 0);
+    app.store.k(1).append(card("auch neu", 1));
+    ASSERT_TRUE(speicher_an_platte(app));
+    EXPECT_TRUE(fs::is_symlink(dir.file("nur-ldt/set.ldt")));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir.file("nur-ldt/set.k02"))));
+    EXPECT_EQ(test::questionsOnDisk(dir.file("set.ldt"), 1),
+              (std::vector<std::string>{"set100", "auch neu"}));
+    EXPECT_EQ(test::questionsOnDisk(dir.file("set.ldt"), 2),
+              (std::vector<std::string>{"set200", "neu"}));
 }
 
 TEST_F(LearningSetLoadSave, FailedSavesTellTheUserAndKeepTheOldFiles) {

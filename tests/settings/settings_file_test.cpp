@@ -152,10 +152,9 @@ TEST_F(SettingsFileTest, ABadOrHugeNumberFallsBackToTheDefaultsAndRewritesTheFil
         platform.answers = {Answer::OK};
         readSettings(app);
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0].text, kFirstStart + std::string("\rDie Datei ") +
-                                                 app.paths.settingsFile + " hat in Zeile " +
-                                                 std::to_string(line) +
-                                                 " einen unbrauchbaren Wert.");
+        EXPECT_EQ(platform.messages[0].text,
+                  kFirstStart + std::string("\rDie Datei ") + app.paths.settingsFile +
+                      " hat in Zeile " + std::to_string(line) + " einen unbrauchbaren Wert.");
         EXPECT_EQ(platform.messages[0].title, "Einstellungsdatei lesen fehlgeschlagen");
         EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
         EXPECT_EQ(app.settings.farben, kDefaultUserColours);
@@ -220,11 +219,11 @@ TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileIsReportedWhenReadingAndWriting)
     readSettings(app);
     const std::string why = " (dort steht ein Ordner).";
     EXPECT_EQ(platform.messageTexts(),
-              (std::vector<std::string>{
-                  kFirstStart + ("\rDie Datei " + app.paths.settingsFile +
-                                 " kann nicht gelesen werden" + why),
-                  "Fehler beim Speichern der *.ini-Datei\rDie Datei " + app.paths.settingsFile +
-                      " kann nicht geschrieben werden" + why}));
+              (std::vector<std::string>{kFirstStart + ("\rDie Datei " + app.paths.settingsFile +
+                                                       " kann nicht gelesen werden" + why),
+                                        "Fehler beim Speichern der *.ini-Datei\rDie Datei " +
+                                            app.paths.settingsFile +
+                                            " kann nicht geschrieben werden" + why}));
     EXPECT_EQ(platform.messages[1].title, "Einstellungsdatei speichern fehlgeschlagen");
     EXPECT_TRUE(std::filesystem::is_directory(app.paths.settingsFile + "/inhalt"));
 }
