@@ -7,6 +7,7 @@
 #include "core/learning_set_writer.h"
 #include "core/old_format_reader.h"
 #include "core/runtime_error.h"
+#include "core/safe_file.h"
 #include "core/set_files.h"
 #include "core/utf8.h"
 
@@ -17,7 +18,6 @@ namespace memvalo {
 namespace {
 
 constexpr std::string_view kTitle = "Datenbankupdate";
-constexpr int kPathFileAccessError = 75;
 
 constexpr std::string_view kQuestion =
     "Ihre Datenbank wurde noch in einem älteren Format abgespeichert\r"
@@ -52,7 +52,11 @@ void copyOldFiles(App& app, const std::string& setBasePath, const std::string& b
         if (box > 1 && !fs::exists(from, ec)) continue;
         fs::copy_file(from, backupFolder + setName + extension,
                       fs::copy_options::overwrite_existing, ec);
-        if (ec) throw fs::filesystem_error("Sicherungskopie nicht möglich", from, ec);
+        if (ec) {
+            throw RuntimeError(kPathFileAccessError, "Die Datei " + from + " kann nicht nach " +
+                                                         backupFolder + " kopiert werden (" +
+                                                         fileErrorReason(ec) + ")");
+        }
         advance(app);
     }
 }
@@ -84,8 +88,7 @@ UpdateResult convert(App& app, const std::string& setBasePath, const std::string
     options.zeigbild = app.frm1.mnuzeigbild.checked;
     options.nixbild = app.frm1.mnunixbild.checked;
     if (const FileError e = saveSetFiles(setBasePath, convertedSetFiles(*old, options), hook)) {
-        throw std::system_error(e.code, "Die Datei " + e.path + " kann nicht geschrieben werden (" +
-                                            fileErrorReason(e.code) + ")");
+        throw RuntimeError(kPathFileAccessError, cannotWriteText(e));
     }
     return UpdateResult::Converted;
 }

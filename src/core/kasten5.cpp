@@ -1,11 +1,11 @@
 #include "core/kasten5.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "core/error_guard.h"
 #include "core/learning_set_reader.h"
 #include "core/learning_set_writer.h"
+#include "core/runtime_error.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
 
@@ -115,8 +115,9 @@ bool kasten5_speichern(App& app) {
     const bool written = guarded(app, "kasten5_speichern", [&] {
         const std::string bytes = boxFileBytes(app.store.k(5), 5, FalschForm::Trimmed);
         if (const std::error_code ec = writeFileAtomically(file, bytes)) {
-            throw std::system_error(ec, "Kasten 5 kann nicht nach " + file +
-                                            " geschrieben werden (" + fileErrorReason(ec) + ")");
+            throw RuntimeError(kPathFileAccessError, "Kasten 5 kann nicht nach " + file +
+                                                         " geschrieben werden (" +
+                                                         fileErrorReason(ec) + ")");
         }
     });
     if (!written) return false;

@@ -122,6 +122,15 @@ std::error_code readWholeFile(const std::string& path, std::string& bytes, std::
     return ec;
 }
 
+std::string cannotWriteText(const FileError& error) {
+    const std::string reason = " (" + fileErrorReason(error.code) + ").";
+    if (error.path.ends_with('/')) {
+        return "Die Änderungen im Ordner " + error.path +
+               " können nicht auf den Datenträger geschrieben werden" + reason;
+    }
+    return "Die Datei " + error.path + " kann nicht geschrieben werden" + reason;
+}
+
 std::string fileErrorReason(std::error_code ec) {
     switch (ec.value()) {
         case ENOENT:

@@ -34,6 +34,9 @@ std::error_code writeFileAtomically(const std::string& path, std::string_view by
 
 // Why a read or write failed, in words for the user: "kein Speicherplatz mehr".
 std::string fileErrorReason(std::error_code ec);
+// "Die Datei ... kann nicht geschrieben werden (...)." for a failed write of a file or of a
+// folder's entries.
+std::string cannotWriteText(const FileError& error);
 
 // The file a path names once symbolic links are followed; the path itself when it is no link.
 std::string linkTarget(const std::string& path);

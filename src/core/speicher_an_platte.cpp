@@ -39,8 +39,7 @@ bool speicher_an_platte(App& app, const SaveStepHook& hook) {
     if (!e) return true;
     const bool notFound = e.code == std::errc::no_such_file_or_directory;
     app.msgBox(std::string(notFound ? "Nisch vorhanden!" : "Abspeichern wurde abgebrochen...") +
-                   "\rDie Datei " + e.path + " kann nicht geschrieben werden (" +
-                   fileErrorReason(e.code) + ").",
+                   "\r" + cannotWriteText(e),
                App::kTitle);
     return false;
 }

@@ -1,33 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <cstdio>
 #include <filesystem>
 #include <tuple>
 
 #include "core/speicher_an_platte.h"
 #include "support/app_fixture.h"
+#include "support/cli_run.h"
 
 namespace memvalo {
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class CliSetCommands : public test::AppTest {
   protected:
-    CliRun cli(const std::string& arguments, const std::string& program = MEMVALO_CLI_PATH) const {
-        const std::string command =
-            program + " " + arguments + " 2>'" + dir.file("stderr.txt") + "'";
-        FILE* pipe = ::popen(command.c_str(), "r");
-        std::string out;
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-        const int status = ::pclose(pipe);
-        return {WEXITSTATUS(status), out, dir.read("stderr.txt")};
+    CliRun cli(const std::string& arguments) const {
+        return test::runCli(arguments, dir.file("stderr.txt"));
     }
 
     void saveSet() {
