@@ -31,6 +31,13 @@ std::string oldText(ItemReader& in, std::size_t width) {
     return text;
 }
 
+// A date or count; the current format stores no double quote in one either.
+std::string oldFixed(ItemReader& in) {
+    std::string text = cutLine(in, FixedText::kWidth);
+    anfuehrung_weg(text);
+    return text;
+}
+
 int oldNumber(ItemReader& in, const std::string& file, int high) {
     const std::string text = cutLine(in, FixedText::kWidth);
     int value = 0;
@@ -51,11 +58,11 @@ void readOldCards(ItemReader& in, const std::string& file, int boxNumber, Box& b
         card.antwort = oldText(in, kOldMainTextWidth);
         card.zusatz1 = oldText(in, kOldExtraTextWidth);
         card.zusatz2 = oldText(in, kOldExtraTextWidth);
-        card.erstellt = cutLine(in, FixedText::kWidth);
+        card.erstellt = oldFixed(in);
         for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
-            card.kasten_am[static_cast<std::size_t>(i)] = cutLine(in, FixedText::kWidth);
+            card.kasten_am[static_cast<std::size_t>(i)] = oldFixed(in);
         }
-        card.falsch = cutLine(in, FixedText::kWidth);
+        card.falsch = oldFixed(in);
     }
     box.anz = count;
 }
@@ -67,8 +74,14 @@ void readOldBox(std::string_view bytes, const std::string& file, int boxNumber, 
     try {
         if (boxNumber == 1) {
             in.line();
-            for (std::string& capacity : set.capacities) {
-                capacity = std::to_string(oldNumber(in, file, Box::kSlots));
+            // A capacity the current format cannot hold becomes that box's default, as it
+            // would when the converted set is opened.
+            const SetOptions defaults;
+            for (std::size_t i = 0; i < set.capacities.size(); ++i) {
+                const int capacity = oldNumber(in, file, 32767);
+                set.capacities[i] = capacity >= 1 && capacity <= Box::kSlots
+                                        ? std::to_string(capacity)
+                                        : defaults.capacities[i];
             }
         }
         if (boxNumber == 5) set.box5Answered = oldNumber(in, file, 32767);

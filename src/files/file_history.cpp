@@ -52,12 +52,10 @@ std::vector<std::string> historyLines(std::string_view bytes) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
+        auto end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        lines.push_back(trimBlanks(cp1252ToUtf8(line)));
-        start = end + 1;
+        lines.push_back(trimBlanks(cp1252ToUtf8(bytes.substr(start, end - start))));
+        start = end + (bytes.substr(end).starts_with("\r\n") ? 2 : 1);
     }
     return lines;
 }

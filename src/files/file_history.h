@@ -32,7 +32,8 @@ class FileHistory {
     std::array<std::string, kEntries> entries_;
 };
 
-// The lines of a history file, decoded and trimmed, in their order (empty ones too).
+// The lines of a history file, decoded and trimmed, in their order (empty ones too); a line
+// ends at CR LF, CR or LF.
 std::vector<std::string> historyLines(std::string_view bytes);
 // The bytes of a history file listing these paths, one per line.
 std::string historyBytes(const std::vector<std::string>& paths);
