@@ -58,6 +58,7 @@ class App {
     std::shared_ptr<clsResize> resize;
     std::function<void(App&)> showDeveloperWindow;
     std::function<void(App&)> showColourWindow;
+    std::function<void(App&)> showPrintWindow;
 
     // Study and entry: the box being worked (see study/study_state.h).
     StudyState study;

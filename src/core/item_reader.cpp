@@ -4,6 +4,7 @@
 
 #include "core/codec.h"
 #include "core/text_encoding.h"
+#include "core/utf8.h"
 
 namespace memvalo {
 
@@ -11,6 +12,22 @@ namespace {
 
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
+}
+
+// The readable beginning of a text, short enough to quote in a message: a damaged file may
+// hold a long run of bytes there, or no text at all.
+std::string excerpt(std::string_view text) {
+    constexpr std::size_t kMaxCharacters = 20;
+    const std::u32string chars = utf8::decode(text);
+    std::u32string kept;
+    for (const char32_t c : chars) {
+        const bool readable = c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0) && c != 0xFFFD;
+        if (!readable || kept.size() == kMaxCharacters) break;
+        kept += c;
+    }
+    std::string out = utf8::encode(kept);
+    if (kept.size() < chars.size()) out += "…";
+    return out;
 }
 
 }  // namespace
@@ -79,10 +96,9 @@ long ItemReader::countLine() {
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
         line_ = at;
-        constexpr std::size_t kShown = 40;
-        const std::string shown =
-            cp1252ToUtf8(text.substr(0, kShown)) + (text.size() > kShown ? "…" : "");
-        fail(FormatError::Kind::Malformed, "statt einer Kartenanzahl steht dort \"" + shown + "\"");
+        // Only the line's beginning is decoded: a damaged file may hold megabytes there.
+        fail(FormatError::Kind::Malformed, "statt einer Kartenanzahl steht dort \"" +
+                                               excerpt(cp1252ToUtf8(text.substr(0, 64))) + "\"");
     }
     return std::stol(text);
 }

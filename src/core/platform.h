@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace memvalo {
@@ -73,6 +74,45 @@ struct ErrorReport {
     std::string description;
 };
 
+// A font for printing: its family and size in points. fixedPitch asks for a font whose
+// characters are all equally wide, for texts that line up in columns.
+struct PrintFont {
+    std::string name;
+    double size = 10;
+    bool fixedPitch = false;
+};
+
+// The desktop's printers and the document being printed. Page coordinates are millimetres
+// from the top-left corner of the printable area.
+class Printer {
+  public:
+    virtual ~Printer() = default;
+
+    // The installed printers by device name, in the system's order; "" when there is none.
+    virtual std::vector<std::string> deviceNames() = 0;
+    virtual std::string currentDevice() = 0;
+    // Makes the named printer current; false, and nothing changed, when none has that name.
+    virtual bool select(const std::string& deviceName) = 0;
+
+    // Starts a document of A4 pages on the current printer, or into the PDF file pdfPath when
+    // that is not empty. False when the printer refuses the job or the file cannot be made.
+    virtual bool beginDocument(const std::string& title, const std::string& pdfPath) = 0;
+    // The printable area of the document's pages.
+    virtual double printableWidth() = 0;
+    virtual double printableHeight() = 0;
+    virtual void setFont(const PrintFont& font) = 0;
+    virtual double textWidth(std::string_view text) = 0;
+    // The height of one printed line in the current font.
+    virtual double lineHeight() = 0;
+    // One line of text, its top-left corner at x, y.
+    virtual void printText(double x, double y, std::string_view text) = 0;
+    virtual void newPage() = 0;
+    // Hands the document to the printer or writes the file; false when that failed.
+    virtual bool endDocument() = 0;
+    // Drops the document begun: nothing is printed, no file is written.
+    virtual void abortDocument() = 0;
+};
+
 class Platform {
   public:
     virtual ~Platform() = default;
@@ -110,6 +150,9 @@ class Platform {
     // The per-user base folder for application data and the documents folder.
     virtual std::string dataHome() = 0;
     virtual std::string documentsFolder() = 0;
+
+    // nullptr where the desktop offers no printing (the command-line tool).
+    virtual Printer* printer() { return nullptr; }
 };
 
 }  // namespace memvalo

@@ -53,6 +53,7 @@ void resetWindowForEntry(App& app) {
     w.mnutop.checked = app.ontop == "ja";
     app.medienverweis.clear();
     anzeige(app);
+    w.cmdspiegel.tooltip = "trägt die Antwort als Frage ein und umgekehrt";
 }
 
 }  // namespace memvalo

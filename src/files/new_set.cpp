@@ -55,6 +55,10 @@ void mnudatneu_Click(App& app) {
     resetCounts(app);
     status_aktuell(app);
     app.frm1.mnu5leeren.enabled = false;
+    // An earlier open left the open commands disabled; a new set is never a reason to keep
+    // the learner from opening another.
+    app.frm1.mnudatöffnen.enabled = true;
+    for (int i = 1; i <= 8; ++i) app.frm1.m[i].enabled = true;
     // Saving a set that has no name yet asks for one, so the key of "Datei &speichern" must
     // reach it; only the opened File menu greys the entry while there is no path.
     app.frm1.mnudatspeichern.enabled = true;

@@ -6,6 +6,8 @@
 #include <string>
 #include <utility>
 
+#include "model/control.h"
+
 namespace memvalo {
 
 class App;
@@ -43,6 +45,10 @@ class EventTable {
     bool handles(const std::string& control, const std::string& event) const {
         return handlers_.count({control, event}) > 0;
     }
+    // Dispatches the event, then the Change event of every text box among `controls` whose
+    // text the procedure changed: a text box reports each change of its text, whether typed or
+    // put there by the program. False when no procedure answers the event itself.
+    bool run(App& app, ControlMap& controls, UiEvent& event) const;
 
   private:
     std::map<std::pair<std::string, std::string>, EventHandler> handlers_;

@@ -7,6 +7,8 @@ namespace memvalo {
 namespace {
 
 constexpr double kControlFontSize = 9;
+// Large enough to stay large text at the smallest window, where the fonts shrink to 92 %.
+constexpr double kModeFontSize = 16;
 
 // Positions are laid out in pixels for readability and kept in twips.
 void place(Control& c, int x, int y, int width, int height) {
@@ -25,15 +27,18 @@ void placeCardFields(MainWindowModel& w) {
     placeLabel(w.Label2, 6, 132, 16, 20, "A");
     place(w.txtfrage, 24, 8, 376, 86);
     place(w.txtantwort, 24, 100, 376, 86);
-    place(w.txtzusatz1, 24, 192, 184, 56);
-    place(w.txtzusatz2, 216, 192, 184, 56);
+    // The extra fields leave a row above them for their captions "Zusatz 1:" and "Zusatz 2:".
+    place(w.txtzusatz1, 24, 208, 184, 42);
+    place(w.txtzusatz2, 216, 208, 184, 42);
     place(w.picfrage, 24, 8, 376, 86);
     place(w.picantwort, 24, 100, 376, 86);
-    place(w.piczusatz1, 24, 192, 184, 56);
-    place(w.piczusatz2, 216, 192, 184, 56);
+    place(w.piczusatz1, 24, 208, 184, 42);
+    place(w.piczusatz2, 216, 208, 184, 42);
     placeLabel(w.Label5, 24, 258, 80, 18, "Datensätze :");
     place(w.lblxvony, 106, 258, 100, 18);
-    place(w.lblbild, 280, 258, 120, 20);
+    // The mode label's signal colours (yellow on red) read as large bold text only.
+    place(w.lblbild, 216, 254, 184, 28);
+    w.lblbild.font = FontSpec{"Arial", kModeFontSize, true, false, false};
     place(w.bildbox, 24, 300, 230, 170);
 }
 

@@ -114,10 +114,10 @@ void chooseBox5(App& app) {
     if (!box5StartsAnew(app)) return;
     queryBox5(app);
     const Box& k5 = app.store.k(5);
-    if (k5.anz < app.store.soll[4]) {
-        w.cmdantwort.visible = k5.anz > 0;
-    } else {
-        w.cmdantwort.visible = false;
+    // Box 5 is never the target of an answer, so a full box 5 still takes a pass; its
+    // message is a hint that it is time for a new set.
+    w.cmdantwort.visible = k5.anz > 0;
+    if (k5.anz >= app.store.soll[4]) {
         app.msgBox("Kasten " + plainNumber(5) + " ist voll." + kCR + "Bitte neue Datei anlegen",
                    "Hinweis", Buttons::OK, Icon::Information);
     }

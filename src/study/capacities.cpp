@@ -98,6 +98,8 @@ void closeEditing(App& app) {
                 &w.mnuende},
                true);
     w.txtfrage.focusRequested = true;
+    // Entry mode checks no box, yet its bar counts against the capacity of box 1.
+    if (w.mnueingabe.checked) status_aktuell(app);
     for (int box = 1; box <= 5; ++box) {
         if (!w.mnukk[box - 1].checked) continue;
         const int soll = app.store.soll[static_cast<std::size_t>(box - 1)];

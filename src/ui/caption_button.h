@@ -1,14 +1,17 @@
 #pragma once
 // A command button drawn in the colours the program gives it, with a caption of one or more
-// lines that always fits: the font shrinks until every line shows, and a light caption on a
-// light face (or a dark one on a dark face) gets a shadow, so that it stays readable.
+// lines that always fits: the font shrinks until every line shows.
 #include <QPushButton>
+#include <vector>
 
 namespace memvalo {
 
 class CaptionButton : public QPushButton {
   public:
     using QPushButton::QPushButton;
+
+    // The shades the face is drawn in from top to bottom; its caption must read on each.
+    static std::vector<QColor> faceShades(const QColor& face);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -63,7 +63,20 @@ void ColourWindow::forward(const std::function<void()>& procedure) {
 
 void ColourWindow::sync() {
     syncing_ = true;
-    for (auto& [name, widget] : widgets_) applyControl(model_.controls().at(name), widget);
+    // The controls lie on the area below the menu; the window paints beneath both.
+    const Backdrop backdrop = [this](const QRect& place) {
+        const QRect inWindow = place.translated(area_->pos());
+        if (previewsGradient(app_)) {
+            if (const auto gradient = verlaufsub(app_)) {
+                return gradientColours(*gradient, rect(), inWindow);
+            }
+        }
+        if (model_.me.backColor) return std::vector<QColor>{toQColor(*model_.me.backColor)};
+        return std::vector<QColor>{palette().color(QPalette::Window)};
+    };
+    for (auto& [name, widget] : widgets_) {
+        applyControl(model_.controls().at(name), widget, backdrop);
+    }
     update();
     syncing_ = false;
 }

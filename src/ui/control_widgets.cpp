@@ -12,6 +12,8 @@
 #include <algorithm>
 
 #include "ui/caption_button.h"
+#include "ui/colour_contrast.h"
+#include "ui/fitting_font.h"
 #include "ui/limited_text_edit.h"
 #include "ui/qt_text.h"
 #include "ui/text_progress_bar.h"
@@ -46,26 +48,54 @@ QRect pixels(const Geometry& g) {
             g.height / kTwipsPerPx};
 }
 
+// The text's ink made readable on each of the backgrounds it may stand on, in the enabled
+// and the disabled look alike (a field shows its value also while it is locked for editing).
+void setReadableInk(QPalette& palette, QPalette::ColorRole fore, QColor ink,
+                    const std::vector<QColor>& backgrounds,
+                    const std::vector<QColor>& disabledBackgrounds, const QFont& font) {
+    const double needed = neededContrast(font);
+    palette.setColor(QPalette::Active, fore, readableInk(ink, backgrounds, needed));
+    palette.setColor(QPalette::Inactive, fore, readableInk(ink, backgrounds, needed));
+    const QColor faded = palette.color(QPalette::Disabled, fore);
+    palette.setColor(QPalette::Disabled, fore, readableInk(faded, disabledBackgrounds, needed));
+}
+
 void applyColours(const Control& c, QWidget* w, QPalette::ColorRole back,
                   QPalette::ColorRole fore) {
     QPalette palette = QApplication::palette(w);
     if (c.backColor) palette.setColor(back, toQColor(*c.backColor));
-    if (c.foreColor) palette.setColor(fore, toQColor(*c.foreColor));
+    const QColor ink = c.foreColor ? toQColor(*c.foreColor) : palette.color(fore);
+    if (c.foreColor) palette.setColor(QPalette::Disabled, fore, ink);
+    std::vector<QColor> backs = {palette.color(QPalette::Active, back)};
+    if (dynamic_cast<CaptionButton*>(w) != nullptr) backs = CaptionButton::faceShades(backs[0]);
+    setReadableInk(palette, fore, ink, backs, {palette.color(QPalette::Disabled, back)}, w->font());
     if (palette != w->palette()) w->setPalette(palette);
 }
 
-void applyFont(const Control& c, QWidget* w) {
-    if (c.font.name.empty() && c.font.size <= 0) return;
-    QFont font = w->font();
+// The font the program gives the control.
+QFont programFont(const Control& c, const QWidget* w) {
+    QFont font = QApplication::font(w);
+    if (c.font.name.empty() && c.font.size <= 0) return font;
     if (!c.font.name.empty()) font.setFamily(toQt(c.font.name));
     if (c.font.size > 0) font.setPointSizeF(c.font.size);
     font.setBold(c.font.bold);
     font.setItalic(c.font.italic);
     font.setUnderline(c.font.underline);
+    return font;
+}
+
+void applyFont(const Control& c, QWidget* w) {
+    QFont font = programFont(c, w);
+    // A caption longer than its label shows whole in a smaller font rather than cut off.
+    auto* label = qobject_cast<QLabel*>(w);
+    if (label != nullptr && dynamic_cast<PictureBox*>(w) == nullptr) {
+        font = fittingFont(font, displayText(c.caption), label->contentsRect(),
+                           static_cast<int>(label->alignment()));
+    }
     if (font != w->font()) w->setFont(font);
 }
 
-void applyKindState(Control& c, QWidget* w) {
+void applyKindState(Control& c, QWidget* w, const Backdrop& backdrop) {
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
         const QString text = displayText(c.caption);
         if (edit->toPlainText() != text) edit->setPlainText(text);
@@ -88,7 +118,10 @@ void applyKindState(Control& c, QWidget* w) {
         bar->setRange(c.min, std::max(c.max, c.min + 1));
         bar->setValue(std::clamp(c.value, c.min, std::max(c.max, c.min + 1)));
         bar->setCaption(displayText(c.caption + c.text2));
-        applyColours(c, w, QPalette::Base, QPalette::Highlight);
+        QPalette palette = QApplication::palette(w);
+        if (c.backColor) palette.setColor(QPalette::Base, toQColor(*c.backColor));
+        if (c.foreColor) palette.setColor(QPalette::Highlight, toQColor(*c.foreColor));
+        if (palette != w->palette()) w->setPalette(palette);
     } else if (auto* picture = dynamic_cast<PictureBox*>(w)) {
         picture->showPicture(toQt(c.picture));
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
@@ -97,7 +130,11 @@ void applyKindState(Control& c, QWidget* w) {
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(displayText(c.caption));
         w->setAutoFillBackground(c.backColor.has_value());
-        applyColours(c, w, QPalette::Window, QPalette::WindowText);
+        if (c.backColor) {
+            applyColours(c, w, QPalette::Window, QPalette::WindowText);
+        } else {
+            applyFlatInk(w, c.foreColor, backdrop);
+        }
     } else {
         w->setAutoFillBackground(true);
         applyColours(c, w, QPalette::Window, QPalette::WindowText);
@@ -115,12 +152,9 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
         case ControlKind::CheckBox:
             widget = new CaptionButton(parent);
             break;
-        case ControlKind::Label: {
-            auto* label = new QLabel(parent);
-            label->setWordWrap(true);
-            widget = label;
+        case ControlKind::Label:
+            widget = new QLabel(parent);
             break;
-        }
         case ControlKind::TextBox:
             if (multiLine) {
                 auto* edit = new LimitedTextEdit(parent);
@@ -163,12 +197,21 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
     return widget;
 }
 
-void applyControl(Control& c, QWidget* w) {
+void applyFlatInk(QWidget* w, std::optional<std::uint32_t> ink, const Backdrop& backdrop) {
+    QPalette palette = QApplication::palette(w);
+    const QColor chosen = ink ? toQColor(*ink) : palette.color(QPalette::WindowText);
+    std::vector<QColor> under = {palette.color(QPalette::Window)};
+    if (backdrop) under = backdrop(w->geometry());
+    setReadableInk(palette, QPalette::WindowText, chosen, under, under, w->font());
+    if (palette != w->palette()) w->setPalette(palette);
+}
+
+void applyControl(Control& c, QWidget* w, const Backdrop& backdrop) {
     const QSignalBlocker blocker(w);
     const QRect rect = pixels(c.geometry);
     if (w->geometry() != rect) w->setGeometry(rect);
     applyFont(c, w);
-    applyKindState(c, w);
+    applyKindState(c, w, backdrop);
     w->setEnabled(c.enabled);
     w->setToolTip(displayText(c.tooltip));
     w->setVisible(c.visible);

@@ -1,39 +1,52 @@
 #include "ui/design_captions.h"
 
-#include <utility>
-
 namespace memvalo {
 
 namespace {
 
-const std::vector<std::pair<const char*, const char*>>& captionTable() {
-    static const std::vector<std::pair<const char*, const char*>> table = {
-        {"lbldatum0", "erstellt am:"},    {"lbldatum1", "in Kasten 2 am:"},
-        {"lbldatum2", "in Kasten 3 am:"}, {"lbldatum3", "in Kasten 4 am:"},
-        {"lbldatum4", "in Kasten 5 am:"}, {"lblfalsch", "bisher falsch:"}};
-    return table;
-}
+struct CaptionText {
+    const char* control;
+    const char* text;
+    bool above;
+};
+
+constexpr CaptionText kCaptions[] = {
+    {"lbldatum0", "erstellt am:", false},    {"lbldatum1", "in Kasten 2 am:", false},
+    {"lbldatum2", "in Kasten 3 am:", false}, {"lbldatum3", "in Kasten 4 am:", false},
+    {"lbldatum4", "in Kasten 5 am:", false}, {"lblfalsch", "bisher falsch:", false},
+    {"txtzusatz1", "Zusatz 1:", true},       {"txtzusatz2", "Zusatz 2:", true}};
 
 }  // namespace
 
 DesignCaptions::DesignCaptions(QWidget* parent) {
-    for (const auto& [label, text] : captionTable()) {
-        auto* caption = new QLabel(QString::fromUtf8(text), parent);
-        caption->setObjectName(QString::fromUtf8(label) + QStringLiteral("_caption"));
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        captions_.push_back({label, caption});
+    for (const CaptionText& c : kCaptions) {
+        auto* caption = new QLabel(QString::fromUtf8(c.text), parent);
+        caption->setObjectName(QString::fromUtf8(c.control) + QStringLiteral("_caption"));
+        caption->setAlignment(c.above ? Qt::AlignLeft | Qt::AlignBottom
+                                      : Qt::AlignRight | Qt::AlignVCenter);
+        captions_.push_back({c.control, c.above ? Place::Above : Place::Left, caption});
     }
 }
 
-void DesignCaptions::place(const std::map<std::string, QWidget*>& widgets, const QWidget& look) {
+void DesignCaptions::place(const std::map<std::string, QWidget*>& widgets, const QWidget& look,
+                           std::optional<std::uint32_t> lookInk, const Backdrop& backdrop) {
     for (const Caption& c : captions_) {
-        const QWidget* label = widgets.at(c.label);
-        c.widget->setFont(label->font());
-        c.widget->setPalette(look.palette());
-        const int gap = label->height() / 4;
-        const int width = c.widget->fontMetrics().horizontalAdvance(c.widget->text()) + 2;
-        c.widget->setGeometry(label->x() - gap - width, label->y(), width, label->height());
-        c.widget->setVisible(!label->isHidden());
+        const QWidget* control = widgets.at(c.control);
+        if (c.place == Place::Above) {
+            // The caption takes the flat labels' font: the field's own may be large.
+            c.widget->setFont(look.font());
+            const int height = c.widget->fontMetrics().height() + 2;
+            c.widget->setGeometry(control->x(), control->y() - height - 1, control->width(),
+                                  height);
+        } else {
+            c.widget->setFont(control->font());
+            const int gap = control->height() / 4;
+            const int width = c.widget->fontMetrics().horizontalAdvance(c.widget->text()) + 2;
+            c.widget->setGeometry(control->x() - gap - width, control->y(), width,
+                                  control->height());
+        }
+        applyFlatInk(c.widget, lookInk, backdrop);
+        c.widget->setVisible(!control->isHidden());
     }
 }
 

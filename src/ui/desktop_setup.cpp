@@ -7,6 +7,7 @@
 
 #include "ui/colour_window.h"
 #include "ui/control_widgets.h"
+#include "ui/print_window.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -35,6 +36,7 @@ void connectWindows(App& app, MainWindow& window) {
     app.showColourWindow = [&window](App& a) {
         showColourWindow(a, &window, [&window] { window.sync(); });
     };
+    app.showPrintWindow = [&window](App& a) { showPrintWindow(a, &window); };
 }
 
 }  // namespace memvalo

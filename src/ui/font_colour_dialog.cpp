@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,6 +20,33 @@ void showColour(QPushButton* button, const QColor& colour) {
     button->setPalette(palette);
 }
 
+// Escape and Return inside the embedded chooser answer for the whole window: on their own
+// they would close the chooser alone, or do nothing.
+class WholeWindowKeys : public QObject {
+  public:
+    WholeWindowKeys(QWidget* chooser, QDialog& window) : QObject(chooser), window_(window) {
+        chooser->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            window_.reject();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            window_.accept();
+            return true;
+        }
+        return false;
+    }
+
+  private:
+    QDialog& window_;
+};
+
 }  // namespace
 
 std::optional<FontChoice> chooseFontAndColour(QWidget* parent,
@@ -29,6 +57,7 @@ std::optional<FontChoice> chooseFontAndColour(QWidget* parent,
     auto* fonts = new QFontDialog(&dialog);
     fonts->setWindowFlags(Qt::Widget);
     fonts->setOption(QFontDialog::NoButtons);
+    new WholeWindowKeys(fonts, dialog);
     QColor colour = Qt::black;
     if (preset) {
         QFont font(toQt(preset->name));

@@ -22,6 +22,9 @@ int virtualKeyCode(const QKeyEvent& event) {
 
 int characterCode(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) return 13;
+    // Focus keys and shortcuts (Ctrl+A, Ctrl+C ...) type nothing, although Qt gives them a text.
+    if (event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) return 0;
+    if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return 0;
     const QString text = event.text();
     if (text.isEmpty()) return 0;
     return static_cast<int>(text.at(0).unicode());

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeySequence>
@@ -12,14 +13,18 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <vector>
 
 #include "model/main_menu_table.h"
 #include "settings/design_layout.h"
 #include "settings/gradient.h"
+#include "ui/access_keys.h"
 #include "ui/control_widgets.h"
 #include "ui/gradient_painter.h"
 #include "ui/key_codes.h"
@@ -57,6 +62,54 @@ std::string nameOf(const QObject* object) {
     return fromQt(object->objectName());
 }
 
+// Sees every window of the program appear. A message box, dialog or other window that keeps
+// the user from the main window must never stand over a stale main window, so the main window
+// first shows what the procedure has done so far.
+class ModalWatcher : public QObject {
+  public:
+    ModalWatcher(QObject* parent, std::function<void()> beforeModal)
+        : QObject(parent), beforeModal_(std::move(beforeModal)) {
+        qApp->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show) return false;
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        if (widget != nullptr && widget->isWindow() && widget->windowModality() != Qt::NonModal) {
+            beforeModal_();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> beforeModal_;
+};
+
+constexpr qreal kSmallestMenuPoint = 6;
+
+// The width the menu bar needs to show all its visible menus in that font, measured as the
+// bar lays them out.
+int menuBarWidth(const QMenuBar& bar, const QFont& font) {
+    const QStyle* style = bar.style();
+    const QFontMetrics metrics(font);
+    const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
+    int width = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, &bar) +
+                     style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar));
+    for (QAction* action : bar.actions()) {
+        if (!action->isVisible() || action->isSeparator()) continue;
+        QStyleOptionMenuItem option;
+        option.initFrom(&bar);
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.text = action->text();
+        option.fontMetrics = metrics;
+        const QSize text = metrics.size(Qt::TextShowMnemonic, action->text());
+        width +=
+            style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).width() + spacing;
+    }
+    return width;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(App& app, const EventTable& events)
@@ -64,6 +117,10 @@ MainWindow::MainWindow(App& app, const EventTable& events)
     setObjectName(kWindowName);
     area_->setObjectName(QStringLiteral("frm1_area"));
     area_->installEventFilter(this);
+    // Not before the window is first shown: the start-up places it only after its messages.
+    new ModalWatcher(this, [this] {
+        if (!syncing_ && isVisible()) sync();
+    });
     setCentralWidget(area_);
     setMinimumSize(kMinWindowWidth / kTwipsPerPx, kMinWindowHeight / kTwipsPerPx);
     buildMenus();
@@ -178,7 +235,9 @@ void MainWindow::fireIfHandled(const std::string& control, const std::string& na
 void MainWindow::fire(UiEvent& event) {
     if (syncing_) return;
     readBack();
-    events_.dispatch(app_, event);
+    ++running_;
+    events_.run(app_, app_.frm1.controls(), event);
+    --running_;
     sync();
 }
 
@@ -192,21 +251,38 @@ void MainWindow::readBack() {
 
 void MainWindow::sync() {
     syncing_ = true;
-    for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget);
+    const Backdrop backdrop = [this](const QRect& place) { return backdropAt(place); };
+    for (auto& [name, widget] : widgets_) applyControl(app_.frm1.at(name), widget, backdrop);
     keyboard_->update();
-    captions_->place(widgets_, *widgets_.at("Label5"));
+    captions_->place(widgets_, *widgets_.at("Label5"), app_.frm1.Label5.foreColor, backdrop);
     applyMenus();
     applyTray();
     applyWindow();
     area_->update();
     syncing_ = false;
-    if (resizePending_) {
+    if (resizePending_ && running_ == 0) {
         resizePending_ = false;
-        QTimer::singleShot(0, this, [this] {
-            UiEvent event{kWindowName, "Resize"};
-            fire(event);
-        });
+        QTimer::singleShot(0, this, [this] { resized(); });
     }
+}
+
+void MainWindow::resized() {
+    // A size change while a procedure waits for a message box is taken up after it: the
+    // procedure must not find its window rescaled under its hands.
+    if (syncing_ || running_ > 0) {
+        resizePending_ = true;
+        return;
+    }
+    UiEvent event{kWindowName, "Resize"};
+    fire(event);
+}
+
+std::vector<QColor> MainWindow::backdropAt(const QRect& place) const {
+    if (const auto gradient = verlaufsub(app_)) {
+        return gradientColours(*gradient, area_->rect(), place);
+    }
+    if (app_.frm1.me.backColor) return {toQColor(*app_.frm1.me.backColor)};
+    return {area_->palette().color(QPalette::Window)};
 }
 
 void MainWindow::applyMenus() {
@@ -217,11 +293,42 @@ void MainWindow::applyMenus() {
         if (action->isSeparator() != separator && !menus_.count(name))
             action->setSeparator(separator);
         // A separator's "-" is no text: a style would draw it beside the line.
-        action->setText(separator ? QString() : toQt(c.caption));
+        if (separator) action->setText(QString());
         action->setVisible(c.visible);
         action->setEnabled(c.enabled);
         action->setCheckable(c.checked);
         action->setChecked(c.checked);
+    }
+    applyCaptions(menuBar()->actions());
+    for (auto& [name, menu] : menus_) applyCaptions(menu->actions());
+    fitMenuBar();
+}
+
+void MainWindow::fitMenuBar() {
+    QMenuBar* bar = menuBar();
+    const qreal designed = QApplication::font(bar).pointSizeF();
+    QFont font = QApplication::font(bar);
+    // Every menu stays on the bar, none is pushed into the overflow button: at a narrow
+    // window the bar's font gets smaller until all of them fit.
+    for (qreal size = designed; size > kSmallestMenuPoint; size -= 0.5) {
+        font.setPointSizeF(size);
+        if (menuBarWidth(*bar, font) <= width()) break;
+    }
+    if (bar->font() != font) bar->setFont(font);
+}
+
+void MainWindow::applyCaptions(const QList<QAction*>& entries) {
+    std::vector<QAction*> shown;
+    std::vector<QString> captions;
+    for (QAction* action : entries) {
+        if (action->isSeparator()) continue;
+        shown.push_back(action);
+        captions.push_back(toQt(app_.frm1.at(nameOf(action)).caption));
+    }
+    const std::vector<QString> unique = withUniqueAccessKeys(captions);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const QSignalBlocker blocker(shown[i]);
+        if (shown[i]->text() != unique[i]) shown[i]->setText(unique[i]);
     }
 }
 
@@ -269,12 +376,8 @@ void MainWindow::closeByProgram() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    if (syncing_) {
-        resizePending_ = true;
-        return;
-    }
-    UiEvent resized{kWindowName, "Resize"};
-    fire(resized);
+    fitMenuBar();
+    resized();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/app.h"
 #include "model/events.h"
@@ -55,9 +56,15 @@ class MainWindow : public QMainWindow {
     bool forwardKey(const std::string& control, QKeyEvent* key);
     void forwardKeyUp(const std::string& control, QKeyEvent* key);
     void forwardMouseDown(const std::string& control, QMouseEvent* mouse);
+    void resized();
     void readBack();
     void applyWindow();
+    // What the window paints beneath a place of its free area.
+    std::vector<QColor> backdropAt(const QRect& place) const;
     void applyMenus();
+    // The captions of one menu's entries, each with an access key of its own.
+    void applyCaptions(const QList<QAction*>& entries);
+    void fitMenuBar();
     void applyTray();
 
     App& app_;
@@ -71,6 +78,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<DesignCaptions> captions_;
     bool syncing_ = false;
     bool resizePending_ = false;
+    int running_ = 0;  // procedures under way (one runs inside another's message box)
     int closeMode_ = 0;
 };
 

@@ -18,6 +18,7 @@
 #include "core/desktop_folders.h"
 #include "ui/font_colour_dialog.h"
 #include "ui/main_window.h"
+#include "ui/qt_printer.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -93,7 +94,8 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialog& d, b
 
 }  // namespace
 
-QtPlatform::QtPlatform() : sound_(std::make_unique<QSoundEffect>()) {}
+QtPlatform::QtPlatform()
+    : sound_(std::make_unique<QSoundEffect>()), printer_(std::make_unique<QtPrinter>()) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -261,6 +263,10 @@ std::string QtPlatform::dataHome() {
 
 std::string QtPlatform::documentsFolder() {
     return xdgDocumentsFolder();
+}
+
+Printer* QtPlatform::printer() {
+    return printer_.get();
 }
 
 }  // namespace memvalo

@@ -10,6 +10,8 @@ class QSoundEffect;
 
 namespace memvalo {
 
+class QtPrinter;
+
 class QtPlatform : public Platform {
   public:
     QtPlatform();
@@ -37,12 +39,14 @@ class QtPlatform : public Platform {
     std::string today() override;
     std::string dataHome() override;
     std::string documentsFolder() override;
+    Printer* printer() override;
 
   private:
     QWidget* dialogParent() const;
 
     QPointer<QWidget> mainWindow_;
     std::unique_ptr<QSoundEffect> sound_;
+    std::unique_ptr<QtPrinter> printer_;
 };
 
 }  // namespace memvalo

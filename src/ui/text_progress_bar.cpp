@@ -27,10 +27,11 @@ void TextProgressBar::paintEvent(QPaintEvent*) {
     // The text takes the ink that reads best on what lies beneath each part of it.
     const QColor text = palette().color(QPalette::Text);
     painter.setClipRect(filled);
-    painter.setPen(bestInk({text, Qt::black, Qt::white}, chunk));
+    const double needed = neededContrast(font());
+    painter.setPen(readableInk(text, {chunk}, needed));
     painter.drawText(rect(), Qt::AlignCenter, caption_);
     painter.setClipRegion(QRegion(rect()).subtracted(filled));
-    painter.setPen(bestInk({text, Qt::black, Qt::white}, back));
+    painter.setPen(readableInk(text, {back}, needed));
     painter.drawText(rect(), Qt::AlignCenter, caption_);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The progress bar: the two text parts of the program shown as one text over the bar, drawn
-// in the bar's own two colours, with the text in whichever ink reads on both of them.
+// in the bar's own two colours, the text over each part in an ink that reads on it.
 #include <QProgressBar>
 
 namespace memvalo {

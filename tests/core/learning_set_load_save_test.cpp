@@ -89,6 +89,7 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     const std::string k03 = dir.read("kaputt.k03");
     dir.write("kaputt.k03", k03.substr(0, k03.size() / 2));
     dir.write("zuviel.ldt", " 2001 \r\n");
+    dir.write("bild.ldt", std::string("GIF89a\x01\x00\x81", 9) + std::string(300, 'x'));
     saveSet(other, "ordner", 1);
     std::filesystem::remove(dir.file("ordner.cfg"));
     std::filesystem::create_directory(dir.file("ordner.cfg"));
@@ -99,7 +100,7 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     const auto disk = filesOnDisk();
 
     for (const char* name :
-         {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt", "ordner.ldt", "gross/riesig.ldt"}) {
+         {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt", "bild.ldt", "ordner.ldt", "gross/riesig.ldt"}) {
         platform.answers.push_back(Answer::OK);
         app.setPath = dir.file(name);
         EXPECT_EQ(platte_an_speicher(app), LoadResult::Refused);
@@ -110,15 +111,18 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     EXPECT_NE(platform.messages[0].text.find("Zeile "), std::string::npos);
     EXPECT_NE(platform.messages[1].text.find("2001 Karten"), std::string::npos);
     EXPECT_NE(platform.messages[2].text.find("fehlt.ldt wurde nicht gefunden"), std::string::npos);
-    EXPECT_EQ(platform.messages[3].text,
+    // Of a file that is no learning set only a short readable excerpt is quoted.
+    EXPECT_NE(platform.messages[3].text.find("steht dort \"GIF89a…\"."), std::string::npos);
+    EXPECT_EQ(platform.messages[3].text.find("xxx"), std::string::npos);
+    EXPECT_EQ(platform.messages[4].text,
               "Die Datei " + dir.file("ordner.cfg") +
                   " kann nicht gelesen werden (dort steht ein Ordner).\rDie Lerndatei wurde nicht "
                   "geöffnet; ihre Dateien bleiben unverändert.");
-    EXPECT_EQ(platform.messages[4].text.rfind("Die Datei " + dir.file("gross/riesig.ldt") +
+    EXPECT_EQ(platform.messages[5].text.rfind("Die Datei " + dir.file("gross/riesig.ldt") +
                                                   " ist zu groß: Sie hat mehr als 512 MB",
                                               0),
               0u)
-        << platform.messages[4].text;
+        << platform.messages[5].text;
     EXPECT_EQ(platform.messages[0].title, "Lerndatei nicht lesbar");
 
     for (int box = 1; box <= 5; ++box) {

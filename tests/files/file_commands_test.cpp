@@ -80,6 +80,7 @@ TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
     EXPECT_EQ(questionsInMemory(1), kThree);
     EXPECT_EQ(app.frm1.txtfrage.caption, "eins");
     EXPECT_FALSE(app.frm1.mnudatöffnen.enabled);
+    EXPECT_EQ(app.frm1.cmdspiegel.tooltip, "trägt die Antwort als Frage ein und umgekehrt");
 }
 
 TEST_F(FileCommandsTest, SaveAsWritesANewSetAndLeavesTheOldOne) {
@@ -203,7 +204,11 @@ TEST_F(FileCommandsTest, OpeningAnotherSetOffersToSaveUnsavedChanges) {
     m_Click(app, 2);
     EXPECT_EQ(app.setPath, dir.file("b.ldt"));
     EXPECT_EQ(questionsOnDisk(dir.file("a.ldt"), 1), std::vector<std::string>{"A geändert"});
-    EXPECT_FALSE(app.frm1.m[1].enabled);
+    EXPECT_FALSE(app.frm1.m[1].enabled || app.frm1.mnudatöffnen.enabled);
+
+    platform.answers = {Answer::No, Answer::OK};  // a new set instead, without saving
+    mnudatneu_Click(app);
+    EXPECT_TRUE(app.frm1.m[1].enabled && app.frm1.mnudatöffnen.enabled);
 }
 
 TEST_F(FileCommandsTest, AVanishedHistoryEntryOpensNothing) {

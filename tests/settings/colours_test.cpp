@@ -16,38 +16,45 @@ class ColoursTest : public AppTest {
     int colourWindows = 0;
 };
 
+// Each command of the "Farben" menu checks its entry alone and names its scheme; the user's
+// colours open the colour window first, and only the window background differs between the
+// user's colours and the gradient over them.
 TEST_F(ColoursTest, EachSchemeChecksOnlyItsEntryAndPaintsItsTargets) {
     MainWindowModel& w = app.frm1;
-    mnufarbverlauf_Click(app);
-    EXPECT_EQ(colourWindows, 1);
-    EXPECT_TRUE(w.mnufarbverlauf.checked);
-    EXPECT_EQ(app.settings.farbschema, "farbverlauf");
-    EXPECT_EQ(w.txtantwort.foreColor, kDefaultUserColours[8]);
-    EXPECT_FALSE(w.me.backColor);
-    EXPECT_TRUE(verlaufsub(app));
-
-    mnufarbselbst_Click(app);
-    EXPECT_EQ(colourWindows, 2);
-    EXPECT_FALSE(w.mnufarbverlauf.checked);
-    EXPECT_EQ(w.me.backColor, kDefaultUserColours[6]);
-    EXPECT_EQ(w.picfrage.backColor, kDefaultUserColours[11]);
-    EXPECT_EQ(w.cmdvor.backColor, kDefaultUserColours[0]);
-    EXPECT_FALSE(verlaufsub(app));
-
+    app.settings.farben[6] = 0x123456;
+    app.settings.systemColours.activeBorder = 0x654321;
+    struct Case {
+        void (*command)(App&);
+        Control* entry;
+        const char* scheme;
+        int colourWindows;
+        std::optional<std::uint32_t> background;
+        std::optional<Gradient> gradient;
+    };
+    const Case cases[] = {
+        {mnufarbverlauf_Click, &w.mnufarbverlauf, "farbverlauf", 1, std::nullopt,
+         gradientFor(300, 250, 250, 1)},
+        {mnufarbselbst_Click, &w.mnufarbselbst, "benutzer", 2, 0x123456, std::nullopt},
+        {mnudefault_Click, &w.mnudefault, "default", 2, 0x123456, gradientFor(350, 300, 320, 1)},
+        {mnusystemfarb_Click, &w.mnusystemfarb, "system", 2, 0x654321, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scheme);
+        c.command(app);
+        for (Control* entry :
+             {&w.mnudefault, &w.mnusystemfarb, &w.mnufarbselbst, &w.mnufarbverlauf}) {
+            EXPECT_EQ(entry->checked, entry == c.entry);
+        }
+        EXPECT_EQ(app.settings.farbschema, c.scheme);
+        EXPECT_EQ(colourWindows, c.colourWindows);
+        EXPECT_EQ(w.me.backColor, c.background);
+        EXPECT_EQ(verlaufsub(app), c.gradient);
+    }
+    // The designed colours of buttons and box labels.
     mnudefault_Click(app);
-    EXPECT_TRUE(w.mnudefault.checked);
-    EXPECT_FALSE(w.mnufarbselbst.checked);
     EXPECT_EQ(w.cmdvor.backColor, 0xC0C000u);
+    EXPECT_EQ(w.lbl[1].foreColor, 0xFFFFFFu);
     EXPECT_EQ(w.lblkasten.foreColor, 0x00FFFFu);
-    EXPECT_EQ(verlaufsub(app), gradientFor(350, 300, 320, 1));
-
-    app.settings.systemColours.activeBorder = 0x123456;
-    mnusystemfarb_Click(app);
-    EXPECT_TRUE(w.mnusystemfarb.checked);
-    EXPECT_EQ(w.me.backColor, 0x123456u);
-    EXPECT_FALSE(w.cmdvor.backColor);
-    EXPECT_FALSE(verlaufsub(app));
-    EXPECT_EQ(colourWindows, 2);
 }
 
 TEST_F(ColoursTest, TheGradientGrowsWithItsParameters) {

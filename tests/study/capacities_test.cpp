@@ -98,9 +98,17 @@ TEST_F(CapacityTest, AZeroCapacityIsNeverTakenOver) {
     EXPECT_TRUE(app.frm1.cmdsollübernahme.visible);
 }
 
-TEST_F(CapacityTest, TakeOverUpdatesTheProgressOfTheCheckedBox) {
+TEST_F(CapacityTest, TakeOverShowsTheNewCapacityOnTheProgressBar) {
     fill(1, {"a", "b"});
+    mnueingabe_Click(app);  // entry mode checks no box
+    mnuazkändern_Click(app);
+    setFields({"280", "400", "850", "1200", "2000"});
+    cmdsollübernahme_Click(app);
+    EXPECT_EQ(progressText(), " 1 von  280");
+    EXPECT_EQ(app.frm1.progress.max, 280);
+
     app.frm1.mnukk[0].checked = true;
+    mnuazkändern_Click(app);
     setFields({"300", "400", "850", "1200", "2000"});
     cmdsollübernahme_Click(app);
     EXPECT_EQ(progressText(), "2 von 300");

@@ -3,6 +3,7 @@
 
 #include "study/card_display.h"
 #include "study/media.h"
+#include "study/study_events.h"
 #include "study/study_fixture.h"
 
 namespace memvalo::test {
@@ -205,6 +206,21 @@ TEST_F(EntryTest, PictureOptionsAndRealQuotationMarks) {
     cmdvor_Click(app);
     EXPECT_EQ(app.store.k(1)[1].frage, "sag ¨hallo¨");
     EXPECT_EQ(platform.busyDepth, 0);
+
+    // Cards the program puts into the fields are shown converted too, as the window runs
+    // its events.
+    EventTable events;
+    registerStudyEvents(events);
+    const auto click = [&](const char* control) {
+        UiEvent event{control, "Click"};
+        events.run(app, w.controls(), event);
+    };
+    typeCard("¨x¨", "y");
+    click("cmdanfang");
+    EXPECT_EQ(w.txtfrage.caption, "sag \"hallo\"");
+    click("cmdende");
+    EXPECT_EQ(w.txtfrage.caption, "\"x\"");
+    EXPECT_EQ(app.store.k(1)[2].frage, "¨x¨");
 }
 
 }  // namespace

@@ -138,16 +138,17 @@ TEST_F(StudyTest, AllBox5CardsAnsweredGoesToBrowsing) {
     EXPECT_EQ(app.frm1.lblxvony.caption, " 1 von  3");
 }
 
-TEST_F(StudyTest, FullBox5IsShownButNotQueried) {
+TEST_F(StudyTest, AFullBox5IsStillQueriedAfterItsHint) {
     fill(5, {"a", "b"});
     app.store.soll[4] = 2;
-    app.store.k(5).pos = 1;
     expectAnswers({Answer::OK, Answer::No});
     queryBox(5);
     EXPECT_EQ(newMessages(), (Texts{"Kasten 5 ist voll.\rBitte neue Datei anlegen",
                                     "Datensatz im Kasten 5 mischen?"}));
-    EXPECT_EQ(buttons(), "");
-    EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
+    EXPECT_EQ(buttons(), "A");
+    pressRight();
+    EXPECT_EQ(app.frm1.txtfrage.caption, "b?");
+    EXPECT_EQ(answersIn(5), (Texts{"a", "b"}));
 }
 
 TEST_F(StudyTest, Box1CannotTakeCard2001) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "support/fake_printer.h"
 
 namespace memvalo::test {
 
@@ -43,6 +44,7 @@ class ScriptedPlatform : public Platform {
     std::map<std::string, ImageSize> imageSizes;  // by path; others are 100 x 100
     std::vector<std::string> undecodable;
     bool programsStart = true;
+    FakePrinter fakePrinter;
 
     // The texts of the message boxes shown so far.
     std::vector<std::string> messageTexts() const;
@@ -66,6 +68,7 @@ class ScriptedPlatform : public Platform {
     std::string today() override { return todayText; }
     std::string dataHome() override { return dataHomeFolder; }
     std::string documentsFolder() override { return documents; }
+    Printer* printer() override { return &fakePrinter; }
 };
 
 }  // namespace memvalo::test

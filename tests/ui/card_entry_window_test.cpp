@@ -175,14 +175,21 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(stored.antwort.size(), std::size_t{10000});
     }
 
-    // The capacity fields take digits only, yet a typed digit can be corrected.
+    // The capacity fields take digits only, yet a typed digit can be corrected, and the
+    // keyboard selects and leaves them as in any field, which checks the value.
     void theCapacityFieldsTakeDigitsAndCorrections() {
         RealWindow& w = *w_;
         w.app.frm1.mnueinstell.visible = true;
         QVERIFY(w.choose("mnuazkändern"));
         auto* field = w.widget<QLineEdit>("txtazsoll(0)");
         QCOMPARE(QApplication::focusWidget(), field);
-        field->selectAll();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, "0");
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(
+            w.platform.messages,
+            std::vector<std::string>{" Es sind schon mehr Karten im Kasten!\rMindestanzahl. 1"});
+        QCOMPARE(QApplication::focusWidget(), field);
         QTest::keyClicks(field, "3a0");
         QTest::keyClick(field, Qt::Key_Backspace);
         QTest::keyClicks(field, "5-");
@@ -190,6 +197,8 @@ class CardEntryWindowTest : public QObject {
         QTest::keyClick(field, Qt::Key_Delete);
         QCOMPARE(field->text(), QStringLiteral("5"));
         QCOMPARE(w.app.frm1.txtazsoll[0].caption, "5");
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.widget("txtazsoll(1)"));
     }
 
   private:

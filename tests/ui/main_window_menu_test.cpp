@@ -1,9 +1,10 @@
-// The real main window carries every entry of the designed menu, with its caption, shortcut,
-// place in the menu tree and design-time state.
+// The real main window's menus: each access key does one thing.
+#include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
+#include <set>
 
-#include "model/main_menu_table.h"
+#include "ui/access_keys.h"
 #include "ui/real_window.h"
 
 namespace memvalo::test {
@@ -18,42 +19,57 @@ class MainWindowMenuTest : public QObject {
     }
     void cleanup() { w_.reset(); }
 
-    // As designed, before the start-up puts its own captions on the program entries.
-    void everyEntryHasItsCaptionShortcutAndPlace() {
-        window_->sync();
-        QMenuBar* bar = window_->menuBar();
-        for (const MenuEntry& entry : mainMenuTable()) {
-            const QString name = QString::fromUtf8(entry.name.data(), entry.name.size());
-            auto* action = window_->findChild<QAction*>(name);
-            QVERIFY2(action != nullptr, qPrintable(name));
-            if (entry.caption == "-") {
-                QVERIFY2(action->isSeparator() && action->text().isEmpty(), qPrintable(name));
-            } else {
-                QCOMPARE(action->text(),
-                         QString::fromUtf8(entry.caption.data(), entry.caption.size()));
-            }
-            QCOMPARE(action->shortcut(),
-                     QKeySequence(QString::fromUtf8(entry.shortcut.data(), entry.shortcut.size())));
-            const QList<QAction*> siblings =
-                entry.parent.empty() ? bar->actions()
-                                     : window_->menu(std::string(entry.parent))->actions();
-            QVERIFY2(siblings.contains(action), qPrintable(name));
+    // Within a menu each access key leads to one entry, and the captions keep their texts.
+    void everyAccessKeyOfAMenuIsItsOwn() {
+        window_->load();
+        for (auto& [name, control] : w_->app.frm1.controls()) {
+            if (control.kind == ControlKind::Menu) control.visible = true;
         }
-        QCOMPARE(window_->menuAction("mnudatneu")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        window_->sync();
+        std::vector<QList<QAction*>> menus = {window_->menuBar()->actions()};
+        for (const QMenu* menu : window_->findChildren<QMenu*>()) menus.push_back(menu->actions());
+        for (const QList<QAction*>& entries : menus) {
+            std::set<QKeySequence> keys;
+            for (const QAction* action : entries) {
+                if (action->isSeparator()) continue;
+                const std::string& caption =
+                    w_->app.frm1.at(action->objectName().toStdString()).caption;
+                QCOMPARE(QString(action->text()).remove('&'),
+                         QString::fromStdString(caption).remove('&'));
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                if (key.isEmpty()) continue;
+                QVERIFY2(keys.insert(key).second, qPrintable(action->text()));
+            }
+        }
     }
 
-    void beforeASetOnlyTheBasicMenusShow() {
+    // A letter chooses its entry at once, also where the designed captions share it.
+    void aSharedLetterStillChoosesOneEntry() {
         window_->load();
-        QCOMPARE(w_->platform.messages.size(), std::size_t{1});  // the first start
-        for (const char* shown : {"mnudatei", "mnueinstell", "mnufenster", "mnuinfo"}) {
-            QVERIFY2(window_->menuAction(shown)->isVisible(), shown);
+        QMenu* fenster = window_->menu("mnufenster");
+        for (const auto& [key, entry] :
+             {std::pair{Qt::Key_V, "mnuverbergen"}, {Qt::Key_I, "mnutop"}}) {
+            fenster->popup({0, 0});
+            QVERIFY(QTest::qWaitForWindowExposed(fenster));
+            const bool before = w_->app.frm1.at(entry).checked;
+            QTest::keyClick(fenster, key);
+            QVERIFY(!fenster->isVisible());
+            QCOMPARE(w_->app.frm1.at(entry).checked, !before);
         }
-        for (const char* hidden : {"mnukastwahl", "mnumoduswahl", "mnumultimedia", "mnuoptabfrage",
-                                   "st1", "mnuprint", "mnuexporttext", "m(1)", "mnudebug"}) {
-            QVERIFY2(!window_->menuAction(hidden)->isVisible(), hidden);
+    }
+
+    void movedKeysTakeAFreeLetterOfTheirOwnCaption() {
+        const std::vector<std::pair<std::vector<QString>, std::vector<QString>>> cases = {
+            {{"Datei speichern &unter", "Dr&ucken"}, {"Datei speichern &unter", "&Drucken"}},
+            // A later entry keeps its own key; the moved one looks further.
+            {{"&Anzahl", "&Abspann", "A&bc"}, {"&Anzahl", "Ab&spann", "A&bc"}},
+            {{"S&chrift && Farben", "&Christ"}, {"S&chrift && Farben", "C&hrist"}},
+            {{"&ab", "&b", "a&b"}, {"&ab", "&b", "ab"}},
+            {{"&Info", "Kein Schlüssel"}, {"&Info", "Kein Schlüssel"}},
+        };
+        for (const auto& [captions, expected] : cases) {
+            QCOMPARE(withUniqueAccessKeys(captions), expected);
         }
-        QVERIFY(window_->menuAction("mnueingabe")->isChecked());
-        QVERIFY(!window_->menuAction("mnudatspeiunter")->isEnabled());
     }
 
   private:

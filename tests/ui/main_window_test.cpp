@@ -30,17 +30,6 @@ class MainWindowTest : public QObject {
     }
     void cleanup() { w_.reset(); }
 
-    void everyControlHasAWidgetOfItsName() {
-        for (const auto& [name, control] : app_->frm1.controls()) {
-            if (control.kind == ControlKind::Menu || control.kind == ControlKind::Tray ||
-                control.kind == ControlKind::Form) {
-                continue;
-            }
-            QVERIFY2(window_->findChild<QWidget*>(QString::fromStdString(name)) != nullptr,
-                     name.c_str());
-        }
-    }
-
     void captionsOfSeveralLinesAreDrawn() {
         auto* button = window_->findChild<QPushButton*>("cmdrichtig");
         QCOMPARE(button->text(), QStringLiteral("Hurra!!\nAntwort war\nRICHTIG!"));

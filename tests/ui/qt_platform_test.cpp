@@ -1,5 +1,6 @@
 // The Qt side of the platform and the drawing helpers.
 #include <QAbstractButton>
+#include <QFontDialog>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <stdexcept>
 
 #include "ui/colour_window.h"
+#include "ui/font_colour_dialog.h"
 #include "ui/gradient_painter.h"
 #include "ui/qt_text.h"
 #include "ui/quiet_platform.h"
@@ -45,6 +47,24 @@ class QtPlatformTest : public QObject {
         QCOMPARE(defaultButton, QStringLiteral("&Nein"));
         QCOMPARE(answer, Answer::Cancel);
         QCOMPARE(static_cast<int>(answer), 2);
+    }
+
+    // Escape in the font chooser cancels the whole font window, and Return takes the font.
+    void theFontWindowAnswersForItsChooser() {
+        for (const auto key : {Qt::Key_Escape, Qt::Key_Return}) {
+            bool leftOpen = false;
+            QTimer::singleShot(0, [&] {
+                QWidget* window = QApplication::activeModalWidget();
+                QVERIFY(window != nullptr);
+                auto* chooser = window->findChild<QFontDialog*>();
+                QTest::keyClick(chooser, key);
+                leftOpen = window->isVisible();
+                if (leftOpen) window->close();
+            });
+            const auto choice = chooseFontAndColour(nullptr, FontChoice{"Sans", 12});
+            QVERIFY(!leftOpen);
+            QCOMPARE(choice.has_value(), key == Qt::Key_Return);
+        }
     }
 
     void fileFiltersAreTranslated() {

@@ -123,6 +123,26 @@ class QueryWindowTest : public QObject {
         QCOMPARE(answersIn(2), std::vector<std::string>{"eins"});
     }
 
+    // A message stands over the window as the answer has left it so far.
+    void theWindowShowsTheAnswerBeforeItsMessage() {
+        RealWindow& w = *w_;
+        QVERIFY(w.app.store.k(2).append(card("vier")));
+        w.app.store.ist[1] = 1;
+        w.app.frm1.lblazist[1].caption = "1";
+        QVERIFY(w.choose("mnuzufall"));
+        w.platform.answers = {Answer::No};
+        QVERIFY(w.choose("mnukk(1)"));
+        QVERIFY(w.press("cmdantwort"));
+        QString seen;
+        w.platform.whileShown = [&] {
+            seen = w.text("lblazist(1)") + "|" + w.text("lblazist(2)") + "|" +
+                   shownButtons().remove(QLatin1Char('A'));
+        };
+        QVERIFY(w.press("cmdrichtig"));
+        QCOMPARE(w.platform.messages.back(), "Geschafft!!\rKarteikasten 2 ist leer!");
+        QCOMPARE(seen, QStringLiteral("0|1|"));
+    }
+
   private:
     QProgressBar* bar() const { return w_->widget<QProgressBar>("progress"); }
 

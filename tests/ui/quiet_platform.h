@@ -2,10 +2,13 @@
 // The Qt platform without anything that would wait for a person: message boxes are recorded
 // and answered from the test's queue (OK once it is empty), dialogs are cancelled, nothing is
 // played or started.
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,13 @@ class QuietPlatform : public QtPlatform {
     Answer msgBox(const MessageBox& box) override {
         messages.push_back(box.text);
         titles.push_back(box.title);
+        if (whileShown) {
+            QTimer::singleShot(0, [this] {
+                whileShown();
+                QApplication::activeModalWidget()->close();
+            });
+            QtPlatform::msgBox(box);
+        }
         if (answers.empty()) return Answer::OK;
         const Answer answer = answers.front();
         answers.pop_front();
@@ -38,6 +48,8 @@ class QuietPlatform : public QtPlatform {
     std::vector<std::string> messages;
     std::vector<std::string> titles;
     std::deque<Answer> answers;
+    // When set, each message box really stands on the screen while this runs.
+    std::function<void()> whileShown;
     int unloads = 0;
 };
 

@@ -1,0 +1,18 @@
+#pragma once
+// What a printout shows: the saved state of the open set, read into boxes of their own so that
+// the set in memory, unsaved changes and all, stays as it is; a set never saved prints the
+// boxes in memory.
+#include <array>
+#include <memory>
+
+#include "core/app.h"
+#include "core/box.h"
+
+namespace memvalo {
+
+using PrintBoxes = std::array<Box, 5>;
+
+// nullptr when the saved files cannot be read; the user has been told why.
+std::unique_ptr<PrintBoxes> boxesToPrint(App& app);
+
+}  // namespace memvalo

@@ -1,0 +1,65 @@
+#include "ui/colour_contrast.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace memvalo {
+
+namespace {
+
+constexpr int kSteps = 40;
+
+QColor mixed(const QColor& from, const QColor& to, double share) {
+    const auto channel = [share](double a, double b) { return a + (b - a) * share; };
+    return QColor::fromRgbF(static_cast<float>(channel(from.redF(), to.redF())),
+                            static_cast<float>(channel(from.greenF(), to.greenF())),
+                            static_cast<float>(channel(from.blueF(), to.blueF())));
+}
+
+double worstContrast(const QColor& ink, const std::vector<QColor>& backgrounds) {
+    double worst = 21;
+    for (const QColor& back : backgrounds) worst = std::min(worst, contrast(ink, back));
+    return worst;
+}
+
+}  // namespace
+
+double luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+double neededContrast(const QFont& font) {
+    const double points = font.pointSizeF();
+    const bool large = points >= 18 || (font.bold() && points >= 14);
+    return large ? 3 : 4.5;
+}
+
+QColor readableInk(const QColor& ink, const std::vector<QColor>& backgrounds, double needed) {
+    if (backgrounds.empty() || worstContrast(ink, backgrounds) >= needed) return ink;
+    // Over a run of colours from dark to light no ink may reach it: then the best there is.
+    QColor best = ink;
+    double bestContrast = worstContrast(ink, backgrounds);
+    for (int step = 1; step <= kSteps; ++step) {
+        for (const QColor& end : {QColor(Qt::black), QColor(Qt::white)}) {
+            const QColor candidate = mixed(ink, end, static_cast<double>(step) / kSteps);
+            const double reached = worstContrast(candidate, backgrounds);
+            if (reached >= needed) return candidate;
+            if (reached > bestContrast) {
+                best = candidate;
+                bestContrast = reached;
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace memvalo
