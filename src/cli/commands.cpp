@@ -61,9 +61,14 @@ int convert(App& app, const std::string& setPath, std::ostream& out, std::ostrea
     job.paths = app.paths;
     job.setPath = setPath;
     job.setBasePath = basePathOf(setPath);
+    if (const FileError e = recoverSetFiles(job.setBasePath)) {
+        err << unfinishedSaveText(setPath, e) << '\n';
+        return 1;
+    }
     std::string bytes;
-    if (recoverSetFiles(job.setBasePath) || readWholeFile(setPath, bytes)) {
-        err << "Die Datei " << setPath << " kann nicht gelesen werden.\n";
+    if (const std::error_code ec = readWholeFile(setPath, bytes)) {
+        err << "Die Datei " << setPath << " kann nicht gelesen werden (" << fileErrorReason(ec)
+            << ").\n";
         return 1;
     }
     if (firstItem(bytes) != "kursdatenbank") {

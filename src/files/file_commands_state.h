@@ -23,6 +23,8 @@ struct FileCommandsState {
     // The set named on the command line (the file manager passes a double-clicked set so):
     // opened at start in place of the last one.
     std::string commandLineSet;
+    // The history file could not be read or written, and the user has been told so.
+    bool historyFaultShown = false;
 };
 
 }  // namespace memvalo

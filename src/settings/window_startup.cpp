@@ -100,7 +100,9 @@ void placeWindow(App& app) {
 void prepareHistory(App& app) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(app.paths.historyFile, ec)) {
-        writeFileAtomically(app.paths.historyFile, "\r\n");
+        if (const std::error_code e = writeFileAtomically(app.paths.historyFile, "\r\n")) {
+            reportHistoryFault(app, false, e);
+        }
     } else {
         verlauf_aktualisieren(app);
     }
