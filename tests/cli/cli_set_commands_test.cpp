@@ -137,6 +137,8 @@ TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
     run = cli("--help");
     EXPECT_NE(run.out.find("import-csv DATEI ZIEL"), std::string::npos);
     EXPECT_NE(run.out.find("export FORMAT SET.ldt ZIEL"), std::string::npos);
+}
+
 TEST_F(CliSetCommands, VersionAndHelpAnswerEveryUsualSpelling) {
     for (const char* spelling : {"version", "--version", "-V"}) {
         const CliRun run = cli(spelling);
