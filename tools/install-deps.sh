@@ -3,9 +3,11 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev clang-format
+          clang libclang-rt-dev
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-image-formats-plugins
           qt6-translations-l10n
-          libgl-dev xvfb xauth xdotool imagemagick poppler-utils)
+          libgl-dev xvfb xauth xdotool imagemagick poppler-utils
+          dpkg-dev desktop-file-utils shared-mime-info)
 
 missing=()
 for p in "${packages[@]}"; do

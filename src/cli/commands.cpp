@@ -1,6 +1,9 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <ostream>
+#include <string_view>
 
 #include "cli/batch_platform.h"
 #include "cli/exchange_commands.h"
@@ -20,7 +23,8 @@ namespace {
 constexpr const char* kUsage =
     "Aufruf: memvalo-cli BEFEHL [ARGUMENTE]\n"
     "Befehle:\n"
-    "  version           zeigt die Programmversion\n"
+    "  version           zeigt die Programmversion (auch --version, -V)\n"
+    "  help              zeigt diese Hilfe (auch --help, -h)\n"
     "  check SET.ldt     liest die Lerndatei und zeigt Füllstand und Kapazität jedes Kastens\n"
     "  resave SET.ldt    liest die Lerndatei und speichert sie sicher neu\n"
     "  convert SET.ldt   wandelt eine Lerndatei des älteren Formats um\n"
@@ -57,9 +61,14 @@ int convert(App& app, const std::string& setPath, std::ostream& out, std::ostrea
     job.paths = app.paths;
     job.setPath = setPath;
     job.setBasePath = basePathOf(setPath);
+    if (const FileError e = recoverSetFiles(job.setBasePath)) {
+        err << unfinishedSaveText(setPath, e) << '\n';
+        return 1;
+    }
     std::string bytes;
-    if (recoverSetFiles(job.setBasePath) || readWholeFile(setPath, bytes)) {
-        err << "Die Datei " << setPath << " kann nicht gelesen werden.\n";
+    if (const std::error_code ec = readWholeFile(setPath, bytes)) {
+        err << "Die Datei " << setPath << " kann nicht gelesen werden (" << fileErrorReason(ec)
+            << ").\n";
         return 1;
     }
     if (firstItem(bytes) != "kursdatenbank") {
@@ -88,8 +97,15 @@ bool loadSet(App& app, const std::string& setPath, std::ostream& err) {
 
 int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out,
                std::ostream& err) {
-    if (args.size() == 1 && args[0] == "version") {
+    const auto only = [&args](std::initializer_list<std::string_view> names) {
+        return args.size() == 1 && std::find(names.begin(), names.end(), args[0]) != names.end();
+    };
+    if (only({"version", "--version", "-V"})) {
         out << "Memvalo Version " << kVersionText << '\n';
+        return 0;
+    }
+    if (only({"help", "--help", "-h"})) {
+        out << kUsage;
         return 0;
     }
     if (args.size() == 2 && args[0] == "check") return check(app, args[1], out, err);

@@ -1,4 +1,5 @@
 // memvalo-cli: batch jobs on learning sets through the same code as the program.
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,5 +15,11 @@ int main(int argc, char** argv) {
     memvalo::App app(platform);
     app.paths.programFolder = memvalo::programFolderFor(argv[0]);
     app.paths.exeName = "memvalo";
-    return memvalo::runCommand(app, args, std::cout, std::cerr);
+    try {
+        return memvalo::runCommand(app, args, std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        // Every expected failure is a message of its own; this is the last guard.
+        std::cerr << "Unerwarteter Fehler: " << e.what() << '\n';
+        return 1;
+    }
 }

@@ -17,12 +17,16 @@ void checkSlot(int slot) {
 
 CardRecord& Box::operator[](int slot) {
     checkSlot(slot);
-    return slots_[static_cast<std::size_t>(slot)];
+    const auto index = static_cast<std::size_t>(slot);
+    if (index >= slots_.size()) slots_.resize(index + 1);
+    return slots_[index];
 }
 
 const CardRecord& Box::operator[](int slot) const {
     checkSlot(slot);
-    return slots_[static_cast<std::size_t>(slot)];
+    static const CardRecord kBlank;
+    const auto index = static_cast<std::size_t>(slot);
+    return index < slots_.size() ? slots_[index] : kBlank;
 }
 
 bool Box::append(const CardRecord& card) {

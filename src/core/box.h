@@ -1,6 +1,6 @@
 #pragma once
 // One box of the card file: slots 1..2000, the cards without gaps in slots 1..anz.
-#include <vector>
+#include <deque>
 
 #include "core/card_record.h"
 
@@ -10,13 +10,12 @@ class Box {
   public:
     static constexpr int kSlots = 2000;
 
-    Box() : slots_(kSlots + 1) {}
-
     // The fill count and the current position (the slot being shown or asked).
     int anz = 0;
     int pos = 0;
 
-    // Slot access, 1..2000; any other slot number is a programming error and throws.
+    // Slot access, 1..2000; any other slot number is a programming error and throws. A slot
+    // never filled reads as a blank record.
     CardRecord& operator[](int slot);
     const CardRecord& operator[](int slot) const;
 
@@ -29,7 +28,9 @@ class Box {
     void clear();
 
   private:
-    std::vector<CardRecord> slots_;
+    // Records are only made for the slots reached so far; a deque keeps references to its
+    // records valid while later slots are added.
+    std::deque<CardRecord> slots_;
 };
 
 }  // namespace memvalo

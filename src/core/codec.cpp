@@ -16,6 +16,8 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr std::string_view kEscapedAmpersand = "&#38;";
+
 char32_t byteToChar(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F) return kHighControls[b - 0x80];
     return b;
@@ -29,57 +31,90 @@ std::optional<unsigned char> charToByte(char32_t c) {
     return std::nullopt;
 }
 
-// Parses "&#N;" at position i of chars; gives the character when the reference stands for
-// one that Windows-1252 cannot hold, and the index just past the ";".
-std::optional<char32_t> parseReference(const std::u32string& chars, std::size_t i,
-                                       std::size_t& end) {
-    if (i + 3 >= chars.size() || chars[i] != U'&' || chars[i + 1] != U'#') return std::nullopt;
+// "#N;" at position at of text naming a character that only a reference can store; moves at
+// past the ";". Every byte of such a reference is ASCII, so the text may be either encoding.
+std::optional<char32_t> referencedChar(std::string_view text, std::size_t& at) {
+    std::size_t j = at;
+    if (j >= text.size() || text[j] != '#') return std::nullopt;
     char32_t value = 0;
-    std::size_t j = i + 2;
-    for (; j < chars.size() && chars[j] >= U'0' && chars[j] <= U'9'; ++j) {
-        value = value * 10 + (chars[j] - U'0');
+    for (++j; j < text.size() && text[j] >= '0' && text[j] <= '9'; ++j) {
+        value = value * 10 + static_cast<char32_t>(text[j] - '0');
         if (value > 0x10FFFF) return std::nullopt;
     }
-    if (j == i + 2 || j >= chars.size() || chars[j] != U';') return std::nullopt;
+    if (j == at + 1 || j >= text.size() || text[j] != ';') return std::nullopt;
     if ((value >= 0xD800 && value <= 0xDFFF) || charToByte(value)) return std::nullopt;
-    end = j + 1;
+    at = j + 1;
     return value;
+}
+
+// Whether an "&" in front of position at would start something the reader decodes: a
+// reference, or an escaped "&" in front of one ("&#38;" repeated, then "#N;").
+bool ampersandWouldDecode(std::string_view text, std::size_t at) {
+    while (text.substr(at).starts_with(kEscapedAmpersand.substr(1))) at += 4;
+    return referencedChar(text, at).has_value();
 }
 
 }  // namespace
 
-std::string cp1252ToUtf8(std::string_view bytes) {
-    std::u32string chars;
-    chars.reserve(bytes.size());
-    for (char b : bytes) chars.push_back(byteToChar(static_cast<unsigned char>(b)));
-
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 8);
-    for (std::size_t i = 0; i < chars.size();) {
-        std::size_t end = 0;
-        if (chars[i] == U'&') {
-            if (auto ref = parseReference(chars, i, end)) {
-                utf8::append(out, *ref);
+void appendUtf8(std::string& out, std::string_view bytes, References references) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b == '&' && references == References::Decode) {
+            std::size_t end = i + 1;
+            if (const auto c = referencedChar(bytes, end)) {
+                utf8::append(out, *c);
                 i = end;
                 continue;
             }
+            if (bytes.substr(i).starts_with(kEscapedAmpersand) &&
+                ampersandWouldDecode(bytes, i + kEscapedAmpersand.size())) {
+                out.push_back('&');
+                i += kEscapedAmpersand.size();
+                continue;
+            }
         }
-        utf8::append(out, chars[i]);
+        if (b < 0x80) {
+            out.push_back(static_cast<char>(b));
+        } else {
+            utf8::append(out, byteToChar(b));
+        }
         ++i;
     }
+}
+
+std::string cp1252ToUtf8(std::string_view bytes, References references) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 8);
+    appendUtf8(out, bytes, references);
     return out;
 }
 
-std::string utf8ToCp1252(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (char32_t c : utf8::decode(utf8)) {
-        if (auto b = charToByte(c)) {
+void appendCp1252(std::string& out, std::string_view utf8) {
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            ++i;
+            const bool escape = lead == '&' && ampersandWouldDecode(utf8, i);
+            if (escape) {
+                out += kEscapedAmpersand;
+            } else {
+                out.push_back(static_cast<char>(lead));
+            }
+            continue;
+        }
+        const char32_t c = utf8::next(utf8, i);
+        if (const auto b = charToByte(c)) {
             out.push_back(static_cast<char>(*b));
         } else {
             out += "&#" + std::to_string(static_cast<unsigned long>(c)) + ";";
         }
     }
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    appendCp1252(out, utf8);
     return out;
 }
 

@@ -1,7 +1,5 @@
 #include "core/db_update.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <memory>
 
@@ -9,6 +7,7 @@
 #include "core/learning_set_writer.h"
 #include "core/old_format_reader.h"
 #include "core/runtime_error.h"
+#include "core/safe_file.h"
 #include "core/set_files.h"
 #include "core/utf8.h"
 
@@ -19,7 +18,6 @@ namespace memvalo {
 namespace {
 
 constexpr std::string_view kTitle = "Datenbankupdate";
-constexpr int kPathFileAccessError = 75;
 
 constexpr std::string_view kQuestion =
     "Ihre Datenbank wurde noch in einem älteren Format abgespeichert\r"
@@ -31,24 +29,13 @@ constexpr std::string_view kQuestion =
     "Wenn Sie jetzt abbrechen, können Sie die ausgewählte Datenbank\r"
     "nicht öffnen, aber eine neue anlegen. Weitermachen?";
 
-bool writable(const std::string& folder) {
-    return !folder.empty() && ::access(folder.c_str(), W_OK) == 0;
-}
-
-// "backup" inside `parent`, matched without regard to case, created when there is none.
-std::string backupFolderIn(const std::string& parent) {
+// The copies in a backup folder are the only originals left: converting them in place would
+// lose them.
+bool isBackupFolder(const std::string& folder) {
     std::error_code ec;
-    for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (utf8::lower(name) == "backup" && it->is_directory(ec)) return parent + name + "/";
-    }
-    fs::create_directory(parent + "backup", ec);
-    return fs::is_directory(parent + "backup", ec) ? parent + "backup/" : std::string();
-}
-
-bool sameFolder(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    return fs::weakly_canonical(fs::path(a) / "", ec) == fs::weakly_canonical(fs::path(b) / "", ec);
+    fs::path canonical = fs::weakly_canonical(folder.empty() ? "." : folder, ec);
+    if (!canonical.has_filename()) canonical = canonical.parent_path();
+    return utf8::lower(canonical.filename().string()) == "backup";
 }
 
 void advance(App& app) {
@@ -65,40 +52,30 @@ void copyOldFiles(App& app, const std::string& setBasePath, const std::string& b
         if (box > 1 && !fs::exists(from, ec)) continue;
         fs::copy_file(from, backupFolder + setName + extension,
                       fs::copy_options::overwrite_existing, ec);
-        if (ec) throw fs::filesystem_error("Sicherungskopie nicht möglich", from, ec);
+        if (ec) {
+            throw RuntimeError(kPathFileAccessError, "Die Datei " + from + " kann nicht nach " +
+                                                         backupFolder + " kopiert werden (" +
+                                                         fileErrorReason(ec) + ")");
+        }
         advance(app);
     }
 }
 
-std::vector<SetFileContent> newSetFiles(App& app, OldSet& old) {
-    SetOptions options;
-    options.capacities = old.capacities;
-    options.box5Answered = old.box5Answered;
-    options.mediaFolder = app.settings.mediaPfad;
-    options.zeigbild = app.frm1.mnuzeigbild.checked;
-    options.nixbild = app.frm1.mnunixbild.checked;
-    std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(options)}};
-    for (int box = 1; box <= 5; ++box) {
-        files.push_back(
-            {boxExtension(box), boxFileBytes(old.boxes[static_cast<std::size_t>(box - 1)], box)});
-    }
-    return files;
-}
-
 UpdateResult convert(App& app, const std::string& setBasePath, const std::string& folder,
                      const std::string& fileName, const SaveStepHook& hook) {
-    const std::string backupFolder = updateBackupFolder(app);
-    if (backupFolder.empty()) {
-        throw RuntimeError(kPathFileAccessError, "Kein Backup-Verzeichnis anzulegen");
-    }
-    advance(app);
-    if (sameFolder(folder, backupFolder)) {
-        app.msgBox("Aus dem Verzeichnis " + backupFolder +
+    if (isBackupFolder(folder)) {
+        app.msgBox("Aus dem Verzeichnis " + folder +
                        " heraus können Sie die Dateien nicht laden!\r"
                        "Kopieren Sie sie in ein anderes Verzeichnis!",
                    "Datenbankupdate so nicht möglich", Buttons::OK, Icon::Critical);
         return UpdateResult::Impossible;
     }
+    const std::string backupFolder = updateBackupFolder(folder);
+    if (backupFolder.empty()) {
+        throw RuntimeError(kPathFileAccessError,
+                           "Im Ordner " + folder + " lässt sich kein Ordner backup anlegen");
+    }
+    advance(app);
     app.msgBox("Ihre Daten werden gesichert in: \r" + backupFolder + fileName, kTitle, Buttons::OK,
                Icon::Information);
     advance(app);
@@ -106,21 +83,38 @@ UpdateResult convert(App& app, const std::string& setBasePath, const std::string
     auto old = std::make_unique<OldSet>();
     readOldSet(setBasePath, *old);
     advance(app);
-    const std::error_code ec = saveSetFiles(setBasePath, newSetFiles(app, *old), hook);
-    if (ec) throw std::system_error(ec, "Die neuen Dateien können nicht geschrieben werden");
+    SetOptions options;
+    options.mediaFolder = app.settings.mediaPfad;
+    options.zeigbild = app.frm1.mnuzeigbild.checked;
+    options.nixbild = app.frm1.mnunixbild.checked;
+    if (const FileError e = saveSetFiles(setBasePath, convertedSetFiles(*old, options), hook)) {
+        throw RuntimeError(kPathFileAccessError, cannotWriteText(e));
+    }
     return UpdateResult::Converted;
 }
 
 }  // namespace
 
-std::string updateBackupFolder(const App& app) {
-    if (writable(app.paths.programFolder)) {
-        const std::string folder = backupFolderIn(app.paths.programFolder);
-        if (writable(folder)) return folder;
+std::string updateBackupFolder(const std::string& setFolder) {
+    const std::string parent = setFolder.empty() ? "./" : setFolder;
+    std::error_code ec;
+    for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (utf8::lower(name) == "backup" && it->is_directory(ec)) return parent + name + "/";
     }
-    if (!writable(app.paths.dataFolder)) return {};
-    const std::string folder = backupFolderIn(app.paths.dataFolder);
-    return writable(folder) ? folder : std::string();
+    fs::create_directory(parent + "backup", ec);
+    return fs::is_directory(parent + "backup", ec) ? parent + "backup/" : std::string();
+}
+
+std::vector<SetFileContent> convertedSetFiles(OldSet& old, SetOptions options) {
+    options.capacities = old.capacities;
+    options.box5Answered = old.box5Answered;
+    std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(options)}};
+    for (int box = 1; box <= 5; ++box) {
+        files.push_back(
+            {boxExtension(box), boxFileBytes(old.boxes[static_cast<std::size_t>(box - 1)], box)});
+    }
+    return files;
 }
 
 UpdateResult db_update(App& app, const std::string& setBasePath, const std::string& folder,

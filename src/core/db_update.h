@@ -2,8 +2,11 @@
 // The update of a learning set of the older format: after the user agrees, the old files are
 // copied into a backup folder and the set is rewritten in the current six-file format.
 #include <string>
+#include <vector>
 
 #include "core/app.h"
+#include "core/old_format_reader.h"
+#include "core/set_files.h"
 #include "core/set_save_transaction.h"
 
 namespace memvalo {
@@ -14,10 +17,13 @@ enum class UpdateResult {
     Declined,    // the user cancelled the first question; the abort flag is 2
 };
 
-// The folder the old files are copied into: "backup" in the program folder (found without
-// regard to case, created when missing), or in the data folder when the program folder cannot
-// be written. Empty when neither can be had.
-std::string updateBackupFolder(const App& app);
+// The folder the old files are copied into: "backup" beside the set (found without regard to
+// case, created when missing). Empty when it cannot be had.
+std::string updateBackupFolder(const std::string& setFolder);
+
+// The six files of the converted set: the old cards and capacities with the other options.
+// Each card is written so that it reads back as it was converted.
+std::vector<SetFileContent> convertedSetFiles(OldSet& old, SetOptions options);
 
 // Leaves "alles_ok" or "unmöglich" in the marker text as well; when declined, the marker text
 // keeps its content. The new files are written through the crash-safe set writer.

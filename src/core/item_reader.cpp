@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/codec.h"
 #include "core/text_encoding.h"
 #include "core/utf8.h"
 
@@ -87,16 +88,17 @@ std::string ItemReader::item() {
     return value;
 }
 
-long ItemReader::count() {
+long ItemReader::countLine() {
     const int at = line_;
-    const std::string text = item();
+    const std::string text = trimBlanks(line());
     const bool digits =
         !text.empty() && text.size() <= 9 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
         line_ = at;
-        fail(FormatError::Kind::Malformed,
-             "statt einer Kartenanzahl steht dort \"" + excerpt(text) + "\"");
+        // Only the line's beginning is decoded: a damaged file may hold megabytes there.
+        fail(FormatError::Kind::Malformed, "statt einer Kartenanzahl steht dort \"" +
+                                               excerpt(cp1252ToUtf8(text.substr(0, 64))) + "\"");
     }
     return std::stol(text);
 }

@@ -19,13 +19,15 @@ struct FormatError : std::runtime_error {
 
 class ItemReader {
   public:
-    // The text is UTF-8; every delimiter is ASCII, so bytes can be scanned directly.
+    // The bytes as stored: every delimiter is ASCII, so the items come out still encoded and
+    // each is decoded on its own, never the whole file at once.
     explicit ItemReader(std::string_view text) : text_(text) {}
 
     // The next item; throws FormatError when the text ends before it or a quote stays open.
     std::string item();
-    // The next item as a count of 0 or more; anything else is malformed.
-    long count();
+    // A line holding a count of 0 or more and nothing else but blanks; anything else is
+    // malformed.
+    long countLine();
     // The rest of the current line as it stands (the line end is consumed).
     std::string line();
     // The rest of the current line, blanks trimmed; a value wrapped in double quotes loses

@@ -1,11 +1,11 @@
 #include "core/kasten5.h"
 
 #include <filesystem>
-#include <system_error>
 
 #include "core/error_guard.h"
 #include "core/learning_set_reader.h"
 #include "core/learning_set_writer.h"
+#include "core/runtime_error.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
 
@@ -58,9 +58,10 @@ bool fitsOrUserInsists(App& app, const std::string& file) {
 // Reads the side file into a fresh box; a file that cannot be read leaves box 5 as it was.
 bool readSideFile(App& app, const std::string& file) {
     std::string bytes;
-    if (readWholeFile(file, bytes)) {
-        app.msgBox("Die Datei " + file + " kann nicht gelesen werden.", kImportTitle, Buttons::OK,
-                   Icon::Critical);
+    if (const std::error_code ec = readWholeFile(file, bytes)) {
+        app.msgBox("Die Datei " + file + " kann nicht gelesen werden (" + fileErrorReason(ec) +
+                       ").\rKasten 5 bleibt leer.",
+                   kImportTitle, Buttons::OK, Icon::Critical);
         return false;
     }
     Box box;
@@ -114,7 +115,9 @@ bool kasten5_speichern(App& app) {
     const bool written = guarded(app, "kasten5_speichern", [&] {
         const std::string bytes = boxFileBytes(app.store.k(5), 5, FalschForm::Trimmed);
         if (const std::error_code ec = writeFileAtomically(file, bytes)) {
-            throw std::system_error(ec, "Kasten 5 kann nicht nach " + file + " geschrieben werden");
+            throw RuntimeError(kPathFileAccessError, "Kasten 5 kann nicht nach " + file +
+                                                         " geschrieben werden (" +
+                                                         fileErrorReason(ec) + ")");
         }
     });
     if (!written) return false;

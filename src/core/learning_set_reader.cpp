@@ -9,17 +9,25 @@ namespace memvalo {
 
 namespace {
 
+// A card text. One written as a plain item may hold a double quote, which a stored text
+// never holds: it is stored as the replacement character, as the writer would.
+std::string cardText(ItemReader& in) {
+    std::string text = cp1252ToUtf8(in.item());
+    anfuehrung_weg(text);
+    return text;
+}
+
 void readCard(ItemReader& in, int boxNumber, CardRecord& card) {
-    card.frage = in.item();
-    card.antwort = in.item();
-    card.zusatz1 = in.item();
-    card.zusatz2 = in.item();
-    card.erstellt = in.item();
+    card.frage = cardText(in);
+    card.antwort = cardText(in);
+    card.zusatz1 = cardText(in);
+    card.zusatz2 = cardText(in);
+    card.erstellt = cp1252ToUtf8(in.item());
     for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
-        card.kasten_am[static_cast<std::size_t>(i)] = in.item();
+        card.kasten_am[static_cast<std::size_t>(i)] = cp1252ToUtf8(in.item());
     }
-    card.falsch = in.item();
-    card.medium = in.lineItem();
+    card.falsch = cp1252ToUtf8(in.item());
+    card.medium = cp1252ToUtf8(in.lineItem());
 }
 
 bool parseNumber(const std::string& text, int low, int high, int& value) {
@@ -54,7 +62,7 @@ void readOptions(ItemReader& in, SetOptions& options, std::vector<int>& badLines
     if (!answered.empty() && !parseNumber(answered, 0, 32767, options.box5Answered)) {
         badLines.push_back(countLine);
     }
-    options.mediaFolder = valueAfterKey(in);
+    options.mediaFolder = cp1252ToUtf8(valueAfterKey(in));
     options.zeigbild = valueAfterKey(in) == "ja";
     options.nixbild = valueAfterKey(in) != "ja";
 }
@@ -62,9 +70,8 @@ void readOptions(ItemReader& in, SetOptions& options, std::vector<int>& badLines
 }  // namespace
 
 void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
-    const std::string text = cp1252ToUtf8(bytes);
-    ItemReader in(text);
-    const long count = in.count();
+    ItemReader in(bytes);
+    const long count = in.countLine();
     if (count > Box::kSlots) {
         throw FormatError(FormatError::Kind::Malformed, 1,
                           "sie gibt " + std::to_string(count) +
@@ -89,8 +96,7 @@ void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
 }
 
 SetOptions readOptionsFile(std::string_view bytes, std::vector<int>& badLines) {
-    const std::string text = cp1252ToUtf8(bytes);
-    ItemReader in(text);
+    ItemReader in(bytes);
     SetOptions options;
     try {
         readOptions(in, options, badLines);
@@ -101,10 +107,9 @@ SetOptions readOptionsFile(std::string_view bytes, std::vector<int>& badLines) {
 }
 
 std::string firstItem(std::string_view bytes) {
-    const std::string text = cp1252ToUtf8(bytes.substr(0, 64));
-    ItemReader in(text);
+    ItemReader in(bytes.substr(0, 64));
     try {
-        return in.item();
+        return cp1252ToUtf8(in.item());
     } catch (const FormatError&) {
         return {};
     }

@@ -10,33 +10,53 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 
 void putLine(std::string& out, std::string_view value) {
-    out += value;
+    appendCp1252(out, value);
+    out += kLineEnd;
+}
+
+void putQuoted(std::string& out, std::string_view value) {
+    out += '"';
+    appendCp1252(out, value);
+    out += '"';
     out += kLineEnd;
 }
 
 // A double quote would end the item early; the stored form never holds one.
 void putText(std::string& out, std::string text) {
     anfuehrung_weg(text);
-    out += '"';
-    out += text;
-    out += '"';
-    out += kLineEnd;
+    putQuoted(out, text);
+}
+
+// A plain item ends at a comma or a line end, loses its outer blanks and is taken as quoted
+// when it starts with a double quote.
+bool hasItemDelimiters(std::string_view value) {
+    return value.find_first_of(",\r\n") != std::string_view::npos || value.starts_with('"');
+}
+
+// A date or count goes back plain, padded to its 10 characters, whenever a plain item reads it
+// back the same; one holding a comma, a line break or leading blanks only does inside quotes.
+void putFixed(std::string& out, const FixedText& field) {
+    const std::string& value = field.text();
+    const bool blank = value.find_first_not_of(' ') == std::string::npos;
+    if (blank || (!hasItemDelimiters(value) && !value.starts_with(' '))) {
+        putLine(out, value);
+    } else {
+        putText(out, value);
+    }
 }
 
 // A path with a comma, a line break, outer blanks or a leading quote only reads back whole
-// inside quotes; any other path stays a plain item, as older readers expect.
-void putMedium(std::string& out, const std::string& medium) {
-    const bool plain = medium.find_first_of(",\r\n") == std::string::npos &&
-                       (medium.empty() ||
-                        (medium.front() != ' ' && medium.back() != ' ' && medium.front() != '"'));
+// inside quotes; any other path stays a plain item, as older readers expect. A path that spans
+// lines ends at its first double quote, so there a quote is stored as the replacement.
+void putMedium(std::string& out, std::string medium) {
+    const bool plain =
+        !hasItemDelimiters(medium) && !medium.starts_with(' ') && !medium.ends_with(' ');
     if (plain) {
         putLine(out, medium);
-    } else {
-        out += '"';
-        out += medium;
-        out += '"';
-        out += kLineEnd;
+        return;
     }
+    if (medium.find_first_of("\r\n") != std::string::npos) anfuehrung_weg(medium);
+    putQuoted(out, medium);
 }
 
 void putCard(std::string& out, CardRecord& card, int boxNumber, FalschForm falschForm) {
@@ -44,14 +64,18 @@ void putCard(std::string& out, CardRecord& card, int boxNumber, FalschForm falsc
     putText(out, card.antwort);
     putText(out, card.zusatz1);
     putText(out, card.zusatz2);
-    putLine(out, card.erstellt.text());
+    putFixed(out, card.erstellt);
     for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
-        putLine(out, card.kasten_am[static_cast<std::size_t>(i)].text());
+        putFixed(out, card.kasten_am[static_cast<std::size_t>(i)]);
     }
     std::string falsch = trimBlanks(card.falsch.text());
     if (falsch.empty()) falsch = "0";
     card.falsch = falsch;
-    putLine(out, falschForm == FalschForm::Padded ? card.falsch.text() : falsch);
+    if (falschForm == FalschForm::Padded || hasItemDelimiters(falsch)) {
+        putFixed(out, card.falsch);
+    } else {
+        putLine(out, falsch);
+    }
     putMedium(out, card.medium);
 }
 
@@ -62,7 +86,7 @@ std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     const std::string count = std::to_string(box.anz);
     putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + count + " " : count);
     for (int slot = 1; slot <= box.anz; ++slot) putCard(out, box[slot], boxNumber, falsch);
-    return utf8ToCp1252(out);
+    return out;
 }
 
 std::string optionsFileBytes(const SetOptions& options) {
@@ -71,13 +95,13 @@ std::string optionsFileBytes(const SetOptions& options) {
     putLine(out, "[Kasten 5 bereits beantwortet]");
     putLine(out, " " + std::to_string(options.box5Answered) + " ");
     putLine(out, "[Pfad für Klänge/Bilder]");
-    putLine(out, options.mediaFolder);
+    putLine(out, withoutLineBreaks(options.mediaFolder));
     putLine(out, "[Bilder bei Abfrage zeigen?]");
     putLine(out, options.zeigbild ? "ja" : "nein");
     putLine(out, "[Bilder überhaupt zeigen?]");
     putLine(out, options.nixbild ? "nein" : "ja");
     for (int i = 0; i < 30; ++i) putLine(out, "placeholder");
-    return utf8ToCp1252(out);
+    return out;
 }
 
 }  // namespace memvalo

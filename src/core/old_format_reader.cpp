@@ -1,7 +1,6 @@
 #include "core/old_format_reader.h"
 
 #include <charconv>
-#include <filesystem>
 
 #include "core/codec.h"
 #include "core/item_reader.h"
@@ -21,13 +20,20 @@ constexpr int kInputPastEnd = 62;
 constexpr int kBadFileFormat = 321;
 
 std::string cutLine(ItemReader& in, std::size_t width) {
-    return trimBlanks(utf8::left(in.line(), width));
+    return trimBlanks(utf8::left(cp1252ToUtf8(in.line(), References::Literal), width));
 }
 
 std::string oldText(ItemReader& in, std::size_t width) {
     std::string text = cutLine(in, width);
     enter_rein(text);
     text = trimBlanks(text);
+    anfuehrung_weg(text);
+    return text;
+}
+
+// A date or count; the current format stores no double quote in one either.
+std::string oldFixed(ItemReader& in) {
+    std::string text = cutLine(in, FixedText::kWidth);
     anfuehrung_weg(text);
     return text;
 }
@@ -52,30 +58,30 @@ void readOldCards(ItemReader& in, const std::string& file, int boxNumber, Box& b
         card.antwort = oldText(in, kOldMainTextWidth);
         card.zusatz1 = oldText(in, kOldExtraTextWidth);
         card.zusatz2 = oldText(in, kOldExtraTextWidth);
-        card.erstellt = cutLine(in, FixedText::kWidth);
+        card.erstellt = oldFixed(in);
         for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
-            card.kasten_am[static_cast<std::size_t>(i)] = cutLine(in, FixedText::kWidth);
+            card.kasten_am[static_cast<std::size_t>(i)] = oldFixed(in);
         }
-        card.falsch = cutLine(in, FixedText::kWidth);
+        card.falsch = oldFixed(in);
     }
     box.anz = count;
 }
 
-void readOldBox(const std::string& basePath, int boxNumber, OldSet& set) {
-    const std::string file = basePath + std::string(boxExtension(boxNumber));
-    std::error_code ec;
-    if (boxNumber > 1 && !std::filesystem::exists(file, ec)) return;
-    std::string bytes;
-    if (readWholeFile(file, bytes)) {
-        throw RuntimeError(kFileNotFound, "Die Datei " + file + " kann nicht gelesen werden");
-    }
-    const std::string text = cp1252ToUtf8(bytes);
-    ItemReader in(text);
+}  // namespace
+
+void readOldBox(std::string_view bytes, const std::string& file, int boxNumber, OldSet& set) {
+    ItemReader in(bytes);
     try {
         if (boxNumber == 1) {
             in.line();
-            for (std::string& capacity : set.capacities) {
-                capacity = std::to_string(oldNumber(in, file, Box::kSlots));
+            // A capacity the current format cannot hold becomes that box's default, as it
+            // would when the converted set is opened.
+            const SetOptions defaults;
+            for (std::size_t i = 0; i < set.capacities.size(); ++i) {
+                const int capacity = oldNumber(in, file, 32767);
+                set.capacities[i] = capacity >= 1 && capacity <= Box::kSlots
+                                        ? std::to_string(capacity)
+                                        : defaults.capacities[i];
             }
         }
         if (boxNumber == 5) set.box5Answered = oldNumber(in, file, 32767);
@@ -86,10 +92,18 @@ void readOldBox(const std::string& basePath, int boxNumber, OldSet& set) {
     }
 }
 
-}  // namespace
-
 void readOldSet(const std::string& basePath, OldSet& set) {
-    for (int box = 1; box <= 5; ++box) readOldBox(basePath, box, set);
+    for (int box = 1; box <= 5; ++box) {
+        const std::string file = basePath + std::string(boxExtension(box));
+        std::string bytes;
+        const std::error_code ec = readWholeFile(file, bytes);
+        if (box > 1 && ec == std::errc::no_such_file_or_directory) continue;
+        if (ec) {
+            throw RuntimeError(kFileNotFound, "Die Datei " + file + " kann nicht gelesen werden (" +
+                                                  fileErrorReason(ec) + ")");
+        }
+        readOldBox(bytes, file, box, set);
+    }
 }
 
 }  // namespace memvalo

@@ -3,6 +3,7 @@
 // a carriage return and "^" for a line feed, texts cut to fixed widths, no options file.
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/box.h"
 
@@ -23,5 +24,9 @@ inline constexpr std::size_t kOldExtraTextWidth = 100;
 // ".k02" .. ".k05" is an empty box. Throws RuntimeError when a file cannot be read, ends
 // early, or declares more cards than the old format held; nothing is changed on disk.
 void readOldSet(const std::string& basePath, OldSet& set);
+
+// Reads the old file of box `boxNumber` (1..5), named `file` in messages, from its bytes.
+// The old format knew no character references: every byte stands for itself.
+void readOldBox(std::string_view bytes, const std::string& file, int boxNumber, OldSet& set);
 
 }  // namespace memvalo

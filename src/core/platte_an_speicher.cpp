@@ -1,6 +1,5 @@
 #include "core/platte_an_speicher.h"
 
-#include <filesystem>
 #include <memory>
 
 #include "core/db_update.h"
@@ -26,20 +25,24 @@ constexpr std::string_view kRefusedTitle = "Lerndatei nicht lesbar";
 constexpr std::string_view kUnchanged =
     "Die Lerndatei wurde nicht geöffnet; ihre Dateien bleiben unverändert.";
 
-bool exists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(path, ec);
+std::string refusalOf(const std::string& path, std::error_code ec, std::size_t limit) {
+    if (ec == std::errc::file_too_large) {
+        return "Die Datei " + path + " ist zu groß: Sie hat mehr als " +
+               std::to_string(limit >> 20) + " MB, so viel kann sie als Teil einer Lerndatei " +
+               "nicht enthalten.\r" + std::string(kUnchanged);
+    }
+    return "Die Datei " + path + " kann nicht gelesen werden (" + fileErrorReason(ec) + ").\r" +
+           std::string(kUnchanged);
 }
 
 // The file's bytes; nullopt when it does not exist. A file that exists but cannot be read
 // refuses the set: opening it as empty would let the next save wipe its cards.
-std::optional<std::string> readIfThere(const std::string& path) {
-    if (!exists(path)) return std::nullopt;
+std::optional<std::string> readIfThere(const std::string& path,
+                                       std::size_t limit = kMaxBoxFileBytes) {
     std::string bytes;
-    if (readWholeFile(path, bytes)) {
-        throw Refusal{"Die Datei " + path + " kann nicht gelesen werden.\r" +
-                      std::string(kUnchanged)};
-    }
+    const std::error_code ec = readWholeFile(path, bytes, limit);
+    if (ec == std::errc::no_such_file_or_directory) return std::nullopt;
+    if (ec) throw Refusal{refusalOf(path, ec, limit)};
     return bytes;
 }
 
@@ -61,10 +64,10 @@ std::string joinLines(const std::vector<int>& lines) {
 }
 
 // Reads all six files; the notes tell of missing side files that were taken as empty.
-void readSet(const std::string& base, const std::string& ldtBytes, LoadedSet& set,
+void readSet(const std::string& base, std::string ldtBytes, LoadedSet& set,
              std::vector<std::string>& notes) {
     const std::string cfgPath = base + ".cfg";
-    if (const auto cfg = readIfThere(cfgPath)) {
+    if (const auto cfg = readIfThere(cfgPath, kMaxLineFileBytes)) {
         std::vector<int> badLines;
         set.options = readOptionsFile(*cfg, badLines);
         if (!badLines.empty()) {
@@ -75,6 +78,7 @@ void readSet(const std::string& base, const std::string& ldtBytes, LoadedSet& se
         notes.push_back("Die Datei " + cfgPath + " fehlt; es gelten die Vorgaben.");
     }
     readBox(base + ".ldt", ldtBytes, 1, set.boxes[0]);
+    std::string().swap(ldtBytes);
     for (int box = 2; box <= 5; ++box) {
         const std::string path = base + std::string(boxExtension(box));
         if (const auto bytes = readIfThere(path)) {
@@ -130,10 +134,8 @@ bool updateOldFormat(App& app) {
 
 LoadResult load(App& app, const SaveStepHook& hook) {
     const std::string& base = app.setBasePath;
-    if (recoverSetFiles(base, hook)) {
-        throw Refusal{"Ein unterbrochenes Speichern von " + app.setPath +
-                      " kann nicht abgeschlossen werden; ist der Ordner schreibgeschützt?\r" +
-                      std::string(kUnchanged)};
+    if (const FileError e = recoverSetFiles(base, hook)) {
+        throw Refusal{unfinishedSaveText(app.setPath, e) + "\r" + std::string(kUnchanged)};
     }
     const std::string ldtPath = base + ".ldt";
     auto ldt = readIfThere(ldtPath);
@@ -145,7 +147,7 @@ LoadResult load(App& app, const SaveStepHook& hook) {
     }
     auto set = std::make_unique<LoadedSet>();
     std::vector<std::string> notes;
-    readSet(base, *ldt, *set, notes);
+    readSet(base, std::move(*ldt), *set, notes);
     if (!notes.empty()) {
         std::string text;
         for (const std::string& note : notes) text += (text.empty() ? "" : "\r") + note;

@@ -8,6 +8,9 @@
 
 namespace memvalo {
 
+// The classic number of a path or file access error.
+inline constexpr int kPathFileAccessError = 75;
+
 class RuntimeError : public std::runtime_error {
   public:
     RuntimeError(int number, const std::string& description,

@@ -1,16 +1,49 @@
 #include "core/safe_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 
 #include "core/paths.h"
 
 namespace memvalo {
+
+namespace {
+
+constexpr int kMaxLinkHops = 40;
+
+std::error_code readOpenFile(int fd, std::string& bytes, std::size_t maxBytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return lastError();
+    if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
+    if (!S_ISREG(info.st_mode)) return std::make_error_code(std::errc::invalid_argument);
+    if (static_cast<std::size_t>(info.st_size) > maxBytes) {
+        return std::make_error_code(std::errc::file_too_large);
+    }
+    // One byte more than the size shows a file that grew while it was read.
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    std::size_t size = 0;
+    for (;;) {
+        if (size == bytes.size()) {
+            if (size > maxBytes) return std::make_error_code(std::errc::file_too_large);
+            bytes.resize(std::min(maxBytes + 1, 2 * size + 4096));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return lastError();
+        if (n == 0) break;
+        size += static_cast<std::size_t>(n);
+    }
+    bytes.resize(size);
+    return {};
+}
+
+}  // namespace
 
 std::error_code lastError() {
     return {errno, std::generic_category()};
@@ -29,7 +62,8 @@ std::error_code writeAll(int fd, std::string_view bytes) {
 }
 
 std::error_code syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return lastError();
     std::error_code ec;
     if (::fsync(fd) != 0) ec = lastError();
@@ -37,28 +71,101 @@ std::error_code syncFolder(const std::string& folder) {
     return ec;
 }
 
-std::error_code writeFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string temp = path + ".tmp~";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+std::error_code writeSynced(const std::string& path, std::string_view bytes,
+                            const std::string& permissionsOf,
+                            const std::function<std::error_code()>& beforeSync) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return lastError();
-    std::error_code ec = writeAll(fd, bytes);
+    struct stat old {};
+    std::error_code ec;
+    if (::stat(permissionsOf.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
+        ec = lastError();
+    }
+    if (!ec) ec = writeAll(fd, bytes);
+    if (!ec && beforeSync) ec = beforeSync();
     if (!ec && ::fsync(fd) != 0) ec = lastError();
     if (::close(fd) != 0 && !ec) ec = lastError();
-    if (!ec && std::rename(temp.c_str(), path.c_str()) != 0) ec = lastError();
+    return ec;
+}
+
+std::string linkTarget(const std::string& path) {
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(current, ec)) return current;
+        const std::filesystem::path to = std::filesystem::read_symlink(current, ec);
+        if (ec) return current;
+        current = to.is_absolute() ? to.string() : GetPathOrFileName(current, true) + to.string();
+    }
+    return current;
+}
+
+std::error_code writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::string target = linkTarget(path);
+    const std::string temp = target + ".tmp~";
+    std::error_code ec = writeSynced(temp, bytes, target);
+    if (!ec && std::rename(temp.c_str(), target.c_str()) != 0) ec = lastError();
     if (ec) {
         std::remove(temp.c_str());
         return ec;
     }
-    syncFolder(GetPathOrFileName(path, true));
-    return {};
+    return syncFolder(GetPathOrFileName(target, true));
 }
 
-std::error_code readWholeFile(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::make_error_code(std::errc::no_such_file_or_directory);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::make_error_code(std::errc::io_error);
-    return {};
+std::error_code readWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return lastError();
+    const std::error_code ec = readOpenFile(fd, bytes, maxBytes);
+    ::close(fd);
+    if (ec) std::string().swap(bytes);
+    return ec;
+}
+
+std::string cannotWriteText(const FileError& error) {
+    const std::string reason = " (" + fileErrorReason(error.code) + ").";
+    if (error.path.ends_with('/')) {
+        return "Die Änderungen im Ordner " + error.path +
+               " können nicht auf den Datenträger geschrieben werden" + reason;
+    }
+    return "Die Datei " + error.path + " kann nicht geschrieben werden" + reason;
+}
+
+std::string fileErrorReason(std::error_code ec) {
+    switch (ec.value()) {
+        case ENOENT:
+            return "nicht vorhanden";
+        case ENOTDIR:
+            return "ein Teil des Pfades ist kein Ordner";
+        case EACCES:
+        case EPERM:
+            return "keine Berechtigung";
+        case EISDIR:
+            return "dort steht ein Ordner";
+        case EINVAL:
+            return "keine gewöhnliche Datei";
+        case ENOSPC:
+        case EDQUOT:
+            return "kein Speicherplatz mehr";
+        case EROFS:
+            return "der Datenträger ist schreibgeschützt";
+        case EIO:
+            return "Ein-/Ausgabefehler des Datenträgers";
+        case EFBIG:
+            return "die Datei ist zu groß";
+        case ELOOP:
+            return "zu viele symbolische Verknüpfungen";
+        case ENAMETOOLONG:
+            return "der Name ist zu lang";
+        case EMFILE:
+        case ENFILE:
+            return "zu viele offene Dateien";
+        case EBUSY:
+        case ETXTBSY:
+            return "die Datei wird gerade benutzt";
+        default:
+            return "Systemfehler " + std::to_string(ec.value());
+    }
 }
 
 }  // namespace memvalo

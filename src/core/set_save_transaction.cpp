@@ -1,15 +1,10 @@
 #include "core/set_save_transaction.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <set>
 
 #include "core/paths.h"
-#include "core/safe_file.h"
 #include "core/set_files.h"
 
 namespace memvalo {
@@ -27,31 +22,32 @@ class Steps {
     const SaveStepHook& hook_;
 };
 
-// Writes and fsyncs one file; the two steps are announced to the hook separately. A file that
-// replaces another takes over its permissions, so a private set stays private.
-std::error_code writeSynced(const Steps& steps, SaveStep write, SaveStep sync,
-                            const std::string& path, std::string_view bytes,
-                            const std::string& replaces = {}) {
-    if (auto ec = steps.before(write, path)) return ec;
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return lastError();
-    struct stat old {};
-    std::error_code ec;
-    if (!replaces.empty() && ::stat(replaces.c_str(), &old) == 0 &&
-        ::fchmod(fd, old.st_mode & 07777) != 0) {
-        ec = lastError();
+// The file each extension finally names, links followed, in the order of kSetExtensions.
+std::vector<std::string> targetsOf(const std::string& basePath) {
+    std::vector<std::string> targets;
+    for (std::string_view extension : kSetExtensions) {
+        targets.push_back(linkTarget(basePath + std::string(extension)));
     }
-    if (!ec) ec = writeAll(fd, bytes);
-    if (!ec) ec = steps.before(sync, path);
-    if (!ec && ::fsync(fd) != 0) ec = lastError();
-    if (::close(fd) != 0 && !ec) ec = lastError();
-    return ec;
+    return targets;
 }
 
-std::error_code syncFolderOf(const Steps& steps, const std::string& basePath) {
-    const std::string folder = GetPathOrFileName(basePath, true);
-    if (auto ec = steps.before(SaveStep::SyncFolder, folder)) return ec;
-    return syncFolder(folder);
+FileError writeStep(const Steps& steps, SaveStep write, SaveStep sync, const std::string& path,
+                    std::string_view bytes, const std::string& replaces) {
+    if (auto ec = steps.before(write, path)) return {ec, path};
+    return {writeSynced(path, bytes, replaces, [&] { return steps.before(sync, path); }), path};
+}
+
+// The folder of the marker and every folder a file of the set lies in.
+FileError syncFolders(const Steps& steps, const std::string& basePath) {
+    std::set<std::string> folders{GetPathOrFileName(basePath, true)};
+    for (const std::string& target : targetsOf(basePath)) {
+        folders.insert(GetPathOrFileName(target, true));
+    }
+    for (const std::string& folder : folders) {
+        if (auto ec = steps.before(SaveStep::SyncFolder, folder)) return {ec, folder};
+        if (auto ec = syncFolder(folder)) return {ec, folder};
+    }
+    return {};
 }
 
 bool exists(const std::string& path) {
@@ -60,25 +56,31 @@ bool exists(const std::string& path) {
 }
 
 // Renames every temporary file that is still there, then retires the marker.
-std::error_code rollForward(const Steps& steps, const std::string& basePath) {
-    for (std::string_view extension : kSetExtensions) {
-        const std::string target = basePath + std::string(extension);
+FileError rollForward(const Steps& steps, const std::string& basePath) {
+    for (const std::string& target : targetsOf(basePath)) {
         const std::string temp = tempPathOf(target);
         if (!exists(temp)) continue;
-        if (auto ec = steps.before(SaveStep::Rename, target)) return ec;
-        if (std::rename(temp.c_str(), target.c_str()) != 0) return lastError();
+        if (auto ec = steps.before(SaveStep::Rename, target)) return {ec, target};
+        if (std::rename(temp.c_str(), target.c_str()) != 0) return {lastError(), target};
     }
-    if (auto ec = syncFolderOf(steps, basePath)) return ec;
+    if (auto e = syncFolders(steps, basePath)) return e;
     const std::string marker = commitMarkerOf(basePath);
-    if (auto ec = steps.before(SaveStep::RemoveMarker, marker)) return ec;
-    if (std::remove(marker.c_str()) != 0) return lastError();
-    return syncFolderOf(steps, basePath);
+    if (auto ec = steps.before(SaveStep::RemoveMarker, marker)) return {ec, marker};
+    if (std::remove(marker.c_str()) != 0) return {lastError(), marker};
+    return syncFolders(steps, basePath);
 }
 
 void removeTemporaries(const std::string& basePath) {
-    for (std::string_view extension : kSetExtensions) {
-        std::remove(tempPathOf(basePath + std::string(extension)).c_str());
+    for (const std::string& target : targetsOf(basePath)) {
+        std::remove(tempPathOf(target).c_str());
     }
+}
+
+// Takes the temporary files away again when the save stops before it counts.
+FileError undo(const std::string& basePath, FileError error) {
+    std::remove(commitMarkerOf(basePath).c_str());
+    removeTemporaries(basePath);
+    return error;
 }
 
 }  // namespace
@@ -91,40 +93,37 @@ std::string commitMarkerOf(const std::string& basePath) {
     return basePath + ".commit~";
 }
 
-std::error_code saveSetFiles(const std::string& basePath, const std::vector<SetFileContent>& files,
-                             const SaveStepHook& hook) {
-    if (auto ec = recoverSetFiles(basePath, hook)) return ec;
+FileError saveSetFiles(const std::string& basePath, const std::vector<SetFileContent>& files,
+                       const SaveStepHook& hook) {
+    if (auto e = recoverSetFiles(basePath, hook)) return e;
     const Steps steps(hook);
     std::string markerText = "memvalo save\r\n";
     for (const SetFileContent& file : files) {
-        const std::string target = basePath + std::string(file.extension);
-        markerText += GetPathOrFileName(target, false) + "\r\n";
-        if (auto ec = writeSynced(steps, SaveStep::Write, SaveStep::Sync, tempPathOf(target),
-                                  file.bytes, target)) {
-            removeTemporaries(basePath);
-            return ec;
+        const std::string target = linkTarget(basePath + std::string(file.extension));
+        markerText += target + "\r\n";
+        if (auto e = writeStep(steps, SaveStep::Write, SaveStep::Sync, tempPathOf(target),
+                               file.bytes, target)) {
+            return undo(basePath, {e.code, target});
         }
     }
     // The temporary files must be on disk under their names before the marker vouches for them.
-    if (auto ec = syncFolderOf(steps, basePath)) {
-        removeTemporaries(basePath);
-        return ec;
+    if (auto e = syncFolders(steps, basePath)) return undo(basePath, e);
+    const std::string marker = commitMarkerOf(basePath);
+    if (auto e =
+            writeStep(steps, SaveStep::WriteMarker, SaveStep::SyncMarker, marker, markerText, {})) {
+        return undo(basePath, e);
     }
-    if (auto ec = writeSynced(steps, SaveStep::WriteMarker, SaveStep::SyncMarker,
-                              commitMarkerOf(basePath), markerText)) {
-        std::remove(commitMarkerOf(basePath).c_str());
-        removeTemporaries(basePath);
-        return ec;
-    }
-    if (auto ec = syncFolderOf(steps, basePath)) {
-        std::remove(commitMarkerOf(basePath).c_str());
-        removeTemporaries(basePath);
-        return ec;
-    }
+    if (auto e = syncFolders(steps, basePath)) return undo(basePath, e);
     return rollForward(steps, basePath);
 }
 
-std::error_code recoverSetFiles(const std::string& basePath, const SaveStepHook& hook) {
+std::string unfinishedSaveText(const std::string& setPath, const FileError& error) {
+    return "Ein unterbrochenes Speichern von " + setPath +
+           " kann nicht abgeschlossen werden: Die Datei " + error.path +
+           " lässt sich nicht ersetzen (" + fileErrorReason(error.code) + ").";
+}
+
+FileError recoverSetFiles(const std::string& basePath, const SaveStepHook& hook) {
     if (exists(commitMarkerOf(basePath))) return rollForward(Steps(hook), basePath);
     removeTemporaries(basePath);
     return {};

@@ -31,15 +31,16 @@ std::vector<SetFileContent> setFilesOf(App& app) {
 bool speicher_an_platte(App& app, const SaveStepHook& hook) {
     app.setBasePath = basePathOf(app.setPath);
     app.settings.letzteDatei = app.setPath;
-    std::error_code ec;
     if (GetPathOrFileName(app.setPath, false).empty()) {
-        ec = std::make_error_code(std::errc::invalid_argument);
-    } else {
-        ec = saveSetFiles(app.setBasePath, setFilesOf(app), hook);
+        app.msgBox("Abspeichern wurde abgebrochen...", App::kTitle);
+        return false;
     }
-    if (!ec) return true;
-    const bool notFound = ec == std::errc::no_such_file_or_directory;
-    app.msgBox(notFound ? "Nisch vorhanden!" : "Abspeichern wurde abgebrochen...", App::kTitle);
+    const FileError e = saveSetFiles(app.setBasePath, setFilesOf(app), hook);
+    if (!e) return true;
+    const bool notFound = e.code == std::errc::no_such_file_or_directory;
+    app.msgBox(std::string(notFound ? "Nisch vorhanden!" : "Abspeichern wurde abgebrochen...") +
+                   "\r" + cannotWriteText(e),
+               App::kTitle);
     return false;
 }
 

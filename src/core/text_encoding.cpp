@@ -75,6 +75,14 @@ std::string trimTrailingBlanks(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
+std::string withoutLineBreaks(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') c = ' ';
+    }
+    return line;
+}
+
 std::string trimBlanks(std::string_view text) {
     return trimTrailingBlanks(trimLeadingBlanks(text));
 }

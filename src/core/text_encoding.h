@@ -17,6 +17,8 @@ void enter_rein(std::string& text);
 std::string longfix(std::string_view path, int maxLength);
 
 std::string trimBlanks(std::string_view text);
+// A value of a line-by-line file: a line break in it would shift every later line.
+std::string withoutLineBreaks(std::string_view text);
 std::string trimLeadingBlanks(std::string_view text);
 std::string trimTrailingBlanks(std::string_view text);
 

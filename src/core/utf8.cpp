@@ -39,18 +39,17 @@ bool decodeOne(std::string_view text, std::size_t& i, char32_t& out) {
 
 }  // namespace
 
+char32_t next(std::string_view text, std::size_t& i) {
+    char32_t c = 0;
+    if (decodeOne(text, i, c)) return c;
+    ++i;
+    return kReplacement;
+}
+
 std::u32string decode(std::string_view text) {
     std::u32string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        char32_t c = 0;
-        if (decodeOne(text, i, c)) {
-            out.push_back(c);
-        } else {
-            out.push_back(kReplacement);
-            ++i;
-        }
-    }
+    for (std::size_t i = 0; i < text.size();) out.push_back(next(text, i));
     return out;
 }
 

@@ -7,6 +7,8 @@ namespace memvalo::utf8 {
 
 // Invalid bytes decode as U+FFFD so no input can make the decoder stop.
 std::u32string decode(std::string_view text);
+// The character at byte i, moving i past it; an invalid byte gives U+FFFD and moves one on.
+char32_t next(std::string_view text, std::size_t& i);
 std::string encode(std::u32string_view chars);
 void append(std::string& out, char32_t c);
 

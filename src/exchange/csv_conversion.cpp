@@ -85,7 +85,7 @@ std::error_code writeImportedSet(const std::string& folder, const std::string& f
                                          {".ldt", boxFileBytes(box1, 1)}};
     for (int box = 2; box <= 5; ++box)
         files.push_back({boxExtension(box), boxFileBytes(empty, box)});
-    if (folder + fileName == base + ".ldt") return saveSetFiles(base, files);
+    if (folder + fileName == base + ".ldt") return saveSetFiles(base, files).code;
     // A box-1 file of another name cannot join the set's save as a whole; each file is
     // still replaced whole.
     for (const SetFileContent& file : files) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "files/box5_commands.h"
+#include "files/example_set.h"
 #include "files/exit_command.h"
 #include "files/file_menu.h"
 #include "files/history_menu.h"
@@ -55,6 +56,7 @@ void registerFileEvents(EventTable& table) {
         table.onClick("m(" + std::to_string(i) + ")",
                       reporting([i](App& app) { m_Click(app, i); }, kOpenFault, kOpenTitle));
     }
+    table.onClick("mnubeispiel", reporting(mnubeispiel_Click, kOpenFault, kOpenTitle));
     table.onClick("mnu5leeren", [&table](App& app) { mnu5leeren_Click(app, table); });
     table.onClick("mnu5import", [&table](App& app) { mnu5import_Click(app, table); });
 }

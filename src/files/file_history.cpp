@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <vector>
 
 #include "core/codec.h"
 #include "core/safe_file.h"
@@ -17,23 +16,6 @@ bool setExists(const std::string& path) {
     return !path.empty() && std::filesystem::is_regular_file(path, ec);
 }
 
-// Lines of the file, CR LF or LF separated.
-std::vector<std::string> readLines(const std::string& file) {
-    std::string bytes;
-    std::vector<std::string> lines;
-    if (readWholeFile(file, bytes)) return lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(cp1252ToUtf8(line));
-        start = end + 1;
-    }
-    return lines;
-}
-
 }  // namespace
 
 int FileHistory::count() const {
@@ -45,23 +27,46 @@ bool FileHistory::contains(const std::string& path) const {
     return std::find(entries_.begin(), entries_.end(), path) != entries_.end();
 }
 
-void FileHistory::load(const std::string& historyFile) {
+std::error_code FileHistory::load(const std::string& historyFile) {
+    std::string bytes;
+    if (const std::error_code ec = readWholeFile(historyFile, bytes, kMaxLineFileBytes)) return ec;
     entries_ = {};
     std::size_t next = 0;
-    for (const std::string& line : readLines(historyFile)) {
-        const std::string path = trimBlanks(line);
+    for (const std::string& path : historyLines(bytes)) {
         if (next == entries_.size()) break;
         if (setExists(path) && !contains(path)) entries_[next++] = path;
     }
+    return {};
 }
 
-bool FileHistory::save(const std::string& historyFile) const {
-    std::string bytes;
+std::error_code FileHistory::save(const std::string& historyFile) const {
+    std::vector<std::string> paths;
     for (const std::string& path : entries_) {
         if (path.empty()) break;
-        bytes += utf8ToCp1252(path) + "\r\n";
+        paths.push_back(path);
     }
-    return !writeFileAtomically(historyFile, bytes);
+    return writeFileAtomically(historyFile, historyBytes(paths));
+}
+
+std::vector<std::string> historyLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        auto end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = bytes.size();
+        lines.push_back(trimBlanks(cp1252ToUtf8(bytes.substr(start, end - start))));
+        start = end + (bytes.substr(end).starts_with("\r\n") ? 2 : 1);
+    }
+    return lines;
+}
+
+std::string historyBytes(const std::vector<std::string>& paths) {
+    std::string bytes;
+    for (const std::string& path : paths) {
+        appendCp1252(bytes, withoutLineBreaks(path));
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 void FileHistory::add(const std::string& setPath) {

@@ -3,6 +3,9 @@
 // set per line, oldest first, at most eight.
 #include <array>
 #include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
 
 namespace memvalo {
 
@@ -16,9 +19,10 @@ class FileHistory {
     bool contains(const std::string& path) const;
 
     // Reads the file; entries whose set no longer exists are dropped and the rest close up.
-    void load(const std::string& historyFile);
-    // Writes the entries up to the first empty one. False when the file could not be written.
-    bool save(const std::string& historyFile) const;
+    // A file that cannot be read leaves the entries as they were and gives its error.
+    std::error_code load(const std::string& historyFile);
+    // Writes the entries up to the first empty one.
+    std::error_code save(const std::string& historyFile) const;
     // A new set goes to the end; when all eight places are taken the oldest drops out. A set
     // already listed keeps its place.
     void add(const std::string& setPath);
@@ -27,5 +31,11 @@ class FileHistory {
   private:
     std::array<std::string, kEntries> entries_;
 };
+
+// The lines of a history file, decoded and trimmed, in their order (empty ones too); a line
+// ends at CR LF, CR or LF.
+std::vector<std::string> historyLines(std::string_view bytes);
+// The bytes of a history file listing these paths, one per line.
+std::string historyBytes(const std::vector<std::string>& paths);
 
 }  // namespace memvalo

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/safe_file.h"
 #include "core/text_encoding.h"
 #include "files/open_set.h"
 
@@ -25,13 +26,30 @@ void showInMenu(App& app, const FileHistory& history) {
 
 }  // namespace
 
+void reportHistoryFault(App& app, bool reading, std::error_code ec) {
+    if (app.files.historyFaultShown) return;
+    app.files.historyFaultShown = true;
+    app.msgBox("Die Liste der zuletzt benutzten Lerndateien kann nicht " +
+                   std::string(reading ? "gelesen" : "gespeichert") + " werden:\rDie Datei " +
+                   app.paths.historyFile + " kann nicht " + (reading ? "gelesen" : "geschrieben") +
+                   " werden (" + fileErrorReason(ec) + ").",
+               "Dateiliste", Buttons::OK, Icon::Exclamation);
+}
+
 void verlauf_aktualisieren(App& app) {
     FileHistory& history = app.files.verlauf;
     const std::string& file = app.paths.historyFile;
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) history.load(file);
+    const std::error_code readError = history.load(file);
+    const bool unreadable = readError && readError != std::errc::no_such_file_or_directory;
     history.add(app.setPath);
-    if (history.save(file)) history.load(file);
+    // A list that could not be read is not written over: the file may yet hold it.
+    if (unreadable) {
+        reportHistoryFault(app, true, readError);
+    } else if (const std::error_code writeError = history.save(file)) {
+        reportHistoryFault(app, false, writeError);
+    } else {
+        history.load(file);
+    }
     showInMenu(app, history);
 }
 

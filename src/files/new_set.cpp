@@ -7,6 +7,7 @@
 #include "files/unsaved_changes.h"
 #include "files/window_title.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -43,6 +44,7 @@ void mnudatneu_Click(App& app) {
     beenden_frage(app);
     if (app.files.beenden_antwort == 2) return;
     app.files.beenden_antwort = 0;
+    forgetLastAnswer(app);
     app.schritt_gespeichert = "nein";
     app.frm1.me.tag = "0";
     resetWindowForEntry(app);

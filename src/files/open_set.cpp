@@ -1,9 +1,15 @@
 #include "files/open_set.h"
 
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "core/paths.h"
 #include "core/platte_an_speicher.h"
 #include "core/set_files.h"
 #include "core/sicherheitskopie.h"
 #include "core/transfer.h"
+#include "core/utf8.h"
 #include "files/entry_window.h"
 #include "files/exit_question.h"
 #include "files/new_set.h"
@@ -12,7 +18,9 @@
 #include "files/window_title.h"
 #include "settings/colour_schemes.h"
 #include "settings/settings_file.h"
+#include "study/box_messages.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -63,6 +71,7 @@ void showOpenedSet(App& app) {
 
 // Reads the set at `path`; on refusal the set that was open stays open as it was.
 void openSet(App& app, const std::string& path) {
+    forgetLastAnswer(app);
     const std::string previousPath = app.setPath;
     app.schritt_gespeichert = "nein";
     app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
@@ -100,6 +109,23 @@ void mnudatöffnen_Click(App& app) {
         return;
     }
     openSet(app, *path);
+}
+
+void openNamedSet(App& app, const std::string& path) {
+    std::error_code ec;
+    const std::string full = std::filesystem::absolute(path, ec).lexically_normal().string();
+    const auto onDisk = findFileIgnoringCase(full);
+    if (!onDisk) {
+        app.msgBox(std::string("Die Lerndatei") + kCR + full + kCR + "wurde nicht gefunden.",
+                   "Datei nicht gefunden", Buttons::OK, Icon::Information);
+        return;
+    }
+    if (utf8::lower(utf8::right(*onDisk, 4)) != ".ldt") {
+        app.msgBox(std::string("Die Datei") + kCR + full + kCR + "ist keine Lerndatei (*.ldt).",
+                   "Keine Lerndatei", Buttons::OK, Icon::Information);
+        return;
+    }
+    openFromHistory(app, *onDisk);
 }
 
 void openFromHistory(App& app, const std::string& path) {

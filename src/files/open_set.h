@@ -9,5 +9,8 @@ namespace memvalo {
 void mnudatöffnen_Click(App& app);
 // Opens the set at `path` as a history entry or the start-up does: without the dialog.
 void openFromHistory(App& app, const std::string& path);
+// Opens a set named from outside, as a history entry; a name that is no learning set or no
+// file is reported and nothing opens.
+void openNamedSet(App& app, const std::string& path);
 
 }  // namespace memvalo

@@ -10,6 +10,7 @@
 #include "files/unsaved_changes.h"
 #include "files/window_title.h"
 #include "study/card_display.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -39,6 +40,7 @@ bool saveSetAs(App& app, const std::string& path) {
     platte_an_speicher(app);
     for (int box = 1; box <= 5; ++box) app.store.k(box).pos = positions[box - 1];
     markSetSaved(app);
+    forgetLastAnswer(app);
     app.karte_gespeichert = "ja";
     app.schritt_gespeichert = "ja";
     showSetInTitle(app);

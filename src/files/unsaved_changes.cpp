@@ -2,41 +2,13 @@
 
 #include <string_view>
 
+#include "core/card_fingerprint.h"
 #include "core/text_encoding.h"
 #include "core/transfer.h"
 
 namespace memvalo {
 
 namespace {
-
-// FNV-1a: cheap, and any change of a field changes the value for all practical purposes.
-class Fingerprint {
-  public:
-    void add(std::string_view text) {
-        for (unsigned char c : text) mix(c);
-        mix(0xFF);  // a separator no UTF-8 text contains, so fields cannot run together
-    }
-    void add(int number) { add(std::to_string(number)); }
-    std::uint64_t value() const { return hash_; }
-
-  private:
-    void mix(unsigned char c) {
-        hash_ ^= c;
-        hash_ *= 1099511628211ull;
-    }
-    std::uint64_t hash_ = 14695981039346656037ull;
-};
-
-void addCard(Fingerprint& f, const CardRecord& r) {
-    for (const std::string* text : {&r.frage, &r.antwort, &r.zusatz1, &r.zusatz2, &r.medium}) {
-        f.add(*text);
-    }
-    f.add(r.erstellt.text());
-    for (const FixedText& date : r.kasten_am) f.add(date.text());
-    // A blank count is saved as "0": both mean the same card.
-    const std::string falsch = trimBlanks(r.falsch.text());
-    f.add(falsch.empty() ? std::string_view("0") : std::string_view(falsch));
-}
 
 std::string typedText(const Control& field) {
     std::string text = trimBlanks(field.caption);
@@ -61,12 +33,7 @@ bool typedCardDiffers(const App& app) {
 
 std::uint64_t setFingerprint(const App& app) {
     Fingerprint f;
-    for (int box = 1; box <= 5; ++box) {
-        const Box& k = app.store.k(box);
-        f.add(k.anz);
-        for (int slot = 1; slot <= k.anz; ++slot) addCard(f, k[slot]);
-    }
-    for (int soll : app.store.soll) f.add(soll);
+    addCards(f, app.store);
     f.add(app.kasten5_beantwortet);
     // The set's options file keeps these too.
     f.add(app.settings.mediaPfad);

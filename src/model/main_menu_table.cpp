@@ -47,6 +47,8 @@ constexpr std::array kMenu = {
     MenuEntry{"mnumoduswahl", "&Modus auswählen", ""},
     MenuEntry{"mnueingabe", "&Eingabe/Blättern", "mnumoduswahl", "", true, kChecked},
     MenuEntry{"mnuzufall", "Abfragem&odus", "mnumoduswahl"},
+    MenuEntry{"strich5", "-", "mnumoduswahl"},
+    MenuEntry{"mnuzurücknehmen", "Letzte Antwort &zurücknehmen", "mnumoduswahl", "Ctrl+Z"},
 
     MenuEntry{"mnumultimedia", "&Multimedia", ""},
     MenuEntry{"mnubt", "Bild/Klang zuordnen", "mnumultimedia", "Ctrl+B"},
@@ -105,6 +107,7 @@ constexpr std::array kMenu = {
     MenuEntry{"mnutop", "immer im &Vordergrund", "mnufenster"},
 
     MenuEntry{"mnuinfo", "&Info", ""},
+    MenuEntry{"mnubeispiel", "&Beispiel öffnen", "mnuinfo"},
     MenuEntry{"mnuüber", "&Über...", "mnuinfo"},
 };
 

@@ -112,6 +112,8 @@ class MainWindowModel {
     Control& mnumoduswahl = menu("mnumoduswahl");
     Control& mnueingabe = menu("mnueingabe");
     Control& mnuzufall = menu("mnuzufall");
+    Control& strich5 = menu("strich5");
+    Control& mnuzurücknehmen = menu("mnuzurücknehmen");
     Control& mnumultimedia = menu("mnumultimedia");
     Control& mnubt = menu("mnubt");
     Control& mnuzeigbild = menu("mnuzeigbild");
@@ -166,6 +168,7 @@ class MainWindowModel {
     Control& mnumini = menu("mnumini");
     Control& mnutop = menu("mnutop");
     Control& mnuinfo = menu("mnuinfo");
+    Control& mnubeispiel = menu("mnubeispiel");
     Control& mnuüber = menu("mnuüber");
 
     // The four card text boxes in field order, and the date labels lbldatum0..4.

@@ -19,7 +19,9 @@ constexpr std::uint32_t kDefaultCoverColour = 12615808;
 constexpr std::uint32_t kMaxColour = 0xFFFFFF;
 
 struct EndOfFile {};
-struct BadValue {};
+struct BadValue {
+    int line;
+};
 
 std::array<Control*, 4> fields(MainWindowModel& w) {
     return {&w.txtfrage, &w.txtantwort, &w.txtzusatz1, &w.txtzusatz2};
@@ -55,14 +57,15 @@ class LineReader {
         line();
         return trimBlanks(line());
     }
+    // The value just read as a number; anything else makes the whole read fail.
     double number(const std::string& text) {
         const auto n = parseNumber(text);
-        if (!n) throw BadValue{};
+        if (!n) throw BadValue{static_cast<int>(next_)};
         return *n;
     }
     int integer(const std::string& text, int low, int high) {
         const auto n = roundedInRange(number(text), low, high);
-        if (!n) throw BadValue{};
+        if (!n) throw BadValue{static_cast<int>(next_)};
         return *n;
     }
     int int16(const std::string& text) { return integer(text, -32768, 32767); }
@@ -155,7 +158,7 @@ std::string schemeFromMenu(const MainWindowModel& w) {
 
 class LineWriter {
   public:
-    void line(const std::string& text) { out_ += text + "\r\n"; }
+    void line(const std::string& text) { out_ += withoutLineBreaks(text) + "\r\n"; }
     void number(double value) { line(numberText(value)); }
     void pair(const std::string& key, const std::string& value) {
         line(key);
@@ -222,11 +225,13 @@ std::string settingsText(App& app) {
     return out.text();
 }
 
-void takeDefaultPath(App& app) {
+// `why` tells, on a line of its own, what was wrong with a file that is there.
+void takeDefaultPath(App& app, const std::string& why) {
     app.msgBox(
         "Wahrscheinlich haben Sie das Programm zum 1.Mal gestartet.\r"
         "Es ist noch keine Einstellungsdatei vorhanden.\r"
-        "Standardeinstellungen werden verwendet",
+        "Standardeinstellungen werden verwendet" +
+            why,
         "Einstellungsdatei lesen fehlgeschlagen", Buttons::OK, Icon::Critical);
     applyDefaultSettings(app);
     writeSettings(app);
@@ -250,27 +255,46 @@ void applyDefaultSettings(App& app) {
     s.blaettern = "nein";
 }
 
-void readSettings(App& app) {
-    std::string bytes;
-    if (readWholeFile(app.paths.settingsFile, bytes)) {
-        takeDefaultPath(app);
-        return;
-    }
+SettingsRead applySettingsText(App& app, std::string_view bytes) {
     LineReader in(splitLines(cp1252ToUtf8(bytes)));
     try {
         readHead(app, in);
         readPairs(app, in);
     } catch (const EndOfFile&) {
         // An older or shorter file: what was read so far stays applied.
-    } catch (const BadValue&) {
-        takeDefaultPath(app);
+        return {true, 0};
+    } catch (const BadValue& bad) {
+        return {false, bad.line};
+    }
+    return {true, 0};
+}
+
+std::string settingsFileBytes(App& app) {
+    return utf8ToCp1252(settingsText(app));
+}
+
+void readSettings(App& app) {
+    const std::string& file = app.paths.settingsFile;
+    std::string bytes;
+    if (const std::error_code ec = readWholeFile(file, bytes, kMaxLineFileBytes)) {
+        const bool missing = ec == std::errc::no_such_file_or_directory;
+        takeDefaultPath(app, missing ? std::string()
+                                     : "\rDie Datei " + file + " kann nicht gelesen werden (" +
+                                           fileErrorReason(ec) + ").");
+        return;
+    }
+    const SettingsRead read = applySettingsText(app, bytes);
+    if (!read.usable) {
+        takeDefaultPath(app, "\rDie Datei " + file + " hat in Zeile " +
+                                 std::to_string(read.badLine) + " einen unbrauchbaren Wert.");
     }
 }
 
 void writeSettings(App& app) {
-    const std::string bytes = utf8ToCp1252(settingsText(app));
-    if (writeFileAtomically(app.paths.settingsFile, bytes)) {
-        app.msgBox("Fehler beim Speichern der *.ini-Datei",
+    const std::string& file = app.paths.settingsFile;
+    if (const std::error_code ec = writeFileAtomically(file, settingsFileBytes(app))) {
+        app.msgBox("Fehler beim Speichern der *.ini-Datei\rDie Datei " + file +
+                       " kann nicht geschrieben werden (" + fileErrorReason(ec) + ").",
                    "Einstellungsdatei speichern fehlgeschlagen", Buttons::OK, Icon::Critical);
     }
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The per-user settings file: 37 unlabelled head lines, then 24 pairs of a key line and a
 // value line. Reading goes by the order of the lines, never by the key texts.
+#include <string>
+#include <string_view>
+
 #include "core/app.h"
 
 namespace memvalo {
@@ -9,6 +12,17 @@ namespace memvalo {
 // current values of everything after its end; a missing or unreadable file tells the user
 // and falls back to the defaults, which are written at once.
 void readSettings(App& app);
+
+// What reading the text of a settings file found: a bad value (its 1-based line) makes the
+// read unusable, and the caller falls back to the defaults.
+struct SettingsRead {
+    bool usable;
+    int badLine;
+};
+SettingsRead applySettingsText(App& app, std::string_view bytes);
+
+// The settings file's bytes for the current state.
+std::string settingsFileBytes(App& app);
 
 // Replaces the settings file with the current state (never half-written).
 void writeSettings(App& app);

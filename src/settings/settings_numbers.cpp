@@ -1,25 +1,26 @@
 #include "settings/settings_numbers.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "core/text_encoding.h"
 
 namespace memvalo {
 
+namespace {
+
+constexpr double kLargestSetting = 2147483647.0;
+
+}  // namespace
+
 std::string numberText(double value) {
-    char buffer[64];
-    if (value == std::trunc(value)) {
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
-    } else {
-        std::snprintf(buffer, sizeof buffer, "%.6f", value);
-    }
-    std::string text = buffer;
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.') text.pop_back();
-    }
+    if (!std::isfinite(value) || value == 0) value = 0;  // no "inf", "nan" or "-0"
+    // The shortest fixed form of the smallest double has some 330 characters.
+    char buffer[512];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::string text(buffer, ec == std::errc() ? end : buffer);
     for (char& c : text) {
         if (c == '.') c = ',';
     }
@@ -45,7 +46,13 @@ std::optional<double> parseNumber(std::string_view line) {
         }
     }
     if (!digits) return std::nullopt;
-    return std::strtod(text.c_str(), nullptr);
+    // from_chars, unlike strtod, does not depend on the locale the window sets up.
+    const std::size_t from = text[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data() + from, text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (!(std::fabs(value) <= kLargestSetting)) return std::nullopt;
+    return value;
 }
 
 std::optional<int> roundedInRange(double value, int low, int high) {

@@ -69,6 +69,7 @@ void setUpMenusWithoutSet(App& app) {
     w.mnu5import.enabled = true;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = false;
     w.mnuazkändern.enabled = false;
+    w.mnuzurücknehmen.enabled = false;
 }
 
 void placeWindow(App& app) {
@@ -99,7 +100,9 @@ void placeWindow(App& app) {
 void prepareHistory(App& app) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(app.paths.historyFile, ec)) {
-        writeFileAtomically(app.paths.historyFile, "\r\n");
+        if (const std::error_code e = writeFileAtomically(app.paths.historyFile, "\r\n")) {
+            reportHistoryFault(app, false, e);
+        }
     } else {
         verlauf_aktualisieren(app);
     }
@@ -107,6 +110,10 @@ void prepareHistory(App& app) {
 
 void openAtStart(App& app) {
     MainWindowModel& w = app.frm1;
+    if (!app.files.commandLineSet.empty()) {
+        openNamedSet(app, app.files.commandLineSet);
+        return;
+    }
     if (!w.mnugleichauf.checked) return;
     // Sets made on a case-insensitive system may name the file in another letter case.
     const auto path = findFileIgnoringCase(app.settings.letzteDatei);

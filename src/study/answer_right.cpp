@@ -9,6 +9,7 @@
 #include "study/card_removal.h"
 #include "study/number_text.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -116,6 +117,7 @@ void rightInBox5(App& app) {
 }  // namespace
 
 void cmdrichtig_Click(App& app) {
+    auto before = beforeAnswer(app);
     if (!beginAnswer(app, true)) return;
     const int box = app.study.kasten;
     if (box == 5) {
@@ -123,6 +125,7 @@ void cmdrichtig_Click(App& app) {
     } else {
         rightMovesUp(app, box);
     }
+    offerTakeBack(app, std::move(before));
 }
 
 }  // namespace memvalo

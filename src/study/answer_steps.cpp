@@ -13,22 +13,26 @@
 
 namespace memvalo {
 
-bool beginAnswer(App& app, bool richtig) {
+void showCardCovered(App& app) {
     MainWindowModel& w = app.frm1;
-    app.playSound(richtig ? "yes.wav" : "falsch.wav");
     w.cmdantwort.visible = true;
     w.cmdrichtig.visible = false;
     w.cmdfalsch.visible = false;
     verdecken(app);
-    app.schritt_gespeichert = "nein";
     w.mnudatei.enabled = true;
     w.mnukastwahl.enabled = true;
     w.mnumoduswahl.enabled = true;
-    if (!richtig) app.markierung.clear();
     // The picture belongs to the answer, which is covered again now.
     if (!w.mnuzeigbild.checked) w.bildbox.visible = false;
+}
+
+bool beginAnswer(App& app, bool richtig) {
+    app.playSound(richtig ? "yes.wav" : "falsch.wav");
+    showCardCovered(app);
+    app.schritt_gespeichert = "nein";
+    if (!richtig) app.markierung.clear();
     if (positionHoldsCard(app, app.study.kasten)) return true;
-    w.cmdantwort.visible = false;
+    app.frm1.cmdantwort.visible = false;
     return false;
 }
 

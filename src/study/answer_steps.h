@@ -4,6 +4,9 @@
 
 namespace memvalo {
 
+// The next card is asked: the reveal button instead of the answer buttons, the fields
+// covered, the menus open again, the picture hidden when it belongs to the answer.
+void showCardCovered(App& app);
 // Sound, buttons, covers, menus and the saved flag; false when the current box has no card
 // at its position, so that there is nothing to answer.
 bool beginAnswer(App& app, bool richtig);

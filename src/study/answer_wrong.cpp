@@ -8,6 +8,7 @@
 #include "study/card_removal.h"
 #include "study/number_text.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -111,6 +112,7 @@ void wrongSendsBack(App& app, int box) {
 }  // namespace
 
 void cmdfalsch_Click(App& app) {
+    auto before = beforeAnswer(app);
     if (!beginAnswer(app, false)) return;
     const int box = app.study.kasten;
     if (box == 1) {
@@ -118,6 +120,7 @@ void cmdfalsch_Click(App& app) {
     } else {
         wrongSendsBack(app, box);
     }
+    offerTakeBack(app, std::move(before));
 }
 
 }  // namespace memvalo

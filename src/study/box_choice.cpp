@@ -11,6 +11,7 @@
 #include "study/number_text.h"
 #include "study/shuffle.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -169,6 +170,7 @@ void mnukastwahl_Click(App& app) {
 
 void mnukk_Click(App& app, int index) {
     MainWindowModel& w = app.frm1;
+    forgetLastAnswer(app);
     const int box = index + 1;
     setVisible({&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.Label5, &w.lblxvony},
                false);

@@ -9,6 +9,7 @@
 #include "study/navigation.h"
 #include "study/number_text.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -31,6 +32,7 @@ void mnumoduswahl_Click(App& app) {
 void mnueingabe_Click(App& app) {
     MainWindowModel& w = app.frm1;
     CardStore& s = app.store;
+    forgetLastAnswer(app);
     app.playSound("eingabe.wav");
     w.mnuazkändern.enabled = true;
     w.mnuzufall.checked = false;
@@ -68,6 +70,7 @@ void mnueingabe_Click(App& app) {
 
 void optk5_Click(App& app) {
     MainWindowModel& w = app.frm1;
+    forgetLastAnswer(app);
     app.playSound("blubb.wav");
     setVisible({&w.cmdrichtig, &w.cmdfalsch}, false);
     const auto browseButtons = {&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende};

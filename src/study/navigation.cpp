@@ -5,6 +5,7 @@
 #include "study/card_display.h"
 #include "study/entry.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -18,6 +19,7 @@ bool questionEmpty(const App& app) {
 }
 
 void showBox5Card(App& app, int slot) {
+    forgetLastAnswer(app);
     app.store.k(5).pos = slot;
     showCard(app, 5, slot);
     status5(app);

@@ -8,6 +8,7 @@
 #include "study/modes.h"
 #include "study/number_text.h"
 #include "study/status.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -65,6 +66,7 @@ void restartBox1(App& app) {
 
 void mnuzufall_Click(App& app) {
     MainWindowModel& w = app.frm1;
+    forgetLastAnswer(app);
     w.mnuazkändern.enabled = false;
     w.mnuoptabfrage.visible = false;
     w.st1.visible = false;

@@ -14,6 +14,7 @@
 #include "study/modes.h"
 #include "study/navigation.h"
 #include "study/reveal.h"
+#include "study/take_back.h"
 
 namespace memvalo {
 
@@ -58,6 +59,7 @@ void registerQueryEvents(Registrar& r) {
     r.click("cmdantwort", cmdantwort_Click);
     r.click("cmdrichtig", cmdrichtig_Click);
     r.click("cmdfalsch", cmdfalsch_Click);
+    r.click("mnuzurücknehmen", mnuzurücknehmen_Click);
     r.click("mnuverdecktunten", mnuverdecktunten_Click);
     r.click("mnuverdecktoben", mnuverdecktoben_Click);
     r.click("mnuzusatzsichtbar", mnuzusatzsichtbar_Click);
@@ -92,7 +94,10 @@ void registerNavigationEvents(Registrar& r) {
     r.click("cmd5zurück", cmd5zurück_Click);
     r.click("cmd5vor", cmd5vor_Click);
     r.click("cmd5ende", cmd5ende_Click);
-    r.on("frm1", "KeyDown", frm1_KeyDown);
+    r.on("frm1", "KeyDown", [](App& app, UiEvent& event) {
+        takeBackByKey(app, event);
+        frm1_KeyDown(app, event);
+    });
     r.on("frm1", "KeyUp", frm1_KeyUp);
     r.click("mnukey", mnukey_Click);
 }

@@ -45,6 +45,9 @@ int main(int argc, char** argv) {
     memvalo::App app(platform);
     platform.setApp(app);
     if (!memvalo::Main(app, memvalo::fromQt(QApplication::applicationFilePath()))) return 1;
+    // "memvalo SET.ldt", as the desktop starts it for a double-clicked set.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) app.files.commandLineSet = memvalo::fromQt(arguments.at(1));
 
     memvalo::EventTable events;
     memvalo::registerAllEvents(events);

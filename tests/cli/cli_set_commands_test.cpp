@@ -1,32 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <cstdio>
 #include <filesystem>
+#include <tuple>
 
 #include "core/speicher_an_platte.h"
+#include "core/version.h"
 #include "support/app_fixture.h"
+#include "support/cli_run.h"
 
 namespace memvalo {
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
 
 class CliSetCommands : public test::AppTest {
   protected:
-    CliRun cli(const std::string& arguments, const std::string& program = MEMVALO_CLI_PATH) const {
-        const std::string command =
-            program + " " + arguments + " 2>'" + dir.file("stderr.txt") + "'";
-        FILE* pipe = ::popen(command.c_str(), "r");
-        std::string out;
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) out += buffer;
-        const int status = ::pclose(pipe);
-        return {WEXITSTATUS(status), out, dir.read("stderr.txt")};
+    CliRun cli(const std::string& arguments) const {
+        return test::runCli(arguments, dir.file("stderr.txt"));
     }
 
     void saveSet() {
@@ -58,6 +48,20 @@ TEST_F(CliSetCommands, CheckPrintsFillAndCapacityOfEveryBoxOrRefusesABrokenSet) 
     EXPECT_NE(run.err.find("Die Datei " + dir.file("set.k04") + " ist unvollständig."),
               std::string::npos)
         << run.err;
+
+    // A file that cannot be read at all ended the tool with an uncaught exception.
+    std::filesystem::remove(dir.file("set.cfg"));
+    std::filesystem::create_directory(dir.file("set.cfg"));
+    std::filesystem::create_directory(dir.file("ordner.ldt"));
+    for (auto [command, set, unreadable] : {std::tuple{"check", "set.ldt", "set.cfg"},
+                                            {"resave", "set.ldt", "set.cfg"},
+                                            {"convert", "ordner.ldt", "ordner.ldt"}}) {
+        run = cli(std::string(command) + " '" + dir.file(set) + "'");
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_NE(run.err.find(dir.file(unreadable) + " kann nicht gelesen werden"),
+                  std::string::npos)
+            << command << ": " << run.err;
+    }
 }
 
 TEST_F(CliSetCommands, ResaveWritesTheCanonicalForm) {
@@ -69,22 +73,18 @@ TEST_F(CliSetCommands, ResaveWritesTheCanonicalForm) {
     EXPECT_EQ(dir.read("set.ldt"), canonical);
 }
 
-TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideTheProgram) {
-    // A copy of the tool keeps the backup folder inside this test's folder.
-    std::filesystem::create_directories(dir.file("program"));
-    const std::string program = dir.file("program/memvalo-cli");
-    std::filesystem::copy_file(MEMVALO_CLI_PATH, program);
+TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideIt) {
     const std::string old =
         "kursdatenbank\r\n9\r\n9\r\n9\r\n9\r\n9\r\n1\r\nF~^G\r\nA\r\n\r\n\r\n\r\n\r\n";
     dir.write("alt.ldt", old);
     for (const char* ext : {".k02", ".k03", ".k04"}) dir.write(std::string("alt") + ext, "0\r\n");
     dir.write("alt.k05", "0\r\n0\r\n");
 
-    CliRun run = cli("convert '" + dir.file("alt.ldt") + "'", program);
+    CliRun run = cli("convert '" + dir.file("alt.ldt") + "'");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Konvertierung beendet!\n");
-    EXPECT_EQ(dir.read("program/backup/alt.ldt"), old);
-    run = cli("check '" + dir.file("alt.ldt") + "'", program);
+    EXPECT_EQ(dir.read("backup/alt.ldt"), old);
+    run = cli("check '" + dir.file("alt.ldt") + "'");
     EXPECT_EQ(run.out.substr(0, 16), "Kasten 1: 1 von ");
 }
 
@@ -137,6 +137,23 @@ TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
     run = cli("--help");
     EXPECT_NE(run.out.find("import-csv DATEI ZIEL"), std::string::npos);
     EXPECT_NE(run.out.find("export FORMAT SET.ldt ZIEL"), std::string::npos);
+}
+
+TEST_F(CliSetCommands, VersionAndHelpAnswerEveryUsualSpelling) {
+    for (const char* spelling : {"version", "--version", "-V"}) {
+        const CliRun run = cli(spelling);
+        EXPECT_EQ(run.exitCode, 0) << spelling;
+        EXPECT_EQ(run.out, std::string("Memvalo Version ") + kVersionText + "\n") << spelling;
+    }
+    for (const char* spelling : {"help", "--help", "-h"}) {
+        const CliRun run = cli(spelling);
+        EXPECT_EQ(run.exitCode, 0) << spelling;
+        EXPECT_EQ(run.out.rfind("Aufruf: memvalo-cli BEFEHL", 0), 0u) << spelling;
+    }
+    const CliRun wrong = cli("--versoin");
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(wrong.err.rfind("Aufruf: memvalo-cli BEFEHL", 0), 0u);
 }
 
 }  // namespace

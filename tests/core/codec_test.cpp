@@ -37,5 +37,18 @@ TEST(Codec, OtherReferencesStayLiteral) {
     }
 }
 
+TEST(Codec, TypedReferencesComeBackAsTypedAndOldFilesKeepTheirMeaning) {
+    for (const char* typed : {"&#26085;", "&#38;#26085;", "&#38;#38;#26085;", "&&#26085;",
+                              "&#026085;", "A&#38;B", "日&#26085;日", "&#128512;;"}) {
+        EXPECT_EQ(cp1252ToUtf8(utf8ToCp1252(typed)), typed) << typed;
+    }
+    EXPECT_EQ(utf8ToCp1252("&#26085; 日"), "&#38;#26085; &#26085;");
+    // Bytes as older versions wrote them: a reference is the character, "&#38;" that is not in
+    // front of a reference stays text, and the old line format knows no references at all.
+    EXPECT_EQ(cp1252ToUtf8("&#26085;"), "日");
+    EXPECT_EQ(cp1252ToUtf8("&#38; &#38;#65; &#38;"), "&#38; &#38;#65; &#38;");
+    EXPECT_EQ(cp1252ToUtf8("&#26085;", References::Literal), "&#26085;");
+}
+
 }  // namespace
 }  // namespace memvalo

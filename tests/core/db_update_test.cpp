@@ -11,13 +11,12 @@ namespace {
 class DbUpdate : public test::AppTest {
   protected:
     DbUpdate() {
-        std::filesystem::create_directories(app.paths.programFolder);
-        std::filesystem::create_directories(app.paths.dataFolder);
         dir.write("alt.ldt", "kursdatenbank\r\n100\r\n200\r\n300\r\n400\r\n500\r\n2\r\n" +
                                  card("Zeile 1~^Zeile 2", std::string(800, 'a')) +
                                  "01.02.1999\r\n\r\n" + card("Er sagte \"ja\"   ", "x") +
-                                 "03.04.1999\r\n4\r\n");
-        dir.write("alt.k02", "1\r\n" + card("zwei", "b") + "01.01.1999\r\n02.01.1999\r\n1\r\n");
+                                 "03.04,1999\r\n2,5\r\n");
+        dir.write("alt.k02", "1\r\n" + card("&#26085; &#38;#26085;", "b") +
+                                 "01.01.1999\r\n02.01.1999\r\n1\r\n");
         dir.write("alt.k03", "0\r\n");
         dir.write("alt.k04", "0\r\n");
         dir.write("alt.k05", "7\r\n0\r\n");
@@ -39,10 +38,10 @@ TEST_F(DbUpdate, ConvertsAfterBackingUpAndLoadsTheConvertedSet) {
     EXPECT_EQ(platform.messages[0].text.rfind(kQuestionStart, 0), 0u);
     EXPECT_EQ(platform.messages[0].buttons, Buttons::OKCancel);
     EXPECT_EQ(platform.messages[1].text,
-              "Ihre Daten werden gesichert in: \r" + app.paths.programFolder + "backup/alt.ldt");
+              "Ihre Daten werden gesichert in: \r" + dir.path() + "backup/alt.ldt");
     EXPECT_EQ(platform.messages[2].text, "Konvertierung beendet!");
-    EXPECT_EQ(dir.read("program/backup/alt.ldt"), oldLdt);
-    EXPECT_EQ(dir.read("program/backup/alt.k05"), "7\r\n0\r\n");
+    EXPECT_EQ(dir.read("backup/alt.ldt"), oldLdt);
+    EXPECT_EQ(dir.read("backup/alt.k05"), "7\r\n0\r\n");
     EXPECT_EQ(app.frm1.progress.value, 20);
 
     const Box& box1 = app.store.k(1);
@@ -51,8 +50,13 @@ TEST_F(DbUpdate, ConvertsAfterBackingUpAndLoadsTheConvertedSet) {
     EXPECT_EQ(box1[1].antwort, std::string(700, 'a'));
     EXPECT_EQ(box1[1].zusatz1, std::string(100, 'z'));
     EXPECT_EQ(box1[1].falsch.text(), "0         ");
+    // Fields holding commas, and texts that look like character references, come back as
+    // they stood in the old files.
     EXPECT_EQ(box1[2].frage, "Er sagte \xC2\xA8ja\xC2\xA8");
-    EXPECT_EQ(box1[2].falsch.text(), "4         ");
+    EXPECT_EQ(box1[2].erstellt.text(), "03.04,1999");
+    EXPECT_EQ(box1[2].falsch.text(), "2,5       ");
+    EXPECT_EQ(box1[2].medium, "");
+    EXPECT_EQ(app.store.k(2)[1].frage, "&#26085; &#38;#26085;");
     EXPECT_EQ(app.store.k(2)[1].kasten_am[0].text(), "02.01.1999");
     EXPECT_EQ(app.store.soll, (std::array<int, 5>{100, 200, 300, 400, 500}));
     EXPECT_EQ(app.kasten5_beantwortet, 7);
@@ -70,16 +74,16 @@ TEST_F(DbUpdate, CancelLeavesEverythingAsItWasAndAsksForANewSet) {
     EXPECT_EQ(app.abortFlag, 2);
     EXPECT_EQ(dir.read("alt.ldt"), oldLdt);
     EXPECT_FALSE(std::filesystem::exists(dir.file("alt.cfg")));
-    EXPECT_FALSE(std::filesystem::exists(app.paths.programFolder + "backup"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("backup")));
 }
 
 TEST_F(DbUpdate, ASetInsideTheBackupFolderCannotBeConverted) {
-    std::filesystem::create_directories(app.paths.programFolder + "Backup");
-    std::filesystem::copy_file(dir.file("alt.ldt"), app.paths.programFolder + "Backup/alt.ldt");
-    app.setPath = dir.file("program/./Backup/alt.ldt");
+    std::filesystem::create_directories(dir.file("Backup"));
+    std::filesystem::copy_file(dir.file("alt.ldt"), dir.file("Backup/alt.ldt"));
+    app.setPath = dir.file("Backup/alt.ldt");
     platform.answers = {Answer::OK, Answer::OK, Answer::OK};
     EXPECT_EQ(platte_an_speicher(app), LoadResult::NewSetWanted);
-    EXPECT_EQ(platform.messages[1].text, "Aus dem Verzeichnis " + app.paths.programFolder +
+    EXPECT_EQ(platform.messages[1].text, "Aus dem Verzeichnis " + dir.path() +
                                              "Backup/ heraus können Sie die Dateien nicht laden!\r"
                                              "Kopieren Sie sie in ein anderes Verzeichnis!");
     EXPECT_EQ(platform.messages[1].title, "Datenbankupdate so nicht möglich");
@@ -97,11 +101,6 @@ TEST_F(DbUpdate, ABrokenOldSetIsReportedAndLeftUnchanged) {
     EXPECT_EQ(platform.errors[0].procedure, "db_update");
     EXPECT_EQ(dir.read("alt.ldt").substr(0, 13), "kursdatenbank");
     EXPECT_FALSE(std::filesystem::exists(dir.file("alt.cfg")));
-}
-
-TEST_F(DbUpdate, WithoutAWritableProgramFolderTheBackupGoesToTheDataFolder) {
-    app.paths.programFolder = dir.file("gibtsnicht/");
-    EXPECT_EQ(updateBackupFolder(app), app.paths.dataFolder + "backup/");
 }
 
 }  // namespace

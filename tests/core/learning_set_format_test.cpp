@@ -25,13 +25,20 @@ std::vector<CardRecord> awkwardCards(int box) {
         card("Ω und 😀", std::string(10000, 'x'), "\"zitiert.wav"),
         card("", "", " /mit Rand.gif "),
         card("  führende Blanks", "Ende mit Blank ", "/pfad/mit\"mitte.jpg"),
+        card("&#26085; getippt", "&#38;#26085; auch", "/bilder/&#26085;.jpg"),
     };
     cards[0].zusatz1 = "Zusatz, mit Komma";
     cards[1].zusatz2 = "&#65; bleibt Text";
     cards[2].falsch = "";
+    // Dates and counts a quoted item can hold: commas, line breaks, leading blanks.
+    cards[3].erstellt = "00.01,2000";
+    cards[3].falsch = "2,5";
+    cards[4].erstellt = "  5";
+    cards[5].erstellt = "01.\r\n2000";
     for (CardRecord& c : cards) {
         for (int i = 0; i < CardRecord::datesOfBox(box); ++i) c.kasten_am[i] = "7.1.2027";
     }
+    if (box > 1) cards[3].kasten_am[box - 2] = "7.1,2027";
     return cards;
 }
 
@@ -121,18 +128,22 @@ TEST(BoxFile, RefusesTruncatedMalformedAndOversizedFiles) {
     expectRefused(" 2001 \r\n", FormatError::Kind::Malformed, 1);
     expectRefused("1\r\n\"a\"x\r\n", FormatError::Kind::Malformed, 2);
     expectRefused(" 1 " + bytes.substr(3), FormatError::Kind::Malformed, 9);
+    // The count line holds the count alone: a comma behind it once shifted every field.
+    expectRefused(" 3,\r\n\"a\"\r\n", FormatError::Kind::Malformed, 1);
+    expectRefused("\"1\"\r\n", FormatError::Kind::Malformed, 1);
 }
 
 TEST(OptionsFile, CanonicalBytesAndReadingBack) {
     SetOptions options;
     options.capacities = {"10", "20", "30", "40", "2000"};
     options.box5Answered = 7;
-    options.mediaFolder = "/home/ü/bilder";
+    options.mediaFolder = "/home/ü/&#26085;";
     options.zeigbild = true;
     const std::string bytes = optionsFileBytes(options);
     std::string expected =
         "10\r\n20\r\n30\r\n40\r\n2000\r\n[Kasten 5 bereits beantwortet]\r\n 7 \r\n"
-        "[Pfad f\xFCr Kl\xE4nge/Bilder]\r\n/home/\xFC/bilder\r\n[Bilder bei Abfrage zeigen?]\r\n"
+        "[Pfad f\xFCr Kl\xE4nge/Bilder]\r\n/home/\xFC/&#38;#26085;\r\n[Bilder bei Abfrage "
+        "zeigen?]\r\n"
         "ja\r\n[Bilder \xFC"
         "berhaupt zeigen?]\r\nja\r\n";
     for (int i = 0; i < 30; ++i) expected += "placeholder\r\n";

@@ -6,6 +6,7 @@
 #include "core/set_files.h"
 #include "core/speicher_an_platte.h"
 #include "support/app_fixture.h"
+#include "support/set_on_disk.h"
 
 namespace memvalo {
 namespace {
@@ -89,9 +90,17 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     dir.write("kaputt.k03", k03.substr(0, k03.size() / 2));
     dir.write("zuviel.ldt", " 2001 \r\n");
     dir.write("bild.ldt", std::string("GIF89a\x01\x00\x81", 9) + std::string(300, 'x'));
+    saveSet(other, "ordner", 1);
+    std::filesystem::remove(dir.file("ordner.cfg"));
+    std::filesystem::create_directory(dir.file("ordner.cfg"));
+    // Far more than 2000 cards can fill; sparse, so it takes no room on disk.
+    std::filesystem::create_directory(dir.file("gross"));
+    dir.write("gross/riesig.ldt", " 1 \r\n");
+    std::filesystem::resize_file(dir.file("gross/riesig.ldt"), std::uintmax_t{600} << 20);
     const auto disk = filesOnDisk();
 
-    for (const char* name : {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt", "bild.ldt"}) {
+    for (const char* name :
+         {"kaputt.ldt", "zuviel.ldt", "fehlt.ldt", "bild.ldt", "ordner.ldt", "gross/riesig.ldt"}) {
         platform.answers.push_back(Answer::OK);
         app.setPath = dir.file(name);
         EXPECT_EQ(platte_an_speicher(app), LoadResult::Refused);
@@ -105,6 +114,15 @@ TEST_F(LearningSetLoadSave, ARefusedSetLeavesMemoryAndDiskAsTheyWere) {
     // Of a file that is no learning set only a short readable excerpt is quoted.
     EXPECT_NE(platform.messages[3].text.find("steht dort \"GIF89a…\"."), std::string::npos);
     EXPECT_EQ(platform.messages[3].text.find("xxx"), std::string::npos);
+    EXPECT_EQ(platform.messages[4].text,
+              "Die Datei " + dir.file("ordner.cfg") +
+                  " kann nicht gelesen werden (dort steht ein Ordner).\rDie Lerndatei wurde nicht "
+                  "geöffnet; ihre Dateien bleiben unverändert.");
+    EXPECT_EQ(platform.messages[5].text.rfind("Die Datei " + dir.file("gross/riesig.ldt") +
+                                                  " ist zu groß: Sie hat mehr als 512 MB",
+                                              0),
+              0u)
+        << platform.messages[5].text;
     EXPECT_EQ(platform.messages[0].title, "Lerndatei nicht lesbar");
 
     for (int box = 1; box <= 5; ++box) {
@@ -151,6 +169,42 @@ TEST_F(LearningSetLoadSave, AnInterruptedSaveIsCompletedWhenTheSetIsOpened) {
     EXPECT_FALSE(std::filesystem::exists(commitMarkerOf(dir.file("set"))));
 }
 
+TEST_F(LearningSetLoadSave, LinkedSetFilesStayLinksAndTheFilesTheyNameGetTheNewSet) {
+    namespace fs = std::filesystem;
+    saveSet(app, "set", 1);
+    fs::create_directory(dir.file("alle"));
+    for (std::string_view ext : kSetExtensions) {
+        fs::create_symlink("../set" + std::string(ext), dir.file("alle/set" + std::string(ext)));
+    }
+    fs::create_directory(dir.file("nur-ldt"));
+    fs::create_symlink(dir.file("set.ldt"), dir.file("nur-ldt/set.ldt"));
+
+    app.setPath = dir.file("alle/set.ldt");
+    ASSERT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    app.store.k(2).append(card("neu", 2));
+    ASSERT_TRUE(speicher_an_platte(app));
+    for (std::string_view ext : kSetExtensions) {
+        EXPECT_TRUE(fs::is_symlink(dir.file("alle/set" + std::string(ext)))) << ext;
+    }
+    EXPECT_EQ(test::questionsOnDisk(dir.file("set.ldt"), 2),
+              (std::vector<std::string>{"set200", "neu"}));
+
+    // The other files of a set are looked for beside the path as given, never beside the
+    // file a link names.
+    platform.answers = {Answer::OK};
+    app.setPath = dir.file("nur-ldt/set.ldt");
+    ASSERT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    EXPECT_EQ(app.store.k(2).anz, 0);
+    app.store.k(1).append(card("auch neu", 1));
+    ASSERT_TRUE(speicher_an_platte(app));
+    EXPECT_TRUE(fs::is_symlink(dir.file("nur-ldt/set.ldt")));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(dir.file("nur-ldt/set.k02"))));
+    EXPECT_EQ(test::questionsOnDisk(dir.file("set.ldt"), 1),
+              (std::vector<std::string>{"set100", "auch neu"}));
+    EXPECT_EQ(test::questionsOnDisk(dir.file("set.ldt"), 2),
+              (std::vector<std::string>{"set200", "neu"}));
+}
+
 TEST_F(LearningSetLoadSave, FailedSavesTellTheUserAndKeepTheOldFiles) {
     saveSet(app, "set", 1);
     const auto disk = filesOnDisk();
@@ -166,8 +220,12 @@ TEST_F(LearningSetLoadSave, FailedSavesTellTheUserAndKeepTheOldFiles) {
     app.setPath.clear();
     EXPECT_FALSE(speicher_an_platte(app));
     EXPECT_EQ(platform.messageTexts(),
-              (std::vector<std::string>{"Abspeichern wurde abgebrochen...", "Nisch vorhanden!",
-                                        "Abspeichern wurde abgebrochen..."}));
+              (std::vector<std::string>{
+                  "Abspeichern wurde abgebrochen...\rDie Datei " + dir.file("set.cfg") +
+                      " kann nicht geschrieben werden (Ein-/Ausgabefehler des Datenträgers).",
+                  "Nisch vorhanden!\rDie Datei " + dir.file("gibtsnicht/set.cfg") +
+                      " kann nicht geschrieben werden (nicht vorhanden).",
+                  "Abspeichern wurde abgebrochen..."}));
     EXPECT_EQ(platform.messages[1].title, App::kTitle);
 }
 

@@ -67,7 +67,8 @@ class SetSaveTransaction : public ::testing::Test {
         if (crash) {
             EXPECT_THROW(saveSetFiles(base(), contents("new"), ops), Crash);
         } else {
-            EXPECT_EQ(saveSetFiles(base(), contents("new"), ops), std::errc::no_space_on_device);
+            EXPECT_EQ(saveSetFiles(base(), contents("new"), ops).code,
+                      std::errc::no_space_on_device);
         }
         EXPECT_FALSE(recoverSetFiles(base()));
         EXPECT_TRUE(leftovers().empty());

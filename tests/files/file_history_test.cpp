@@ -80,5 +80,21 @@ TEST_F(FileHistoryTest, ReadsOldFilesWithBlankLinesAndWindowsBytes) {
     EXPECT_EQ(history.entry(1), umlaut);
 }
 
+TEST_F(FileHistoryTest, AnUnreadableListIsReportedOnceAndNeverWrittenOver) {
+    refresh(set(1));
+    std::filesystem::remove(app.paths.historyFile);
+    std::filesystem::create_directories(app.paths.historyFile + "/inhalt");
+    platform.answers = {Answer::OK};
+    refresh(set(2));
+    refresh(set(3));
+    EXPECT_EQ(platform.messageTexts(),
+              std::vector<std::string>{
+                  "Die Liste der zuletzt benutzten Lerndateien kann nicht gelesen werden:\r"
+                  "Die Datei " +
+                  app.paths.historyFile + " kann nicht gelesen werden (dort steht ein Ordner)."});
+    EXPECT_EQ(history.count(), 3);
+    EXPECT_TRUE(std::filesystem::is_directory(app.paths.historyFile + "/inhalt"));
+}
+
 }  // namespace
 }  // namespace memvalo

@@ -139,19 +139,28 @@ TEST_F(SettingsFileTest, AFileEndingAfterTheHeadKeepsTheLabelledValues) {
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(SettingsFileTest, ABadNumberFallsBackToTheDefaultsAndRewritesTheFile) {
-    writeWithLine(3, "abc");
-    app.settings.farben[2] = 1;
-    app.settings.verlauf = {5, 5, 5, 2};
-    platform.answers = {Answer::OK};
-    readSettings(app);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, kFirstStart);
-    EXPECT_EQ(platform.messages[0].title, "Einstellungsdatei lesen fehlgeschlagen");
-    EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
-    EXPECT_EQ(app.settings.farben, kDefaultUserColours);
-    EXPECT_EQ(app.settings.verlauf, kDefaultGradient);
-    EXPECT_EQ(fileLines()[2], " 1500 ");
+TEST_F(SettingsFileTest, ABadOrHugeNumberFallsBackToTheDefaultsAndRewritesTheFile) {
+    // A number of hundreds of digits was once read as infinity and written back as " inf ".
+    for (auto [line, value] : {std::pair<int, std::string>{3, "abc"},
+                               {3, std::string(400, '9')},
+                               {22, "1" + std::string(20, '0') + ",5"}}) {
+        SCOPED_TRACE(value);
+        writeWithLine(line, value);
+        app.settings.farben[2] = 1;
+        app.settings.verlauf = {5, 5, 5, 2};
+        platform.messages.clear();
+        platform.answers = {Answer::OK};
+        readSettings(app);
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text,
+                  kFirstStart + std::string("\rDie Datei ") + app.paths.settingsFile +
+                      " hat in Zeile " + std::to_string(line) + " einen unbrauchbaren Wert.");
+        EXPECT_EQ(platform.messages[0].title, "Einstellungsdatei lesen fehlgeschlagen");
+        EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
+        EXPECT_EQ(app.settings.farben, kDefaultUserColours);
+        EXPECT_EQ(app.settings.verlauf, kDefaultGradient);
+        EXPECT_EQ(fileLines()[2], " 1500 ");
+    }
 }
 
 TEST_F(SettingsFileTest, AMissingFileIsAFirstStartAndWritesACompleteFile) {
@@ -203,14 +212,19 @@ TEST_F(SettingsFileTest, EmptyValuesSwitchOffOpeningAndFallBackToTheDocumentsFol
     EXPECT_EQ(app.settings.blaettern, "nein");
 }
 
-TEST_F(SettingsFileTest, AFailedWriteTellsTheUser) {
-    // A folder in the file's place cannot be replaced, whoever runs the test.
+TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileIsReportedWhenReadingAndWriting) {
+    // A folder in the file's place can be neither read nor replaced, whoever runs the test.
     std::filesystem::create_directories(app.paths.settingsFile + "/inhalt");
-    platform.answers = {Answer::OK};
-    writeSettings(app);
+    platform.answers = {Answer::OK, Answer::OK};
+    readSettings(app);
+    const std::string why = " (dort steht ein Ordner).";
     EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{"Fehler beim Speichern der *.ini-Datei"});
-    EXPECT_EQ(platform.messages[0].title, "Einstellungsdatei speichern fehlgeschlagen");
+              (std::vector<std::string>{kFirstStart + ("\rDie Datei " + app.paths.settingsFile +
+                                                       " kann nicht gelesen werden" + why),
+                                        "Fehler beim Speichern der *.ini-Datei\rDie Datei " +
+                                            app.paths.settingsFile +
+                                            " kann nicht geschrieben werden" + why}));
+    EXPECT_EQ(platform.messages[1].title, "Einstellungsdatei speichern fehlgeschlagen");
     EXPECT_TRUE(std::filesystem::is_directory(app.paths.settingsFile + "/inhalt"));
 }
 

@@ -131,6 +131,47 @@ TEST_F(StartupTest, AMissingLastSetIsReportedAndNothingOpens) {
     EXPECT_TRUE(app.setPath.empty());
 }
 
+// The set named on the command line is opened in place of the last one; a name that cannot
+// be opened is reported and the window starts without a set.
+TEST_F(StartupTest, TheSetNamedOnTheCommandLineOpensInPlaceOfTheLastOne) {
+    writeSet(dir.file("satz.ldt"), {{card("Haus", "house")}});
+    writeSet(dir.file("letzter.ldt"), {{card("Baum", "tree")}});
+    writeSet(dir.file("kaputt.ldt"), {{card("Maus", "mouse")}});
+    dir.write("kaputt.k04", "12\r\n");
+    dir.write("notiz.txt", "x");
+    struct Row {
+        std::string named;
+        std::string opened;  // empty: no set
+        std::string message;
+    };
+    const std::vector<Row> rows = {
+        {dir.file("satz.ldt"), dir.file("satz.ldt"), ""},
+        {dir.file("weg.ldt"), "",
+         "Die Lerndatei\r" + dir.file("weg.ldt") + "\rwurde nicht gefunden."},
+        {dir.file("notiz.txt"), "",
+         "Die Datei\r" + dir.file("notiz.txt") + "\rist keine Lerndatei (*.ldt)."},
+        {dir.file("kaputt.ldt"), "", "Die Datei " + dir.file("kaputt.k04") + " ist unvollständig."},
+    };
+    storedRun([&](App& a) {
+        a.frm1.mnugleichauf.checked = true;
+        a.settings.letzteDatei = dir.file("letzter.ldt");
+    });
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.named);
+        ScriptedPlatform desktop;
+        desktop.answers = {Answer::OK};
+        App run(desktop);
+        run.paths = app.paths;
+        run.files.commandLineSet = row.named;
+        Form_Load(run, "");
+        EXPECT_EQ(run.setPath, row.opened);
+        EXPECT_EQ(run.frm1.txtfrage.caption, row.opened.empty() ? "" : "Haus");
+        const std::string shown = desktop.messages.empty() ? "" : desktop.messages[0].text;
+        EXPECT_EQ(shown.substr(0, row.message.size()), row.message);
+        desktop.answers.clear();
+    }
+}
+
 TEST_F(StartupTest, StoredSettingsComeAfterTheProgramSearchAndBeforeTheStartSound) {
     std::filesystem::create_directories(dir.file("bin"));
     dir.write("bin/kolourpaint", "");

@@ -4,11 +4,13 @@
 #include <map>
 #include <random>
 
+#include "core/card_fingerprint.h"
 #include "core/text_encoding.h"
 #include "study/card_display.h"
 #include "study/entry.h"
 #include "study/navigation.h"
 #include "study/study_fixture.h"
+#include "study/take_back.h"
 
 namespace memvalo::test {
 namespace {
@@ -41,11 +43,12 @@ std::map<std::string, int> cardsInBoxes(const App& app) {
     return seen;
 }
 
-// One press a learner could make: only visible buttons and enabled menu items. True when an
-// answer button was pressed.
-bool press(App& app, std::mt19937& chance) {
+enum class Pressed { Other, Answer, TakeBack };
+
+// One press a learner could make: only visible buttons and enabled menu items.
+Pressed press(App& app, std::mt19937& chance) {
     MainWindowModel& w = app.frm1;
-    switch (std::uniform_int_distribution<int>(0, 9)(chance)) {
+    switch (std::uniform_int_distribution<int>(0, 10)(chance)) {
         case 0:
             if (w.mnumoduswahl.enabled) mnueingabe_Click(app);
             break;
@@ -69,16 +72,20 @@ bool press(App& app, std::mt19937& chance) {
         case 6:
             if (!w.cmdrichtig.visible) break;
             cmdrichtig_Click(app);
-            return true;
+            return Pressed::Answer;
         case 7:
             if (!w.cmdfalsch.visible) break;
             cmdfalsch_Click(app);
-            return true;
+            return Pressed::Answer;
+        case 8:
+            if (!w.mnuzurücknehmen.enabled) break;
+            mnuzurücknehmen_Click(app);
+            return Pressed::TakeBack;
         default:
             if (w.cmdantwort.visible) cmdantwort_Click(app);
             break;
     }
-    return false;
+    return Pressed::Other;
 }
 
 TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
@@ -105,9 +112,19 @@ TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
     mnueingabe_Click(app);
     const auto initial = cardsInBoxes(app);
     int answers = 0;
+    int takenBack = 0;
+    std::uint64_t beforeLastAnswer = 0;
     for (int step = 0; step < 5000; ++step) {
         SCOPED_TRACE(step);
-        answers += press(app, chance) ? 1 : 0;
+        const std::uint64_t before = cardsFingerprint(app.store);
+        const Pressed pressed = press(app, chance);
+        if (pressed == Pressed::Answer) {
+            ++answers;
+            beforeLastAnswer = before;
+        } else if (pressed == Pressed::TakeBack) {
+            ++takenBack;
+            ASSERT_EQ(cardsFingerprint(app.store), beforeLastAnswer) << "set as before the answer";
+        }
         const MainWindowModel& w = app.frm1;
         if (w.cmdantwort.visible || w.cmdrichtig.visible) {
             const Box& asked = app.store.k(app.study.kasten);
@@ -124,7 +141,8 @@ TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
             }
         }
     }
-    EXPECT_GT(answers, tight ? 20 : 100) << "the presses must reach the answer buttons";
+    EXPECT_GT(answers, tight ? 20 : 80) << "the presses must reach the answer buttons";
+    EXPECT_GT(takenBack, tight ? 2 : 10) << "and take some answers back";
 }
 
 // Typing and paging mixed into the query: each typed question is unique, so a card stored
@@ -175,7 +193,7 @@ TEST_P(RandomPresses, TypingPagingAndAnsweringNeverDuplicateACard) {
         if (std::bernoulli_distribution(0.5)(chance)) {
             typeOrPage(app, chance, step);
         } else {
-            answers += press(app, chance) ? 1 : 0;
+            answers += press(app, chance) == Pressed::Answer ? 1 : 0;
         }
         const auto cards = cardsInBoxes(app);
         mostCards = std::max(mostCards, cards.size());

@@ -6,12 +6,13 @@
 
 namespace memvalo::test {
 
-TempDir::TempDir() {
+TempDir::TempDir() : TempDir(std::filesystem::temp_directory_path()) {}
+
+TempDir::TempDir(const std::filesystem::path& base) {
     std::random_device seed;
-    const auto base = std::filesystem::temp_directory_path() /
-                      ("memvalo-test-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(base);
-    path_ = base.string() + "/";
+    const auto folder = base / ("memvalo-test-" + std::to_string(seed()) + std::to_string(seed()));
+    std::filesystem::create_directories(folder);
+    path_ = folder.string() + "/";
 }
 
 TempDir::~TempDir() {

@@ -7,7 +7,9 @@ namespace memvalo::test {
 
 class TempDir {
   public:
+    // Below the system's temporary folder, or below `base`.
     TempDir();
+    explicit TempDir(const std::filesystem::path& base);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

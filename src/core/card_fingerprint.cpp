@@ -1,0 +1,39 @@
+#include "core/card_fingerprint.h"
+
+#include <string>
+
+#include "core/text_encoding.h"
+
+namespace memvalo {
+
+namespace {
+
+void addCard(Fingerprint& f, const CardRecord& r) {
+    for (const std::string* text : {&r.frage, &r.antwort, &r.zusatz1, &r.zusatz2, &r.medium}) {
+        f.add(*text);
+    }
+    f.add(r.erstellt.text());
+    for (const FixedText& date : r.kasten_am) f.add(date.text());
+    // A blank count is saved as "0": both mean the same card.
+    const std::string falsch = trimBlanks(r.falsch.text());
+    f.add(falsch.empty() ? std::string_view("0") : std::string_view(falsch));
+}
+
+}  // namespace
+
+void addCards(Fingerprint& f, const CardStore& store) {
+    for (int box = 1; box <= 5; ++box) {
+        const Box& k = store.k(box);
+        f.add(k.anz);
+        for (int slot = 1; slot <= k.anz; ++slot) addCard(f, k[slot]);
+    }
+    for (int soll : store.soll) f.add(soll);
+}
+
+std::uint64_t cardsFingerprint(const CardStore& store) {
+    Fingerprint f;
+    addCards(f, store);
+    return f.value();
+}
+
+}  // namespace memvalo

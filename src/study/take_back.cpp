@@ -1,0 +1,114 @@
+#include "study/take_back.h"
+
+#include <cstdint>
+#include <string>
+
+#include "core/card_fingerprint.h"
+#include "study/answer_steps.h"
+#include "study/box_messages.h"
+
+namespace memvalo {
+
+struct AnswerSnapshot {
+    CardStore store;
+    int kasten = 1;
+    int kasten5_beantwortet = 0;
+    std::string markierung;
+    std::string medienverweis;
+    std::string karte_gespeichert;
+    std::string schritt_gespeichert;
+    // The window just before and just after the answer: only what the answer itself changed
+    // is put back, so an option switched since then stays as the learner left it.
+    ControlMap windowBefore;
+    ControlMap windowAfter;
+    // The cards as the answer left them. Whatever changed them since (a picture given to a
+    // card, box 5 set aside) is not undone behind the learner's back.
+    std::uint64_t cardsAfter = 0;
+};
+
+namespace {
+
+template <auto... Fields>
+void undoChanges(Control& now, const Control& before, const Control& after) {
+    ((before.*Fields != after.*Fields ? void(now.*Fields = before.*Fields) : void()), ...);
+}
+
+void undoWindowChanges(App& app, const AnswerSnapshot& snapshot) {
+    for (auto& [name, now] : app.frm1.controls()) {
+        const auto before = snapshot.windowBefore.find(name);
+        const auto after = snapshot.windowAfter.find(name);
+        if (before == snapshot.windowBefore.end() || after == snapshot.windowAfter.end()) continue;
+        undoChanges<&Control::visible, &Control::enabled, &Control::caption, &Control::checked,
+                    &Control::locked, &Control::tag, &Control::tooltip, &Control::backColor,
+                    &Control::foreColor, &Control::geometry, &Control::min, &Control::max,
+                    &Control::value, &Control::text2, &Control::picture>(now, before->second,
+                                                                         after->second);
+    }
+}
+
+void restore(App& app, const AnswerSnapshot& snapshot) {
+    app.store = snapshot.store;
+    app.study.kasten = snapshot.kasten;
+    app.kasten5_beantwortet = snapshot.kasten5_beantwortet;
+    app.markierung = snapshot.markierung;
+    app.medienverweis = snapshot.medienverweis;
+    app.karte_gespeichert = snapshot.karte_gespeichert;
+    app.schritt_gespeichert = snapshot.schritt_gespeichert;
+    undoWindowChanges(app, snapshot);
+    showCardCovered(app);
+    app.frm1.cmdantwort.focusRequested = true;
+}
+
+}  // namespace
+
+std::shared_ptr<AnswerSnapshot> beforeAnswer(const App& app) {
+    auto snapshot = std::make_shared<AnswerSnapshot>();
+    snapshot->store = app.store;
+    snapshot->kasten = app.study.kasten;
+    snapshot->kasten5_beantwortet = app.kasten5_beantwortet;
+    snapshot->markierung = app.markierung;
+    snapshot->medienverweis = app.medienverweis;
+    snapshot->karte_gespeichert = app.karte_gespeichert;
+    snapshot->schritt_gespeichert = app.schritt_gespeichert;
+    snapshot->windowBefore = app.frm1.controls();
+    return snapshot;
+}
+
+void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before) {
+    before->windowAfter = app.frm1.controls();
+    before->cardsAfter = cardsFingerprint(app.store);
+    app.study.lastAnswer = std::move(before);
+    app.frm1.mnuzurücknehmen.enabled = true;
+}
+
+void forgetLastAnswer(App& app) {
+    app.study.lastAnswer.reset();
+    app.frm1.mnuzurücknehmen.enabled = false;
+}
+
+void mnuzurücknehmen_Click(App& app) {
+    const auto snapshot = app.study.lastAnswer;
+    if (!snapshot) return;
+    forgetLastAnswer(app);
+    if (cardsFingerprint(app.store) != snapshot->cardsAfter) {
+        app.msgBox(std::string("Die letzte Antwort lässt sich nicht mehr zurücknehmen:") + kCR +
+                       "die Karten wurden seitdem verändert.",
+                   "Antwort zurücknehmen", Buttons::OK, Icon::Information);
+        return;
+    }
+    restore(app, *snapshot);
+}
+
+void takeBackByKey(App& app, UiEvent& event) {
+    constexpr int kKeyZ = 'Z';
+    constexpr int kCtrl = 2;
+    const MainWindowModel& w = app.frm1;
+    if (event.key != kKeyZ || event.shift != kCtrl || !w.mnuzurücknehmen.enabled) return;
+    // With the menu open the menu's shortcut answers; fields open for corrections keep the
+    // key for their own undo.
+    if (w.mnumoduswahl.enabled || !w.txtantwort.locked) return;
+    event.key = 0;
+    mnuzurücknehmen_Click(app);
+}
+
+}  // namespace memvalo
