@@ -90,7 +90,7 @@ TEST_F(ErrorWindowTest, ProtocolLinesWrapAfter73Columns) {
         {std::string(72, 'a'), {std::string(72, 'a') + " "}},
         // A first word that fills the line with its blank moves to a continuation line too.
         {word73 + " zwei", {ind20 + word73 + " ", ind20 + "zwei "}},
-        {std::string(72, 'a') + " zwei", {ind20 + std::string(72, 'a') + " ", ind20 + "zwei "}},
+        {std::string(72, 'a') + " zwei", {std::string(72, 'a') + " ", ind20 + "zwei "}},
         {"ab " + std::string(69, 'c') + " d", {"ab " + std::string(69, 'c') + " ", ind20 + "d "}},
         // A word too long for any line stands alone, the next goes below it.
         {"vorne " + word80 + " hinten", {"vorne ", ind20 + word80 + " ", ind20 + "hinten "}},
