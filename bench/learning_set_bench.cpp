@@ -1,8 +1,12 @@
-// Loading and saving a full learning set (5 boxes of 2000 cards), next to a plain read and a
-// plain copy of the same bytes. Argument 0: texts of everyday length; 1: 10 000 characters.
+// Loading and saving a full learning set (5 boxes of 2000 cards), next to a plain read of the
+// same bytes and a plain crash-safe write of them (temporary files, fsync, commit marker,
+// renames, the same folder syncs). Argument 0: texts of everyday length; 1: 10 000 characters.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -10,39 +14,15 @@
 #include "core/learning_set_writer.h"
 #include "core/safe_file.h"
 #include "core/set_save_transaction.h"
+#include "full_set.h"
 
 namespace fs = std::filesystem;
 
 namespace memvalo {
 namespace {
 
-using Boxes = std::array<Box, 5>;
-
-std::string text(std::size_t length, int seed) {
-    static const std::string words = "Größe, Übung und Wörter: der Kasten wächst jeden Tag ";
-    std::string out;
-    while (out.size() < length) out += words.substr(static_cast<std::size_t>(seed) % 7);
-    return out.substr(0, length);
-}
-
-std::unique_ptr<Boxes> fullSet(bool longTexts) {
-    auto boxes = std::make_unique<Boxes>();
-    for (int box = 1; box <= 5; ++box) {
-        for (int i = 0; i < Box::kSlots; ++i) {
-            CardRecord card;
-            card.frage = text(longTexts ? 10000 : 60, i);
-            card.antwort = text(longTexts ? 10000 : 140, i + 1);
-            card.zusatz1 = text(30, i + 2);
-            card.erstellt = "06.12.2026";
-            for (int d = 0; d < box - 1; ++d) card.kasten_am[d] = "07.12.2026";
-            card.falsch = std::to_string(i % 5);
-            card.medium =
-                i % 10 == 0 ? "/home/lernende/bilder/karte" + std::to_string(i) + ".jpg" : "";
-            (*boxes)[box - 1].append(card);
-        }
-    }
-    return boxes;
-}
+using bench::Boxes;
+using bench::fullSet;
 
 std::vector<SetFileContent> filesOf(Boxes& boxes) {
     std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(SetOptions{})}};
@@ -114,22 +94,47 @@ void plainRead(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * bytesOnDisk(folder.base()));
 }
 
-void plainCopy(benchmark::State& state) {
+void syncedWrite(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void syncFolderOf(const std::string& base) {
+    const int fd = ::open(fs::path(base).parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// What any crash-safe save of these bytes must do at the least, with nothing in between.
+void plainSafeWrite(benchmark::State& state) {
     SetFolder folder;
-    saveSetFiles(folder.base(), filesOf(*fullSet(state.range(0) == 1)));
+    auto boxes = fullSet(state.range(0) == 1);
+    const std::string base = folder.base();
+    const std::vector<SetFileContent> files = filesOf(*boxes);
     for (auto _ : state) {
-        for (std::string_view ext : kSetExtensions) {
-            fs::copy_file(folder.base() + std::string(ext), folder.copyBase() + std::string(ext),
-                          fs::copy_options::overwrite_existing);
+        for (const SetFileContent& file : files) {
+            syncedWrite(base + std::string(file.extension) + ".new~", file.bytes);
         }
+        syncFolderOf(base);
+        syncedWrite(base + ".commit~", "memvalo save\r\n");
+        syncFolderOf(base);
+        for (const SetFileContent& file : files) {
+            const std::string target = base + std::string(file.extension);
+            std::rename((target + ".new~").c_str(), target.c_str());
+        }
+        syncFolderOf(base);
+        std::remove((base + ".commit~").c_str());
+        syncFolderOf(base);
     }
-    state.SetBytesProcessed(state.iterations() * bytesOnDisk(folder.base()));
+    state.SetBytesProcessed(state.iterations() * bytesOnDisk(base));
 }
 
 BENCHMARK(saveSet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(loadSet)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(plainRead)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(plainCopy)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(plainSafeWrite)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace memvalo

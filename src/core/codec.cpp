@@ -1,6 +1,8 @@
 #include "core/codec.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "core/utf8.h"
@@ -18,9 +20,58 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 constexpr std::string_view kEscapedAmpersand = "&#38;";
 
-char32_t byteToChar(unsigned char b) {
+constexpr char32_t byteToChar(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F) return kHighControls[b - 0x80];
     return b;
+}
+
+// The UTF-8 form of every byte, worked out once: a text is decoded by copying these.
+struct Utf8OfByte {
+    std::array<char, 3> bytes{};
+    unsigned char length = 0;
+};
+
+constexpr std::array<Utf8OfByte, 256> utf8Table() {
+    std::array<Utf8OfByte, 256> table{};
+    for (unsigned b = 0; b < 256; ++b) {
+        const char32_t c = byteToChar(static_cast<unsigned char>(b));
+        Utf8OfByte& u = table[b];
+        if (c < 0x80) {
+            u.bytes = {static_cast<char>(c), 0, 0};
+            u.length = 1;
+        } else if (c < 0x800) {
+            u.bytes = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F)), 0};
+            u.length = 2;
+        } else {
+            u.bytes = {static_cast<char>(0xE0 | (c >> 12)),
+                       static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                       static_cast<char>(0x80 | (c & 0x3F))};
+            u.length = 3;
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Utf8OfByte, 256> kUtf8OfByte = utf8Table();
+
+// The length of the run from `from` on of ASCII bytes other than `stop`: bytes that stand for
+// themselves in both encodings and are copied as they are. A stop of 0x80 stops at none.
+std::size_t plainRun(std::string_view text, std::size_t from, unsigned char stop) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::size_t i = from;
+    // Eight bytes at a time while none is high or the stop (a zero byte of w ^ stops).
+    for (std::uint64_t w = 0; i + 8 <= text.size(); i += 8) {
+        std::memcpy(&w, text.data() + i, 8);
+        const std::uint64_t x = w ^ (kOnes * stop);
+        if (((w | ((x - kOnes) & ~x)) & kHighBits) != 0) break;
+    }
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b >= 0x80 || b == stop) break;
+        ++i;
+    }
+    return i - from;
 }
 
 std::optional<unsigned char> charToByte(char32_t c) {
@@ -57,9 +108,14 @@ bool ampersandWouldDecode(std::string_view text, std::size_t at) {
 }  // namespace
 
 void appendUtf8(std::string& out, std::string_view bytes, References references) {
+    const unsigned char stop = references == References::Decode ? '&' : 0x80;
     for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t run = plainRun(bytes, i, stop);
+        out.append(bytes.data() + i, run);
+        i += run;
+        if (i == bytes.size()) break;
         const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b == '&' && references == References::Decode) {
+        if (b == '&') {
             std::size_t end = i + 1;
             if (const auto c = referencedChar(bytes, end)) {
                 utf8::append(out, *c);
@@ -72,11 +128,10 @@ void appendUtf8(std::string& out, std::string_view bytes, References references)
                 i += kEscapedAmpersand.size();
                 continue;
             }
-        }
-        if (b < 0x80) {
-            out.push_back(static_cast<char>(b));
+            out.push_back('&');
         } else {
-            utf8::append(out, byteToChar(b));
+            const Utf8OfByte& u = kUtf8OfByte[b];
+            out.append(u.bytes.data(), u.length);
         }
         ++i;
     }
@@ -91,14 +146,16 @@ std::string cp1252ToUtf8(std::string_view bytes, References references) {
 
 void appendCp1252(std::string& out, std::string_view utf8) {
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
+        const std::size_t run = plainRun(utf8, i, '&');
+        out.append(utf8.data() + i, run);
+        i += run;
+        if (i == utf8.size()) break;
+        if (utf8[i] == '&') {
             ++i;
-            const bool escape = lead == '&' && ampersandWouldDecode(utf8, i);
-            if (escape) {
+            if (ampersandWouldDecode(utf8, i)) {
                 out += kEscapedAmpersand;
             } else {
-                out.push_back(static_cast<char>(lead));
+                out.push_back('&');
             }
             continue;
         }

@@ -23,16 +23,17 @@ class ItemReader {
     // each is decoded on its own, never the whole file at once.
     explicit ItemReader(std::string_view text) : text_(text) {}
 
+    // The items are views into the text, valid while it is.
     // The next item; throws FormatError when the text ends before it or a quote stays open.
-    std::string item();
+    std::string_view item();
     // A line holding a count of 0 or more and nothing else but blanks; anything else is
     // malformed.
     long countLine();
     // The rest of the current line as it stands (the line end is consumed).
-    std::string line();
+    std::string_view line();
     // The rest of the current line, blanks trimmed; a value wrapped in double quotes loses
     // them, so a media path with commas or a leading quote reads back whole.
-    std::string lineItem();
+    std::string_view lineItem();
     // True when only blanks and line ends are left.
     bool onlyBlankLinesLeft() const;
     // The 1-based line the next item starts on.
@@ -43,7 +44,7 @@ class ItemReader {
     void skipBlanks();
     // Consumes a line end at the current position; false when there is none.
     bool consumeLineEnd();
-    std::string quoted();
+    std::string_view quoted();
     void countLines(std::string_view part);
     [[noreturn]] void fail(FormatError::Kind kind, const std::string& what) const;
 

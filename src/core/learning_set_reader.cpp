@@ -9,28 +9,39 @@ namespace memvalo {
 
 namespace {
 
+// Decodes into the record's own string, so a load makes no copy of a text on its way.
+void decodeInto(std::string& field, std::string_view bytes) {
+    field.clear();
+    appendUtf8(field, bytes, References::Decode);
+}
+
 // A card text. One written as a plain item may hold a double quote, which a stored text
 // never holds: it is stored as the replacement character, as the writer would.
-std::string cardText(ItemReader& in) {
-    std::string text = cp1252ToUtf8(in.item());
+void readText(ItemReader& in, std::string& text) {
+    decodeInto(text, in.item());
     anfuehrung_weg(text);
-    return text;
+}
+
+void readFixed(ItemReader& in, FixedText& field, std::string& scratch) {
+    decodeInto(scratch, in.item());
+    field = scratch;
 }
 
 void readCard(ItemReader& in, int boxNumber, CardRecord& card) {
-    card.frage = cardText(in);
-    card.antwort = cardText(in);
-    card.zusatz1 = cardText(in);
-    card.zusatz2 = cardText(in);
-    card.erstellt = cp1252ToUtf8(in.item());
+    readText(in, card.frage);
+    readText(in, card.antwort);
+    readText(in, card.zusatz1);
+    readText(in, card.zusatz2);
+    std::string scratch;
+    readFixed(in, card.erstellt, scratch);
     for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
-        card.kasten_am[static_cast<std::size_t>(i)] = cp1252ToUtf8(in.item());
+        readFixed(in, card.kasten_am[static_cast<std::size_t>(i)], scratch);
     }
-    card.falsch = cp1252ToUtf8(in.item());
-    card.medium = cp1252ToUtf8(in.lineItem());
+    readFixed(in, card.falsch, scratch);
+    decodeInto(card.medium, in.lineItem());
 }
 
-bool parseNumber(const std::string& text, int low, int high, int& value) {
+bool parseNumber(std::string_view text, int low, int high, int& value) {
     int parsed = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
     if (ec != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
@@ -49,7 +60,7 @@ std::string valueAfterKey(ItemReader& in) {
 void readOptions(ItemReader& in, SetOptions& options, std::vector<int>& badLines) {
     for (std::string& capacity : options.capacities) {
         const int line = in.lineNumber();
-        const std::string text = in.item();
+        const std::string_view text = in.item();
         int value = 0;
         if (parseNumber(text, 1, Box::kSlots, value)) {
             capacity = text;

@@ -25,19 +25,24 @@ std::error_code readOpenFile(int fd, std::string& bytes, std::size_t maxBytes) {
     if (static_cast<std::size_t>(info.st_size) > maxBytes) {
         return std::make_error_code(std::errc::file_too_large);
     }
-    // One byte more than the size shows a file that grew while it was read.
-    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    // One byte more than the size shows a file that grew while it was read. A read that
+    // brings exactly the known size and stops short of that byte has reached the end: a whole
+    // file is one read.
+    const auto known = static_cast<std::size_t>(info.st_size);
+    bytes.resize(known + 1);
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
             if (size > maxBytes) return std::make_error_code(std::errc::file_too_large);
             bytes.resize(std::min(maxBytes + 1, 2 * size + 4096));
         }
-        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
+        const std::size_t asked = bytes.size() - size;
+        const ssize_t n = ::read(fd, bytes.data() + size, asked);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return lastError();
         if (n == 0) break;
         size += static_cast<std::size_t>(n);
+        if (static_cast<std::size_t>(n) < asked && size == known) break;
     }
     bytes.resize(size);
     return {};

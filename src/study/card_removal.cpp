@@ -23,9 +23,7 @@ void removeCard(App& app, int box) {
         k.anz = 0;
         return;
     }
-    for (int s = k.pos; s < k.anz; ++s) k[s] = std::move(k[s + 1]);
-    k[k.anz] = blank;
-    --k.anz;
+    k.remove(k.pos, blank);
     if (k.pos > k.anz) k.pos = k.anz;
     showCard(app, box, k.pos);
 }

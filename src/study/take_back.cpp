@@ -1,16 +1,23 @@
 #include "study/take_back.h"
 
-#include <cstdint>
+#include <array>
 #include <string>
 
-#include "core/card_fingerprint.h"
+#include "study/answer_journal.h"
 #include "study/answer_steps.h"
 #include "study/box_messages.h"
 
 namespace memvalo {
 
 struct AnswerSnapshot {
-    CardStore store;
+    // The boxes through the journal; the few other records and counts of the store whole.
+    std::unique_ptr<AnswerJournal> boxes;
+    CardRecord maskeds;
+    std::array<CardRecord, 6> kds;
+    CardRecord leerds;
+    std::array<CardRecord, 6> leerdsk;
+    std::array<int, 5> soll{};
+    std::array<int, 5> ist{};
     int kasten = 1;
     int kasten5_beantwortet = 0;
     std::string markierung;
@@ -21,9 +28,6 @@ struct AnswerSnapshot {
     // is put back, so an option switched since then stays as the learner left it.
     ControlMap windowBefore;
     ControlMap windowAfter;
-    // The cards as the answer left them. Whatever changed them since (a picture given to a
-    // card, box 5 set aside) is not undone behind the learner's back.
-    std::uint64_t cardsAfter = 0;
 };
 
 namespace {
@@ -47,7 +51,14 @@ void undoWindowChanges(App& app, const AnswerSnapshot& snapshot) {
 }
 
 void restore(App& app, const AnswerSnapshot& snapshot) {
-    app.store = snapshot.store;
+    CardStore& s = app.store;
+    snapshot.boxes->undo();
+    s.maskeds = snapshot.maskeds;
+    s.kds = snapshot.kds;
+    s.leerds = snapshot.leerds;
+    s.leerdsk = snapshot.leerdsk;
+    s.soll = snapshot.soll;
+    s.ist = snapshot.ist;
     app.study.kasten = snapshot.kasten;
     app.kasten5_beantwortet = snapshot.kasten5_beantwortet;
     app.markierung = snapshot.markierung;
@@ -61,9 +72,18 @@ void restore(App& app, const AnswerSnapshot& snapshot) {
 
 }  // namespace
 
-std::shared_ptr<AnswerSnapshot> beforeAnswer(const App& app) {
+std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
+    // A new answer ends the last one's chance of being taken back, and its watch on the cards.
+    app.study.lastAnswer.reset();
     auto snapshot = std::make_shared<AnswerSnapshot>();
-    snapshot->store = app.store;
+    CardStore& s = app.store;
+    snapshot->boxes = std::make_unique<AnswerJournal>(s);
+    snapshot->maskeds = s.maskeds;
+    snapshot->kds = s.kds;
+    snapshot->leerds = s.leerds;
+    snapshot->leerdsk = s.leerdsk;
+    snapshot->soll = s.soll;
+    snapshot->ist = s.ist;
     snapshot->kasten = app.study.kasten;
     snapshot->kasten5_beantwortet = app.kasten5_beantwortet;
     snapshot->markierung = app.markierung;
@@ -76,7 +96,7 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(const App& app) {
 
 void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before) {
     before->windowAfter = app.frm1.controls();
-    before->cardsAfter = cardsFingerprint(app.store);
+    before->boxes->answered();
     app.study.lastAnswer = std::move(before);
     app.frm1.mnuzurücknehmen.enabled = true;
 }
@@ -90,7 +110,7 @@ void mnuzurücknehmen_Click(App& app) {
     const auto snapshot = app.study.lastAnswer;
     if (!snapshot) return;
     forgetLastAnswer(app);
-    if (cardsFingerprint(app.store) != snapshot->cardsAfter) {
+    if (snapshot->boxes->changedSinceAnswer()) {
         app.msgBox(std::string("Die letzte Antwort lässt sich nicht mehr zurücknehmen:") + kCR +
                        "die Karten wurden seitdem verändert.",
                    "Antwort zurücknehmen", Buttons::OK, Icon::Information);

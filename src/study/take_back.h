@@ -13,7 +13,7 @@ namespace memvalo {
 struct AnswerSnapshot;
 
 // Taken just before an answer changes anything.
-std::shared_ptr<AnswerSnapshot> beforeAnswer(const App& app);
+std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app);
 // The answer is given: it can be taken back until something else moves the learner on.
 void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before);
 // Paging, a mode change, another box, saving and opening leave no answer to take back.

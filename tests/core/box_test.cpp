@@ -32,6 +32,16 @@ TEST(Box, AppendsRemovesAndRefusesSlot2001) {
     EXPECT_EQ(box[1999].frage, "2000");
     EXPECT_EQ(box[2000], CardRecord{});
     EXPECT_THROW(box[0], std::out_of_range);
+
+    // A removal leaves what it is given in the slot it frees; reinsert undoes it exactly.
+    Box small;
+    for (const char* f : {"a", "b", "c"}) small.append(card(f));
+    small[4] = card("behind");
+    small.remove(1, card("frei"));
+    EXPECT_EQ(small.anz, 2);
+    EXPECT_EQ(small[2].frage + small[3].frage + small[4].frage, "cfreibehind");
+    small.reinsert(1, 3, card("a"));
+    EXPECT_EQ(small[1].frage + small[2].frage + small[3].frage + small[4].frage, "abcbehind");
     EXPECT_THROW(box[2001], std::out_of_range);
 }
 

@@ -11,6 +11,24 @@ TEST(Codec, EveryByteSurvivesARoundTrip) {
     EXPECT_EQ(utf8ToCp1252(cp1252ToUtf8(all)), all);
 }
 
+// Plain ASCII is copied in runs of eight bytes; whatever needs work must be found at every
+// place inside and at the edges of such a run.
+TEST(Codec, FindsSpecialCharactersAtEveryPlaceOfALongText) {
+    const struct {
+        std::string_view utf8, bytes;
+    } specials[] = {{"ä", "\xE4"}, {"€", "\x80"}, {"日", "&#26085;"}, {"&#38;", "&#38;"}};
+    for (const auto& special : specials) {
+        for (std::size_t at = 0; at <= 20; ++at) {
+            const std::string text(at, 'a');
+            const std::string tail(20 - at, 'b');
+            const std::string utf8 = text + std::string(special.utf8) + tail;
+            const std::string bytes = text + std::string(special.bytes) + tail;
+            EXPECT_EQ(utf8ToCp1252(utf8), bytes) << at;
+            EXPECT_EQ(cp1252ToUtf8(bytes), utf8) << at;
+        }
+    }
+}
+
 TEST(Codec, MapsTheWindowsCharacters) {
     EXPECT_EQ(cp1252ToUtf8("\x80\xA8\xE4\xDF\x84\x93"), "€¨äß„“");
     EXPECT_EQ(utf8ToCp1252("Grüße ¨ € …"),

@@ -1,0 +1,56 @@
+#pragma once
+// What an answer did to the boxes, kept so that it can be taken back without a copy of the
+// set: while the answer runs, every card it is about to change or remove is noted as it was;
+// afterwards the journal only watches for the first later change of any card.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/card_store.h"
+
+namespace memvalo {
+
+class AnswerJournal : public BoxObserver {
+  public:
+    explicit AnswerJournal(CardStore& store);
+    ~AnswerJournal();
+    AnswerJournal(const AnswerJournal&) = delete;
+    AnswerJournal& operator=(const AnswerJournal&) = delete;
+
+    // The answer is done: from now on the journal only watches.
+    void answered();
+    // Whether any card, fill count or capacity differs from what the answer left.
+    bool changedSinceAnswer() const;
+    // Puts every box back as it was before the answer; the journal is spent.
+    void undo();
+
+    void beforeChange(Box& box, int slot, bool removal) override;
+
+  private:
+    struct Change {
+        int slot = 0;  // 0: the whole box was replaced
+        bool removal = false;
+        int end = 0;  // the fill count when the card was removed
+        CardRecord before;
+        std::optional<Box> wholeBox;
+    };
+    struct BoxBefore {
+        int anz = 0;
+        int pos = 0;
+        int records = 0;
+        std::vector<Change> changes;
+    };
+
+    void detach();
+
+    CardStore& store_;
+    std::array<BoxBefore, 5> boxes_;
+    bool watching_ = false;
+    std::array<int, 5> anzAfter_{};
+    std::array<int, 5> sollAfter_{};
+    // Worked out only when something first touches the cards after the answer.
+    std::optional<std::uint64_t> fingerprintAfter_;
+};
+
+}  // namespace memvalo
