@@ -46,6 +46,12 @@ void fit(App& app, const std::string& picture) {
         box.geometry.width = app.breitenlimit;
         box.geometry.height = scaled(app.breitenlimit, size.height, size.width);
     }
+    // A landscape picture nearly as high as wide would reach below its area, over the buttons
+    // there: it is made only as high as the area instead.
+    if (box.geometry.height > app.hoehenlimit) {
+        box.geometry.height = app.hoehenlimit;
+        box.geometry.width = scaled(app.hoehenlimit, size.width, size.height);
+    }
 }
 
 void showShipped(App& app, std::string_view picture) {

@@ -2,7 +2,6 @@
 // An unexpected failure inside a procedure, with the classic error number the error window
 // shows (481: the picture cannot be decoded, 53: file not found, ...) and the source line of
 // the statement that failed.
-#include <source_location>
 #include <stdexcept>
 #include <string>
 
@@ -13,11 +12,9 @@ inline constexpr int kPathFileAccessError = 75;
 
 class RuntimeError : public std::runtime_error {
   public:
-    RuntimeError(int number, const std::string& description,
-                 std::source_location where = std::source_location::current())
-        : std::runtime_error(description),
-          number_(number),
-          line_(static_cast<int>(where.line())) {}
+    // The builtin rather than std::source_location: the fuzzing compiler lacks the latter.
+    RuntimeError(int number, const std::string& description, int line = __builtin_LINE())
+        : std::runtime_error(description), number_(number), line_(line) {}
     int number() const { return number_; }
     int line() const { return line_; }
 

@@ -220,6 +220,7 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
 void applyFlatInk(QWidget* w, std::optional<std::uint32_t> ink, const Backdrop& backdrop) {
     QPalette palette = QApplication::palette(w);
     const QColor chosen = ink ? toQColor(*ink) : palette.color(QPalette::WindowText);
+    if (ink) palette.setColor(QPalette::Disabled, QPalette::WindowText, chosen);
     std::vector<QColor> under = {palette.color(QPalette::Window)};
     if (backdrop) under = backdrop(w->geometry());
     setReadableInk(palette, QPalette::WindowText, chosen, under, under, w->font());

@@ -40,10 +40,16 @@ TEST_F(AnzeigeTest, FitsPortraitToTheHeightAndLandscapeToTheWidth) {
     EXPECT_EQ(bild().geometry.width, 4000);
     EXPECT_EQ(bild().geometry.height, 1000);
 
+    // Nearly square: as wide as allowed would be higher than the area.
+    platform.imageSizes[app.medienverweis] = {400, 350};
+    anzeige(app);
+    EXPECT_EQ(bild().geometry.height, 3000);
+    EXPECT_EQ(bild().geometry.width, 3428);
+
     platform.imageSizes[app.medienverweis] = {300000, 299999};  // a header may claim anything
     anzeige(app);
-    EXPECT_EQ(bild().geometry.width, 4000);
-    EXPECT_EQ(bild().geometry.height, 3999);
+    EXPECT_EQ(bild().geometry.height, 3000);
+    EXPECT_EQ(bild().geometry.width, 3000);
     EXPECT_EQ(platform.busyDepth, 0);
 }
 

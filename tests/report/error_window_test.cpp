@@ -22,7 +22,8 @@ class ErrorWindowTest : public test::AppTest {
     }
 
     // Runs the error window for the report; `press` is what the learner does in it.
-    ErrorChoice show(const ErrorReport& report, const std::function<void()>& press = [] {}) {
+    ErrorChoice show(
+        const ErrorReport& report, const std::function<void()>& press = [] {}) {
         return OnError(app, f, report, press);
     }
 
