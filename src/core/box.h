@@ -49,6 +49,8 @@ class Box {
     // Empties the box: every slot blank, count and position 0.
     void clear();
 
+    // Room for the records of `count` slots, made as they are reached.
+    void reserve(int count) { slots_.reserve(static_cast<std::size_t>(count)); }
     // The records made so far: the slots reached, never more.
     int records() const { return static_cast<int>(slots_.size()); }
     // Cuts the records back to the first `count` (undoing records made since).

@@ -12,6 +12,7 @@ namespace {
 // Decodes into the record's own string, so a load makes no copy of a text on its way.
 void decodeInto(std::string& field, std::string_view bytes) {
     field.clear();
+    field.reserve(bytes.size());
     appendUtf8(field, bytes, References::Decode);
 }
 
@@ -89,6 +90,7 @@ void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
                               " Karten an, ein Kasten fasst höchstens " +
                               std::to_string(Box::kSlots));
     }
+    box.reserve(static_cast<int>(count));
     for (int slot = 1; slot <= count; ++slot) {
         try {
             readCard(in, boxNumber, box[slot]);

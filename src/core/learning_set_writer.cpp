@@ -22,9 +22,14 @@ void putQuoted(std::string& out, std::string_view value) {
 }
 
 // A double quote would end the item early; the stored form never holds one.
-void putText(std::string& out, std::string text) {
-    anfuehrung_weg(text);
-    putQuoted(out, text);
+void putText(std::string& out, std::string_view text) {
+    if (text.find('"') == std::string_view::npos) {
+        putQuoted(out, text);
+        return;
+    }
+    std::string stored(text);
+    anfuehrung_weg(stored);
+    putQuoted(out, stored);
 }
 
 // A plain item ends at a comma or a line end, loses its outer blanks and is taken as quoted
@@ -79,10 +84,22 @@ void putCard(std::string& out, CardRecord& card, int boxNumber, FalschForm falsc
     putMedium(out, card.medium);
 }
 
+// Room for the whole file at once: the texts, their quotes and line ends, the fixed fields.
+std::size_t expectedSize(const Box& box) {
+    std::size_t size = 16;
+    for (int slot = 1; slot <= box.anz; ++slot) {
+        const CardRecord& card = box[slot];
+        size += card.frage.size() + card.antwort.size() + card.zusatz1.size() +
+                card.zusatz2.size() + card.medium.size() + 96;
+    }
+    return size;
+}
+
 }  // namespace
 
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     std::string out;
+    out.reserve(expectedSize(box));
     const std::string count = std::to_string(box.anz);
     putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + count + " " : count);
     for (int slot = 1; slot <= box.anz; ++slot) putCard(out, box[slot], boxNumber, falsch);

@@ -35,15 +35,14 @@ std::string refusalOf(const std::string& path, std::error_code ec, std::size_t l
            std::string(kUnchanged);
 }
 
-// The file's bytes; nullopt when it does not exist. A file that exists but cannot be read
-// refuses the set: opening it as empty would let the next save wipe its cards.
-std::optional<std::string> readIfThere(const std::string& path,
-                                       std::size_t limit = kMaxBoxFileBytes) {
-    std::string bytes;
+// Reads the file into bytes; false when it does not exist. A file that exists but cannot be
+// read refuses the set: opening it as empty would let the next save wipe its cards.
+bool readIfThere(const std::string& path, std::string& bytes,
+                 std::size_t limit = kMaxBoxFileBytes) {
     const std::error_code ec = readWholeFile(path, bytes, limit);
-    if (ec == std::errc::no_such_file_or_directory) return std::nullopt;
+    if (ec == std::errc::no_such_file_or_directory) return false;
     if (ec) throw Refusal{refusalOf(path, ec, limit)};
-    return bytes;
+    return true;
 }
 
 void readBox(const std::string& path, const std::string& bytes, int boxNumber, Box& box) {
@@ -63,13 +62,15 @@ std::string joinLines(const std::vector<int>& lines) {
     return text;
 }
 
-// Reads all six files; the notes tell of missing side files that were taken as empty.
-void readSet(const std::string& base, std::string ldtBytes, LoadedSet& set,
+// Reads all six files, the ".ldt" already in bytes; one buffer serves them all. The notes tell
+// of missing side files that were taken as empty.
+void readSet(const std::string& base, std::string& bytes, LoadedSet& set,
              std::vector<std::string>& notes) {
+    readBox(base + ".ldt", bytes, 1, set.boxes[0]);
     const std::string cfgPath = base + ".cfg";
-    if (const auto cfg = readIfThere(cfgPath, kMaxLineFileBytes)) {
+    if (readIfThere(cfgPath, bytes, kMaxLineFileBytes)) {
         std::vector<int> badLines;
-        set.options = readOptionsFile(*cfg, badLines);
+        set.options = readOptionsFile(bytes, badLines);
         if (!badLines.empty()) {
             notes.push_back("Die Datei " + cfgPath + " hat unbrauchbare Werte (Zeile " +
                             joinLines(badLines) + "); dort gelten die Vorgaben.");
@@ -77,12 +78,10 @@ void readSet(const std::string& base, std::string ldtBytes, LoadedSet& set,
     } else {
         notes.push_back("Die Datei " + cfgPath + " fehlt; es gelten die Vorgaben.");
     }
-    readBox(base + ".ldt", ldtBytes, 1, set.boxes[0]);
-    std::string().swap(ldtBytes);
     for (int box = 2; box <= 5; ++box) {
         const std::string path = base + std::string(boxExtension(box));
-        if (const auto bytes = readIfThere(path)) {
-            readBox(path, *bytes, box, set.boxes[static_cast<std::size_t>(box - 1)]);
+        if (readIfThere(path, bytes)) {
+            readBox(path, bytes, box, set.boxes[static_cast<std::size_t>(box - 1)]);
         } else {
             notes.push_back("Die Datei " + path + " fehlt; Kasten " + std::to_string(box) +
                             " bleibt leer.");
@@ -138,16 +137,19 @@ LoadResult load(App& app, const SaveStepHook& hook) {
         throw Refusal{unfinishedSaveText(app.setPath, e) + "\r" + std::string(kUnchanged)};
     }
     const std::string ldtPath = base + ".ldt";
-    auto ldt = readIfThere(ldtPath);
-    if (!ldt) throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
-    if (firstItem(*ldt) == "kursdatenbank") {
+    std::string bytes;
+    if (!readIfThere(ldtPath, bytes)) {
+        throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
+    }
+    if (firstItem(bytes) == "kursdatenbank") {
         if (!updateOldFormat(app)) return LoadResult::NewSetWanted;
-        ldt = readIfThere(ldtPath);
-        if (!ldt) throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
+        if (!readIfThere(ldtPath, bytes)) {
+            throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
+        }
     }
     auto set = std::make_unique<LoadedSet>();
     std::vector<std::string> notes;
-    readSet(base, std::move(*ldt), *set, notes);
+    readSet(base, bytes, *set, notes);
     if (!notes.empty()) {
         std::string text;
         for (const std::string& note : notes) text += (text.empty() ? "" : "\r") + note;

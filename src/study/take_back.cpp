@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "study/answer_journal.h"
 #include "study/answer_steps.h"
@@ -24,29 +25,59 @@ struct AnswerSnapshot {
     std::string medienverweis;
     std::string karte_gespeichert;
     std::string schritt_gespeichert;
-    // The window just before and just after the answer: only what the answer itself changed
-    // is put back, so an option switched since then stays as the learner left it.
-    ControlMap windowBefore;
-    ControlMap windowAfter;
+    // The controls the answer itself changed, as they were before and after it: only those
+    // changes are put back, so an option switched since then stays as the learner left it.
+    struct WindowChange {
+        std::size_t index;  // in the order of the window's control table
+        Control before;
+        Control after;
+    };
+    std::vector<WindowChange> windowChanges;
+    // The whole window just before the answer, until the answer is done.
+    std::vector<Control> windowBefore;
 };
 
 namespace {
 
-template <auto... Fields>
-void undoChanges(Control& now, const Control& before, const Control& after) {
-    ((before.*Fields != after.*Fields ? void(now.*Fields = before.*Fields) : void()), ...);
+// The fields of a control an answer may change, and taking it back puts back.
+template <typename Visit>
+void restoredFields(Visit visit) {
+    visit(&Control::visible);
+    visit(&Control::enabled);
+    visit(&Control::caption);
+    visit(&Control::checked);
+    visit(&Control::locked);
+    visit(&Control::tag);
+    visit(&Control::tooltip);
+    visit(&Control::backColor);
+    visit(&Control::foreColor);
+    visit(&Control::geometry);
+    visit(&Control::min);
+    visit(&Control::max);
+    visit(&Control::value);
+    visit(&Control::text2);
+    visit(&Control::picture);
+}
+
+bool answerChanged(const Control& before, const Control& after) {
+    bool changed = false;
+    restoredFields([&](auto field) { changed = changed || before.*field != after.*field; });
+    return changed;
 }
 
 void undoWindowChanges(App& app, const AnswerSnapshot& snapshot) {
+    auto change = snapshot.windowChanges.begin();
+    std::size_t index = 0;
     for (auto& [name, now] : app.frm1.controls()) {
-        const auto before = snapshot.windowBefore.find(name);
-        const auto after = snapshot.windowAfter.find(name);
-        if (before == snapshot.windowBefore.end() || after == snapshot.windowAfter.end()) continue;
-        undoChanges<&Control::visible, &Control::enabled, &Control::caption, &Control::checked,
-                    &Control::locked, &Control::tag, &Control::tooltip, &Control::backColor,
-                    &Control::foreColor, &Control::geometry, &Control::min, &Control::max,
-                    &Control::value, &Control::text2, &Control::picture>(now, before->second,
-                                                                         after->second);
+        if (change == snapshot.windowChanges.end()) break;
+        if (change->index == index++) {
+            restoredFields([&](auto field) {
+                if (change->before.*field != change->after.*field) {
+                    now.*field = change->before.*field;
+                }
+            });
+            ++change;
+        }
     }
 }
 
@@ -90,12 +121,21 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
     snapshot->medienverweis = app.medienverweis;
     snapshot->karte_gespeichert = app.karte_gespeichert;
     snapshot->schritt_gespeichert = app.schritt_gespeichert;
-    snapshot->windowBefore = app.frm1.controls();
+    snapshot->windowBefore.reserve(app.frm1.controls().size());
+    for (const auto& [name, control] : app.frm1.controls()) {
+        snapshot->windowBefore.push_back(control);
+    }
     return snapshot;
 }
 
 void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before) {
-    before->windowAfter = app.frm1.controls();
+    std::size_t index = 0;
+    for (const auto& [name, now] : app.frm1.controls()) {
+        Control& old = before->windowBefore.at(index);
+        if (answerChanged(old, now)) before->windowChanges.push_back({index, std::move(old), now});
+        ++index;
+    }
+    before->windowBefore = {};
     before->boxes->answered();
     app.study.lastAnswer = std::move(before);
     app.frm1.mnuzurücknehmen.enabled = true;

@@ -16,9 +16,16 @@ QColor mixed(const QColor& from, const QColor& to, double share) {
                             static_cast<float>(channel(from.blueF(), to.blueF())));
 }
 
-double worstContrast(const QColor& ink, const std::vector<QColor>& backgrounds) {
+double contrastOfLuminances(double la, double lb) {
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The lowest contrast of ink over any of the backgrounds, given by their luminances: a window
+// asks this for every control, so each background's luminance is worked out only once.
+double worstContrast(const QColor& ink, const std::vector<double>& backgrounds) {
+    const double li = luminance(ink);
     double worst = 21;
-    for (const QColor& back : backgrounds) worst = std::min(worst, contrast(ink, back));
+    for (const double lb : backgrounds) worst = std::min(worst, contrastOfLuminances(li, lb));
     return worst;
 }
 
@@ -32,9 +39,7 @@ double luminance(const QColor& c) {
 }
 
 double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return contrastOfLuminances(luminance(a), luminance(b));
 }
 
 double neededContrast(const QFont& font) {
@@ -43,8 +48,12 @@ double neededContrast(const QFont& font) {
     return large ? 3 : 4.5;
 }
 
-QColor readableInk(const QColor& ink, const std::vector<QColor>& backgrounds, double needed) {
-    if (backgrounds.empty() || worstContrast(ink, backgrounds) >= needed) return ink;
+QColor readableInk(const QColor& ink, const std::vector<QColor>& backgroundColours, double needed) {
+    if (backgroundColours.empty()) return ink;
+    std::vector<double> backgrounds;
+    backgrounds.reserve(backgroundColours.size());
+    for (const QColor& back : backgroundColours) backgrounds.push_back(luminance(back));
+    if (worstContrast(ink, backgrounds) >= needed) return ink;
     // Over a run of colours from dark to light no ink may reach it: then the best there is.
     QColor best = ink;
     double bestContrast = worstContrast(ink, backgrounds);

@@ -1,60 +1,6 @@
 // memvalo: the flash-card trainer's window.
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-#include <cstdlib>
-#include <iostream>
-
-#include "core/app.h"
-#include "core/startup.h"
-#include "model/events.h"
-#include "ui/desktop_setup.h"
-#include "ui/event_registry.h"
-#include "ui/main_window.h"
-#include "ui/qt_platform.h"
-#include "ui/qt_text.h"
-
-namespace {
-
-bool hasDisplay() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') return true;
-    }
-    return false;
-}
-
-}  // namespace
+#include "ui/program.h"
 
 int main(int argc, char** argv) {
-    if (!hasDisplay()) {
-        std::cerr << "Memvalo braucht eine grafische Oberfläche, aber es ist keine Anzeige "
-                     "vorhanden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n";
-        return 1;
-    }
-    QApplication qtApp(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("memvalo"));
-    // Qt's own dialogs (files, fonts, colours) speak the program's German.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
-    memvalo::QtPlatform platform;
-    memvalo::App app(platform);
-    platform.setApp(app);
-    if (!memvalo::Main(app, memvalo::fromQt(QApplication::applicationFilePath()))) return 1;
-    // "memvalo SET.ldt", as the desktop starts it for a double-clicked set.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) app.files.commandLineSet = memvalo::fromQt(arguments.at(1));
-
-    memvalo::EventTable events;
-    memvalo::registerAllEvents(events);
-    memvalo::describeDesktop(app);
-    memvalo::MainWindow window(app, events);
-    platform.setMainWindow(&window);
-    memvalo::connectWindows(app, window);
-    window.load();
-    return QApplication::exec();
+    return memvalo::runProgram(argc, argv);
 }

@@ -1,0 +1,66 @@
+#include "ui/program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdlib>
+#include <iostream>
+
+#include "core/app.h"
+#include "core/startup.h"
+#include "model/events.h"
+#include "ui/desktop_setup.h"
+#include "ui/event_registry.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+#include "ui/qt_text.h"
+
+namespace memvalo {
+
+namespace {
+
+bool hasDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv, const std::function<void(QApplication&)>& prepare) {
+    if (!hasDisplay()) {
+        std::cerr << "Memvalo braucht eine grafische Oberfläche, aber es ist keine Anzeige "
+                     "vorhanden (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt).\n";
+        return 1;
+    }
+    QApplication qtApp(argc, argv);
+    if (prepare) prepare(qtApp);
+    QApplication::setApplicationName(QStringLiteral("memvalo"));
+    // Qt's own dialogs (files, fonts, colours) speak the program's German.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+    QtPlatform platform;
+    App app(platform);
+    platform.setApp(app);
+    if (!Main(app, fromQt(QApplication::applicationFilePath()))) return 1;
+    // "memvalo SET.ldt", as the desktop starts it for a double-clicked set.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) app.files.commandLineSet = fromQt(arguments.at(1));
+
+    EventTable events;
+    registerAllEvents(events);
+    describeDesktop(app);
+    MainWindow window(app, events);
+    platform.setMainWindow(&window);
+    connectWindows(app, window);
+    window.load();
+    return QApplication::exec();
+}
+
+}  // namespace memvalo
