@@ -14,20 +14,20 @@
 namespace memvalo {
 namespace {
 
-class ErrorWindowTest : public test::AppTest {
+class ErrorWindowTest : public test::DataFolderTest {
   protected:
     ErrorWindowTest() {
         f.system = {"Linux", "6.1", "0-18-amd64", "Debian GNU/Linux 12 (bookworm)"};
-        std::filesystem::create_directories(app.paths.dataFolder);
     }
 
     // Runs the error window for the report; `press` is what the learner does in it.
-    ErrorChoice show(const ErrorReport& report, const std::function<void()>& press = [] {}) {
+    ErrorChoice show(
+        const ErrorReport& report, const std::function<void()>& press = [] {}) {
         return OnError(app, f, report, press);
     }
 
-    std::vector<std::string> lines(const std::string& text) {
-        std::vector<std::string> out;
+    test::Texts lines(const std::string& text) {
+        test::Texts out;
         for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
              start = end + 2) {
             out.push_back(text.substr(start, end - start));
@@ -51,7 +51,7 @@ TEST_F(ErrorWindowTest, TheProtocolDescribesAFaultOfACoreProcedure) {
     const std::string ind(10, ' ');
     const std::string text = protocolText(f, "06.12.2026", "14:03:27");
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    EXPECT_EQ(lines(text), (std::vector<std::string>{
+    EXPECT_EQ(lines(text), (test::Texts{
                                sep,
                                "F E H L E R P R O T O K O L L vom ErrorPartner",
                                sep,
@@ -82,7 +82,7 @@ TEST_F(ErrorWindowTest, ProtocolLinesWrapAfter73Columns) {
     const std::string word80(80, 'x');
     struct Case {
         std::string line;
-        std::vector<std::string> printed;
+        test::Texts printed;
     };
     const Case cases[] = {
         {"kurz", {"kurz "}},
@@ -102,7 +102,7 @@ TEST_F(ErrorWindowTest, ProtocolLinesWrapAfter73Columns) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        std::vector<std::string> printed = protocolPrintLines(c.line + "\r\n");
+        test::Texts printed = protocolPrintLines(c.line + "\r\n");
         ASSERT_EQ(printed.size(), c.printed.size() + 1);
         EXPECT_EQ(printed.back(), " ") << "the empty line the wrap adds at the end";
         printed.pop_back();
@@ -114,8 +114,8 @@ TEST_F(ErrorWindowTest, PrintingPutsTheWrappedLinesOneBelowTheOther) {
     show({"Module1", "anzeige", 481, "Ungültiges Bild: " + std::string(75, 'p'), 0});
     cmdProtocol_Click(app, f, 0);
     const auto& printed = platform.fakePrinter.lines;
-    ASSERT_EQ(platform.fakePrinter.jobs, (std::vector<std::string>{"Laser"}));
-    const std::vector<std::string> expected =
+    ASSERT_EQ(platform.fakePrinter.jobs, (test::Texts{"Laser"}));
+    const test::Texts expected =
         protocolPrintLines(protocolText(f, platform.todayText, platform.timeText));
     ASSERT_EQ(printed.size(), expected.size());
     EXPECT_EQ(printed[0].text, expected[0]);
@@ -159,8 +159,7 @@ TEST_F(ErrorWindowTest, MailAndHomePagePutTheProtocolOnTheClipboard) {
     cmdProtocol_Click(app, f, 3);
     EXPECT_FALSE(platform.clipboard.empty());
     EXPECT_EQ(platform.documentsOpened,
-              (std::vector<std::string>{"mailto:" + std::string(kSupportAddress),
-                                        std::string(kHomePage)}));
+              (test::Texts{"mailto:" + std::string(kSupportAddress), std::string(kHomePage)}));
 }
 
 TEST_F(ErrorWindowTest, TheWindowKeepsItsLastChoiceAndProgramLine) {
