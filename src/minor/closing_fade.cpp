@@ -41,8 +41,7 @@ std::vector<std::uint32_t> fadeColours(double delay) {
 }
 
 std::chrono::milliseconds fadeDuration(std::size_t colours) {
-    const auto wanted =
-        std::chrono::duration_cast<std::chrono::milliseconds>(kPerColour * colours);
+    const auto wanted = std::chrono::duration_cast<std::chrono::milliseconds>(kPerColour * colours);
     return std::min(wanted, kLongest);
 }
 

@@ -65,7 +65,8 @@ void frmzeit_Load(App& app, FrmZeitModel& f) {
     if (delay == 0) delay = kOffered;
     // A delay beyond the bar's ends puts the bar at the nearer end; the delay stays until the
     // bar is moved.
-    const double onBar = std::isfinite(delay) ? std::clamp<double>(delay, kSlowest, kFastest) : kSlowest;
+    const double onBar =
+        std::isfinite(delay) ? std::clamp<double>(delay, kSlowest, kFastest) : kSlowest;
     f.scrollzeit.value = static_cast<int>(std::nearbyint(onBar));
     f.lblwert.caption = delayText(delay);
 }

@@ -44,13 +44,13 @@ void frmdebug_Timer(const App& app, FrmDebugModel& f) {
         const std::string number = std::to_string(box);
         f.lblanzahl[box].caption =
             "k" + number + "anz: " + std::to_string(app.store.k(box).anz) + " Karten";
-        f.lblsoll[box].caption = "soll(" + std::to_string(box - 1) +
-                                 "): " + std::to_string(app.store.soll[static_cast<std::size_t>(box - 1)]) + " Karten";
+        f.lblsoll[box].caption =
+            "soll(" + std::to_string(box - 1) +
+            "): " + std::to_string(app.store.soll[static_cast<std::size_t>(box - 1)]) + " Karten";
     }
     f.lbldatei.caption = "Lerndatei: " + (app.setPath.empty() ? "(keine)" : app.setPath);
     f.lblbildschirm.caption = "Bildschirm: " + std::to_string(app.settings.screenWidth / kTwips) +
-                              " x " + std::to_string(app.settings.screenHeight / kTwips) +
-                              " Pixel";
+                              " x " + std::to_string(app.settings.screenHeight / kTwips) + " Pixel";
 }
 
 }  // namespace memvalo

@@ -59,9 +59,9 @@ struct Control {
     Geometry geometry;
     // Set by the program to move the keyboard focus here; the front end clears it.
     bool focusRequested = false;
-    int maxLength = 0;     // text boxes: 0 means no limit
+    int maxLength = 0;       // text boxes: 0 means no limit
     bool multiLine = false;  // text boxes: several lines, scrolled when they do not fit
-    std::string shortcut;  // menu entries: "Ctrl+N"
+    std::string shortcut;    // menu entries: "Ctrl+N"
 
     // Progress bar and scroll bar values; the bar shows text followed by text2.
     int min = 0;

@@ -44,7 +44,7 @@ class ErrPtnrModel {
 
     // The frames from top to bottom.
     std::vector<Control*> frames() {
-        return {&framComment, &framFehler,    &framProgInfo,
+        return {&framComment,  &framFehler,    &framProgInfo,
                 &framProtocol, &framCallStack, &framContinue};
     }
 

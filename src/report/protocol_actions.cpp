@@ -63,16 +63,15 @@ void printProtocol(App& app, ErrPtnrModel& f) {
 
 void saveProtocol(App& app, ErrPtnrModel& f) {
     const std::string name = protocolFilePath(app);
-    if (exists(name) &&
-        app.msgBox("Vorhandene Datei '" + name + "' überschreiben ?", kTitle, Buttons::YesNo,
-                   Icon::Question) == Answer::No) {
+    if (exists(name) && app.msgBox("Vorhandene Datei '" + name + "' überschreiben ?", kTitle,
+                                   Buttons::YesNo, Icon::Question) == Answer::No) {
         return;
     }
     const std::string bytes = utf8ToCp1252(currentProtocol(app, f) + "\r\n");
     if (writeFileAtomically(name, bytes)) {
-        app.msgBox("Das Fehlerprotokoll konnte nicht in die Datei '" + name +
-                       "' geschrieben werden.",
-                   kTitle, Buttons::OK, Icon::Exclamation);
+        app.msgBox(
+            "Das Fehlerprotokoll konnte nicht in die Datei '" + name + "' geschrieben werden.",
+            kTitle, Buttons::OK, Icon::Exclamation);
         return;
     }
     app.msgBox("Das Fehlerprotokoll wurde in die Datei '" + name + "' geschrieben !", kTitle,

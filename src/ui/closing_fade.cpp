@@ -69,11 +69,11 @@ void runClosingFade(App& app, MainWindow& window) {
             loop.quit();
             return;
         }
-        const auto index = static_cast<std::size_t>(elapsed * static_cast<qint64>(colours.size()) / duration);
+        const auto index =
+            static_cast<std::size_t>(elapsed * static_cast<qint64>(colours.size()) / duration);
         picende.backColor = colours[index];
-        applyControl(picende, cover, [&](const QRect&) {
-            return std::vector<QColor>{toQColor(colours[index])};
-        });
+        applyControl(picende, cover,
+                     [&](const QRect&) { return std::vector<QColor>{toQColor(colours[index])}; });
     });
     clock.start();
     frame.start(kFrameMs);

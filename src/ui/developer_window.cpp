@@ -42,9 +42,9 @@ class DeveloperWindow : public ModelDialog {
 }  // namespace
 
 void showDeveloperWindow(App& app, QWidget* parent) {
-    auto* open = parent ? parent->findChild<QDialog*>(QStringLiteral("frmdebug"),
-                                                      Qt::FindDirectChildrenOnly)
-                        : nullptr;
+    auto* open =
+        parent ? parent->findChild<QDialog*>(QStringLiteral("frmdebug"), Qt::FindDirectChildrenOnly)
+               : nullptr;
     if (open == nullptr) {
         auto model = std::make_unique<FrmDebugModel>();
         frmdebug_Load(app, *model);
