@@ -127,7 +127,7 @@ TEST_F(ErrorWindowTest, PrintingPutsTheWrappedLinesOneBelowTheOther) {
     }
 }
 
-TEST_F(ErrorWindowTest, SavingTwiceAsksBeforeOverwritingAndNoKeepsTheFirstProtocol) {
+TEST_F(ErrorWindowTest, SavingAsksBeforeOverwritingAndMailTakesTheClipboard) {
     show({"Module1", "anzeige", 481, "Ungültiges Bild", 0});
     // The test's program folder does not exist: the protocol goes to the data folder.
     const std::string file = app.paths.dataFolder + "memvalo.ERR";
@@ -148,10 +148,8 @@ TEST_F(ErrorWindowTest, SavingTwiceAsksBeforeOverwritingAndNoKeepsTheFirstProtoc
 
     std::filesystem::create_directories(app.paths.programFolder);
     EXPECT_EQ(protocolFilePath(app), app.paths.programFolder + "memvalo.ERR");
-}
 
-TEST_F(ErrorWindowTest, MailAndHomePagePutTheProtocolOnTheClipboard) {
-    show({"Module1", "anzeige", 481, "Ungültiges Bild", 0});
+    // Mail and home page put the protocol on the clipboard first.
     platform.answers = {Answer::OK};
     cmdProtocol_Click(app, f, 2);
     EXPECT_EQ(platform.clipboard, protocolText(f, platform.todayText, platform.timeText));

@@ -111,12 +111,9 @@ TEST_F(SettingsFileTest, NumbersCarryBlanksAndADecimalComma) {
     app.frm1.me.geometry.left = -5;
     writeSettings(app);
     const auto lines = fileLines();
-    EXPECT_EQ(lines[2], " 1500,25 ");
-    EXPECT_EQ(lines[5], " 255 ");
-    EXPECT_EQ(lines[kHeadLines], "[Fensterposition links]");
-    EXPECT_EQ(lines[kHeadLines + 1], "-5 ");
-    EXPECT_EQ(lines[22], "Falsch");
-    EXPECT_EQ(lines[36], "1");
+    EXPECT_EQ(
+        (Texts{lines[2], lines[5], lines[22], lines[36], lines[kHeadLines], lines[kHeadLines + 1]}),
+        (Texts{" 1500,25 ", " 255 ", "Falsch", "1", "[Fensterposition links]", "-5 "}));
 }
 
 TEST_F(SettingsFileTest, AFileEndingAfterTheHeadKeepsTheLabelledValues) {

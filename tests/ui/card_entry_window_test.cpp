@@ -71,11 +71,9 @@ class CardEntryWindowTest : public QObject {
         QCOMPARE(w.mirrorFault(), QString());
 
         QCOMPARE(k1.anz, 2);
-        QCOMPARE(k1[1].frage, "Haus\r\nund Garten");
-        QCOMPARE(k1[1].antwort, "das ¨Haus¨");
-        QCOMPARE(k1[1].zusatz1, "n");
-        QCOMPARE(k1[2].frage, "Bäume");
-        QCOMPARE(k1[2].antwort, "trees");
+        QCOMPARE(
+            (std::vector{k1[1].frage, k1[1].antwort, k1[1].zusatz1, k1[2].frage, k1[2].antwort}),
+            (std::vector<std::string>{"Haus\r\nund Garten", "das ¨Haus¨", "n", "Bäume", "trees"}));
         QCOMPARE(k1[1].erstellt.text(), FixedText(w.app.platform.today()).text());
     }
 
