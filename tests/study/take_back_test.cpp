@@ -14,7 +14,7 @@ namespace {
 
 struct Case {
     const char* name;
-    std::vector<std::pair<int, std::vector<std::string>>> cards;
+    std::vector<std::pair<int, Texts>> cards;
     int box;
     // Answers given first and kept, then the answer that is taken back.
     std::vector<bool> earlierRight;
