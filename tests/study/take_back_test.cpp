@@ -31,10 +31,7 @@ void PrintTo(const Case& c, std::ostream* out) {
 
 class TakeBack : public StudyTest, public ::testing::WithParamInterface<Case> {
   protected:
-    void answer(bool right) {
-        cmdantwort_Click(app);
-        right ? cmdrichtig_Click(app) : cmdfalsch_Click(app);
-    }
+    void answer(bool right) { right ? pressRight() : pressWrong(); }
 
     void expectSameStore(const CardStore& before) const {
         const CardStore& now = app.store;

@@ -69,6 +69,7 @@ class QueryWindowTest : public QObject {
         QVERIFY(!w.shown("picantwort"));
         QCOMPARE(w.text("txtantwort"), QStringLiteral("eins"));
         QCOMPARE(shownButtons(), QStringLiteral("RF"));
+        QCOMPARE(w.text("cmdrichtig"), QStringLiteral("Hurra!!\nAntwort war\nRICHTIG!"));
         QVERIFY(!w.window->menuAction("mnukastwahl")->isEnabled());
         QCOMPARE(w.mirrorFault(), QString());
 
