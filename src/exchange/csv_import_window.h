@@ -5,26 +5,12 @@
 #include <string>
 
 #include "core/app.h"
-#include "model/control.h"
+#include "model/window_model.h"
 
 namespace memvalo {
 
-class CsvImportWindowModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind) {
-        Control& c = controls_[name];
-        c.kind = kind;
-        return c;
-    }
-
+class CsvImportWindowModel : public WindowModel {
   public:
-    CsvImportWindowModel() = default;
-    CsvImportWindowModel(const CsvImportWindowModel&) = delete;
-    CsvImportWindowModel& operator=(const CsvImportWindowModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
-
     Control& me = add("frmcsv", ControlKind::Form);
     Control& cmdcsvopen = add("cmdcsvopen", ControlKind::Button);
     Control& lblcsvdatei = add("lblcsvdatei", ControlKind::Label);

@@ -6,26 +6,12 @@
 
 #include "core/app.h"
 #include "exchange/export_choice.h"
-#include "model/control.h"
+#include "model/window_model.h"
 
 namespace memvalo {
 
-class ExportWindowModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind) {
-        Control& c = controls_[name];
-        c.kind = kind;
-        return c;
-    }
-
+class ExportWindowModel : public WindowModel {
   public:
-    ExportWindowModel() = default;
-    ExportWindowModel(const ExportWindowModel&) = delete;
-    ExportWindowModel& operator=(const ExportWindowModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
-
     Control& me = add("frmexport", ControlKind::Form);
     Control& opttext = add("opttext", ControlKind::Option);
     Control& optcsv = add("optcsv", ControlKind::Option);

@@ -29,12 +29,6 @@ std::string withMakerAddresses(std::string text) {
 
 }  // namespace
 
-Control& FrmInfoModel::add(const std::string& name, ControlKind kind) {
-    Control& c = controls_[name];
-    c.kind = kind;
-    return c;
-}
-
 FrmInfoModel::FrmInfoModel() {
     me.caption = "Über Memvalo";
     place(lblversion, 16, 12, 568, 22);

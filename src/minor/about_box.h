@@ -3,21 +3,13 @@
 #include <string>
 
 #include "core/app.h"
-#include "model/control.h"
+#include "model/window_model.h"
 
 namespace memvalo {
 
-class FrmInfoModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind);
-
+class FrmInfoModel : public WindowModel {
   public:
     FrmInfoModel();
-    FrmInfoModel(const FrmInfoModel&) = delete;
-    FrmInfoModel& operator=(const FrmInfoModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
 
     Control& me = add("frminfo", ControlKind::Form);
     Control& lblversion = add("lblversion", ControlKind::Label);

@@ -18,12 +18,6 @@ constexpr double kOffered = 260;
 
 }  // namespace
 
-Control& FrmZeitModel::add(const std::string& name, ControlKind kind) {
-    Control& c = controls_[name];
-    c.kind = kind;
-    return c;
-}
-
 FrmZeitModel::FrmZeitModel() {
     me.caption = "Abspanngeschwindigkeit";
     Label1.caption = "schnell";

@@ -3,21 +3,13 @@
 #include <string>
 
 #include "core/app.h"
-#include "model/control.h"
+#include "model/window_model.h"
 
 namespace memvalo {
 
-class FrmZeitModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind);
-
+class FrmZeitModel : public WindowModel {
   public:
     FrmZeitModel();
-    FrmZeitModel(const FrmZeitModel&) = delete;
-    FrmZeitModel& operator=(const FrmZeitModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
 
     Control& me = add("frmzeit", ControlKind::Form);
     Control& Label1 = add("Label1", ControlKind::Label);  // "schnell", at the left end

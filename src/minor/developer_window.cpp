@@ -13,12 +13,6 @@ constexpr int kRow = 22;
 
 }  // namespace
 
-Control& FrmDebugModel::add(const std::string& name, ControlKind kind) {
-    Control& c = controls_[name];
-    c.kind = kind;
-    return c;
-}
-
 FrmDebugModel::FrmDebugModel() {
     me.caption = "Überwachung";
     place(me, 0, 0, 420, 24 + 7 * kRow);

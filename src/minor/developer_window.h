@@ -4,21 +4,13 @@
 #include <string>
 
 #include "core/app.h"
-#include "model/control.h"
+#include "model/window_model.h"
 
 namespace memvalo {
 
-class FrmDebugModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind);
-
+class FrmDebugModel : public WindowModel {
   public:
     FrmDebugModel();
-    FrmDebugModel(const FrmDebugModel&) = delete;
-    FrmDebugModel& operator=(const FrmDebugModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
 
     Control& me = add("frmdebug", ControlKind::Form);
     // Box 1 to 5: its fill count and its capacity.

@@ -26,12 +26,6 @@ MainWindowModel::MainWindowModel() {
     }
 }
 
-Control& MainWindowModel::add(const std::string& name, ControlKind kind) {
-    Control& c = controls_[name];
-    c.kind = kind;
-    return c;
-}
-
 Control& MainWindowModel::menu(const std::string& name) {
     return add(name, ControlKind::Menu);
 }

@@ -3,25 +3,18 @@
 // each under its own name. The program logic changes these; the Qt window mirrors them.
 #include <string>
 
-#include "model/control.h"
+#include "model/window_model.h"
 
 namespace memvalo {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
-class MainWindowModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind);
+class MainWindowModel : public WindowModel {
     Control& menu(const std::string& name);
 
   public:
     MainWindowModel();
-    MainWindowModel(const MainWindowModel&) = delete;
-    MainWindowModel& operator=(const MainWindowModel&) = delete;
 
-    ControlMap& controls() { return controls_; }
-    const ControlMap& controls() const { return controls_; }
     // The control of that name; throws std::out_of_range for an unknown name.
     Control& at(const std::string& name) { return controls_.at(name); }
 

@@ -6,27 +6,13 @@
 #include <vector>
 
 #include "core/app.h"
-#include "model/control.h"
+#include "model/window_model.h"
 #include "print/print_source.h"
 
 namespace memvalo {
 
-class PrintWindowModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind) {
-        Control& c = controls_[name];
-        c.kind = kind;
-        return c;
-    }
-
+class PrintWindowModel : public WindowModel {
   public:
-    PrintWindowModel() = default;
-    PrintWindowModel(const PrintWindowModel&) = delete;
-    PrintWindowModel& operator=(const PrintWindowModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
-
     Control& me = add("frmprint", ControlKind::Form);
     Control& Label1 = add("Label1", ControlKind::Label);
     // The caption is the chosen entry of the list.

@@ -77,12 +77,6 @@ void arrange(const App& app, ErrPtnrModel& f) {
 
 }  // namespace
 
-Control& ErrPtnrModel::add(const std::string& name, ControlKind kind) {
-    Control& c = controls_[name];
-    c.kind = kind;
-    return c;
-}
-
 ErrPtnrModel::ErrPtnrModel() {
     me.caption = "ACHTUNG ! Ein Fehler ist aufgetreten ...aber keine Panik...";
     placeFrame(framComment, "Hinweise:", 66);

@@ -8,22 +8,14 @@
 #include <vector>
 
 #include "core/app.h"
-#include "model/control.h"
+#include "model/window_model.h"
 #include "report/system_info.h"
 
 namespace memvalo {
 
-class ErrPtnrModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind);
-
+class ErrPtnrModel : public WindowModel {
   public:
     ErrPtnrModel();
-    ErrPtnrModel(const ErrPtnrModel&) = delete;
-    ErrPtnrModel& operator=(const ErrPtnrModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
 
     // The frames are stacked in this order; the controls inside a frame are placed relative
     // to it.

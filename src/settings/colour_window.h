@@ -5,26 +5,12 @@
 #include <string>
 
 #include "core/app.h"
-#include "model/control.h"
+#include "model/window_model.h"
 
 namespace memvalo {
 
-class ColourWindowModel {
-    ControlMap controls_;  // first member: every named reference below points into it
-
-    Control& add(const std::string& name, ControlKind kind) {
-        Control& c = controls_[name];
-        c.kind = kind;
-        return c;
-    }
-
+class ColourWindowModel : public WindowModel {
   public:
-    ColourWindowModel() = default;
-    ColourWindowModel(const ColourWindowModel&) = delete;
-    ColourWindowModel& operator=(const ColourWindowModel&) = delete;
-
-    ControlMap& controls() { return controls_; }
-
     Control& me = add("frmfarb", ControlKind::Form);
     ControlArray<9> cmdauswahl{controls_, "cmdauswahl", ControlKind::Button, 0};
     Control& cmdfarbende = add("cmdfarbende", ControlKind::Button);

@@ -111,10 +111,9 @@ TEST(CsvImport, AtMost2000CardsAreImported) {
     EXPECT_EQ(importDoneText(2000), "F E R T I G  !  Es wurden 2000 Datensätze importiert!");
 }
 
-class CsvImportWindow : public AppTest {
+class CsvImportWindow : public DataFolderTest {
   protected:
     CsvImportWindow() {
-        std::filesystem::create_directories(app.paths.dataFolder);
         std::ofstream(app.paths.settingsFile) << "";
         dir.write("woerter.csv", "Haus;house\r\nBaum;tree\r\nlinks;left;Richtung\r\n");
         app.showCsvImportWindow = [this](App& a, CsvImportWindowModel& f) {
@@ -131,7 +130,7 @@ class CsvImportWindow : public AppTest {
     }
 
     std::function<void(CsvImportWindowModel&)> steps;
-    std::vector<std::string> states;
+    Texts states;
 };
 
 TEST_F(CsvImportWindow, ConvertsTheChosenFileAndOpensTheNewSet) {
@@ -151,7 +150,7 @@ TEST_F(CsvImportWindow, ConvertsTheChosenFileAndOpensTheNewSet) {
         EXPECT_FALSE(f.me.visible);
     };
     mnucsvimport_Click(app);
-    EXPECT_EQ(states, (std::vector<std::string>{"--c", "i-c", "io-"}));
+    EXPECT_EQ(states, (Texts{"--c", "i-c", "io-"}));
     EXPECT_EQ(platform.openDialogs[0].initialFolder, dir.path());
     EXPECT_EQ(platform.saveDialogs[0].fileName, "woerter");
     EXPECT_EQ(platform.saveDialogs[0].defaultSuffix, "ldt");
@@ -185,7 +184,7 @@ TEST_F(CsvImportWindow, CancelAndARefusedFileLeaveTheNewEmptySet) {
     EXPECT_EQ(platform.messages[0].title, "Fehler beim Einlesen");
     EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
     // Nothing left to convert: the convert button is greyed.
-    EXPECT_EQ(states, (std::vector<std::string>{"--c", "--c"}));
+    EXPECT_EQ(states, (Texts{"--c", "--c"}));
     EXPECT_TRUE(app.setPath.empty());
     EXPECT_EQ(app.store.k(1).anz, 1);
     EXPECT_TRUE(app.frm1.me.caption.ends_with("   Import"));
@@ -227,8 +226,7 @@ TEST_F(CsvImportWindow, AnImportOverAnOpenSetWritesTheNewOneWhole) {
     frmcsv_Load(app, f);
     cmdcsvopen_Click(app, f);
     ASSERT_TRUE(konvert(app, f, dir.path(), "alt.ldt"));
-    EXPECT_EQ(questionsOnDisk(dir.file("alt.ldt"), 1),
-              (std::vector<std::string>{"Haus", "Baum", "links"}));
+    EXPECT_EQ(questionsOnDisk(dir.file("alt.ldt"), 1), (Texts{"Haus", "Baum", "links"}));
     EXPECT_TRUE(questionsOnDisk(dir.file("alt.ldt"), 2).empty());
     EXPECT_FALSE(std::filesystem::exists(dir.file("alt.commit~")));
 

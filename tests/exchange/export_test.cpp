@@ -306,7 +306,7 @@ TEST_F(ExportWindow, ExportsTellsAndOpensThePage) {
     EXPECT_EQ(platform.inputs[0].title, "Autor der Lerndatei:");
     EXPECT_NE(dir.read("seite.html").find("( Autor Lerndaten: keine Angabe,&nbsp;Datei: seite )"),
               std::string::npos);
-    EXPECT_EQ(platform.documentsOpened, (std::vector<std::string>{dir.file("seite.html")}));
+    EXPECT_EQ(platform.documentsOpened, (Texts{dir.file("seite.html")}));
 }
 
 TEST_F(ExportWindow, AFailedWriteIsToldAndNeverReportedAsDone) {

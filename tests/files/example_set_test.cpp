@@ -12,10 +12,9 @@
 namespace memvalo::test {
 namespace {
 
-class ExampleSetTest : public AppTest {
+class ExampleSetTest : public DataFolderTest {
   protected:
     ExampleSetTest() {
-        std::filesystem::create_directories(app.paths.dataFolder);
         app.paths.programFolder = MEMVALO_RESOURCES;
         writeSettings(app);
     }

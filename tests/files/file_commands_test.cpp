@@ -21,10 +21,8 @@
 namespace memvalo::test {
 namespace {
 
-class FileCommandsTest : public AppTest {
+class FileCommandsTest : public DataFolderTest {
   protected:
-    FileCommandsTest() { std::filesystem::create_directories(app.paths.dataFolder); }
-
     void type(const std::string& frage, const std::string& antwort) {
         app.frm1.txtfrage.caption = frage;
         app.frm1.txtantwort.caption = antwort;
@@ -40,8 +38,8 @@ class FileCommandsTest : public AppTest {
         typeAndGoOn("zwei", "two");
         type("drei", "three");
     }
-    std::vector<std::string> questionsInMemory(int box) const {
-        std::vector<std::string> questions;
+    Texts questionsInMemory(int box) const {
+        Texts questions;
         for (int slot = 1; slot <= app.store.k(box).anz; ++slot) {
             questions.push_back(app.store.k(box)[slot].frage);
         }
@@ -50,7 +48,7 @@ class FileCommandsTest : public AppTest {
     // The settings file is read again on every open; without one the first-start message
     // would come in between.
     void haveSettings() { std::ofstream(app.paths.settingsFile) << ""; }
-    const std::vector<std::string> kThree = {"eins", "zwei", "drei"};
+    const Texts kThree = {"eins", "zwei", "drei"};
 };
 
 TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
@@ -65,6 +63,8 @@ TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
     mnudatspeichern_Click(app);
     ASSERT_EQ(platform.saveDialogs.size(), 1u);
     EXPECT_EQ(platform.saveDialogs[0].filter, "Lerndatei (*.ldt)|*.ldt");
+    EXPECT_EQ(platform.saveDialogs[0].defaultSuffix, "ldt") << "added before the overwrite check";
+    EXPECT_TRUE(platform.saveDialogs[0].overwritePrompt);
     EXPECT_EQ(platform.saveDialogs[0].initialFolder, platform.documents);  // no history yet
     EXPECT_EQ(app.setPath, dir.file("vokabeln.ldt"));
     EXPECT_EQ(questionsOnDisk(app.setPath, 1), kThree);
@@ -91,9 +91,9 @@ TEST_F(FileCommandsTest, SaveAsWritesANewSetAndLeavesTheOldOne) {
     type("Hund", "dog");
     mnudatspeiunter_Click(app);
     EXPECT_EQ(platform.saveDialogs.back().title, "Lerndatei unter neuem Namen speichern");
-    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 1), std::vector<std::string>{"Hund"});
-    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 2), std::vector<std::string>{"Baum"});
-    EXPECT_EQ(questionsOnDisk(dir.file("alt.ldt"), 1), std::vector<std::string>{"Haus"});
+    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 1), Texts{"Hund"});
+    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 2), Texts{"Baum"});
+    EXPECT_EQ(questionsOnDisk(dir.file("alt.ldt"), 1), Texts{"Haus"});
     EXPECT_TRUE(app.frm1.mnudatöffnen.enabled);
 }
 
@@ -147,7 +147,7 @@ TEST_F(FileCommandsTest, TheExitQuestionInEveryCase) {
     EXPECT_TRUE(mnuende_Click(app));
     EXPECT_EQ(unloadsBeforeFade, 0);
     EXPECT_EQ(platform.unloads, 1);
-    EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), std::vector<std::string>{"Haus"});
+    EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), Texts{"Haus"});
     EXPECT_EQ(app.store.k(1).anz, 0);  // the boxes are emptied at the end
 
     // Saved and unchanged: nothing to ask.
@@ -209,7 +209,7 @@ TEST_F(FileCommandsTest, OpeningAnotherSetOffersToSaveUnsavedChanges) {
     platform.answers = {Answer::Yes};  // from the history: Yes saves the change first
     m_Click(app, 2);
     EXPECT_EQ(app.setPath, dir.file("b.ldt"));
-    EXPECT_EQ(questionsOnDisk(dir.file("a.ldt"), 1), std::vector<std::string>{"A geändert"});
+    EXPECT_EQ(questionsOnDisk(dir.file("a.ldt"), 1), Texts{"A geändert"});
     EXPECT_FALSE(app.frm1.m[1].enabled || app.frm1.mnudatöffnen.enabled);
 
     platform.answers = {Answer::No, Answer::OK};  // a new set instead, without saving
@@ -270,15 +270,9 @@ TEST_F(FileCommandsTest, SavingDuringAQueryNeverCopiesTheShownCardIntoBox1) {
     mnukk_Click(app, 1);
     ASSERT_EQ(app.frm1.txtfrage.caption, "Zwei");
     mnudatspeichern_Click(app);
-    EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), std::vector<std::string>{"Eins"});
+    EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), Texts{"Eins"});
     EXPECT_EQ(app.store.k(2).pos, 1);  // the learner goes on with the card he sees
 }
-
-}  // namespace
-}  // namespace memvalo::test
-
-namespace memvalo::test {
-namespace {
 
 TEST_F(FileCommandsTest, ADeclinedOldSetIsNeverOverwrittenByTheOpenOne) {
     writeSet(dir.file("neu.ldt"), {{card("Haus", "house")}});
@@ -295,15 +289,7 @@ TEST_F(FileCommandsTest, ADeclinedOldSetIsNeverOverwrittenByTheOpenOne) {
     mnudatöffnen_Click(app);
     EXPECT_EQ(dir.read("alt.ldt"), "\"kursdatenbank\"\r\n");
     EXPECT_TRUE(app.setPath.empty());  // a new set
-    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 1), std::vector<std::string>{"Haus"});
-}
-
-TEST_F(FileCommandsTest, SaveDialogsAddTheExtensionBeforeAskingAboutOverwriting) {
-    newSetWithThreeCards();
-    platform.fileAnswers = {dir.file("kurs")};
-    mnudatspeichern_Click(app);
-    EXPECT_EQ(platform.saveDialogs.back().defaultSuffix, "ldt");
-    EXPECT_TRUE(platform.saveDialogs.back().overwritePrompt);
+    EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 1), Texts{"Haus"});
 }
 
 TEST_F(FileCommandsTest, AFailedSaveKeepsTheLastUsedFile) {

@@ -9,9 +9,8 @@
 namespace memvalo {
 namespace {
 
-class FileHistoryTest : public test::AppTest {
+class FileHistoryTest : public test::DataFolderTest {
   protected:
-    void SetUp() override { std::filesystem::create_directories(app.paths.dataFolder); }
     std::string set(int n) {
         const std::string name = "set" + std::to_string(n) + ".ldt";
         dir.write(name, " 0 \r\n");
@@ -87,11 +86,11 @@ TEST_F(FileHistoryTest, AnUnreadableListIsReportedOnceAndNeverWrittenOver) {
     platform.answers = {Answer::OK};
     refresh(set(2));
     refresh(set(3));
-    EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{
-                  "Die Liste der zuletzt benutzten Lerndateien kann nicht gelesen werden:\r"
-                  "Die Datei " +
-                  app.paths.historyFile + " kann nicht gelesen werden (dort steht ein Ordner)."});
+    EXPECT_EQ(
+        platform.messageTexts(),
+        test::Texts{"Die Liste der zuletzt benutzten Lerndateien kann nicht gelesen werden:\r"
+                    "Die Datei " +
+                    app.paths.historyFile + " kann nicht gelesen werden (dort steht ein Ordner)."});
     EXPECT_EQ(history.count(), 3);
     EXPECT_TRUE(std::filesystem::is_directory(app.paths.historyFile + "/inhalt"));
 }

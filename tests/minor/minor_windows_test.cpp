@@ -96,7 +96,7 @@ TEST_F(MinorWindowsTest, TheAboutBoxShowsTheShippedManual) {
     }
 
     lblhomepage_Click(app);
-    EXPECT_EQ(platform.documentsOpened, (std::vector<std::string>{std::string(kHomePage)}));
+    EXPECT_EQ(platform.documentsOpened, (test::Texts{std::string(kHomePage)}));
     app.paths.programFolder = dir.path();
     frminfo_Load(app, f);
     EXPECT_EQ(f.txtinfo.caption, "Die Kurzanleitung fehlt: Die Datei " + dir.path() +

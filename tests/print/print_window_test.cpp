@@ -25,8 +25,8 @@ class PrintWindowTest : public AppTest {
         ASSERT_EQ(platte_an_speicher(app), LoadResult::Loaded);
         markSetSaved(app);
     }
-    std::vector<std::string> printedTexts() const {
-        std::vector<std::string> texts;
+    Texts printedTexts() const {
+        Texts texts;
         for (const auto& line : printer.lines) {
             if (!line.text.starts_with("___")) texts.push_back(line.text);
         }
@@ -38,11 +38,11 @@ TEST_F(PrintWindowTest, TheWindowOffersThePrintersAndTheBoxesThatHoldCards) {
     openSavedSet();
     printer.current = "Tinte";
     ASSERT_TRUE(frmprint_Load(app, f));
-    EXPECT_EQ(f.printerNames, (std::vector<std::string>{"Laser", "Tinte", "PDF-Datei"}));
+    EXPECT_EQ(f.printerNames, (Texts{"Laser", "Tinte", "PDF-Datei"}));
     EXPECT_EQ(f.Combo1.caption, "Tinte");
     EXPECT_EQ(f.cbfgroeße.caption, "12");
-    const std::vector<std::string> captions = {"Kasten 1", "Kasten 2", "Kasten 3   (leer)",
-                                               "Kasten 4   (leer)", "Kasten 5"};
+    const Texts captions = {"Kasten 1", "Kasten 2", "Kasten 3   (leer)", "Kasten 4   (leer)",
+                            "Kasten 5"};
     for (int box = 1; box <= 5; ++box) {
         EXPECT_EQ(f.optkasten[box].caption, captions[box - 1]);
         EXPECT_EQ(f.optkasten[box].enabled, !captions[box - 1].ends_with("(leer)"));
@@ -58,7 +58,7 @@ TEST_F(PrintWindowTest, TheWindowOffersThePrintersAndTheBoxesThatHoldCards) {
     for (Box& box : app.store.boxes) box.clear();
     PrintWindowModel empty;
     ASSERT_TRUE(frmprint_Load(app, empty));
-    EXPECT_EQ(empty.printerNames, (std::vector<std::string>{"PDF-Datei"}));
+    EXPECT_EQ(empty.printerNames, (Texts{"PDF-Datei"}));
     EXPECT_EQ(empty.Combo1.caption, "PDF-Datei");
     EXPECT_FALSE(empty.cmdausdruck.enabled);
 }
@@ -73,8 +73,8 @@ TEST_F(PrintWindowTest, PrintingShowsTheSavedSetAndLeavesUnsavedChangesInMemory)
     f.Combo1.caption = "Tinte";
     optkasten_Click(f, 1);
     cmdausdruck_Click(app, f);
-    EXPECT_EQ(printedTexts(), (std::vector<std::string>{"eins", "one", "zwei", "two"}));
-    EXPECT_EQ(printer.jobs, (std::vector<std::string>{"Tinte"}));
+    EXPECT_EQ(printedTexts(), (Texts{"eins", "one", "zwei", "two"}));
+    EXPECT_EQ(printer.jobs, (Texts{"Tinte"}));
     EXPECT_EQ(printer.current, "Laser") << "the printer chosen before is current again";
     EXPECT_EQ(app.store.k(1).anz, 3);
     EXPECT_EQ(app.store.k(1)[3].frage, "neu");
@@ -94,8 +94,8 @@ TEST_F(PrintWindowTest, ASetNeverSavedPrintsFromMemoryIntoAPdfFile) {
     ASSERT_EQ(platform.saveDialogs.size(), 1u);
     EXPECT_EQ(platform.saveDialogs[0].fileName, "Lerndatei Kasten 3.pdf");
     EXPECT_EQ(platform.saveDialogs[0].initialFolder, dir.path());
-    EXPECT_EQ(printer.jobs, (std::vector<std::string>{dir.path() + "karten.pdf"}));
-    EXPECT_EQ(printedTexts(), (std::vector<std::string>{"Frage", "Antwort"}));
+    EXPECT_EQ(printer.jobs, (Texts{dir.path() + "karten.pdf"}));
+    EXPECT_EQ(printedTexts(), (Texts{"Frage", "Antwort"}));
     EXPECT_EQ(platform.messageTexts().back(),
               "Kasten 3 wurde in die PDF-Datei '" + dir.path() + "karten.pdf' gedruckt.");
 }

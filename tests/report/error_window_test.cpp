@@ -14,11 +14,10 @@
 namespace memvalo {
 namespace {
 
-class ErrorWindowTest : public test::AppTest {
+class ErrorWindowTest : public test::DataFolderTest {
   protected:
     ErrorWindowTest() {
         f.system = {"Linux", "6.1", "0-18-amd64", "Debian GNU/Linux 12 (bookworm)"};
-        std::filesystem::create_directories(app.paths.dataFolder);
     }
 
     // Runs the error window for the report; `press` is what the learner does in it.
@@ -27,8 +26,8 @@ class ErrorWindowTest : public test::AppTest {
         return OnError(app, f, report, press);
     }
 
-    std::vector<std::string> lines(const std::string& text) {
-        std::vector<std::string> out;
+    test::Texts lines(const std::string& text) {
+        test::Texts out;
         for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
              start = end + 2) {
             out.push_back(text.substr(start, end - start));
@@ -52,7 +51,7 @@ TEST_F(ErrorWindowTest, TheProtocolDescribesAFaultOfACoreProcedure) {
     const std::string ind(10, ' ');
     const std::string text = protocolText(f, "06.12.2026", "14:03:27");
     EXPECT_EQ(text.substr(text.size() - 2), "\r\n");
-    EXPECT_EQ(lines(text), (std::vector<std::string>{
+    EXPECT_EQ(lines(text), (test::Texts{
                                sep,
                                "F E H L E R P R O T O K O L L vom ErrorPartner",
                                sep,
@@ -83,7 +82,7 @@ TEST_F(ErrorWindowTest, ProtocolLinesWrapAfter73Columns) {
     const std::string word80(80, 'x');
     struct Case {
         std::string line;
-        std::vector<std::string> printed;
+        test::Texts printed;
     };
     const Case cases[] = {
         {"kurz", {"kurz "}},
@@ -103,7 +102,7 @@ TEST_F(ErrorWindowTest, ProtocolLinesWrapAfter73Columns) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
-        std::vector<std::string> printed = protocolPrintLines(c.line + "\r\n");
+        test::Texts printed = protocolPrintLines(c.line + "\r\n");
         ASSERT_EQ(printed.size(), c.printed.size() + 1);
         EXPECT_EQ(printed.back(), " ") << "the empty line the wrap adds at the end";
         printed.pop_back();
@@ -115,8 +114,8 @@ TEST_F(ErrorWindowTest, PrintingPutsTheWrappedLinesOneBelowTheOther) {
     show({"Module1", "anzeige", 481, "Ungültiges Bild: " + std::string(75, 'p'), 0});
     cmdProtocol_Click(app, f, 0);
     const auto& printed = platform.fakePrinter.lines;
-    ASSERT_EQ(platform.fakePrinter.jobs, (std::vector<std::string>{"Laser"}));
-    const std::vector<std::string> expected =
+    ASSERT_EQ(platform.fakePrinter.jobs, (test::Texts{"Laser"}));
+    const test::Texts expected =
         protocolPrintLines(protocolText(f, platform.todayText, platform.timeText));
     ASSERT_EQ(printed.size(), expected.size());
     EXPECT_EQ(printed[0].text, expected[0]);
@@ -128,7 +127,7 @@ TEST_F(ErrorWindowTest, PrintingPutsTheWrappedLinesOneBelowTheOther) {
     }
 }
 
-TEST_F(ErrorWindowTest, SavingTwiceAsksBeforeOverwritingAndNoKeepsTheFirstProtocol) {
+TEST_F(ErrorWindowTest, SavingAsksBeforeOverwritingAndMailTakesTheClipboard) {
     show({"Module1", "anzeige", 481, "Ungültiges Bild", 0});
     // The test's program folder does not exist: the protocol goes to the data folder.
     const std::string file = app.paths.dataFolder + "memvalo.ERR";
@@ -149,10 +148,8 @@ TEST_F(ErrorWindowTest, SavingTwiceAsksBeforeOverwritingAndNoKeepsTheFirstProtoc
 
     std::filesystem::create_directories(app.paths.programFolder);
     EXPECT_EQ(protocolFilePath(app), app.paths.programFolder + "memvalo.ERR");
-}
 
-TEST_F(ErrorWindowTest, MailAndHomePagePutTheProtocolOnTheClipboard) {
-    show({"Module1", "anzeige", 481, "Ungültiges Bild", 0});
+    // Mail and home page put the protocol on the clipboard first.
     platform.answers = {Answer::OK};
     cmdProtocol_Click(app, f, 2);
     EXPECT_EQ(platform.clipboard, protocolText(f, platform.todayText, platform.timeText));
@@ -160,8 +157,7 @@ TEST_F(ErrorWindowTest, MailAndHomePagePutTheProtocolOnTheClipboard) {
     cmdProtocol_Click(app, f, 3);
     EXPECT_FALSE(platform.clipboard.empty());
     EXPECT_EQ(platform.documentsOpened,
-              (std::vector<std::string>{"mailto:" + std::string(kSupportAddress),
-                                        std::string(kHomePage)}));
+              (test::Texts{"mailto:" + std::string(kSupportAddress), std::string(kHomePage)}));
 }
 
 TEST_F(ErrorWindowTest, TheWindowKeepsItsLastChoiceAndProgramLine) {

@@ -57,13 +57,6 @@ TEST_F(ColoursTest, EachSchemeChecksOnlyItsEntryAndPaintsItsTargets) {
     EXPECT_EQ(w.lblkasten.foreColor, 0x00FFFFu);
 }
 
-TEST_F(ColoursTest, TheGradientGrowsWithItsParameters) {
-    const Gradient g = gradientFor(520, 0, 200, 4);
-    EXPECT_EQ(g.light, 0x640000u | 255u);
-    EXPECT_EQ(g.dark, (0x640000u / 3 & 0xFF0000u) | 85u);
-    EXPECT_EQ(g.direction, GradientDirection::Right);
-}
-
 TEST_F(ColoursTest, OpeningTheColourWindowReplacesMissingGradientValues) {
     app.settings.verlauf = {0, 0, 0, 0};
     app.settings.farbschema = "farbverlauf";

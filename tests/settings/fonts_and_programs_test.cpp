@@ -61,6 +61,12 @@ TEST_F(FontsAndProgramsTest, SearchingTakesOnlyProgramsAndAsksForAName) {
     EXPECT_EQ(app.frm1.mnupaint.caption, "Malprogramm");
     EXPECT_EQ(platform.inputs[0].defaultText, "malen");
     EXPECT_EQ(platform.openDialogs[0].title, "Programm suchen");
+
+    // Changing it again to an empty name clears it.
+    platform.fileAnswers = {std::string("/usr/bin/neu")};
+    platform.inputAnswers = {std::string("")};
+    mnuresetpaint_Click(app);
+    EXPECT_EQ(app.settings.paintPfad, "");
 }
 
 TEST_F(FontsAndProgramsTest, StartingLeavesTheTopAndReportsAFailure) {
@@ -80,14 +86,6 @@ TEST_F(FontsAndProgramsTest, StartingLeavesTheTopAndReportsAFailure) {
     platform.programsStart = true;
     mnurecorder_Click(app);
     EXPECT_EQ(platform.programsStarted.back(), "/weg/recorder");
-}
-
-TEST_F(FontsAndProgramsTest, AnEmptyNameClearsTheChangedProgram) {
-    app.settings.paintPfad = "/usr/bin/alt";
-    platform.fileAnswers = {std::string("/usr/bin/neu")};
-    platform.inputAnswers = {std::string("")};
-    mnuresetpaint_Click(app);
-    EXPECT_EQ(app.settings.paintPfad, "");
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 namespace memvalo::test {
 namespace {
 
-class CloseTest : public AppTest {
+class CloseTest : public DataFolderTest {
   protected:
     UiEvent closeSymbol() { return UiEvent{"frm1", "QueryUnload"}; }
 };
@@ -45,7 +45,6 @@ TEST_F(CloseTest, TheCloseSymbolHidesIntoTheTrayAndTheTrayBringsItBack) {
 
 // Without a tray the window is minimised instead; the Qt test of the main window shows it.
 TEST_F(CloseTest, OtherwiseTheExitCommandDecides) {
-    std::filesystem::create_directories(app.paths.dataFolder);
     app.store.ist[0] = 3;  // a set with cards, changed since it was saved
     app.karte_gespeichert = "nein";
     app.schritt_gespeichert = "nein";

@@ -15,11 +15,9 @@
 namespace memvalo::test {
 namespace {
 
-class StartupTest : public AppTest {
+class StartupTest : public DataFolderTest {
   protected:
     StartupTest() {
-        std::filesystem::create_directories(app.paths.dataFolder);
-        app.paths.version = "Version 1.0.0";
         app.settings.screenWidth = 1920 * kTwipsPerPixel;
         app.settings.screenHeight = 1080 * kTwipsPerPixel;
     }
@@ -36,16 +34,14 @@ TEST_F(StartupTest, FirstStartShowsAnEmptyWindowWithOnlyTheBasicMenus) {
     platform.answers = {Answer::OK};  // no settings file yet
     Form_Load(app, "");
     MainWindowModel& w = app.frm1;
-    EXPECT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(app.paths.settingsFile));
     EXPECT_EQ(dir.read("data/memvalo/dateiliste.lis"), "\r\n");
     EXPECT_EQ(w.me.caption, std::string(kProductTitle) + "Version 1.0.0");
-    std::vector<std::string> menus;
+    Texts menus;
     for (const MenuEntry& entry : mainMenuTable()) {
         const Control& menu = w.at(std::string(entry.name));
         if (entry.parent.empty() && menu.visible) menus.push_back(menu.caption);
     }
-    EXPECT_EQ(menus, (std::vector<std::string>{"&Datei", "&Einstellungen", "&Fenster", "&Info"}));
+    EXPECT_EQ(menus, (Texts{"&Datei", "&Einstellungen", "&Fenster", "&Info"}));
     // Nothing to work on yet: the question is locked and covered, no study button shows.
     EXPECT_TRUE(w.txtfrage.locked && w.picantwort.visible);
     for (const auto& [name, control] : w.controls()) {
@@ -57,7 +53,7 @@ TEST_F(StartupTest, FirstStartShowsAnEmptyWindowWithOnlyTheBasicMenus) {
     EXPECT_EQ(w.me.geometry, (Geometry{0, 0, kDesignWidth + 2, kDesignHeight + 2}));
     EXPECT_TRUE(w.mnuposition.checked && w.mnufarbselbst.checked);
     EXPECT_EQ(platform.onTopCalls, std::vector<bool>{false});
-    EXPECT_EQ(platform.played, std::vector<std::string>{app.paths.programFolder + "start1.wav"});
+    EXPECT_EQ(platform.played, Texts{app.paths.programFolder + "start1.wav"});
 }
 
 TEST_F(StartupTest, ATooSmallRememberedWindowOpensAtTheMinimum) {
@@ -125,8 +121,7 @@ TEST_F(StartupTest, AMissingLastSetIsReportedAndNothingOpens) {
     });
     platform.answers = {Answer::OK};
     Form_Load(app, "");
-    EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{"Datei wurde verschoben oder gelöscht"});
+    EXPECT_EQ(platform.messageTexts(), Texts{"Datei wurde verschoben oder gelöscht"});
     EXPECT_EQ(platform.messages[0].title, "Datei nicht gefunden");
     EXPECT_TRUE(app.setPath.empty());
 }

@@ -5,8 +5,6 @@
 namespace memvalo::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 // The visible covers, in the order question, answer, extra 1, extra 2.
 std::string covers(const MainWindowModel& w) {
     return std::string(w.picfrage.visible ? "F" : "-") + (w.picantwort.visible ? "A" : "-") +

@@ -9,8 +9,6 @@
 namespace memvalo::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 const std::string kIncomplete = "Nicht so faul sein ;-))\rMindestens Frage und Antwort eingeben !";
 
 class EntryTest : public StudyTest {

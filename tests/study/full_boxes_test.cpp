@@ -4,54 +4,42 @@
 namespace memvalo::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 const std::string kBox1FullLast =
     "Das war der letzte Datensatz. Kasten 1 ist voll.\r"
     "Bitte erst wieder einige Fragen aus dem Kasten 1 beantworten.";
 
-TEST_F(StudyTest, FullTargetBoxStopsTheQuery) {
-    fill(1, {"p"});
-    fill(2, {"a", "b"});
-    fill(3, {"x"});
-    app.store.soll[2] = 1;
-    expectAnswers({Answer::OK, Answer::No});
-    queryBox(2);
-    EXPECT_EQ(newMessages(), (Texts{"Kasten 3 ist voll.\rBitte erst einige Fragen beantworten!",
-                                    "Datensatz im Kasten 2 mischen?"}));
-    EXPECT_EQ(buttons(), "");
+// A right answer that fills the next box stops the query there, and choosing the box again
+// is refused while the next box stays full.
+class FullNextBox : public StudyTest,
+                    public ::testing::WithParamInterface<std::pair<int, const char*>> {};
 
-    app.store.soll[2] = 2;
+TEST_P(FullNextBox, StopsTheQueryAndRefusesTheBox) {
+    const auto [box, filled] = GetParam();
+    if (box != 1) fill(1, {"p"});
+    fill(box, {"a", "b"});
+    app.store.soll[static_cast<std::size_t>(box)] = 1;
+    const std::string n = std::to_string(box);
     expectAnswers({Answer::No, Answer::OK});
-    choose(2);
-    EXPECT_EQ(buttons(), "A");
+    queryBox(box);
     pressRight();
-    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten 2 mischen?", "Kasten 3 ist voll!"}));
+    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten " + n + " mischen?", filled}));
     EXPECT_EQ(platform.messages.back().icon, Icon::None);
-    EXPECT_EQ(answersIn(3), (Texts{"x", "a"}));
-    EXPECT_EQ(answersIn(2), (Texts{"b"}));
+    EXPECT_EQ(answersIn(box + 1), (Texts{"a"}));
+    EXPECT_EQ(answersIn(box), (Texts{"b"}));
     EXPECT_EQ(buttons(), "");
-}
-
-TEST_F(StudyTest, Box2FilledByTheAnswerOrAlreadyFull) {
-    fill(1, {"a", "b", "c"});
-    app.store.soll[1] = 1;
-    expectAnswers({Answer::No, Answer::OK});
-    queryBox(1);
-    pressRight();
-    EXPECT_EQ(newMessages(), (Texts{"Datensatz im Kasten 1 mischen?", "Kasten 2 ist voll !"}));
-    EXPECT_EQ(answersIn(2), (Texts{"a"}));
-    EXPECT_EQ(answersIn(1), (Texts{"b", "c"}));
-    EXPECT_EQ(buttons(), "");
-    // The progress refresh is skipped after this message.
-    EXPECT_EQ(progressText(), " 1 von  250");
 
     expectAnswers({Answer::OK, Answer::No});
-    choose(1);
-    EXPECT_EQ(newMessages(), (Texts{"Kasten 2 ist voll.\rBitte erst einige Fragen beantworten!",
-                                    "Datensatz im Kasten 1 mischen?"}));
+    choose(box);
+    EXPECT_EQ(newMessages(), (Texts{"Kasten " + std::to_string(box + 1) +
+                                        " ist voll.\rBitte erst einige Fragen beantworten!",
+                                    "Datensatz im Kasten " + n + " mischen?"}));
     EXPECT_EQ(buttons(), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(Boxes, FullNextBox,
+                         ::testing::Values(std::pair{1, "Kasten 2 ist voll !"},
+                                           std::pair{2, "Kasten 3 ist voll!"},
+                                           std::pair{4, "Kasten 5 ist voll!"}));
 
 TEST_F(StudyTest, WrongAnswersFillBox1AndTheRevealThenRefuses) {
     fill(1, {"p"});
@@ -95,7 +83,7 @@ TEST_F(StudyTest, WrongAnswersFillBox1AndTheRevealThenRefuses) {
 }
 
 TEST_F(StudyTest, ResumingABox5PassOrStartingAgain) {
-    std::vector<std::string> ten;
+    Texts ten;
     for (char c = 'a'; c <= 'j'; ++c) ten.emplace_back(1, c);
     fill(5, ten);
     app.kasten5_beantwortet = 4;
@@ -152,7 +140,7 @@ TEST_F(StudyTest, AFullBox5IsStillQueriedAfterItsHint) {
 }
 
 TEST_F(StudyTest, Box1CannotTakeCard2001) {
-    std::vector<std::string> many;
+    Texts many;
     for (int i = 0; i < Box::kSlots; ++i) many.push_back("k" + std::to_string(i));
     fill(1, many);
     fill(2, {"a"});

@@ -49,14 +49,14 @@ TEST_F(StudyTest, TheEmptyCardBeingTypedIsNoCard) {
     cmdende_Click(app);
     app.frm1.txtantwort.caption = "";
     mnuzufall_Click(app);
-    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "b"})) << "a stored card stays";
+    EXPECT_EQ(answersIn(1), (Texts{"a", "b"})) << "a stored card stays";
 
     mnueingabe_Click(app);
     cmdende_Click(app);
     cmdvor_Click(app);  // opens a new card at the end
     app.frm1.txtfrage.caption = "halb getippt";
     mnuzufall_Click(app);
-    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(answersIn(1), (Texts{"a", "b"}));
     EXPECT_EQ(app.store.ist[0], 2);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     EXPECT_TRUE(app.frm1.mnukk[0].enabled);
@@ -70,7 +70,7 @@ TEST_F(StudyTest, TheFirstTypedCardReachesTheQuery) {
     mnuzufall_Click(app);
     expectAnswers({Answer::No});
     choose(1);
-    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"erste"}));
+    EXPECT_EQ(answersIn(1), (Texts{"erste"}));
     EXPECT_EQ(app.frm1.txtfrage.caption, "erste?");
     EXPECT_EQ(buttons(), "A");
 }
@@ -84,7 +84,7 @@ TEST_F(StudyTest, AnEmptiedBoxOnScreenNeverEmptiesBox1) {
     mnumoduswahl_Click(app);
     mnuzufall_Click(app);
     mnukastwahl_Click(app);
-    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a"}));
+    EXPECT_EQ(answersIn(1), (Texts{"a"}));
     EXPECT_TRUE(app.frm1.mnukk[0].enabled);
 }
 
@@ -96,7 +96,7 @@ TEST_F(StudyTest, OpeningTheModeMenuKeepsTheCardBeingTyped) {
     app.frm1.txtantwort.caption = "neu";
     mnumoduswahl_Click(app);
     EXPECT_EQ(app.markierung, "speichern");
-    EXPECT_EQ(answersIn(1), (std::vector<std::string>{"a", "neu"}));
+    EXPECT_EQ(answersIn(1), (Texts{"a", "neu"}));
     EXPECT_EQ(app.store.k(1).pos, 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
 }

@@ -6,8 +6,6 @@
 namespace memvalo::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 TEST_F(StudyTest, PagingBox1StoresTheCardAndStopsAtTheStart) {
     fill(1, {"a", "b", "c"});
     mnueingabe_Click(app);

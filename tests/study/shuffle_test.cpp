@@ -8,8 +8,6 @@
 namespace memvalo::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 Texts someNames(int count) {
     Texts names;
     for (int i = 1; i <= count; ++i) names.push_back("k" + std::to_string(i));

@@ -14,7 +14,7 @@ namespace {
 
 struct Case {
     const char* name;
-    std::vector<std::pair<int, std::vector<std::string>>> cards;
+    std::vector<std::pair<int, Texts>> cards;
     int box;
     // Answers given first and kept, then the answer that is taken back.
     std::vector<bool> earlierRight;
@@ -31,10 +31,7 @@ void PrintTo(const Case& c, std::ostream* out) {
 
 class TakeBack : public StudyTest, public ::testing::WithParamInterface<Case> {
   protected:
-    void answer(bool right) {
-        cmdantwort_Click(app);
-        right ? cmdrichtig_Click(app) : cmdfalsch_Click(app);
-    }
+    void answer(bool right) { right ? pressRight() : pressWrong(); }
 
     void expectSameStore(const CardStore& before) const {
         const CardStore& now = app.store;

@@ -4,8 +4,6 @@
 namespace memvalo::test {
 namespace {
 
-using Texts = std::vector<std::string>;
-
 TEST_F(StudyTest, CardClimbsToBox5CollectingDatesAndFallsBackToBox1) {
     fill(1, {"a"});
     expectAnswers({Answer::No, Answer::OK});

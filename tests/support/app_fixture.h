@@ -2,11 +2,17 @@
 // A fresh App over a scripted platform, with its paths in a temporary folder.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "core/app.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
 
 namespace memvalo::test {
+
+using Texts = std::vector<std::string>;
 
 class AppTest : public ::testing::Test {
   protected:
@@ -29,6 +35,15 @@ class AppTest : public ::testing::Test {
     TempDir dir;
     ScriptedPlatform platform;
     App app{platform};
+};
+
+// The same, with the data folder already made, as after the program's first start.
+class DataFolderTest : public AppTest {
+  protected:
+    DataFolderTest() {
+        std::filesystem::create_directories(app.paths.dataFolder);
+        app.paths.version = "Version 1.0.0";
+    }
 };
 
 }  // namespace memvalo::test

@@ -1,7 +1,5 @@
 // The main window mirrors the model and forwards what the user does, and nothing more.
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 #include "settings/design_layout.h"
@@ -29,11 +27,6 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
     void cleanup() { w_.reset(); }
-
-    void captionsOfSeveralLinesAreDrawn() {
-        auto* button = window_->findChild<QPushButton*>("cmdrichtig");
-        QCOMPARE(button->text(), QStringLiteral("Hurra!!\nAntwort war\nRICHTIG!"));
-    }
 
     void syncingFiresNothingButTypingIsForwarded() {
         app_->frm1.txtfrage.locked = false;
