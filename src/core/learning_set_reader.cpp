@@ -9,37 +9,41 @@ namespace memvalo {
 
 namespace {
 
-// Decodes into the record's own string, so a load makes no copy of a text on its way.
-void decodeInto(std::string& field, std::string_view bytes) {
-    field.clear();
-    field.reserve(bytes.size());
-    appendUtf8(field, bytes, References::Decode);
-}
-
-// A card text. One written as a plain item may hold a double quote, which a stored text
-// never holds: it is stored as the replacement character, as the writer would.
-void readText(ItemReader& in, std::string& text) {
-    decodeInto(text, in.item());
-    anfuehrung_weg(text);
-}
-
-void readFixed(ItemReader& in, FixedText& field, std::string& scratch) {
-    decodeInto(scratch, in.item());
-    field = scratch;
-}
-
-void readCard(ItemReader& in, int boxNumber, CardRecord& card) {
-    readText(in, card.frage);
-    readText(in, card.antwort);
-    readText(in, card.zusatz1);
-    readText(in, card.zusatz2);
-    std::string scratch;
-    readFixed(in, card.erstellt, scratch);
-    for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
-        readFixed(in, card.kasten_am[static_cast<std::size_t>(i)], scratch);
+// Decodes through one scratch buffer, so that each field is allocated once at its size.
+class FieldDecoder {
+  public:
+    void into(std::string& field, std::string_view bytes) {
+        scratch_.clear();
+        appendUtf8(scratch_, bytes, References::Decode);
+        field.assign(scratch_);
     }
-    readFixed(in, card.falsch, scratch);
-    decodeInto(card.medium, in.lineItem());
+    // A card text. One written as a plain item may hold a double quote, which a stored text
+    // never holds: it is stored as the replacement character, as the writer would.
+    void text(ItemReader& in, std::string& text) {
+        into(text, in.item());
+        anfuehrung_weg(text);
+    }
+    void fixed(ItemReader& in, FixedText& field) {
+        scratch_.clear();
+        appendUtf8(scratch_, in.item(), References::Decode);
+        field = scratch_;
+    }
+
+  private:
+    std::string scratch_;
+};
+
+void readCard(ItemReader& in, int boxNumber, CardRecord& card, FieldDecoder& decode) {
+    decode.text(in, card.frage);
+    decode.text(in, card.antwort);
+    decode.text(in, card.zusatz1);
+    decode.text(in, card.zusatz2);
+    decode.fixed(in, card.erstellt);
+    for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
+        decode.fixed(in, card.kasten_am[static_cast<std::size_t>(i)]);
+    }
+    decode.fixed(in, card.falsch);
+    decode.into(card.medium, in.lineItem());
 }
 
 bool parseNumber(std::string_view text, int low, int high, int& value) {
@@ -91,9 +95,10 @@ void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
                               std::to_string(Box::kSlots));
     }
     box.reserve(static_cast<int>(count));
+    FieldDecoder decode;
     for (int slot = 1; slot <= count; ++slot) {
         try {
-            readCard(in, boxNumber, box[slot]);
+            readCard(in, boxNumber, box[slot], decode);
         } catch (const FormatError& e) {
             if (e.kind != FormatError::Kind::Truncated) throw;
             throw FormatError(e.kind, e.line,
