@@ -11,7 +11,7 @@
 
 namespace memvalo {
 
-class AnswerJournal : public BoxObserver {
+class AnswerJournal final : public BoxObserver {
   public:
     explicit AnswerJournal(CardStore& store);
     ~AnswerJournal();

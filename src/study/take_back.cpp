@@ -68,9 +68,10 @@ bool answerChanged(const Control& before, const Control& after) {
 void undoWindowChanges(App& app, const AnswerSnapshot& snapshot) {
     auto change = snapshot.windowChanges.begin();
     std::size_t index = 0;
-    for (auto& [name, now] : app.frm1.controls()) {
+    for (auto& entry : app.frm1.controls()) {
         if (change == snapshot.windowChanges.end()) break;
         if (change->index == index++) {
+            Control& now = entry.second;
             restoredFields([&](auto field) {
                 if (change->before.*field != change->after.*field) {
                     now.*field = change->before.*field;
