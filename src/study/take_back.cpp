@@ -1,6 +1,7 @@
 #include "study/take_back.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,19 +26,30 @@ struct AnswerSnapshot {
     std::string medienverweis;
     std::string karte_gespeichert;
     std::string schritt_gespeichert;
-    // The controls the answer itself changed, as they were before and after it: only those
-    // changes are put back, so an option switched since then stays as the learner left it.
-    struct WindowChange {
-        std::size_t index;  // in the order of the window's control table
-        Control before;
-        Control after;
-    };
-    std::vector<WindowChange> windowChanges;
-    // The whole window just before the answer, until the answer is done.
+    // The answer's controls as they were just before it, and for each a bit per field the
+    // answer changed: only those changes are put back, so an option switched since then stays
+    // as the learner left it.
     std::vector<Control> windowBefore;
+    std::vector<std::uint32_t> changedFields;
 };
 
 namespace {
+
+// The controls an answer shows its outcome in: the card, the buttons, the counters and the
+// menus it locks while the answer is open. Only these are kept, so an answer costs a few
+// dozen copies rather than one of the whole window.
+std::vector<Control*> answerControls(MainWindowModel& w) {
+    std::vector<Control*> list = {
+        &w.txtfrage,    &w.txtantwort,  &w.txtzusatz1, &w.txtzusatz2, &w.lbldatum0,  &w.lbldatum1,
+        &w.lbldatum2,   &w.lbldatum3,   &w.lbldatum4,  &w.lblfalsch,  &w.bildbox,    &w.lblbild,
+        &w.picfrage,    &w.picantwort,  &w.piczusatz1, &w.piczusatz2, &w.cmdantwort, &w.cmdrichtig,
+        &w.cmdfalsch,   &w.cmd5anfang,  &w.cmd5zurück, &w.cmd5vor,    &w.cmd5ende,   &w.optk5,
+        &w.lblxvony,    &w.progress,    &w.Label5,     &w.lblkasten,  &w.lblinfo,    &w.mnudatei,
+        &w.mnukastwahl, &w.mnumoduswahl};
+    for (int i = 0; i < 5; ++i) list.push_back(&w.lblazist[i]);
+    for (int i = 0; i < 5; ++i) list.push_back(&w.mnukk[i]);
+    return list;
+}
 
 // The fields of a control an answer may change, and taking it back puts back.
 template <typename Visit>
@@ -59,26 +71,28 @@ void restoredFields(Visit visit) {
     visit(&Control::picture);
 }
 
-bool answerChanged(const Control& before, const Control& after) {
-    bool changed = false;
-    restoredFields([&](auto field) { changed = changed || before.*field != after.*field; });
-    return changed;
+// Which of the restored fields differ, one bit each in the order of restoredFields.
+std::uint32_t changedFields(const Control& before, const Control& after) {
+    std::uint32_t bits = 0;
+    std::uint32_t bit = 1;
+    restoredFields([&](auto field) {
+        if (before.*field != after.*field) bits |= bit;
+        bit <<= 1;
+    });
+    return bits;
 }
 
 void undoWindowChanges(App& app, const AnswerSnapshot& snapshot) {
-    auto change = snapshot.windowChanges.begin();
-    std::size_t index = 0;
-    for (auto& entry : app.frm1.controls()) {
-        if (change == snapshot.windowChanges.end()) break;
-        if (change->index == index++) {
-            Control& now = entry.second;
-            restoredFields([&](auto field) {
-                if (change->before.*field != change->after.*field) {
-                    now.*field = change->before.*field;
-                }
-            });
-            ++change;
-        }
+    auto before = snapshot.windowBefore.begin();
+    auto changed = snapshot.changedFields.begin();
+    for (Control* now : answerControls(app.frm1)) {
+        std::uint32_t bit = 1;
+        restoredFields([&](auto field) {
+            if ((*changed & bit) != 0) now->*field = (*before).*field;
+            bit <<= 1;
+        });
+        ++before;
+        ++changed;
     }
 }
 
@@ -122,21 +136,20 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
     snapshot->medienverweis = app.medienverweis;
     snapshot->karte_gespeichert = app.karte_gespeichert;
     snapshot->schritt_gespeichert = app.schritt_gespeichert;
-    snapshot->windowBefore.reserve(app.frm1.controls().size());
-    for (const auto& [name, control] : app.frm1.controls()) {
-        snapshot->windowBefore.push_back(control);
+    const auto controls = answerControls(app.frm1);
+    snapshot->windowBefore.reserve(controls.size());
+    for (const Control* control : controls) {
+        snapshot->windowBefore.push_back(*control);
     }
     return snapshot;
 }
 
 void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before) {
-    std::size_t index = 0;
-    for (const auto& [name, now] : app.frm1.controls()) {
-        Control& old = before->windowBefore.at(index);
-        if (answerChanged(old, now)) before->windowChanges.push_back({index, std::move(old), now});
-        ++index;
+    auto old = before->windowBefore.begin();
+    before->changedFields.reserve(before->windowBefore.size());
+    for (const Control* now : answerControls(app.frm1)) {
+        before->changedFields.push_back(changedFields(*old++, *now));
     }
-    before->windowBefore = {};
     before->boxes->answered();
     app.study.lastAnswer = std::move(before);
     app.frm1.mnuzurücknehmen.enabled = true;
