@@ -4,7 +4,6 @@
 #include <malloc.h>
 
 #include <chrono>
-
 #include <ostream>
 #include <streambuf>
 

@@ -26,18 +26,22 @@ struct AnswerSnapshot {
     std::string medienverweis;
     std::string karte_gespeichert;
     std::string schritt_gespeichert;
-    // The answer's controls as they were just before it, and for each a bit per field the
-    // answer changed: only those changes are put back, so an option switched since then stays
-    // as the learner left it.
-    std::vector<Control> windowBefore;
-    std::vector<std::uint32_t> changedFields;
+    // Each control the answer may change, as it was just before the answer, with a bit per
+    // field the answer did change: only those changes are put back, so an option switched
+    // since then stays as the learner left it.
+    struct ShownBefore {
+        Control* control;
+        Control before;
+        std::uint32_t changedFields = 0;
+    };
+    std::vector<ShownBefore> window;
 };
 
 namespace {
 
 // The controls an answer shows its outcome in: the card, the buttons, the counters and the
-// menus it locks while the answer is open. Only these are kept, so an answer costs a few
-// dozen copies rather than one of the whole window.
+// menus it locks while the answer is open. Keeping only these, not the whole window, is what
+// keeps an answer within a few microseconds.
 std::vector<Control*> answerControls(MainWindowModel& w) {
     std::vector<Control*> list = {
         &w.txtfrage,    &w.txtantwort,  &w.txtzusatz1, &w.txtzusatz2, &w.lbldatum0,  &w.lbldatum1,
@@ -82,17 +86,13 @@ std::uint32_t changedFields(const Control& before, const Control& after) {
     return bits;
 }
 
-void undoWindowChanges(App& app, const AnswerSnapshot& snapshot) {
-    auto before = snapshot.windowBefore.begin();
-    auto changed = snapshot.changedFields.begin();
-    for (Control* now : answerControls(app.frm1)) {
+void undoWindowChanges(const AnswerSnapshot& snapshot) {
+    for (const auto& shown : snapshot.window) {
         std::uint32_t bit = 1;
         restoredFields([&](auto field) {
-            if ((*changed & bit) != 0) now->*field = (*before).*field;
+            if ((shown.changedFields & bit) != 0) shown.control->*field = shown.before.*field;
             bit <<= 1;
         });
-        ++before;
-        ++changed;
     }
 }
 
@@ -111,7 +111,7 @@ void restore(App& app, const AnswerSnapshot& snapshot) {
     app.medienverweis = snapshot.medienverweis;
     app.karte_gespeichert = snapshot.karte_gespeichert;
     app.schritt_gespeichert = snapshot.schritt_gespeichert;
-    undoWindowChanges(app, snapshot);
+    undoWindowChanges(snapshot);
     showCardCovered(app);
     app.frm1.cmdantwort.focusRequested = true;
 }
@@ -137,18 +137,14 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
     snapshot->karte_gespeichert = app.karte_gespeichert;
     snapshot->schritt_gespeichert = app.schritt_gespeichert;
     const auto controls = answerControls(app.frm1);
-    snapshot->windowBefore.reserve(controls.size());
-    for (const Control* control : controls) {
-        snapshot->windowBefore.push_back(*control);
-    }
+    snapshot->window.reserve(controls.size());
+    for (Control* control : controls) snapshot->window.push_back({control, *control});
     return snapshot;
 }
 
 void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before) {
-    auto old = before->windowBefore.begin();
-    before->changedFields.reserve(before->windowBefore.size());
-    for (const Control* now : answerControls(app.frm1)) {
-        before->changedFields.push_back(changedFields(*old++, *now));
+    for (auto& shown : before->window) {
+        shown.changedFields = changedFields(shown.before, *shown.control);
     }
     before->boxes->answered();
     app.study.lastAnswer = std::move(before);
