@@ -69,12 +69,12 @@ void loadSet(benchmark::State& state) {
         recoverSetFiles(folder.base());
         auto boxes = std::make_unique<Boxes>();
         std::vector<int> badLines;
-        std::string bytes;
+        FileBytes bytes;
         readWholeFile(folder.base() + ".cfg", bytes);
         benchmark::DoNotOptimize(readOptionsFile(bytes, badLines));
         for (int box = 1; box <= 5; ++box) {
             readWholeFile(folder.base() + std::string(boxExtension(box)), bytes);
-            readBoxFile(bytes, box, (*boxes)[box - 1]);
+            readBoxFile(std::move(bytes), box, (*boxes)[box - 1]);
         }
         benchmark::DoNotOptimize(boxes->back().anz);
     }

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Box& converted = old->boxes[static_cast<std::size_t>(box - 1)];
         auto readBack = std::make_unique<Box>();
         try {
-            readBoxFile(written[static_cast<std::size_t>(box)].bytes, box, *readBack);
+            readBoxFile(FileBytes(written[static_cast<std::size_t>(box)].bytes), box, *readBack);
         } catch (const FormatError&) {
             finding("umgewandelter Kasten nicht lesbar");
         }

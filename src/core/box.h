@@ -1,5 +1,6 @@
 #pragma once
 // One box of the card file: slots 1..2000, the cards without gaps in slots 1..anz.
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,17 @@ class BoxObserver {
 
   protected:
     ~BoxObserver() = default;
+};
+
+// The cards of a box as its file holds them. A loaded box keeps them so and decodes a card
+// only when it is first reached: opening a set then costs little more than reading its files.
+class StoredCards {
+  public:
+    virtual ~StoredCards() = default;
+    // Decodes the card whose bytes start at `at` into `card`.
+    virtual void decode(std::uint32_t at, CardRecord& card) const = 0;
+    // The stored bytes, about the size the cards take once written again.
+    virtual std::size_t size() const = 0;
 };
 
 class Box {
@@ -39,6 +51,9 @@ class Box {
     // never filled reads as a blank record.
     CardRecord& operator[](int slot);
     const CardRecord& operator[](int slot) const;
+    // The card of a slot for a single look, decoded into `scratch` if it is still stored, so
+    // that a pass over every card keeps none of them decoded.
+    const CardRecord& peek(int slot, CardRecord& scratch) const;
 
     bool full() const { return anz >= kSlots; }
     // Puts the card behind the last one; false (and nothing changed) when all slots are taken.
@@ -48,9 +63,11 @@ class Box {
     void remove(int slot, const CardRecord& vacated = {});
     // Empties the box: every slot blank, count and position 0.
     void clear();
+    // Fills an empty box's first slots with stored cards, one per start; anz is the caller's.
+    void holdStored(std::shared_ptr<const StoredCards> cards, std::vector<std::uint32_t> starts);
+    // About the bytes the box's cards take when written.
+    std::size_t sizeHint() const;
 
-    // Room for the records of `count` slots, made as they are reached.
-    void reserve(int count) { slots_.reserve(static_cast<std::size_t>(count)); }
     // The records made so far: the slots reached, never more.
     int records() const { return static_cast<int>(slots_.size()); }
     // Cuts the records back to the first `count` (undoing records made since).
@@ -63,15 +80,27 @@ class Box {
     BoxObserver* observer() const { return observer_; }
 
   private:
+    // A slot's card: decoded, or (record empty) still stored at `at`.
+    struct Slot {
+        std::unique_ptr<CardRecord> record;
+        std::uint32_t at = 0;
+    };
+
     // The record of a slot, made when first reached; no observer is told.
     CardRecord& reach(int slot);
+    // The slot's record, made from its stored card when it has none yet.
+    CardRecord& decoded(Slot& slot) const;
+    // Makes the slots up to `slot`, so that it can be written without decoding its old card.
+    Slot& slotAt(int slot);
+    void put(Slot& slot, const CardRecord& card);
     void changing(int slot, bool removal = false) {
         if (observer_ != nullptr) observer_->beforeChange(*this, slot, removal);
     }
 
     // Slot n at index n - 1. The records are held by pointer, so a removal moves pointers and
-    // never another card's record.
-    std::vector<std::unique_ptr<CardRecord>> slots_;
+    // never another card's record. Decoding a stored card on a read changes no card.
+    mutable std::vector<Slot> slots_;
+    std::shared_ptr<const StoredCards> stored_;
     BoxObserver* observer_ = nullptr;
 };
 

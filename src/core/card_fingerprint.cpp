@@ -22,10 +22,11 @@ void addCard(Fingerprint& f, const CardRecord& r) {
 }  // namespace
 
 void addCards(Fingerprint& f, const CardStore& store) {
+    CardRecord scratch;
     for (int box = 1; box <= 5; ++box) {
         const Box& k = store.k(box);
         f.add(k.anz);
-        for (int slot = 1; slot <= k.anz; ++slot) addCard(f, k[slot]);
+        for (int slot = 1; slot <= k.anz; ++slot) addCard(f, k.peek(slot, scratch));
     }
     for (int soll : store.soll) f.add(soll);
 }

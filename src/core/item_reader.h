@@ -22,6 +22,8 @@ class ItemReader {
     // The bytes as stored: every delimiter is ASCII, so the items come out still encoded and
     // each is decoded on its own, never the whole file at once.
     explicit ItemReader(std::string_view text) : text_(text) {}
+    // Reads on from `offset`, an item start reached before; line numbers count from there.
+    ItemReader(std::string_view text, std::size_t offset) : text_(text), pos_(offset) {}
 
     // The items are views into the text, valid while it is.
     // The next item; throws FormatError when the text ends before it or a quote stays open.
@@ -38,6 +40,8 @@ class ItemReader {
     bool onlyBlankLinesLeft() const;
     // The 1-based line the next item starts on.
     int lineNumber() const { return line_; }
+    // Where the next item starts in the text.
+    std::size_t offset() const { return pos_; }
 
   private:
     bool atEnd() const { return pos_ >= text_.size(); }

@@ -57,7 +57,7 @@ bool fitsOrUserInsists(App& app, const std::string& file) {
 
 // Reads the side file into a fresh box; a file that cannot be read leaves box 5 as it was.
 bool readSideFile(App& app, const std::string& file) {
-    std::string bytes;
+    FileBytes bytes;
     if (const std::error_code ec = readWholeFile(file, bytes)) {
         app.msgBox("Die Datei " + file + " kann nicht gelesen werden (" + fileErrorReason(ec) +
                        ").\rKasten 5 bleibt leer.",
@@ -66,7 +66,7 @@ bool readSideFile(App& app, const std::string& file) {
     }
     Box box;
     try {
-        readBoxFile(bytes, 5, box);
+        readBoxFile(std::move(bytes), 5, box);
     } catch (const FormatError& e) {
         app.msgBox("Die Datei " + file + " ist kein lesbarer Kasten 5.\rZeile " +
                        std::to_string(e.line) + ": " + e.what() + ".\rKasten 5 bleibt leer.",

@@ -1,6 +1,9 @@
 #include "core/learning_set_reader.h"
 
 #include <charconv>
+#include <cstdint>
+#include <memory>
+#include <utility>
 
 #include "core/codec.h"
 #include "core/text_encoding.h"
@@ -46,6 +49,35 @@ void readCard(ItemReader& in, int boxNumber, CardRecord& card, FieldDecoder& dec
     decode.into(card.medium, in.lineItem());
 }
 
+// Passes over one card's items, which throws where reading them would.
+void skipCard(ItemReader& in, int boxNumber) {
+    for (int i = 0; i < 5 + CardRecord::datesOfBox(boxNumber); ++i) in.item();
+    in.item();
+    in.lineItem();
+}
+
+// A box file's bytes, kept as read; every card in them was found whole when it was loaded.
+class StoredBoxFile final : public StoredCards {
+  public:
+    StoredBoxFile(FileBytes bytes, int boxNumber)
+        : bytes_(std::move(bytes)), boxNumber_(boxNumber) {}
+
+    void decode(std::uint32_t at, CardRecord& card) const override {
+        ItemReader in(bytes_, at);
+        FieldDecoder decode;
+        readCard(in, boxNumber_, card, decode);
+        for (std::size_t i = CardRecord::datesOfBox(boxNumber_); i < card.kasten_am.size(); ++i) {
+            card.kasten_am[i] = FixedText();
+        }
+    }
+    std::size_t size() const override { return bytes_.size(); }
+    std::string_view bytes() const { return bytes_; }
+
+  private:
+    FileBytes bytes_;
+    int boxNumber_;
+};
+
 bool parseNumber(std::string_view text, int low, int high, int& value) {
     int parsed = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
@@ -85,8 +117,9 @@ void readOptions(ItemReader& in, SetOptions& options, std::vector<int>& badLines
 
 }  // namespace
 
-void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
-    ItemReader in(bytes);
+void readBoxFile(FileBytes bytes, int boxNumber, Box& box) {
+    auto stored = std::make_shared<StoredBoxFile>(std::move(bytes), boxNumber);
+    ItemReader in(stored->bytes());
     const long count = in.countLine();
     if (count > Box::kSlots) {
         throw FormatError(FormatError::Kind::Malformed, 1,
@@ -94,11 +127,12 @@ void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
                               " Karten an, ein Kasten fasst höchstens " +
                               std::to_string(Box::kSlots));
     }
-    box.reserve(static_cast<int>(count));
-    FieldDecoder decode;
+    std::vector<std::uint32_t> starts;
+    starts.reserve(static_cast<std::size_t>(count));
     for (int slot = 1; slot <= count; ++slot) {
+        starts.push_back(static_cast<std::uint32_t>(in.offset()));
         try {
-            readCard(in, boxNumber, box[slot], decode);
+            skipCard(in, boxNumber);
         } catch (const FormatError& e) {
             if (e.kind != FormatError::Kind::Truncated) throw;
             throw FormatError(e.kind, e.line,
@@ -106,11 +140,12 @@ void readBoxFile(std::string_view bytes, int boxNumber, Box& box) {
                                   " – " + e.what());
         }
     }
-    box.anz = static_cast<int>(count);
     if (!in.onlyBlankLinesLeft()) {
         throw FormatError(FormatError::Kind::Malformed, in.lineNumber(),
                           "nach der letzten Karte folgt noch Text");
     }
+    box.holdStored(std::move(stored), std::move(starts));
+    box.anz = static_cast<int>(count);
 }
 
 SetOptions readOptionsFile(std::string_view bytes, std::vector<int>& badLines) {

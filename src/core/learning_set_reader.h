@@ -1,17 +1,20 @@
 #pragma once
 // Reading the files of a learning set from their Windows-1252 bytes.
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/box.h"
+#include "core/file_bytes.h"
 #include "core/item_reader.h"
 #include "core/set_files.h"
 
 namespace memvalo {
 
-// Reads a box file of box `boxNumber` (1..5) into an empty box. Throws FormatError when the
-// file ends early, is not in the box format, or declares more cards than a box holds.
-void readBoxFile(std::string_view bytes, int boxNumber, Box& box);
+// Reads a box file of box `boxNumber` (1..5) into an empty box, which keeps the bytes and
+// decodes each card when it is first needed. Throws FormatError when the file ends early, is
+// not in the box format, or declares more cards than a box holds; the box is then untouched.
+void readBoxFile(FileBytes bytes, int boxNumber, Box& box);
 
 // Reads an options file. A value that cannot be used keeps its default; its line number is
 // added to badLines.

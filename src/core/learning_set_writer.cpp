@@ -64,7 +64,8 @@ void putMedium(std::string& out, std::string medium) {
     putQuoted(out, medium);
 }
 
-void putCard(std::string& out, CardRecord& card, int boxNumber, FalschForm falschForm) {
+void putCard(std::string& out, const CardRecord& card, const std::string& falsch, int boxNumber,
+             FalschForm falschForm) {
     putText(out, card.frage);
     putText(out, card.antwort);
     putText(out, card.zusatz1);
@@ -73,36 +74,36 @@ void putCard(std::string& out, CardRecord& card, int boxNumber, FalschForm falsc
     for (int i = 0; i < CardRecord::datesOfBox(boxNumber); ++i) {
         putFixed(out, card.kasten_am[static_cast<std::size_t>(i)]);
     }
-    std::string falsch = trimBlanks(card.falsch.text());
-    if (falsch.empty()) falsch = "0";
-    card.falsch = falsch;
     if (falschForm == FalschForm::Padded || hasItemDelimiters(falsch)) {
-        putFixed(out, card.falsch);
+        putFixed(out, FixedText(falsch));
     } else {
         putLine(out, falsch);
     }
     putMedium(out, card.medium);
 }
 
-// Room for the whole file at once: the texts, their quotes and line ends, the fixed fields.
-std::size_t expectedSize(const Box& box) {
-    std::size_t size = 16;
-    for (int slot = 1; slot <= box.anz; ++slot) {
-        const CardRecord& card = box[slot];
-        size += card.frage.size() + card.antwort.size() + card.zusatz1.size() +
-                card.zusatz2.size() + card.medium.size() + 96;
-    }
-    return size;
+// The wrong-answer count as saved: a blank one is 0.
+std::string savedFalsch(const FixedText& falsch) {
+    std::string count = trimBlanks(falsch.text());
+    return count.empty() ? "0" : count;
 }
 
 }  // namespace
 
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     std::string out;
-    out.reserve(expectedSize(box));
+    out.reserve(box.sizeHint());
     const std::string count = std::to_string(box.anz);
     putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + count + " " : count);
-    for (int slot = 1; slot <= box.anz; ++slot) putCard(out, box[slot], boxNumber, falsch);
+    CardRecord scratch;
+    for (int slot = 1; slot <= box.anz; ++slot) {
+        const CardRecord& card = box.peek(slot, scratch);
+        const std::string wrong = savedFalsch(card.falsch);
+        // The card in memory then holds its count as the file does; `card` stays readable, as
+        // the record itself or as the scratch copy.
+        if (!(FixedText(wrong) == card.falsch)) box[slot].falsch = wrong;
+        putCard(out, card, wrong, boxNumber, falsch);
+    }
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "core/platte_an_speicher.h"
 
 #include <memory>
+#include <utility>
 
 #include "core/db_update.h"
 #include "core/learning_set_reader.h"
@@ -37,17 +38,16 @@ std::string refusalOf(const std::string& path, std::error_code ec, std::size_t l
 
 // Reads the file into bytes; false when it does not exist. A file that exists but cannot be
 // read refuses the set: opening it as empty would let the next save wipe its cards.
-bool readIfThere(const std::string& path, std::string& bytes,
-                 std::size_t limit = kMaxBoxFileBytes) {
+bool readIfThere(const std::string& path, FileBytes& bytes, std::size_t limit = kMaxBoxFileBytes) {
     const std::error_code ec = readWholeFile(path, bytes, limit);
     if (ec == std::errc::no_such_file_or_directory) return false;
     if (ec) throw Refusal{refusalOf(path, ec, limit)};
     return true;
 }
 
-void readBox(const std::string& path, const std::string& bytes, int boxNumber, Box& box) {
+void readBox(const std::string& path, FileBytes&& bytes, int boxNumber, Box& box) {
     try {
-        readBoxFile(bytes, boxNumber, box);
+        readBoxFile(std::move(bytes), boxNumber, box);
     } catch (const FormatError& e) {
         const bool truncated = e.kind == FormatError::Kind::Truncated;
         throw Refusal{"Die Datei " + path +
@@ -62,11 +62,11 @@ std::string joinLines(const std::vector<int>& lines) {
     return text;
 }
 
-// Reads all six files, the ".ldt" already in bytes; one buffer serves them all. The notes tell
+// Reads all six files, the ".ldt" already in bytes; each box keeps its file's bytes. The notes tell
 // of missing side files that were taken as empty.
-void readSet(const std::string& base, std::string& bytes, LoadedSet& set,
+void readSet(const std::string& base, FileBytes& bytes, LoadedSet& set,
              std::vector<std::string>& notes) {
-    readBox(base + ".ldt", bytes, 1, set.boxes[0]);
+    readBox(base + ".ldt", std::move(bytes), 1, set.boxes[0]);
     const std::string cfgPath = base + ".cfg";
     if (readIfThere(cfgPath, bytes, kMaxLineFileBytes)) {
         std::vector<int> badLines;
@@ -81,7 +81,7 @@ void readSet(const std::string& base, std::string& bytes, LoadedSet& set,
     for (int box = 2; box <= 5; ++box) {
         const std::string path = base + std::string(boxExtension(box));
         if (readIfThere(path, bytes)) {
-            readBox(path, bytes, box, set.boxes[static_cast<std::size_t>(box - 1)]);
+            readBox(path, std::move(bytes), box, set.boxes[static_cast<std::size_t>(box - 1)]);
         } else {
             notes.push_back("Die Datei " + path + " fehlt; Kasten " + std::to_string(box) +
                             " bleibt leer.");
@@ -137,7 +137,7 @@ LoadResult load(App& app, const SaveStepHook& hook) {
         throw Refusal{unfinishedSaveText(app.setPath, e) + "\r" + std::string(kUnchanged)};
     }
     const std::string ldtPath = base + ".ldt";
-    std::string bytes;
+    FileBytes bytes;
     if (!readIfThere(ldtPath, bytes)) {
         throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
     }

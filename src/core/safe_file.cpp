@@ -17,7 +17,8 @@ namespace {
 
 constexpr int kMaxLinkHops = 40;
 
-std::error_code readOpenFile(int fd, std::string& bytes, std::size_t maxBytes) {
+template <class Bytes>
+std::error_code readOpenFile(int fd, Bytes& bytes, std::size_t maxBytes) {
     struct stat info {};
     if (::fstat(fd, &info) != 0) return lastError();
     if (S_ISDIR(info.st_mode)) return std::make_error_code(std::errc::is_a_directory);
@@ -46,6 +47,17 @@ std::error_code readOpenFile(int fd, std::string& bytes, std::size_t maxBytes) {
     }
     bytes.resize(size);
     return {};
+}
+
+template <class Bytes>
+std::error_code readWhole(const std::string& path, Bytes& bytes, std::size_t maxBytes) {
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return lastError();
+    const std::error_code ec = readOpenFile(fd, bytes, maxBytes);
+    ::close(fd);
+    if (ec) Bytes().swap(bytes);
+    return ec;
 }
 
 }  // namespace
@@ -118,13 +130,11 @@ std::error_code writeFileAtomically(const std::string& path, std::string_view by
 }
 
 std::error_code readWholeFile(const std::string& path, std::string& bytes, std::size_t maxBytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return lastError();
-    const std::error_code ec = readOpenFile(fd, bytes, maxBytes);
-    ::close(fd);
-    if (ec) std::string().swap(bytes);
-    return ec;
+    return readWhole(path, bytes, maxBytes);
+}
+
+std::error_code readWholeFile(const std::string& path, FileBytes& bytes, std::size_t maxBytes) {
+    return readWhole(path, bytes, maxBytes);
 }
 
 std::string cannotWriteText(const FileError& error) {

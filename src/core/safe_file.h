@@ -9,6 +9,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/file_bytes.h"
+
 namespace memvalo {
 
 // The largest box file the program reads: 2000 cards whose texts fill the entry fields and
@@ -27,6 +29,8 @@ struct FileError {
 // Reads a whole regular file. A folder gives errc::is_a_directory, a file larger than maxBytes
 // errc::file_too_large (without reading it), any other kind of file errc::invalid_argument.
 std::error_code readWholeFile(const std::string& path, std::string& bytes,
+                              std::size_t maxBytes = kMaxBoxFileBytes);
+std::error_code readWholeFile(const std::string& path, FileBytes& bytes,
                               std::size_t maxBytes = kMaxBoxFileBytes);
 
 // Replaces the file; on an error the old file is left as it was.

@@ -24,11 +24,11 @@ bool exists(const std::string& path) {
 void readSavedBox(const std::string& basePath, int box, Box& into) {
     const std::string path = basePath + std::string(boxExtension(box));
     if (box > 1 && !exists(path)) return;
-    std::string bytes;
+    FileBytes bytes;
     if (readWholeFile(path, bytes))
         throw Unreadable{"Die Datei " + path + " kann nicht gelesen werden."};
     try {
-        readBoxFile(bytes, box, into);
+        readBoxFile(std::move(bytes), box, into);
     } catch (const FormatError& e) {
         throw Unreadable{"Die Datei " + path + " ist beschädigt (Zeile " + std::to_string(e.line) +
                          ": " + e.what() + ")."};

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <utility>
+
 namespace memvalo {
 namespace {
 
@@ -43,6 +46,38 @@ TEST(Box, AppendsRemovesAndRefusesSlot2001) {
     small.reinsert(1, 3, card("a"));
     EXPECT_EQ(small[1].frage + small[2].frage + small[3].frage + small[4].frage, "abcbehind");
     EXPECT_THROW(box[2001], std::out_of_range);
+}
+
+// Stored cards whose question is their start, counting how often one is decoded.
+struct CountingCards final : StoredCards {
+    mutable int decoded = 0;
+    void decode(std::uint32_t at, CardRecord& into) const override {
+        ++decoded;
+        into = card("s" + std::to_string(at));
+    }
+    std::size_t size() const override { return 0; }
+};
+
+TEST(Box, StoredCardsAreDecodedOnceWhenReachedAndMoveLikeOthers) {
+    auto stored = std::make_shared<CountingCards>();
+    Box box;
+    box.holdStored(stored, {1, 2, 3});
+    box.anz = 3;
+    CardRecord scratch;
+    EXPECT_EQ(box.peek(2, scratch).frage, "s2");
+    EXPECT_EQ(box.peek(2, scratch).frage, "s2");
+    EXPECT_EQ(stored->decoded, 2);  // a look keeps nothing decoded
+    EXPECT_EQ(std::as_const(box)[2].frage, "s2");
+    EXPECT_EQ(box.peek(2, scratch).frage, "s2");
+    EXPECT_EQ(stored->decoded, 3);  // reached once, decoded for good
+
+    const Box copy = box;
+    box.remove(1, card("frei"));
+    box.append(card("neu"));
+    EXPECT_EQ(box[1].frage + box[2].frage + box[3].frage, "s2s3neu");
+    box.reinsert(1, 3, card("s1"));
+    EXPECT_EQ(box[1].frage + box[2].frage + box[3].frage, "s1s2s3");
+    EXPECT_EQ(copy[1].frage + copy[2].frage + copy[3].frage, "s1s2s3");
 }
 
 }  // namespace
