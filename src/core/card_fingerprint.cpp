@@ -31,6 +31,12 @@ void addCards(Fingerprint& f, const CardStore& store) {
     for (int soll : store.soll) f.add(soll);
 }
 
+std::uint64_t cardFingerprint(const CardRecord& card) {
+    Fingerprint f;
+    addCard(f, card);
+    return f.value();
+}
+
 std::uint64_t cardsFingerprint(const CardStore& store) {
     Fingerprint f;
     addCards(f, store);

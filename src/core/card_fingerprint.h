@@ -30,5 +30,7 @@ class Fingerprint {
 // The cards of all five boxes in slot order, then the capacities.
 void addCards(Fingerprint& f, const CardStore& store);
 std::uint64_t cardsFingerprint(const CardStore& store);
+// Equal for cards the set's files cannot tell apart.
+std::uint64_t cardFingerprint(const CardRecord& card);
 
 }  // namespace memvalo

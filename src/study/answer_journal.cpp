@@ -30,15 +30,26 @@ void AnswerJournal::answered() {
     sollAfter_ = store_.soll;
 }
 
-void AnswerJournal::beforeChange(Box& box, int slot, bool removal) {
-    if (watching_) {
-        // Slot access for reading also lands here; the cards are still as the answer left
-        // them, so their fingerprint tells any real change later.
-        fingerprintAfter_ = cardsFingerprint(store_);
+// Slot access for reading also lands here, so a card reached is kept and compared later, not
+// taken as changed.
+void AnswerJournal::watch(std::size_t box, int slot, bool removal) {
+    if (slot == 0 || removal) {
+        reshaped_ = true;
         detach();
         return;
     }
+    const auto bit = static_cast<std::size_t>(slot);
+    if (isReached_[box][bit]) return;
+    isReached_[box][bit] = true;
+    reached_.push_back({box, slot, std::as_const(store_.boxes[box])[slot]});
+}
+
+void AnswerJournal::beforeChange(Box& box, int slot, bool removal) {
     const auto index = static_cast<std::size_t>(&box - store_.boxes.data());
+    if (watching_) {
+        watch(index, slot, removal);
+        return;
+    }
     Change change{slot, removal, box.anz, {}, {}};
     if (slot == 0) {
         change.wholeBox.emplace(box);
@@ -52,8 +63,12 @@ bool AnswerJournal::changedSinceAnswer() const {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         if (store_.boxes[i].anz != anzAfter_[i]) return true;
     }
-    if (store_.soll != sollAfter_) return true;
-    return fingerprintAfter_ && cardsFingerprint(store_) != *fingerprintAfter_;
+    if (store_.soll != sollAfter_ || reshaped_) return true;
+    for (const Reached& card : reached_) {
+        const CardRecord& now = std::as_const(store_.boxes[card.box])[card.slot];
+        if (cardFingerprint(now) != cardFingerprint(card.after)) return true;
+    }
+    return false;
 }
 
 void AnswerJournal::undo() {

@@ -1,9 +1,10 @@
 #pragma once
 // What an answer did to the boxes, kept so that it can be taken back without a copy of the
 // set: while the answer runs, every card it is about to change or remove is noted as it was;
-// afterwards the journal only watches for the first later change of any card.
+// afterwards the journal keeps each card as the answer left it when something first reaches
+// it, to tell later whether it still is.
 #include <array>
-#include <cstdint>
+#include <bitset>
 #include <optional>
 #include <vector>
 
@@ -41,16 +42,25 @@ class AnswerJournal final : public BoxObserver {
         int records = 0;
         std::vector<Change> changes;
     };
+    // A card reached since the answer, as the answer left it.
+    struct Reached {
+        std::size_t box = 0;
+        int slot = 0;
+        CardRecord after;
+    };
 
     void detach();
+    void watch(std::size_t box, int slot, bool removal);
 
     CardStore& store_;
     std::array<BoxBefore, 5> boxes_;
     bool watching_ = false;
     std::array<int, 5> anzAfter_{};
     std::array<int, 5> sollAfter_{};
-    // Worked out only when something first touches the cards after the answer.
-    std::optional<std::uint64_t> fingerprintAfter_;
+    std::vector<Reached> reached_;
+    std::array<std::bitset<Box::kSlots + 1>, 5> isReached_{};
+    // A card was removed or a whole box replaced since the answer.
+    bool reshaped_ = false;
 };
 
 }  // namespace memvalo
