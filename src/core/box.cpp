@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace memvalo {
 
@@ -20,17 +21,26 @@ const CardRecord kBlank;
 
 Box::Box(const Box& other) : anz(other.anz), pos(other.pos), stored_(other.stored_) {
     slots_.reserve(other.slots_.size());
-    for (const Slot& slot : other.slots_) {
-        slots_.push_back(
-            {slot.record ? std::make_unique<CardRecord>(*slot.record) : nullptr, slot.at});
+    try {
+        for (const Slot& slot : other.slots_) {
+            const CardRecord* record = slot.record();
+            slots_.push_back(record ? Slot::of(new CardRecord(*record)) : slot);
+        }
+    } catch (...) {
+        dropFrom(0);
+        throw;
     }
 }
 
 Box::Box(Box&& other) noexcept
     : anz(other.anz),
       pos(other.pos),
-      slots_(std::move(other.slots_)),
+      slots_(std::exchange(other.slots_, {})),
       stored_(std::move(other.stored_)) {}
+
+Box::~Box() {
+    dropFrom(0);
+}
 
 Box& Box::operator=(const Box& other) {
     if (this != &other) *this = Box(other);
@@ -40,24 +50,34 @@ Box& Box::operator=(const Box& other) {
 Box& Box::operator=(Box&& other) noexcept {
     if (this == &other) return *this;
     changing(0);
+    dropFrom(0);
     anz = other.anz;
     pos = other.pos;
-    slots_ = std::move(other.slots_);
+    slots_ = std::exchange(other.slots_, {});
     stored_ = std::move(other.stored_);
     return *this;
 }
 
+void Box::dropFrom(std::size_t first) {
+    for (std::size_t i = first; i < slots_.size(); ++i) delete slots_[i].record();
+    if (first < slots_.size()) slots_.resize(first);
+}
+
 CardRecord& Box::decoded(Slot& slot) const {
-    if (!slot.record) {
-        slot.record = std::make_unique<CardRecord>();
-        stored_->decode(slot.at, *slot.record);
-    }
-    return *slot.record;
+    if (CardRecord* record = slot.record()) return *record;
+    auto record = std::make_unique<CardRecord>();
+    stored_->decode(slot.at(), *record);
+    slot = Slot::of(record.release());
+    return *slot.record();
 }
 
 Box::Slot& Box::slotAt(int slot) {
     const auto index = static_cast<std::size_t>(slot - 1);
-    while (slots_.size() <= index) slots_.push_back({std::make_unique<CardRecord>(), 0});
+    while (slots_.size() <= index) {
+        auto blank = std::make_unique<CardRecord>();
+        slots_.push_back(Slot::of(blank.get()));
+        blank.release();
+    }
     return slots_[index];
 }
 
@@ -66,10 +86,10 @@ CardRecord& Box::reach(int slot) {
 }
 
 void Box::put(Slot& slot, const CardRecord& card) {
-    if (slot.record) {
-        *slot.record = card;
+    if (CardRecord* record = slot.record()) {
+        *record = card;
     } else {
-        slot.record = std::make_unique<CardRecord>(card);
+        slot = Slot::of(std::make_unique<CardRecord>(card).release());
     }
 }
 
@@ -90,8 +110,8 @@ const CardRecord& Box::peek(int slot, CardRecord& scratch) const {
     const auto index = static_cast<std::size_t>(slot - 1);
     if (index >= slots_.size()) return kBlank;
     const Slot& s = slots_[index];
-    if (s.record) return *s.record;
-    stored_->decode(s.at, scratch);
+    if (const CardRecord* record = s.record()) return *record;
+    stored_->decode(s.at(), scratch);
     return scratch;
 }
 
@@ -116,7 +136,7 @@ void Box::remove(int slot, const CardRecord& vacated) {
 
 void Box::clear() {
     changing(0);
-    slots_.clear();
+    dropFrom(0);
     stored_.reset();
     anz = 0;
     pos = 0;
@@ -124,17 +144,17 @@ void Box::clear() {
 
 void Box::holdStored(std::shared_ptr<const StoredCards> cards, std::vector<std::uint32_t> starts) {
     changing(0);
-    slots_.clear();
+    dropFrom(0);
     slots_.reserve(starts.size());
-    for (std::uint32_t at : starts) slots_.push_back({nullptr, at});
+    for (std::uint32_t at : starts) slots_.push_back(Slot::storedAt(at));
     stored_ = std::move(cards);
 }
 
 std::size_t Box::sizeHint() const {
     std::size_t size = stored_ ? stored_->size() : 0;
     for (const Slot& slot : slots_) {
-        if (!slot.record) continue;
-        const CardRecord& card = *slot.record;
+        if (slot.record() == nullptr) continue;
+        const CardRecord& card = *slot.record();
         size += card.frage.size() + card.antwort.size() + card.zusatz1.size() +
                 card.zusatz2.size() + card.medium.size() + 96;
     }
@@ -142,7 +162,7 @@ std::size_t Box::sizeHint() const {
 }
 
 void Box::keepRecords(int count) {
-    if (count < records()) slots_.resize(static_cast<std::size_t>(count));
+    dropFrom(static_cast<std::size_t>(std::max(count, 0)));
 }
 
 void Box::reinsert(int slot, int end, const CardRecord& card) {

@@ -45,7 +45,7 @@ class Box {
     Box(Box&& other) noexcept;
     Box& operator=(const Box& other);
     Box& operator=(Box&& other) noexcept;
-    ~Box() = default;
+    ~Box();
 
     // Slot access, 1..2000; any other slot number is a programming error and throws. A slot
     // never filled reads as a blank record.
@@ -80,10 +80,19 @@ class Box {
     BoxObserver* observer() const { return observer_; }
 
   private:
-    // A slot's card: decoded, or (record empty) still stored at `at`.
+    // A slot's card: a record the box owns, or where its stored bytes start. A plain word, so
+    // that moving the cards behind a removed one up a slot is one block move.
     struct Slot {
-        std::unique_ptr<CardRecord> record;
-        std::uint32_t at = 0;
+        static Slot of(CardRecord* record) {
+            return Slot{reinterpret_cast<std::uintptr_t>(record)};
+        }
+        static Slot storedAt(std::uint32_t at) { return Slot{(std::uintptr_t{at} << 1) | 1}; }
+        CardRecord* record() const {
+            return (bits_ & 1) != 0 ? nullptr : reinterpret_cast<CardRecord*>(bits_);
+        }
+        std::uint32_t at() const { return static_cast<std::uint32_t>(bits_ >> 1); }
+
+        std::uintptr_t bits_;  // a record's address is even; a start is shifted and marked odd
     };
 
     // The record of a slot, made when first reached; no observer is told.
@@ -93,6 +102,8 @@ class Box {
     // Makes the slots up to `slot`, so that it can be written without decoding its old card.
     Slot& slotAt(int slot);
     void put(Slot& slot, const CardRecord& card);
+    // Deletes the records of the slots from `first` on and drops those slots.
+    void dropFrom(std::size_t first);
     void changing(int slot, bool removal = false) {
         if (observer_ != nullptr) observer_->beforeChange(*this, slot, removal);
     }

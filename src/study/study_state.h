@@ -12,7 +12,7 @@ struct StudyState {
     // marks of the box menu, so the reveal and the answer buttons agree on the box.
     int kasten = 1;
     // The set and the window as they were before the last answer, while it can be taken back.
-    std::shared_ptr<const AnswerSnapshot> lastAnswer;
+    std::shared_ptr<AnswerSnapshot> lastAnswer;
 };
 
 }  // namespace memvalo

@@ -30,7 +30,7 @@ struct AnswerSnapshot {
     // field the answer did change: only those changes are put back, so an option switched
     // since then stays as the learner left it.
     struct ShownBefore {
-        Control* control;
+        Control* control = nullptr;
         Control before;
         std::uint32_t changedFields = 0;
     };
@@ -42,17 +42,16 @@ namespace {
 // The controls an answer shows its outcome in: the card, the buttons, the counters and the
 // menus it locks while the answer is open. Keeping only these, not the whole window, is what
 // keeps an answer within a few microseconds.
-std::vector<Control*> answerControls(MainWindowModel& w) {
-    std::vector<Control*> list = {
-        &w.txtfrage,    &w.txtantwort,  &w.txtzusatz1, &w.txtzusatz2, &w.lbldatum0,  &w.lbldatum1,
-        &w.lbldatum2,   &w.lbldatum3,   &w.lbldatum4,  &w.lblfalsch,  &w.bildbox,    &w.lblbild,
-        &w.picfrage,    &w.picantwort,  &w.piczusatz1, &w.piczusatz2, &w.cmdantwort, &w.cmdrichtig,
-        &w.cmdfalsch,   &w.cmd5anfang,  &w.cmd5zurück, &w.cmd5vor,    &w.cmd5ende,   &w.optk5,
-        &w.lblxvony,    &w.progress,    &w.Label5,     &w.lblkasten,  &w.lblinfo,    &w.mnudatei,
-        &w.mnukastwahl, &w.mnumoduswahl};
-    for (int i = 0; i < 5; ++i) list.push_back(&w.lblazist[i]);
-    for (int i = 0; i < 5; ++i) list.push_back(&w.mnukk[i]);
-    return list;
+std::array<Control*, 42> answerControls(MainWindowModel& w) {
+    return {&w.txtfrage,    &w.txtantwort,   &w.txtzusatz1,  &w.txtzusatz2,  &w.lbldatum0,
+            &w.lbldatum1,   &w.lbldatum2,    &w.lbldatum3,   &w.lbldatum4,   &w.lblfalsch,
+            &w.bildbox,     &w.lblbild,      &w.picfrage,    &w.picantwort,  &w.piczusatz1,
+            &w.piczusatz2,  &w.cmdantwort,   &w.cmdrichtig,  &w.cmdfalsch,   &w.cmd5anfang,
+            &w.cmd5zurück,  &w.cmd5vor,      &w.cmd5ende,    &w.optk5,       &w.lblxvony,
+            &w.progress,    &w.Label5,       &w.lblkasten,   &w.lblinfo,     &w.mnudatei,
+            &w.mnukastwahl, &w.mnumoduswahl, &w.lblazist[0], &w.lblazist[1], &w.lblazist[2],
+            &w.lblazist[3], &w.lblazist[4],  &w.mnukk[0],    &w.mnukk[1],    &w.mnukk[2],
+            &w.mnukk[3],    &w.mnukk[4]};
 }
 
 // The fields of a control an answer may change, and taking it back puts back.
@@ -120,9 +119,11 @@ void restore(App& app, const AnswerSnapshot& snapshot) {
 
 std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
     // A new answer ends the last one's chance of being taken back, and its watch on the cards.
-    app.study.lastAnswer.reset();
-    auto snapshot = std::make_shared<AnswerSnapshot>();
+    // Its snapshot, if nothing else holds it, takes this one's copies in the room it has.
+    auto snapshot = std::move(app.study.lastAnswer);
+    if (!snapshot || snapshot.use_count() != 1) snapshot = std::make_shared<AnswerSnapshot>();
     CardStore& s = app.store;
+    snapshot->boxes.reset();
     snapshot->boxes = std::make_unique<AnswerJournal>(s);
     snapshot->maskeds = s.maskeds;
     snapshot->kds = s.kds;
@@ -137,8 +138,13 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
     snapshot->karte_gespeichert = app.karte_gespeichert;
     snapshot->schritt_gespeichert = app.schritt_gespeichert;
     const auto controls = answerControls(app.frm1);
-    snapshot->window.reserve(controls.size());
-    for (Control* control : controls) snapshot->window.push_back({control, *control});
+    snapshot->window.resize(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        AnswerSnapshot::ShownBefore& shown = snapshot->window[i];
+        shown.control = controls[i];
+        shown.before = *controls[i];
+        shown.changedFields = 0;
+    }
     return snapshot;
 }
 
