@@ -1,45 +1,41 @@
 #pragma once
 // Bytes of a file the program keeps while it works with them, such as a loaded box file. A
-// large buffer is mapped with all its pages present at once: touching a fresh page costs a
-// fault each, and for the files of a full set those faults would cost as much as reading them.
+// large buffer is mapped with all its pages present at once, and growing it leaves the new
+// bytes unset for the read that fills them: for the files of a full set, a fault on each fresh
+// page and a pass clearing every byte would cost as much as the reading itself.
 #include <cstddef>
-#include <new>
-#include <string>
+#include <string_view>
+#include <utility>
 
 namespace memvalo {
 
-void* mapPresentPages(std::size_t bytes);
-void unmapPages(void* pages, std::size_t bytes);
-
-template <class T>
-struct PresentPagesAllocator {
-    using value_type = T;
-    // Below this a buffer comes from the heap, whose pages are mostly present already.
-    static constexpr std::size_t kMappedFrom = std::size_t{128} << 10;
-
-    PresentPagesAllocator() = default;
-    template <class U>
-    PresentPagesAllocator(const PresentPagesAllocator<U>&) {}  // NOLINT: allocators convert
-
-    T* allocate(std::size_t n) {
-        const std::size_t bytes = n * sizeof(T);
-        if (bytes < kMappedFrom) return static_cast<T*>(::operator new(bytes));
-        return static_cast<T*>(mapPresentPages(bytes));
+class FileBytes {
+  public:
+    FileBytes() = default;
+    explicit FileBytes(std::string_view bytes);
+    FileBytes(FileBytes&& other) noexcept { swap(other); }
+    FileBytes& operator=(FileBytes&& other) noexcept {
+        FileBytes(std::move(other)).swap(*this);
+        return *this;
     }
-    void deallocate(T* p, std::size_t n) {
-        const std::size_t bytes = n * sizeof(T);
-        if (bytes < kMappedFrom) {
-            ::operator delete(p);
-        } else {
-            unmapPages(p, bytes);
-        }
-    }
-    template <class U>
-    bool operator==(const PresentPagesAllocator<U>&) const {
-        return true;
-    }
+    FileBytes(const FileBytes&) = delete;
+    FileBytes& operator=(const FileBytes&) = delete;
+    ~FileBytes();
+
+    char* data() { return bytes_; }
+    const char* data() const { return bytes_; }
+    std::size_t size() const { return size_; }
+    operator std::string_view() const { return {bytes_, size_}; }  // NOLINT: read as text
+
+    // Keeps the first bytes; any bytes added are unset until written.
+    void resize(std::size_t size);
+    void clear() { size_ = 0; }
+    void swap(FileBytes& other) noexcept;
+
+  private:
+    char* bytes_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
-
-using FileBytes = std::basic_string<char, std::char_traits<char>, PresentPagesAllocator<char>>;
 
 }  // namespace memvalo

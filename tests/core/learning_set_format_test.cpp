@@ -89,10 +89,9 @@ TEST(BoxFile, CanonicalBytes) {
 
 TEST(BoxFile, ReadsCountsWithAndWithoutBlanksAndItemsSeparatedByCommas) {
     Box a;
-    readBoxFile(
-        "2\r\n\"x\",\"y\"\r\n\"\"\r\n\"\"\r\n 01.02.2026 \r\n3\r\n/p.jpg\r\n"
-        "\"q\"\r\n\"r\"\r\n\"\"\r\n\"\"\r\n01.02.2026\r\n\r\n\r\n",
-        1, a);
+    readBoxFile(FileBytes("2\r\n\"x\",\"y\"\r\n\"\"\r\n\"\"\r\n 01.02.2026 \r\n3\r\n/p.jpg\r\n"
+                          "\"q\"\r\n\"r\"\r\n\"\"\r\n\"\"\r\n01.02.2026\r\n\r\n\r\n"),
+                1, a);
     EXPECT_EQ(a.anz, 2);
     EXPECT_EQ(a[1].antwort, "y");
     EXPECT_EQ(a[1].erstellt.text(), "01.02.2026");
@@ -101,7 +100,7 @@ TEST(BoxFile, ReadsCountsWithAndWithoutBlanksAndItemsSeparatedByCommas) {
     EXPECT_EQ(a[2].falsch.text(), "          ");
 
     Box b;
-    readBoxFile(" 0 \r\n", 3, b);
+    readBoxFile(FileBytes(" 0 \r\n"), 3, b);
     EXPECT_EQ(b.anz, 0);
 }
 
