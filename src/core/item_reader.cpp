@@ -1,7 +1,6 @@
 #include "core/item_reader.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/codec.h"
 #include "core/text_encoding.h"
@@ -47,25 +46,23 @@ bool ItemReader::consumeLineEnd() {
     if (atEnd() || !isLineEnd(text_[pos_])) return false;
     if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
     ++pos_;
-    ++line_;
     return true;
 }
 
-void ItemReader::countLines(std::string_view part) {
-    // Most items hold no line break: two memchr scans say so at once.
-    if (std::memchr(part.data(), '\n', part.size()) == nullptr &&
-        std::memchr(part.data(), '\r', part.size()) == nullptr) {
-        return;
-    }
-    for (std::size_t i = 0; i < part.size(); ++i) {
-        if (part[i] == '\n' || (part[i] == '\r' && (i + 1 == part.size() || part[i + 1] != '\n'))) {
-            ++line_;
+// A line ends at "\r\n", a lone "\r" or a lone "\n".
+int ItemReader::lineNumber() const {
+    int line = 1;
+    for (std::size_t i = 0; i < pos_; ++i) {
+        if (text_[i] == '\n' ||
+            (text_[i] == '\r' && (i + 1 == text_.size() || text_[i + 1] != '\n'))) {
+            ++line;
         }
     }
+    return line;
 }
 
 void ItemReader::fail(FormatError::Kind kind, const std::string& what) const {
-    throw FormatError(kind, line_, what);
+    throw FormatError(kind, lineNumber(), what);
 }
 
 std::string_view ItemReader::quoted() {
@@ -74,7 +71,6 @@ std::string_view ItemReader::quoted() {
         fail(FormatError::Kind::Truncated, "ein Text in Anführungszeichen wird nicht geschlossen");
     }
     const std::string_view value = text_.substr(pos_ + 1, close - pos_ - 1);
-    countLines(value);
     pos_ = close + 1;
     skipBlanks();
     if (atEnd() || consumeLineEnd()) return value;
@@ -101,13 +97,13 @@ std::string_view ItemReader::item() {
 }
 
 long ItemReader::countLine() {
-    const int at = line_;
+    const std::size_t start = pos_;
     const std::string_view text = blanksTrimmed(line());
     const bool digits =
         !text.empty() && text.size() <= 9 &&
         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
-        line_ = at;
+        pos_ = start;
         // Only the line's beginning is decoded: a damaged file may hold megabytes there.
         fail(FormatError::Kind::Malformed, "statt einer Kartenanzahl steht dort \"" +
                                                excerpt(cp1252ToUtf8(text.substr(0, 64))) + "\"");

@@ -22,7 +22,7 @@ class ItemReader {
     // The bytes as stored: every delimiter is ASCII, so the items come out still encoded and
     // each is decoded on its own, never the whole file at once.
     explicit ItemReader(std::string_view text) : text_(text) {}
-    // Reads on from `offset`, an item start reached before; line numbers count from there.
+    // Reads on from `offset`, an item start reached before.
     ItemReader(std::string_view text, std::size_t offset) : text_(text), pos_(offset) {}
 
     // The items are views into the text, valid while it is.
@@ -38,8 +38,9 @@ class ItemReader {
     std::string_view lineItem();
     // True when only blanks and line ends are left.
     bool onlyBlankLinesLeft() const;
-    // The 1-based line the next item starts on.
-    int lineNumber() const { return line_; }
+    // The 1-based line the next item starts on. Counted only when asked, which is mostly for a
+    // message: a pass over a whole file then never looks for line ends inside its texts.
+    int lineNumber() const;
     // Where the next item starts in the text.
     std::size_t offset() const { return pos_; }
 
@@ -49,12 +50,10 @@ class ItemReader {
     // Consumes a line end at the current position; false when there is none.
     bool consumeLineEnd();
     std::string_view quoted();
-    void countLines(std::string_view part);
     [[noreturn]] void fail(FormatError::Kind kind, const std::string& what) const;
 
     std::string_view text_;
     std::size_t pos_ = 0;
-    int line_ = 1;
 };
 
 }  // namespace memvalo
