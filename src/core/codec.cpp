@@ -109,26 +109,18 @@ bool ampersandWouldDecode(std::string_view text, std::size_t at) {
 
 void appendUtf8(std::string& out, std::string_view bytes, References references) {
     const unsigned char stop = references == References::Decode ? '&' : 0x80;
-    // No byte becomes more than three: room for all, written in place, cut to what was used.
-    const std::size_t start = out.size();
-    out.resize(start + 3 * bytes.size());
-    char* to = out.data() + start;
-    const auto put = [&to](const char* from, std::size_t n) {
-        std::memcpy(to, from, n);
-        to += n;
-    };
+    // Room for a text of plain ASCII, the most common; any other grows it as it goes.
+    if (out.empty()) out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t run = plainRun(bytes, i, stop);
-        put(bytes.data() + i, run);
+        out.append(bytes.data() + i, run);
         i += run;
         if (i == bytes.size()) break;
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b == '&') {
             std::size_t end = i + 1;
             if (const auto c = referencedChar(bytes, end)) {
-                std::string character;
-                utf8::append(character, *c);
-                put(character.data(), character.size());
+                utf8::append(out, *c);
                 i = end;
                 continue;
             }
@@ -136,21 +128,19 @@ void appendUtf8(std::string& out, std::string_view bytes, References references)
                 ampersandWouldDecode(bytes, i + kEscapedAmpersand.size())) {
                 i += kEscapedAmpersand.size() - 1;
             }
-            *to++ = '&';
+            out.push_back('&');
         } else {
             const Utf8OfByte& u = kUtf8OfByte[b];
-            put(u.bytes.data(), u.length);
+            out.append(u.bytes.data(), u.length);
         }
         ++i;
     }
-    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 std::string cp1252ToUtf8(std::string_view bytes, References references) {
     std::string decoded;
     appendUtf8(decoded, bytes, references);
-    // A copy of the size it has, not of the room decoding needed.
-    return std::string(decoded);
+    return decoded;
 }
 
 void appendCp1252(std::string& out, std::string_view utf8) {

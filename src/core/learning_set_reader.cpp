@@ -12,13 +12,12 @@ namespace memvalo {
 
 namespace {
 
-// Decodes through one scratch buffer, so that each field is allocated once at its size.
+// A card's fields, decoded each straight into its place.
 class FieldDecoder {
   public:
     void into(std::string& field, std::string_view bytes) {
-        scratch_.clear();
-        appendUtf8(scratch_, bytes, References::Decode);
-        field.assign(scratch_);
+        field.clear();
+        appendUtf8(field, bytes, References::Decode);
     }
     // A card text. One written as a plain item may hold a double quote, which a stored text
     // never holds: it is stored as the replacement character, as the writer would.
