@@ -1,36 +1,29 @@
 #include "core/file_bytes.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <cstdint>
 #include <cstring>
-#include <new>
 #include <utility>
 
 namespace memvalo {
 
 namespace {
 
-// Below this a buffer comes from the heap, whose pages are mostly present already.
-constexpr std::size_t kMappedFrom = std::size_t{128} << 10;
-
-char* allocate(std::size_t capacity) {
-    if (capacity < kMappedFrom) return new char[capacity];
-    void* pages = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE,
-                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
-    if (pages == MAP_FAILED) throw std::bad_alloc();
-    return static_cast<char*>(pages);
-}
-
-void release(char* bytes, std::size_t capacity) {
-    if (bytes == nullptr) return;
-    if (capacity < kMappedFrom) {
-        delete[] bytes;
-    } else {
-        ::munmap(bytes, capacity);
-    }
-}
+// A smaller buffer lies in pages the heap mostly has present already.
+constexpr std::size_t kLargeBuffer = std::size_t{128} << 10;
 
 }  // namespace
+
+void makePagesPresent(char* buffer, std::size_t size) {
+    if (size < kLargeBuffer) return;
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const std::uintptr_t first =
+        (reinterpret_cast<std::uintptr_t>(buffer) + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(buffer) + size) & ~(page - 1);
+    if (end > first) ::madvise(reinterpret_cast<void*>(first), end - first, MADV_POPULATE_WRITE);
+}
 
 FileBytes::FileBytes(std::string_view bytes) {
     resize(bytes.size());
@@ -38,14 +31,15 @@ FileBytes::FileBytes(std::string_view bytes) {
 }
 
 FileBytes::~FileBytes() {
-    release(bytes_, capacity_);
+    delete[] bytes_;
 }
 
 void FileBytes::resize(std::size_t size) {
     if (size > capacity_) {
-        char* grown = allocate(size);
+        char* grown = new char[size];
+        makePagesPresent(grown, size);
         if (size_ > 0) std::memcpy(grown, bytes_, size_);
-        release(bytes_, capacity_);
+        delete[] bytes_;
         bytes_ = grown;
         capacity_ = size;
     }

@@ -1,13 +1,17 @@
 #pragma once
 // Bytes of a file the program keeps while it works with them, such as a loaded box file. A
-// large buffer is mapped with all its pages present at once, and growing it leaves the new
-// bytes unset for the read that fills them: for the files of a full set, a fault on each fresh
-// page and a pass clearing every byte would cost as much as the reading itself.
+// large buffer gets all its pages at once, and growing it leaves the new bytes unset for the
+// read that fills them: for the files of a full set, a fault on each fresh page and a pass
+// clearing every byte would cost as much as the reading itself.
 #include <cstddef>
 #include <string_view>
 #include <utility>
 
 namespace memvalo {
+
+// Makes the pages of a large buffer about to be filled present at once, where the system can;
+// elsewhere each is made on its first write, as usual.
+void makePagesPresent(char* buffer, std::size_t size);
 
 class FileBytes {
   public:

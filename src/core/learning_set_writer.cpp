@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/codec.h"
+#include "core/file_bytes.h"
 #include "core/text_encoding.h"
 
 namespace memvalo {
@@ -98,6 +99,7 @@ std::string savedFalsch(const FixedText& falsch) {
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     std::string out;
     out.reserve(box.sizeHint());
+    makePagesPresent(out.data(), out.capacity());
     const std::string count = std::to_string(box.anz);
     putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + count + " " : count);
     CardRecord scratch;
