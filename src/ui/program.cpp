@@ -13,6 +13,7 @@
 #include "ui/desktop_setup.h"
 #include "ui/event_registry.h"
 #include "ui/main_window.h"
+#include "ui/program_style.h"
 #include "ui/qt_platform.h"
 #include "ui/qt_text.h"
 
@@ -37,6 +38,7 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&)>& 
         return 1;
     }
     QApplication qtApp(argc, argv);
+    QApplication::setStyle(new ProgramStyle);
     if (prepare) prepare(qtApp);
     QApplication::setApplicationName(QStringLiteral("memvalo"));
     // Qt's own dialogs (files, fonts, colours) speak the program's German.

@@ -95,8 +95,7 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialog& d, b
 
 }  // namespace
 
-QtPlatform::QtPlatform()
-    : sound_(std::make_unique<QSoundEffect>()), printer_(std::make_unique<QtPrinter>()) {}
+QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -168,6 +167,9 @@ std::optional<std::uint32_t> QtPlatform::colorDialog(std::uint32_t initial) {
 }
 
 bool QtPlatform::playWave(const std::string& path) {
+    // Made with the first sound: it starts the system's audio, which a start without sound
+    // should not wait for.
+    if (!sound_) sound_ = std::make_unique<QSoundEffect>();
     sound_->stop();
     if (!QFileInfo(toQt(path)).isFile()) return false;
     sound_->setSource(QUrl::fromLocalFile(toQt(path)));
