@@ -88,63 +88,6 @@ Pressed press(App& app, std::mt19937& chance) {
     return Pressed::Other;
 }
 
-TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
-    std::mt19937 chance(GetParam());
-    RandomAnswers platform(GetParam());
-    App app(platform);
-    app.frm1.mnuklang.checked = false;
-    // Tight capacities run into full boxes soon; loose ones keep the query going.
-    const bool tight = GetParam() % 2 == 0;
-    for (int box = 1; box <= 5; ++box) {
-        const auto i = static_cast<std::size_t>(box - 1);
-        const int count = std::uniform_int_distribution<int>(0, 8)(chance);
-        app.store.soll[i] = count + std::uniform_int_distribution<int>(0, tight ? 8 : 60)(chance);
-        for (int c = 0; c < count; ++c) {
-            CardRecord card;
-            card.frage = "b" + std::to_string(box) + "c" + std::to_string(c);
-            card.antwort = "x";
-            app.store.k(box).append(card);
-        }
-        app.store.k(box).pos = app.store.k(box).anz;
-        app.store.ist[i] = app.store.k(box).anz;
-        app.frm1.lblazist[box - 1].caption = std::to_string(app.store.k(box).anz);
-    }
-    mnueingabe_Click(app);
-    const auto initial = cardsInBoxes(app);
-    int answers = 0;
-    int takenBack = 0;
-    std::uint64_t beforeLastAnswer = 0;
-    for (int step = 0; step < 5000; ++step) {
-        SCOPED_TRACE(step);
-        const std::uint64_t before = cardsFingerprint(app.store);
-        const Pressed pressed = press(app, chance);
-        if (pressed == Pressed::Answer) {
-            ++answers;
-            beforeLastAnswer = before;
-        } else if (pressed == Pressed::TakeBack) {
-            ++takenBack;
-            ASSERT_EQ(cardsFingerprint(app.store), beforeLastAnswer) << "set as before the answer";
-        }
-        const MainWindowModel& w = app.frm1;
-        if (w.cmdantwort.visible || w.cmdrichtig.visible) {
-            const Box& asked = app.store.k(app.study.kasten);
-            ASSERT_TRUE(asked.pos >= 1 && asked.pos <= asked.anz)
-                << "a button offers to answer box " << app.study.kasten << " at position "
-                << asked.pos << " of " << asked.anz;
-        }
-        ASSERT_EQ(cardsInBoxes(app), initial);
-        for (int box = 1; box <= 5; ++box) {
-            const Box& k = app.store.k(box);
-            ASSERT_EQ(app.store.ist[static_cast<std::size_t>(box - 1)], k.anz) << "box " << box;
-            if (box < 5) {
-                ASSERT_EQ(trimBlanks(w.lblazist[box - 1].caption), std::to_string(k.anz)) << box;
-            }
-        }
-    }
-    EXPECT_GT(answers, tight ? 20 : 80) << "the presses must reach the answer buttons";
-    EXPECT_GT(takenBack, tight ? 2 : 10) << "and take some answers back";
-}
-
 // Typing and paging mixed into the query: each typed question is unique, so a card stored
 // twice, or stored over another slot, shows as a duplicate.
 void typeOrPage(App& app, std::mt19937& chance, int step) {
@@ -179,38 +122,83 @@ void typeOrPage(App& app, std::mt19937& chance, int step) {
     }
 }
 
-TEST_P(RandomPresses, TypingPagingAndAnsweringNeverDuplicateACard) {
+// Odd seeds also type and page: the set changes then, but no card may appear twice.
+TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
     std::mt19937 chance(GetParam());
     RandomAnswers platform(GetParam());
     App app(platform);
     app.frm1.mnuklang.checked = false;
-    app.store.soll = {15, 20, 25, 30, 40};
+    const bool typing = GetParam() % 2 == 1;
+    // Tight capacities run into full boxes soon; loose ones keep the query going.
+    const bool tight = GetParam() % 4 < 2;
+    for (int box = 1; box <= 5; ++box) {
+        const auto i = static_cast<std::size_t>(box - 1);
+        const int count = std::uniform_int_distribution<int>(0, 8)(chance);
+        app.store.soll[i] = count + std::uniform_int_distribution<int>(0, tight ? 8 : 60)(chance);
+        for (int c = 0; c < count; ++c) {
+            CardRecord card;
+            card.frage = "b" + std::to_string(box) + "c" + std::to_string(c);
+            card.antwort = "x";
+            app.store.k(box).append(card);
+        }
+        app.store.k(box).pos = app.store.k(box).anz;
+        app.store.ist[i] = app.store.k(box).anz;
+        app.frm1.lblazist[box - 1].caption = std::to_string(app.store.k(box).anz);
+    }
     mnueingabe_Click(app);
-    std::size_t mostCards = 0;
+    const auto initial = cardsInBoxes(app);
     int answers = 0;
-    for (int step = 0; step < 4000; ++step) {
+    int takenBack = 0;
+    std::uint64_t beforeLastAnswer = 0;
+    for (int step = 0; step < 5000; ++step) {
         SCOPED_TRACE(step);
-        if (std::bernoulli_distribution(0.5)(chance)) {
-            typeOrPage(app, chance, step);
-        } else {
-            answers += press(app, chance) == Pressed::Answer ? 1 : 0;
+        const std::uint64_t before = cardsFingerprint(app.store);
+        const Pressed pressed = typing && std::bernoulli_distribution(0.5)(chance)
+                                    ? (typeOrPage(app, chance, step), Pressed::Other)
+                                    : press(app, chance);
+        if (pressed == Pressed::Answer) {
+            ++answers;
+            beforeLastAnswer = before;
+        } else if (pressed == Pressed::TakeBack) {
+            ++takenBack;
+            ASSERT_EQ(cardsFingerprint(app.store), beforeLastAnswer) << "set as before the answer";
+        }
+        const MainWindowModel& w = app.frm1;
+        // A blank card that typing leaves behind box 1's last card is still asked by the
+        // query and dropped when the box menu opens, under a visible answer button: a known
+        // fault, so the position is checked in runs without typing only.
+        if (!typing && (w.cmdantwort.visible || w.cmdrichtig.visible)) {
+            const Box& asked = app.store.k(app.study.kasten);
+            ASSERT_TRUE(asked.pos >= 1 && asked.pos <= asked.anz)
+                << "a button offers to answer box " << app.study.kasten << " at position "
+                << asked.pos << " of " << asked.anz;
         }
         const auto cards = cardsInBoxes(app);
-        mostCards = std::max(mostCards, cards.size());
-        for (const auto& [frage, count] : cards) ASSERT_EQ(count, 1) << frage;
-        for (int box = 2; box <= 5; ++box) {
-            ASSERT_EQ(app.store.ist[static_cast<std::size_t>(box - 1)], app.store.k(box).anz)
-                << "box " << box;
+        if (typing) {
+            for (const auto& [frage, count] : cards) ASSERT_EQ(count, 1) << frage;
+        } else {
+            ASSERT_EQ(cards, initial);
         }
-        const Box& k1 = app.store.k(1);
-        // An emptied box keeps position 1, as the program always had it.
-        ASSERT_TRUE(k1.pos >= 0 && k1.pos <= std::max(k1.anz, 1));
+        for (int box = 1; box <= 5; ++box) {
+            const Box& k = app.store.k(box);
+            // The card being typed is counted once it is stored.
+            if (box > 1 || !typing) {
+                ASSERT_EQ(app.store.ist[static_cast<std::size_t>(box - 1)], k.anz) << box;
+            }
+            if (box < 5 && !typing) {
+                ASSERT_EQ(trimBlanks(w.lblazist[box - 1].caption), std::to_string(k.anz)) << box;
+            }
+        }
+        // An emptied box 1 keeps position 1, as the program always had it.
+        ASSERT_TRUE(app.store.k(1).pos >= 0 &&
+                    app.store.k(1).pos <= std::max(app.store.k(1).anz, 1));
     }
-    EXPECT_GT(mostCards, 2u) << "the presses must store typed cards";
-    EXPECT_GT(answers, 5) << "and answer some of them";
+    EXPECT_GT(answers, tight ? 20 : 50) << "the presses must reach the answer buttons";
+    EXPECT_GT(takenBack, 2) << "and take some answers back";
+    if (typing) EXPECT_NE(cardsInBoxes(app), initial) << "and store typed cards";
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeds, RandomPresses, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u));
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomPresses, ::testing::Range(1u, 13u));
 
 }  // namespace
 }  // namespace memvalo::test
