@@ -195,7 +195,7 @@ TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
     }
     EXPECT_GT(answers, tight ? 20 : 50) << "the presses must reach the answer buttons";
     EXPECT_GT(takenBack, 2) << "and take some answers back";
-    if (typing) EXPECT_NE(cardsInBoxes(app), initial) << "and store typed cards";
+    EXPECT_TRUE(!typing || cardsInBoxes(app) != initial) << "and store typed cards";
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, RandomPresses, ::testing::Range(1u, 13u));
