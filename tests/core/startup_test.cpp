@@ -35,12 +35,5 @@ TEST_F(ProgramPathsTest, NoDataFolderEndsTheProgramWithAMessage) {
     EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
 }
 
-TEST(Paths, GetPathOrFileName) {
-    EXPECT_EQ(GetPathOrFileName("/home/anna/set.ldt", true), "/home/anna/");
-    EXPECT_EQ(GetPathOrFileName("/home/anna/set.ldt", false), "set.ldt");
-    EXPECT_EQ(GetPathOrFileName("set.ldt", true) + GetPathOrFileName("set.ldt", false), "set.ldt");
-    EXPECT_EQ(withTrailingSeparator("/") + withTrailingSeparator("/home"), "//home/");
-}
-
 }  // namespace
 }  // namespace memvalo

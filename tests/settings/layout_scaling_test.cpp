@@ -60,15 +60,5 @@ TEST_F(LayoutScalingTest, ScalesByTheRatiosAndTheDesignedSizeRestoresTheDesign) 
     EXPECT_EQ(at("txtfrage").left, 1200);
 }
 
-TEST_F(LayoutScalingTest, ComboBoxesKeepTheirHeightAndOptionsKeepSizes) {
-    resize.ResizeOption("txtfrage", kKeepWidthHeight, false);
-    resize.ResizeOption("lblazist(3)", kKeepWidth);
-    resizeTo(20000, 16000);
-    EXPECT_EQ(at("cbo"), (Geometry{400, 12000, 4000, 315}));
-    EXPECT_EQ(at("txtfrage"), (Geometry{2000, 1000, 4000, 1200}));
-    EXPECT_DOUBLE_EQ(fontOf("txtfrage"), 14);
-    EXPECT_EQ(at("lblazist(3)"), (Geometry{14000, 4000, 600, 600}));
-}
-
 }  // namespace
 }  // namespace memvalo

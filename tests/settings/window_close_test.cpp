@@ -46,16 +46,5 @@ TEST_F(CloseTest, OtherwiseTheExitCommandDecides) {
     }
 }
 
-TEST_F(CloseTest, ShiftRightClickOpensTheDeveloperWindow) {
-    int opened = 0;
-    app.showDeveloperWindow = [&](App&) { ++opened; };
-    UiEvent click{"frm1", "MouseDown"};
-    click.button = 2;
-    Form_MouseDown(app, click);
-    click.shift = 1;
-    Form_MouseDown(app, click);
-    EXPECT_EQ(opened, 1);
-}
-
 }  // namespace
 }  // namespace memvalo::test
