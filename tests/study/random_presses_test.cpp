@@ -92,33 +92,17 @@ Pressed press(App& app, std::mt19937& chance) {
 // twice, or stored over another slot, shows as a duplicate.
 void typeOrPage(App& app, std::mt19937& chance, int step) {
     MainWindowModel& w = app.frm1;
-    switch (std::uniform_int_distribution<int>(0, 9)(chance)) {
-        case 0:
-        case 1:
-            if (w.txtfrage.locked) break;
-            w.txtfrage.caption = "t" + std::to_string(step) + "?";
-            w.txtantwort.caption = std::bernoulli_distribution(0.8)(chance) ? "t" : "";
-            break;
-        case 2:
-        case 3:
-        case 4:
-            if (w.cmdvor.visible) cmdvor_Click(app);
-            break;
-        case 5:
-            if (w.cmdzurück.visible) cmdzurück_Click(app);
-            break;
-        case 6:
-            if (w.cmdanfang.visible) cmdanfang_Click(app);
-            break;
-        case 7:
-            if (w.cmdende.visible) cmdende_Click(app);
-            break;
-        case 8:
-            if (w.cmdlöschen.visible) cmdlöschen_Click(app);
-            break;
-        default:
-            if (w.cmd5vor.visible) cmd5vor_Click(app);
-            break;
+    const std::pair<const Control*, void (*)(App&)> buttons[] = {
+        {&w.cmdvor, cmdvor_Click},         {&w.cmdvor, cmdvor_Click},
+        {&w.cmdvor, cmdvor_Click},         {&w.cmdzurück, cmdzurück_Click},
+        {&w.cmdanfang, cmdanfang_Click},   {&w.cmdende, cmdende_Click},
+        {&w.cmdlöschen, cmdlöschen_Click}, {&w.cmd5vor, cmd5vor_Click}};
+    const auto choice = static_cast<std::size_t>(std::uniform_int_distribution<int>(0, 9)(chance));
+    if (choice >= 2) {
+        if (buttons[choice - 2].first->visible) buttons[choice - 2].second(app);
+    } else if (!w.txtfrage.locked) {
+        w.txtfrage.caption = "t" + std::to_string(step) + "?";
+        w.txtantwort.caption = std::bernoulli_distribution(0.8)(chance) ? "t" : "";
     }
 }
 
