@@ -76,13 +76,11 @@ TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideIt) {
     dir.write("alt.ldt", old);
     for (const char* ext : {".k02", ".k03", ".k04"}) dir.write(std::string("alt") + ext, "0\r\n");
     dir.write("alt.k05", "0\r\n0\r\n");
-
-    CliRun run = cli("convert '" + dir.file("alt.ldt") + "'");
+    const CliRun run = cli("convert '" + dir.file("alt.ldt") + "'");
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Konvertierung beendet!\n");
     EXPECT_EQ(dir.read("backup/alt.ldt"), old);
-    run = cli("check '" + dir.file("alt.ldt") + "'");
-    EXPECT_EQ(run.out.substr(0, 16), "Kasten 1: 1 von ");
+    EXPECT_EQ(cli("check '" + dir.file("alt.ldt") + "'").out.substr(0, 16), "Kasten 1: 1 von ");
 }
 
 TEST_F(CliSetCommands, ImportCsvWritesTheSetTellsWrongLinesAndRefusesFilesWithoutSeparators) {
@@ -93,8 +91,7 @@ TEST_F(CliSetCommands, ImportCsvWritesTheSetTellsWrongLinesAndRefusesFilesWithou
     EXPECT_EQ(run.err,
               "Zeile 2: Fehler bei Anzahl der Trennzeichen\n"
               "Zeile 4: Fehler bei Anzahl der Trennzeichen\n");
-    run = cli("check '" + dir.file("neu.ldt") + "'");
-    EXPECT_EQ(run.out.substr(0, 20), "Kasten 1: 4 von 2000");
+    EXPECT_EQ(cli("check '" + dir.file("neu.ldt") + "'").out.substr(0, 20), "Kasten 1: 4 von 2000");
 
     dir.write("leer.txt", "a;b\r\n");
     run = cli("import-csv '" + dir.file("leer.txt") + "' '" + dir.file("leer.ldt") + "'");
@@ -105,6 +102,7 @@ TEST_F(CliSetCommands, ImportCsvWritesTheSetTellsWrongLinesAndRefusesFilesWithou
     EXPECT_FALSE(std::filesystem::exists(dir.file("leer.ldt")));
 }
 
+// The page itself is the export's matter; here the options reach it.
 TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
     saveSet();
     const std::string set = " '" + dir.file("set.ldt") + "' ";
@@ -113,13 +111,10 @@ TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Export komplett!\n");
     EXPECT_EQ(dir.read("k2.csv"), "Frage\r\nFrage\r\n");
-
     run = cli("export html" + set + "'" + dir.file("seite.html") + "' --autor 'Ina K' --absatz");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
     const std::string page = dir.read("seite.html");
     EXPECT_NE(page.find("( Autor Lerndaten: Ina K,&nbsp;Datei: seite )"), std::string::npos);
-    EXPECT_NE(page.find("<b><a name=\"frage_5_5\"></a>\r\n5.5.</b>\r\n<br>\r\n"),
-              std::string::npos);
+    EXPECT_NE(page.find("5.5.</b>\r\n<br>\r\n"), std::string::npos);
 
     const std::string target = set + "'" + dir.file("x.txt") + "' ";
     for (const std::string& wrong :
@@ -131,26 +126,24 @@ TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
         EXPECT_NE(run.err.find("Aufruf: memvalo-cli export"), std::string::npos) << wrong;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.txt")));
-    run = cli("--help");
-    EXPECT_NE(run.out.find("import-csv DATEI ZIEL"), std::string::npos);
-    EXPECT_NE(run.out.find("export FORMAT SET.ldt ZIEL"), std::string::npos);
 }
 
 TEST_F(CliSetCommands, VersionAndHelpAnswerEveryUsualSpelling) {
-    for (const char* spelling : {"version", "--version", "-V"}) {
+    for (const char* spelling : {"version", "--version", "-V", "help", "--help", "-h"}) {
         const CliRun run = cli(spelling);
         EXPECT_EQ(run.exitCode, 0) << spelling;
-        EXPECT_EQ(run.out, std::string("Memvalo Version ") + kVersionText + "\n") << spelling;
+        const std::string expected = std::string(spelling).find('h') != std::string::npos
+                                         ? "Aufruf: memvalo-cli BEFEHL"
+                                         : "Memvalo Version " + std::string(kVersionText) + "\n";
+        EXPECT_EQ(run.out.substr(0, expected.size()), expected) << spelling;
     }
-    for (const char* spelling : {"help", "--help", "-h"}) {
-        const CliRun run = cli(spelling);
-        EXPECT_EQ(run.exitCode, 0) << spelling;
-        EXPECT_EQ(run.out.rfind("Aufruf: memvalo-cli BEFEHL", 0), 0u) << spelling;
+    const CliRun help = cli("--help");
+    for (const char* usage : {"import-csv DATEI ZIEL", "export FORMAT SET.ldt ZIEL"}) {
+        EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
     }
     const CliRun wrong = cli("--versoin");
     EXPECT_EQ(wrong.exitCode, 2);
-    EXPECT_EQ(wrong.out, "");
-    EXPECT_EQ(wrong.err.rfind("Aufruf: memvalo-cli BEFEHL", 0), 0u);
+    EXPECT_EQ(wrong.out + wrong.err.substr(0, 26), "Aufruf: memvalo-cli BEFEHL");
 }
 
 }  // namespace

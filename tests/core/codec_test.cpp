@@ -29,22 +29,23 @@ TEST(Codec, FindsSpecialCharactersAtEveryPlaceOfALongText) {
     }
 }
 
-TEST(Codec, MapsTheWindowsCharacters) {
-    EXPECT_EQ(cp1252ToUtf8("\x80\xA8\xE4\xDF\x84\x93"), "€¨äß„“");
-    EXPECT_EQ(utf8ToCp1252("Grüße ¨ € …"),
-              "Gr\xFC\xDF"
-              "e \xA8 \x80 \x85");
-    // Undefined bytes keep their number as C1 controls.
-    EXPECT_EQ(cp1252ToUtf8("\x81\x8D\x8F\x90\x9D"), "\u0081\u008D\u008F\u0090\u009D");
-}
-
-TEST(Codec, CharactersOutsideTheCodePageTravelAsReferencesAndBrokenUtf8IsNeverLost) {
-    EXPECT_EQ(utf8ToCp1252("Ελλάς あ"), "&#917;&#955;&#955;&#940;&#962; &#12354;");
-    EXPECT_EQ(cp1252ToUtf8("&#917;&#955;&#955;&#940;&#962; &#12354;"), "Ελλάς あ");
+// The Windows characters map both ways, undefined bytes keep their number as C1 controls, and
+// characters outside the code page travel as references.
+TEST(Codec, MapsTheWindowsCharactersAndTheRestTravelsAsReferences) {
+    const struct {
+        std::string utf8, bytes;
+    } cases[] = {{"€¨äß„“ …", "\x80\xA8\xE4\xDF\x84\x93 \x85"},
+                 {"\u0081\u008D\u008F\u0090\u009D", "\x81\x8D\x8F\x90\x9D"},
+                 {"Ελλάς あ", "&#917;&#955;&#955;&#940;&#962; &#12354;"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(cp1252ToUtf8(c.bytes), c.utf8);
+        EXPECT_EQ(utf8ToCp1252(c.utf8), c.bytes);
+    }
     EXPECT_EQ(cp1252ToUtf8(utf8ToCp1252("😀 x")), "😀 x");
     EXPECT_EQ(utf8ToCp1252("a\xFF"
                            "b"),
-              "a&#65533;b");
+              "a&#65533;b")
+        << "broken UTF-8 is never lost";
 }
 
 TEST(Codec, OtherReferencesStayLiteral) {
@@ -63,7 +64,6 @@ TEST(Codec, TypedReferencesComeBackAsTypedAndOldFilesKeepTheirMeaning) {
     EXPECT_EQ(utf8ToCp1252("&#26085; 日"), "&#38;#26085; &#26085;");
     // Bytes as older versions wrote them: a reference is the character, "&#38;" that is not in
     // front of a reference stays text, and the old line format knows no references at all.
-    EXPECT_EQ(cp1252ToUtf8("&#26085;"), "日");
     EXPECT_EQ(cp1252ToUtf8("&#38; &#38;#65; &#38;"), "&#38; &#38;#65; &#38;");
     EXPECT_EQ(cp1252ToUtf8("&#26085;", References::Literal), "&#26085;");
 }

@@ -45,21 +45,20 @@ TEST_F(Sicherheitskopie, CopiesTheFiveBoxFilesIntoTodaysFolderTwiceADay) {
     EXPECT_EQ(backup(".k05"), "inhalt.k05");
     EXPECT_FALSE(std::filesystem::exists(dir.file("06122026/englisch.cfg")));
     ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].text,
-              std::string(kDone) + "\r\r" + dir.file("06122026") +
+    EXPECT_EQ(platform.messages[1].title + ": " + platform.messages[1].text,
+              "Hinweis: " + std::string(kDone) + "\r\r" + dir.file("06122026") +
                   "\r\rAm Datum können Sie die jeweils neueste Version erkennen.\r\r"
                   "Achtung: Ältere Backup-Verzeichnisse werden in dieser Version\r\r"
                   "noch NICHT AUTOMATISCH gelöscht. Bemühen Sie daher ab und zu den Explorer.");
-    EXPECT_EQ(platform.messages[1].title, "Hinweis");
 }
 
 TEST_F(Sicherheitskopie, AMissingBoxFileEndsTheBackupKeepingEarlierCopies) {
     std::filesystem::remove(dir.file("englisch.k03"));
     platform.answers = {Answer::OK};
     sicherheitskopie(app);
-    EXPECT_EQ(platform.messageTexts(),
-              std::vector<std::string>{"Ein Fehler beim Erstellen des Backups trat auf"});
-    EXPECT_EQ(platform.messages[0].title, "...peinlich, peinlich");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title + ": " + platform.messages[0].text,
+              "...peinlich, peinlich: Ein Fehler beim Erstellen des Backups trat auf");
     EXPECT_EQ(backup(".k02"), "inhalt.k02");
     EXPECT_FALSE(std::filesystem::exists(dir.file("06122026/englisch.k04")));
     EXPECT_FALSE(std::filesystem::exists(dir.file("englisch.k03")));

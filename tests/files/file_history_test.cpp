@@ -1,8 +1,6 @@
 #include "files/history_menu.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "support/app_fixture.h"
 
@@ -16,29 +14,23 @@ class FileHistoryTest : public test::DataFolderTest {
         dir.write(name, " 0 \r\n");
         return dir.file(name);
     }
-    std::string readBack() const {
-        std::ifstream in(app.paths.historyFile, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
     void refresh(const std::string& setPath) {
         app.setPath = setPath;
         verlauf_aktualisieren(app);
     }
+    std::string onDisk() const { return dir.read("data/memvalo/dateiliste.lis"); }
     const FileHistory& history = app.files.verlauf;
 };
 
 TEST_F(FileHistoryTest, TheNinthSetPushesTheOldestOut) {
     for (int i = 1; i <= 9; ++i) refresh(set(i));
-    EXPECT_EQ(history.entry(1), dir.file("set2.ldt"));
-    EXPECT_EQ(history.entry(8), dir.file("set9.ldt"));
-
     refresh(dir.file("set5.ldt"));  // already listed: stays put
-    EXPECT_EQ(history.entry(4), dir.file("set5.ldt"));
-    EXPECT_EQ(history.entry(8), dir.file("set9.ldt"));
-
     std::string expected;
-    for (int i = 2; i <= 9; ++i) expected += dir.file("set" + std::to_string(i) + ".ldt") + "\r\n";
-    EXPECT_EQ(readBack(), expected);
+    for (int i = 2; i <= 9; ++i) {
+        EXPECT_EQ(history.entry(i - 1), dir.file("set" + std::to_string(i) + ".ldt"));
+        expected += dir.file("set" + std::to_string(i) + ".ldt") + "\r\n";
+    }
+    EXPECT_EQ(onDisk(), expected);
     EXPECT_EQ(app.frm1.lblinidir.caption, dir.file("set9.ldt"));  // the newest entry
 }
 
@@ -47,36 +39,29 @@ TEST_F(FileHistoryTest, VanishedSetsDropOutAndTheOthersCloseUp) {
     std::filesystem::remove(dir.file("set2.ldt"));
     refresh("");
     EXPECT_EQ(history.count(), 2);
-    EXPECT_EQ(history.entry(2), dir.file("set3.ldt"));
-    EXPECT_FALSE(app.frm1.m[3].visible);
-    EXPECT_EQ(app.frm1.m[3].caption, "");
-    EXPECT_EQ(readBack(), dir.file("set1.ldt") + "\r\n" + dir.file("set3.ldt") + "\r\n");
+    EXPECT_TRUE(!app.frm1.m[3].visible && app.frm1.m[3].caption.empty());
+    EXPECT_EQ(onDisk(), dir.file("set1.ldt") + "\r\n" + dir.file("set3.ldt") + "\r\n");
 }
 
 TEST_F(FileHistoryTest, TheMenuShowsShortenedCaptionsAndHidesAnEmptyHistory) {
     refresh("");
-    EXPECT_FALSE(app.frm1.mnuhistorie.visible);
-    EXPECT_FALSE(app.frm1.mnustrich.visible);
-
+    EXPECT_FALSE(app.frm1.mnuhistorie.visible || app.frm1.mnustrich.visible);
     std::filesystem::create_directories(dir.file("ein/sehr/langer/ordnername"));
     dir.write("ein/sehr/langer/ordnername/vokabeln.ldt", "");
     refresh(dir.file("ein/sehr/langer/ordnername/vokabeln.ldt"));
-    EXPECT_TRUE(app.frm1.mnuhistorie.visible);
-    EXPECT_TRUE(app.frm1.m[1].visible);
+    EXPECT_TRUE(app.frm1.mnuhistorie.visible && app.frm1.m[1].visible);
     EXPECT_LE(app.frm1.m[1].caption.size(), 36u);
     EXPECT_NE(app.frm1.m[1].caption.find("..."), std::string::npos);
 }
 
 TEST_F(FileHistoryTest, ReadsOldFilesWithBlankLinesAndWindowsBytes) {
-    const std::string umlaut = set(1).substr(0, dir.path().size()) + "Übung.ldt";
     dir.write("Übung.ldt", "");
-    std::ofstream(app.paths.historyFile, std::ios::binary) << "\r\n"
-                                                           << dir.path()
-                                                           << "\xDC"
-                                                              "bung.ldt  \r\n";
+    dir.write("data/memvalo/dateiliste.lis", "\r\n" + dir.path() +
+                                                 "\xDC"
+                                                 "bung.ldt  \r\n");
     refresh("");
     EXPECT_EQ(history.count(), 1);
-    EXPECT_EQ(history.entry(1), umlaut);
+    EXPECT_EQ(history.entry(1), dir.file("Übung.ldt"));
 }
 
 TEST_F(FileHistoryTest, AnUnreadableListIsReportedOnceAndNeverWrittenOver) {

@@ -1,11 +1,9 @@
 #include <cmath>
-#include <filesystem>
 
 #include "core/maker.h"
 #include "minor/about_box.h"
 #include "minor/closing_fade.h"
 #include "minor/closing_speed.h"
-#include "minor/developer_window.h"
 #include "model/main_menu_table.h"
 #include "support/app_fixture.h"
 
@@ -15,24 +13,21 @@ namespace {
 using MinorWindowsTest = test::AppTest;
 
 TEST_F(MinorWindowsTest, ClosingDelayRules) {
-    struct Case {
+    const struct {
         double stored;
         double inWindow;  // after the closing-speed window opened
         int bar;
         const char* shown;
         double atEnd;  // after the fade was readied at program end
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, 260, 260, "0,26", 200},
         {1, 1, 200, "0,001", 200},
-        {2, 2, 200, "0,002", 200},
         {3, 3, 200, "0,003", 3},
         {-40, -40, 200, "-0,04", 200},
-        {1500, 1500, 1500, "1,5", 1500},
         {812.5, 812.5, 812, "0,8125", 812.5},
         {9000, 9000, 3000, "9", 9000},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
         app.settings.abspann = c.stored;
         FrmZeitModel f;
@@ -50,20 +45,13 @@ TEST_F(MinorWindowsTest, ClosingDelayRules) {
     scrollzeit_Change(app, f);
     EXPECT_EQ(app.settings.abspann, 2250);
     EXPECT_EQ(f.lblwert.caption, "2,25");
-    EXPECT_TRUE(app.frm1.picende.visible);
-    EXPECT_EQ(app.frm1.picende.backColor, 0xFFFFFFu);
 }
 
 TEST_F(MinorWindowsTest, TheFadeRunsUpAndDownAndAlwaysEnds) {
-    const auto rgb = [](int r, int g, int b) {
-        return static_cast<std::uint32_t>(r | g << 8 | b << 16);
-    };
     const std::vector<std::uint32_t> colours = fadeColours(1000);
     ASSERT_EQ(colours.size(), 512u);
-    EXPECT_EQ(colours.front(), rgb(0, 99, 0));
-    EXPECT_EQ(colours[255], rgb(255, 99, 255));
-    EXPECT_EQ(colours[256], rgb(255, 255, 99));
-    EXPECT_EQ(colours.back(), rgb(0, 0, 99));
+    EXPECT_EQ((std::vector{colours.front(), colours[255], colours[256], colours.back()}),
+              (std::vector<std::uint32_t>{0x006300, 0xFF63FF, 0x63FFFF, 0x630000}));
     EXPECT_EQ(fadeColours(1500).size(), 342u);
     // Too small a delay, or none at all, would never end: it fades as 200 does.
     for (double delay : {0.0, 1.0, -1.0, std::nan("")}) {
@@ -73,48 +61,26 @@ TEST_F(MinorWindowsTest, TheFadeRunsUpAndDownAndAlwaysEnds) {
     EXPECT_LE(fadeDuration(fadeColours(3).size()), fadeDuration(fadeColours(200).size()) * 2);
 }
 
-TEST_F(MinorWindowsTest, TheAboutBoxShowsTheShippedManual) {
+TEST_F(MinorWindowsTest, TheAboutBoxShowsTheShippedManualWithEveryKeyOfTheMenus) {
     app.paths.programFolder = MEMVALO_RESOURCES;
-    app.paths.version = "Version 1.0.0";
     FrmInfoModel f;
     frminfo_Load(app, f);
     const std::string& manual = f.txtinfo.caption;
-    EXPECT_EQ(f.lblversion.caption, "Version 1.0.0");
-    for (const char* part : {"Kurzanleitung", "1) Grundidee:", "2) Bedienung:", "3) Sonstiges:",
-                             "Kontakt:", "Kästen", "„Abfragemodus“"}) {
-        EXPECT_NE(manual.find(part), std::string::npos) << part;
-    }
     for (std::string_view fact : {kMakerName, kSupportAddress, kHomePage}) {
         EXPECT_NE(manual.find(fact), std::string::npos) << fact;
     }
     EXPECT_EQ(manual.find('{'), std::string::npos) << "a field of the contact block left open";
-    // The manual tells every key the menus have.
     for (const MenuEntry& entry : mainMenuTable()) {
         if (entry.shortcut.empty()) continue;
         const std::string key = "Strg+" + std::string(entry.shortcut.substr(5));
         EXPECT_NE(manual.find(key), std::string::npos) << key;
     }
-
     lblhomepage_Click(app);
     EXPECT_EQ(platform.documentsOpened, (test::Texts{std::string(kHomePage)}));
     app.paths.programFolder = dir.path();
     frminfo_Load(app, f);
     EXPECT_EQ(f.txtinfo.caption, "Die Kurzanleitung fehlt: Die Datei " + dir.path() +
                                      "kurzanleitung.txt kann nicht gelesen werden.");
-}
-
-TEST_F(MinorWindowsTest, TheDeveloperWindowShowsTheBoxesAsTheyAreNow) {
-    app.store.k(3).anz = 17;
-    app.store.soll[2] = 900;
-    app.setPath = "/home/lena/vokabeln.ldt";
-    app.settings.screenWidth = 1366 * 15;
-    app.settings.screenHeight = 768 * 15;
-    FrmDebugModel f;
-    frmdebug_Timer(app, f);
-    EXPECT_EQ(f.lblanzahl[3].caption, "k3anz: 17 Karten");
-    EXPECT_EQ(f.lblsoll[3].caption, "soll(2): 900 Karten");
-    EXPECT_EQ(f.lbldatei.caption, "Lerndatei: /home/lena/vokabeln.ldt");
-    EXPECT_EQ(f.lblbildschirm.caption, "Bildschirm: 1366 x 768 Pixel");
 }
 
 }  // namespace

@@ -11,32 +11,29 @@ namespace {
 
 using FontsAndProgramsTest = AppTest;
 
-TEST_F(FontsAndProgramsTest, AFieldFontIsPresetAndRemembered) {
-    app.frm1.txtantwort.font = {"Arial", 14, false, false, false};
+TEST_F(FontsAndProgramsTest, AFieldFontIsRememberedAndTheWholeFontSparesTheColours) {
     platform.fontAnswers = {FontChoice{"DejaVu Serif", 18, true, true, false, 0x0000FF},
-                            std::nullopt};
+                            std::nullopt,
+                            FontChoice{"Liberation Sans", 12, false, false, true, 0xFF}};
     mnufontantwort_Click(app);
-    EXPECT_EQ(app.frm1.txtantwort.font.name, "DejaVu Serif");
-    EXPECT_TRUE(app.frm1.txtantwort.font.italic);
-    EXPECT_EQ(app.frm1.txtantwort.foreColor, 0x0000FFu);
+    const Control& antwort = app.frm1.txtantwort;
+    EXPECT_TRUE(antwort.font.name == "DejaVu Serif" && antwort.font.italic);
+    EXPECT_EQ(antwort.foreColor, 0x0000FFu);
     EXPECT_EQ(app.settings.farben[8], 0x0000FFu);
     EXPECT_EQ(app.settings.schriftgroessen[1], 18);
     mnufontantwort_Click(app);  // cancelled: nothing changes
-    EXPECT_EQ(app.frm1.txtantwort.font.size, 18);
-}
+    EXPECT_EQ(antwort.font.size, 18);
 
-TEST_F(FontsAndProgramsTest, TheWholeFontGoesToAllFieldsButNotTheirColours) {
-    platform.fontAnswers = {FontChoice{"Liberation Sans", 12, false, false, true, 0xFF}};
     mnufontgesamt_Click(app);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(app.frm1.textField(i).font.name, "Liberation Sans");
-        EXPECT_TRUE(app.frm1.textField(i).font.underline);
-        EXPECT_FALSE(app.frm1.textField(i).foreColor);
+        EXPECT_TRUE(app.frm1.textField(i).font.name == "Liberation Sans" &&
+                    app.frm1.textField(i).font.underline);
         EXPECT_EQ(app.settings.schriftgroessen[i], 12);
     }
+    EXPECT_EQ(antwort.foreColor, 0x0000FFu);
 }
 
-TEST_F(FontsAndProgramsTest, KnownProgramsAreFoundOnTheSearchPath) {
+TEST_F(FontsAndProgramsTest, KnownProgramsAreFoundOnTheSearchPathOrChosenByHand) {
     std::filesystem::create_directory(dir.file("bin"));
     dir.write("bin/pinta", "");
     std::filesystem::permissions(dir.file("bin/pinta"), std::filesystem::perms::owner_all);
@@ -44,27 +41,22 @@ TEST_F(FontsAndProgramsTest, KnownProgramsAreFoundOnTheSearchPath) {
     EXPECT_EQ(app.settings.paintPfad, dir.path() + "bin/pinta");
     EXPECT_EQ(app.frm1.mnupaint.caption, "&Paint aufrufen");
     EXPECT_EQ(app.frm1.mnurecorder.caption, kSearchRecorder);
-}
 
-TEST_F(FontsAndProgramsTest, SearchingTakesOnlyProgramsAndAsksForAName) {
+    // Searching takes only programs and asks for a name; an empty name clears the choice.
     app.frm1.mnupaint.caption = kSearchPaint;
+    app.settings.paintPfad.clear();
     dir.write("Paint.EXE", "");
     dir.write("malen", "");
     std::filesystem::permissions(dir.file("malen"), std::filesystem::perms::owner_all);
-    platform.fileAnswers = {dir.file("Paint.EXE"), dir.file("malen")};
-    platform.inputAnswers = {std::string("Malprogramm")};
+    platform.fileAnswers = {dir.file("Paint.EXE"), dir.file("malen"), std::string("/usr/bin/neu")};
+    platform.inputAnswers = {std::string("Malprogramm"), std::string("")};
     mnupaint_Click(app);
-    EXPECT_EQ(app.settings.paintPfad, "");
-    EXPECT_TRUE(platform.inputs.empty());
+    EXPECT_TRUE(app.settings.paintPfad.empty() && platform.inputs.empty());
     mnupaint_Click(app);
-    EXPECT_EQ(app.settings.paintPfad, dir.file("malen"));
-    EXPECT_EQ(app.frm1.mnupaint.caption, "Malprogramm");
+    EXPECT_EQ(app.settings.paintPfad + "|" + app.frm1.mnupaint.caption,
+              dir.file("malen") + "|Malprogramm");
     EXPECT_EQ(platform.inputs[0].defaultText, "malen");
     EXPECT_EQ(platform.openDialogs[0].title, "Programm suchen");
-
-    // Changing it again to an empty name clears it.
-    platform.fileAnswers = {std::string("/usr/bin/neu")};
-    platform.inputAnswers = {std::string("")};
     mnuresetpaint_Click(app);
     EXPECT_EQ(app.settings.paintPfad, "");
 }
@@ -78,11 +70,9 @@ TEST_F(FontsAndProgramsTest, StartingLeavesTheTopAndReportsAFailure) {
     mnurecorder_Click(app);
     EXPECT_FALSE(app.frm1.mnutop.checked);
     EXPECT_EQ(app.ontop, "ja");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              "Das Programm \"/weg/recorder\" konnte nicht gestartet werden.\r"
-              "Bitte wählen Sie es mit \"Multimedia\" / \"Programm2 ändern\" neu aus.");
-
+    EXPECT_EQ(platform.messageTexts(),
+              Texts{"Das Programm \"/weg/recorder\" konnte nicht gestartet werden.\r"
+                    "Bitte wählen Sie es mit \"Multimedia\" / \"Programm2 ändern\" neu aus."});
     platform.programsStart = true;
     mnurecorder_Click(app);
     EXPECT_EQ(platform.programsStarted.back(), "/weg/recorder");

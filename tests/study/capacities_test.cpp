@@ -6,6 +6,8 @@
 namespace memvalo::test {
 namespace {
 
+const std::string kZero = "Etwas dürftig... Mehr als NULL sollten es schon sein !";
+
 class CapacityTest : public StudyTest {
   protected:
     CapacityTest() {
@@ -21,65 +23,55 @@ class CapacityTest : public StudyTest {
         txtazsoll_LostFocus(app, index);
         return newMessages();
     }
+    Texts takeOver(const Texts& values) {
+        setFields(values);
+        cmdsollübernahme_Click(app);
+        return newMessages();
+    }
 };
 
 TEST_F(CapacityTest, FieldCheckRefusesTooManyTooFewAndZero) {
     const std::string maximum = "Maximale Anzahl liegt bei 2000 !";
-    expectAnswers({Answer::OK, Answer::OK, Answer::OK});
+    expectAnswers({Answer::OK, Answer::OK, Answer::OK, Answer::OK, Answer::OK, Answer::OK});
     EXPECT_EQ(leaveField(4, "2001"), (Texts{maximum}));
-    EXPECT_EQ(app.frm1.txtazsoll[4].caption, "");
-    EXPECT_TRUE(app.frm1.txtazsoll[4].focusRequested);
+    EXPECT_TRUE(app.frm1.txtazsoll[4].caption.empty() && app.frm1.txtazsoll[4].focusRequested);
     EXPECT_EQ(leaveField(4, "02000"), (Texts{maximum}));
-    EXPECT_EQ(leaveField(3, "0"),
-              (Texts{"Etwas dürftig... Mehr als NULL sollten es schon sein !"}));
+    EXPECT_EQ(leaveField(3, "0"), (Texts{kZero}));
     EXPECT_EQ(leaveField(2, "00"), Texts{});
-
-    Texts seventeen(17, "k");
-    fill(2, seventeen);
-    expectAnswers({Answer::OK});
+    fill(2, Texts(17, "k"));
     EXPECT_EQ(leaveField(1, "16"),
               (Texts{" Es sind schon mehr Karten im Kasten!\rMindestanzahl. 17"}));
     EXPECT_EQ(leaveField(1, "17"), Texts{});
-    expectAnswers({Answer::OK, Answer::OK});
     EXPECT_EQ(leaveField(1, "99999").size(), 2u) << "the emptied field also counts as too few";
 }
 
 TEST_F(CapacityTest, TakeOverChecksOrderAndAdvisesOnRanges) {
-    setFields({"250", "", "850", "1200", "2000"});
     expectAnswers({Answer::OK});
-    cmdsollübernahme_Click(app);
-    EXPECT_EQ(newMessages(), (Texts{"Etwas dürftig... Mehr als NULL sollten es schon sein !"}));
+    EXPECT_EQ(takeOver({"250", "", "850", "1200", "2000"}), (Texts{kZero}));
     EXPECT_EQ(app.store.soll[1], 500) << "a zero capacity is never taken over";
     EXPECT_TRUE(app.frm1.txtazsoll[1].focusRequested && app.frm1.cmdsollübernahme.visible);
-
-    setFields({"250", "500", "850", "1200", "2000"});
-    cmdsollübernahme_Click(app);
-    EXPECT_EQ(newMessages(), Texts{});
+    EXPECT_EQ(takeOver({"250", "500", "850", "1200", "2000"}), Texts{});
     EXPECT_FALSE(app.frm1.cmdsollübernahme.visible);
     EXPECT_TRUE(app.frm1.lblkartei.visible && app.frm1.cmdvor.visible);
 
     mnuazkändern_Click(app);
     EXPECT_FALSE(app.frm1.txtfrage.enabled || app.frm1.cmdvor.visible);
-    setFields({"250", "600", "500", "1200", "2000"});
     expectAnswers({Answer::OK});
-    cmdsollübernahme_Click(app);
-    EXPECT_EQ(newMessages(), (Texts{"Bitte Zahlenwerte überprüfen und neu eingeben ! \r"
-                                    "Ein größerer Kasten darf nicht weniger Karten enthalten.\r"
-                                    "Aufsteigende Reihenfolge beachten! "}));
-    EXPECT_FALSE(app.frm1.mnuende.enabled);
-    EXPECT_TRUE(app.frm1.cmdsollübernahme.visible);
+    EXPECT_EQ(takeOver({"250", "600", "500", "1200", "2000"}),
+              (Texts{"Bitte Zahlenwerte überprüfen und neu eingeben ! \r"
+                     "Ein größerer Kasten darf nicht weniger Karten enthalten.\r"
+                     "Aufsteigende Reihenfolge beachten! "}));
+    EXPECT_TRUE(!app.frm1.mnuende.enabled && app.frm1.cmdsollübernahme.visible);
 
-    setFields({"20", "60", "80", "120", "200"});
     expectAnswers({Answer::Yes, Answer::No});
-    cmdsollübernahme_Click(app);
-    EXPECT_TRUE(app.frm1.mnuende.enabled);
-    EXPECT_TRUE(app.frm1.cmdsollübernahme.visible) << "Yes: the learner changes something";
-    cmdsollübernahme_Click(app);
     const std::string advice =
         "Karteikasten 1 : Sehr wenig eingetragen! \rKarteikasten 2 : Sehr wenig eingetragen! \r"
         "Karteikasten 3: Sehr wenig eingetragen!\rKarteikasten 4 : Sehr wenig eingetragen!\r"
         "Karteikasten 5 : Sehr wenig eingetragen!\r\rWollen Sie etwas ändern?";
-    EXPECT_EQ(newMessages(), (Texts{advice, advice}));
+    EXPECT_EQ(takeOver({"20", "60", "80", "120", "200"}), Texts{advice});
+    EXPECT_TRUE(app.frm1.mnuende.enabled);
+    EXPECT_TRUE(app.frm1.cmdsollübernahme.visible) << "Yes: the learner changes something";
+    EXPECT_EQ(takeOver({"20", "60", "80", "120", "200"}), Texts{advice});
     EXPECT_EQ(app.store.soll, (std::array<int, 5>{20, 60, 80, 120, 200}));
     EXPECT_FALSE(app.frm1.cmdsollübernahme.visible);
 }
@@ -88,17 +80,12 @@ TEST_F(CapacityTest, TakeOverShowsTheNewCapacityOnTheProgressBar) {
     fill(1, {"a", "b"});
     mnueingabe_Click(app);  // entry mode checks no box
     mnuazkändern_Click(app);
-    setFields({"280", "400", "850", "1200", "2000"});
-    cmdsollübernahme_Click(app);
-    EXPECT_EQ(progressText(), " 1 von  280");
-    EXPECT_EQ(app.frm1.progress.max, 280);
-
+    takeOver({"280", "400", "850", "1200", "2000"});
+    EXPECT_EQ(progressText() + "/" + std::to_string(app.frm1.progress.max), " 1 von  280/280");
     app.frm1.mnukk[0].checked = true;
     mnuazkändern_Click(app);
-    setFields({"300", "400", "850", "1200", "2000"});
-    cmdsollübernahme_Click(app);
-    EXPECT_EQ(progressText(), "2 von 300");
-    EXPECT_EQ(app.frm1.progress.max, 300);
+    takeOver({"300", "400", "850", "1200", "2000"});
+    EXPECT_EQ(progressText() + "/" + std::to_string(app.frm1.progress.max), "2 von 300/300");
 }
 
 }  // namespace

@@ -17,16 +17,14 @@ TEST_F(StudyTest, CoverAndExtraFieldModes) {
     queryBox(2);
     EXPECT_EQ(covers(app.frm1), "-A12");
     cmdantwort_Click(app);
-    EXPECT_EQ(covers(app.frm1), "----");
-    EXPECT_EQ(buttons(), "RF");
+    EXPECT_EQ(covers(app.frm1) + buttons(), "----RF");
     EXPECT_TRUE(app.frm1.cmdrichtig.focusRequested);
     EXPECT_FALSE(app.frm1.mnudatei.enabled || app.frm1.mnumoduswahl.enabled);
 
     mnuverdecktoben_Click(app);
     mnuzusatzsichtbar_Click(app);
     mnunureins_Click(app);
-    EXPECT_EQ(app.frm1.Label1.caption, "A");
-    EXPECT_EQ(app.frm1.Label2.caption, "F");
+    EXPECT_EQ(app.frm1.Label1.caption + app.frm1.Label2.caption, "AF");
     EXPECT_EQ(covers(app.frm1), "----") << "the card on screen keeps its covers";
     cmdrichtig_Click(app);
     EXPECT_EQ(covers(app.frm1), "F--2");
@@ -42,10 +40,8 @@ TEST_F(StudyTest, CoverAndExtraFieldModes) {
     mnunureins_Click(app);
     EXPECT_EQ(app.settings.zusatzmodus, 1);
     mnuverdecktunten_Click(app);
-    cmdantwort_Click(app);
-    cmdfalsch_Click(app);
-    EXPECT_EQ(covers(app.frm1), "-A--");
-    EXPECT_EQ(app.frm1.Label1.caption, "F");
+    pressWrong();
+    EXPECT_EQ(covers(app.frm1) + app.frm1.Label1.caption, "-A--F");
 }
 
 TEST_F(StudyTest, RevealShowsThePictureOnlyOnceWhenItCameWithTheQuestion) {
@@ -59,14 +55,12 @@ TEST_F(StudyTest, RevealShowsThePictureOnlyOnceWhenItCameWithTheQuestion) {
     app.frm1.bildbox.visible = false;
     cmdantwort_Click(app);
     EXPECT_FALSE(app.frm1.bildbox.visible);
-    EXPECT_EQ(app.frm1.cmdantwort.tag, "0");
 
     app.frm1.mnuzeigbild.checked = false;
-    expectAnswers({Answer::OK});
+    expectAnswers({Answer::OK, Answer::No});
     cmdfalsch_Click(app);
     fill(2, {"b"});
     app.store.k(2)[1].medium = dir.file("bild.jpg");
-    expectAnswers({Answer::No});
     choose(2);
     cmdantwort_Click(app);
     EXPECT_TRUE(app.frm1.bildbox.visible);
@@ -83,10 +77,9 @@ TEST_F(StudyTest, CorrectionsAreStoredIntoTheAnsweredCard) {
     app.frm1.txtzusatz1.caption = "sag \"hi\"";
     cmdrichtig_Click(app);
     const CardRecord& moved = app.store.k(3)[1];
-    EXPECT_EQ(moved.antwort, "neu");
-    EXPECT_EQ(moved.zusatz1, "sag ¨hi¨");
-    EXPECT_EQ(moved.kasten_am[1].text(), "06.12.2026");
-    EXPECT_EQ(app.karte_gespeichert, "nein");
+    EXPECT_EQ(
+        (Texts{moved.antwort, moved.zusatz1, moved.kasten_am[1].text(), app.karte_gespeichert}),
+        (Texts{"neu", "sag ¨hi¨", "06.12.2026", "nein"}));
 
     mnukorrekt_Click(app);
     cmdantwort_Click(app);
@@ -96,24 +89,31 @@ TEST_F(StudyTest, CorrectionsAreStoredIntoTheAnsweredCard) {
     EXPECT_EQ(app.store.k(3)[2].antwort, "b");
 }
 
+// Box 1 walks forward and wraps after its last card; a correction typed on that card and
+// blank or odd wrong counts are kept.
 TEST_F(StudyTest, CorrectionOnTheLastCardOfBox1BeforeTheWrapAndBlankWrongCounts) {
-    fill(1, {"a", "b"});
+    fill(1, {"a", "b", "c"});
     app.store.k(1)[1].falsch = "";  // counts as zero
-    app.store.k(1)[2].falsch = "7x";
+    app.store.k(1)[3].falsch = "7x";
     mnukorrekt_Click(app);
     expectAnswers({Answer::No});
     queryBox(1);
     pressWrong();
+    EXPECT_EQ(app.frm1.txtfrage.caption + app.frm1.lblxvony.caption, "b? 2 von  3");
+    pressWrong();
     cmdantwort_Click(app);
-    app.frm1.txtfrage.caption = "b korrigiert?";
+    app.frm1.txtfrage.caption = "c korrigiert?";
     expectAnswers({Answer::OK});
     cmdfalsch_Click(app);
-    EXPECT_EQ(app.store.k(1)[2].frage, "b korrigiert?");
-    EXPECT_EQ(app.store.k(1)[1].falsch.text(), "1         ");
-    EXPECT_EQ(app.store.k(1)[2].falsch.text(), "8         ");
-    EXPECT_EQ(app.store.k(1)[2].erstellt.text(), "01.01.2026");
-    EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
-    EXPECT_EQ(newMessages().back(), "Jetzt gehts von vorne los...");
+    EXPECT_EQ(newMessages(),
+              (Texts{"Datensatz im Kasten 1 mischen?", "Jetzt gehts von vorne los..."}));
+    EXPECT_EQ(platform.messages.back().title, "Alle abgefragt");
+    const Box& k1 = app.store.k(1);
+    EXPECT_EQ((Texts{k1[3].frage, k1[1].falsch.text(), k1[2].falsch.text(), k1[3].falsch.text(),
+                     k1[3].erstellt.text()}),
+              (Texts{"c korrigiert?", "1         ", "1         ", "8         ", "01.01.2026"}));
+    EXPECT_EQ(app.frm1.txtfrage.caption + buttons() + progressText(), "a?A 3 von  250");
+    EXPECT_EQ(k1.pos, 1);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 namespace memvalo::test {
 namespace {
 
-TEST_F(StudyTest, EntryModeOpensBox1AtItsFirstCard) {
+TEST_F(StudyTest, EntryModeOpensBox1AtItsFirstCardAndQueryModeOffersOnlyFilledBoxes) {
     fill(1, {"a", "b"});
     fill(5, {"x"});
     expectAnswers({Answer::No});
@@ -14,30 +14,14 @@ TEST_F(StudyTest, EntryModeOpensBox1AtItsFirstCard) {
     app.frm1.lbldatum3.caption = "03.01.2026";
     mnueingabe_Click(app);
     const MainWindowModel& w = app.frm1;
-    EXPECT_TRUE(w.mnueingabe.checked);
-    EXPECT_FALSE(w.mnuzufall.checked || w.mnukk[4].checked || w.mnukk[4].enabled);
-    EXPECT_TRUE(w.mnukk[0].enabled && w.mnuazkändern.enabled && w.mnuoptabfrage.visible);
-    EXPECT_EQ(w.lblbild.caption, " Eingabe ");
-    EXPECT_EQ(w.lbldatum3.caption, "");
-    EXPECT_EQ(w.txtfrage.caption, "a?");
-    EXPECT_FALSE(w.txtfrage.locked || w.picantwort.visible || w.piczusatz1.visible);
-    EXPECT_EQ(buttons(), "");
-    EXPECT_TRUE(w.cmdlöschen.visible && w.cmdvor.visible && w.cmdspiegel.visible);
-    EXPECT_EQ(w.lblxvony.caption, " 1 von  2");
+    EXPECT_FALSE(w.mnukk[4].checked || w.mnukk[4].enabled || w.txtfrage.locked);
+    EXPECT_EQ(w.txtfrage.caption + w.lbldatum3.caption + w.lblxvony.caption + buttons(),
+              "a? 1 von  2");
     EXPECT_EQ(w.progress.value, 2);
-}
 
-TEST_F(StudyTest, QueryModeCoversLocksAndAsksForABox) {
-    fill(1, {"a"});
     fill(2, {"b"});
-    mnueingabe_Click(app);
     mnuzufall_Click(app);
-    const MainWindowModel& w = app.frm1;
-    EXPECT_EQ(w.lblbild.caption, " Abfrage ");
-    EXPECT_TRUE(w.txtantwort.locked && w.picantwort.visible);
-    EXPECT_FALSE(w.cmdvor.visible || w.cmdlöschen.visible || w.mnuazkändern.enabled);
-    EXPECT_FALSE(w.mnuoptabfrage.visible || w.st1.visible);
-    EXPECT_TRUE(w.lblinfo.visible);
+    EXPECT_TRUE(w.txtantwort.locked && w.picantwort.visible && !w.cmdvor.visible);
     EXPECT_EQ(buttons(), "");
     EXPECT_TRUE(w.mnukk[0].enabled && w.mnukk[1].enabled);
     EXPECT_FALSE(w.mnukk[2].enabled || w.mnukk[2].checked);
@@ -71,8 +55,7 @@ TEST_F(StudyTest, TheFirstTypedCardReachesTheQuery) {
     expectAnswers({Answer::No});
     choose(1);
     EXPECT_EQ(answersIn(1), (Texts{"erste"}));
-    EXPECT_EQ(app.frm1.txtfrage.caption, "erste?");
-    EXPECT_EQ(buttons(), "A");
+    EXPECT_EQ(app.frm1.txtfrage.caption + buttons(), "erste?A");
 }
 
 TEST_F(StudyTest, AnEmptiedBoxOnScreenNeverEmptiesBox1) {
@@ -95,7 +78,6 @@ TEST_F(StudyTest, OpeningTheModeMenuKeepsTheCardBeingTyped) {
     app.frm1.txtfrage.caption = "neu?";
     app.frm1.txtantwort.caption = "neu";
     mnumoduswahl_Click(app);
-    EXPECT_EQ(app.markierung, "speichern");
     EXPECT_EQ(answersIn(1), (Texts{"a", "neu"}));
     EXPECT_EQ(app.store.k(1).pos, 1);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");

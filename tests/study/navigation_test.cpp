@@ -9,19 +9,16 @@ namespace {
 TEST_F(StudyTest, PagingBox1StoresTheCardAndStopsAtTheStart) {
     fill(1, {"a", "b", "c"});
     mnueingabe_Click(app);
-    expectAnswers({Answer::OK});
+    expectAnswers({Answer::OK, Answer::OK});
     app.frm1.txtfrage.caption = "a geändert?";
     cmdzurück_Click(app);
     EXPECT_EQ(newMessages(), (Texts{"Dateianfang erreicht!"}));
     EXPECT_EQ(platform.messages.back().title, "Rückwartsblättern");
-    EXPECT_EQ(app.store.k(1)[1].frage, "a?");
-    EXPECT_EQ(app.frm1.txtfrage.caption, "a geändert?");
+    EXPECT_EQ(app.store.k(1)[1].frage + app.frm1.txtfrage.caption, "a?a geändert?");
 
     cmdende_Click(app);
-    EXPECT_EQ(app.store.k(1)[1].frage, "a geändert?");
-    EXPECT_EQ(app.frm1.txtfrage.caption, "c?");
+    EXPECT_EQ(app.store.k(1)[1].frage + app.frm1.txtfrage.caption, "a geändert?c?");
     app.frm1.txtantwort.caption = "";
-    expectAnswers({Answer::OK});
     cmdzurück_Click(app);
     EXPECT_EQ(app.store.k(1).pos, 3);
     EXPECT_EQ(platform.messages.back().title, "Unvollständige Eingabe");
@@ -42,8 +39,7 @@ TEST_F(StudyTest, BrowsingBox5StopsQuietlyAtBothEnds) {
     cmd5ende_Click(app);
     cmd5vor_Click(app);
     EXPECT_EQ(app.store.k(5).pos, 2);
-    EXPECT_EQ(app.frm1.txtfrage.caption, "b?");
-    EXPECT_EQ(app.frm1.lblxvony.caption, " 2 von  2");
+    EXPECT_EQ(app.frm1.txtfrage.caption + app.frm1.lblxvony.caption, "b? 2 von  2");
     cmd5anfang_Click(app);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     const std::string folder = app.paths.programFolder;

@@ -4,7 +4,6 @@
 #include <QtTest>
 #include <set>
 
-#include "ui/access_keys.h"
 #include "ui/real_window.h"
 
 namespace memvalo::test {
@@ -55,20 +54,6 @@ class MainWindowMenuTest : public QObject {
             QTest::keyClick(fenster, key);
             QVERIFY(!fenster->isVisible());
             QCOMPARE(w_->app.frm1.at(entry).checked, !before);
-        }
-    }
-
-    void movedKeysTakeAFreeLetterOfTheirOwnCaption() {
-        const std::vector<std::pair<std::vector<QString>, std::vector<QString>>> cases = {
-            {{"Datei speichern &unter", "Dr&ucken"}, {"Datei speichern &unter", "&Drucken"}},
-            // A later entry keeps its own key; the moved one looks further.
-            {{"&Anzahl", "&Abspann", "A&bc"}, {"&Anzahl", "Ab&spann", "A&bc"}},
-            {{"S&chrift && Farben", "&Christ"}, {"S&chrift && Farben", "C&hrist"}},
-            {{"&ab", "&b", "a&b"}, {"&ab", "&b", "ab"}},
-            {{"&Info", "Kein Schlüssel"}, {"&Info", "Kein Schlüssel"}},
-        };
-        for (const auto& [captions, expected] : cases) {
-            QCOMPARE(withUniqueAccessKeys(captions), expected);
         }
     }
 

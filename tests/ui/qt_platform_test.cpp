@@ -22,12 +22,14 @@ class QtPlatformTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void textsAreDrawnWithLineBreaksAndStoredWithCarriageReturns() {
+    void textsColoursAndFiltersAreTranslated() {
         QCOMPARE(displayText("Kasten 1 ist voll.\rBitte\r\nweiter\nso"),
                  QStringLiteral("Kasten 1 ist voll.\nBitte\nweiter\nso"));
         QCOMPARE(storedText(QStringLiteral("a\nb")), std::string("a\r\nb"));
         QCOMPARE(toQColor(0x0000FF), QColor(255, 0, 0));
         QCOMPARE(fromQColor(QColor(1, 2, 3)), 0x030201u);
+        QCOMPARE(qtFileFilter("Lernkartei (*.ldt)|*.ldt|Texte|*.txt;*.csv"),
+                 QStringLiteral("Lernkartei (*.ldt);;Texte (*.txt *.csv)"));
     }
 
     void messageBoxesShowLinesDefaultAndAnswerWithClassicCodes() {
@@ -43,10 +45,9 @@ class QtPlatformTest : public QObject {
         });
         const Answer answer = platform.msgBox({"Kasten 1 ist voll.\rBitte leeren.", "Hinweis",
                                                Buttons::YesNoCancel, Icon::Question, 2});
-        QCOMPARE(shownText, QStringLiteral("Kasten 1 ist voll.\nBitte leeren."));
-        QCOMPARE(defaultButton, QStringLiteral("&Nein"));
-        QCOMPARE(answer, Answer::Cancel);
-        QCOMPARE(static_cast<int>(answer), 2);
+        QCOMPARE(shownText + "|" + defaultButton,
+                 QStringLiteral("Kasten 1 ist voll.\nBitte leeren.|&Nein"));
+        QCOMPARE(static_cast<int>(answer), 2);  // Cancel
     }
 
     // Escape in the font chooser cancels the whole font window, and Return takes the font.
@@ -67,17 +68,11 @@ class QtPlatformTest : public QObject {
         }
     }
 
-    void fileFiltersAreTranslated() {
-        QCOMPARE(qtFileFilter("Lernkartei (*.ldt)|*.ldt|Texte|*.txt;*.csv"),
-                 QStringLiteral("Lernkartei (*.ldt);;Texte (*.txt *.csv)"));
-    }
-
     void picturesAreMeasuredAndBrokenOnesRefused() {
         QuietPlatform platform;
         const std::string folder = std::getenv("MEMVALO_PROGRAM_FOLDER");
         const ImageSize size = platform.QtPlatform::imageSize(folder + "up.ico");
-        QCOMPARE(size.width, 32);
-        QCOMPARE(size.height, 32);
+        QCOMPARE(std::pair(size.width, size.height), std::pair(32, 32));
         QTemporaryDir dir;
         const std::string broken = dir.path().toStdString() + "/kaputt.jpg";
         QFile file(QString::fromStdString(broken));

@@ -93,18 +93,10 @@ class WindowLayoutTest : public QObject {
         QFETCH(QSize, size);
         resizeTo(size);
         checkNothingOverlaps("before a set");
-        App& app = w_->app;
-        app.frm1.mnuklang.checked = false;
-        CardRecord card;
-        card.frage = "Frage";
-        card.antwort = "Antwort";
-        QVERIFY(app.store.k(1).append(card));
-        app.store.k(1).pos = 1;
-        app.store.ist[0] = 1;
         for (const char* menu : {"mnumoduswahl", "mnukastwahl", "mnumultimedia"}) {
-            app.frm1.at(menu).visible = true;
+            w_->app.frm1.at(menu).visible = true;
         }
-        QVERIFY(w_->choose("mnueingabe"));
+        enterACard();
         checkNothingOverlaps("entry");
         QVERIFY(w_->choose("mnuzufall"));
         w_->platform.answers = {Answer::No};
@@ -123,16 +115,7 @@ class WindowLayoutTest : public QObject {
     }
     void everyTextReadsInEveryScheme() {
         QFETCH(QString, scheme);
-        App& app = w_->app;
-        app.frm1.mnuklang.checked = false;
-        CardRecord card;
-        card.frage = "Frage";
-        card.antwort = "Antwort";
-        card.zusatz1 = "Zusatz";
-        card.erstellt = "01.12.2025";
-        QVERIFY(app.store.k(1).append(card));
-        app.store.ist[0] = 1;
-        QVERIFY(w_->choose("mnueingabe"));
+        enterACard();
         QVERIFY(w_->choose(scheme.toUtf8().constData()));
         if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
         const QImage shot = w_->window->grab().toImage();
@@ -155,6 +138,20 @@ class WindowLayoutTest : public QObject {
         QTest::newRow("designed") << QSize(600, 570);
         QTest::newRow("smallest") << QSize(550, 528);
         QTest::newRow("large") << QSize(1200, 900);
+    }
+
+    // A set of one card, in entry mode.
+    void enterACard() {
+        App& app = w_->app;
+        app.frm1.mnuklang.checked = false;
+        CardRecord card;
+        card.frage = "Frage";
+        card.antwort = "Antwort";
+        card.zusatz1 = "Zusatz";
+        card.erstellt = "01.12.2025";
+        QVERIFY(app.store.k(1).append(card));
+        app.store.ist[0] = 1;
+        QVERIFY(w_->choose("mnueingabe"));
     }
 
     void resizeTo(const QSize& size) {
