@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "core/text_encoding.h"
-
 namespace memvalo {
 
 namespace {
@@ -15,8 +13,7 @@ void addCard(Fingerprint& f, const CardRecord& r) {
     f.add(r.erstellt.text());
     for (const FixedText& date : r.kasten_am) f.add(date.text());
     // A blank count is saved as "0": both mean the same card.
-    const std::string falsch = trimBlanks(r.falsch.text());
-    f.add(falsch.empty() ? std::string_view("0") : std::string_view(falsch));
+    f.add(savedFalsch(r.falsch));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/text_encoding.h"
 #include "core/utf8.h"
 
 namespace memvalo {
@@ -17,6 +18,11 @@ void FixedText::assign(std::string_view value) {
     }
     text_ = utf8::left(value, kWidth);
     text_.append(kWidth - utf8::length(text_), ' ');
+}
+
+std::string savedFalsch(const FixedText& falsch) {
+    std::string count = trimBlanks(falsch.text());
+    return count.empty() ? "0" : count;
 }
 
 }  // namespace memvalo

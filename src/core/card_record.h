@@ -44,4 +44,7 @@ struct CardRecord {
     bool operator==(const CardRecord&) const = default;
 };
 
+// The wrong-answer count as a file keeps it: trimmed, and "0" for a blank one.
+std::string savedFalsch(const FixedText& falsch);
+
 }  // namespace memvalo

@@ -48,10 +48,10 @@ void readCard(ItemReader& in, int boxNumber, CardRecord& card, FieldDecoder& dec
     decode.into(card.medium, in.lineItem());
 }
 
-// Passes over one card's items, which throws where reading them would.
+// Passes over one card's items as readCard reads them (four texts, the date made, the box
+// dates, the wrong count, then the media path to the line end), throwing where it would.
 void skipCard(ItemReader& in, int boxNumber) {
-    for (int i = 0; i < 5 + CardRecord::datesOfBox(boxNumber); ++i) in.item();
-    in.item();
+    for (int i = 0; i < 6 + CardRecord::datesOfBox(boxNumber); ++i) in.item();
     in.lineItem();
 }
 

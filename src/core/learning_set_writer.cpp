@@ -88,12 +88,6 @@ void putCard(std::string& out, const CardRecord& card, const std::string& falsch
     putMedium(out, card.medium);
 }
 
-// The wrong-answer count as saved: a blank one is 0.
-std::string savedFalsch(const FixedText& falsch) {
-    std::string count = trimBlanks(falsch.text());
-    return count.empty() ? "0" : count;
-}
-
 }  // namespace
 
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
