@@ -10,6 +10,7 @@
 #include "study/number_text.h"
 #include "study/status.h"
 #include "study/take_back.h"
+#include "study/typed_card.h"
 
 namespace memvalo {
 
@@ -33,6 +34,8 @@ void mnueingabe_Click(App& app) {
     MainWindowModel& w = app.frm1;
     CardStore& s = app.store;
     forgetLastAnswer(app);
+    // Box 1 is shown from its first card again: what the window holds must not be lost.
+    settleTypedCard(app);
     app.playSound("eingabe.wav");
     w.mnuazkändern.enabled = true;
     w.mnuzufall.checked = false;

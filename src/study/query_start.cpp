@@ -9,49 +9,11 @@
 #include "study/number_text.h"
 #include "study/status.h"
 #include "study/take_back.h"
+#include "study/typed_card.h"
 
 namespace memvalo {
 
 namespace {
-
-// Coming from entry mode, the window holds the card being typed at the position of box 1.
-bool comingFromEntry(const App& app) {
-    const Box& k1 = app.store.k(1);
-    return app.frm1.mnueingabe.checked && k1.pos >= 1 && k1.pos <= k1.anz;
-}
-
-bool typedCardComplete(const App& app) {
-    return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
-           !trimBlanks(app.frm1.txtantwort.caption).empty();
-}
-
-// A new card at the end of box 1 that was never stored is dropped when it is unusable: no
-// answer, or no question while the other boxes are empty. A stored card is never dropped.
-bool typedCardUnusable(const App& app) {
-    const CardStore& s = app.store;
-    const Box& k1 = s.k(1);
-    const CardRecord& last = k1[k1.anz];
-    const bool neverStored = trimBlanks(last.frage).empty() && trimBlanks(last.antwort).empty();
-    if (k1.pos != k1.anz || !neverStored) return false;
-    bool othersEmpty = true;
-    for (int box = 2; box <= 5; ++box) othersEmpty = othersEmpty && s.k(box).anz == 0;
-    return trimBlanks(app.frm1.txtantwort.caption).empty() ||
-           (othersEmpty && trimBlanks(app.frm1.txtfrage.caption).empty());
-}
-
-void dropTypedCard(App& app) {
-    Box& k1 = app.store.k(1);
-    k1[k1.anz] = app.store.leerds;
-    --k1.anz;
-    k1.pos = k1.anz == 0 ? 0 : 1;
-    // A stored card takes the window, so that nothing stores the dropped one over it.
-    if (k1.anz >= 1) showCard(app, 1, 1);
-    // The shown count follows, so that an empty box 1 cannot be chosen.
-    app.store.ist[0] = k1.anz;
-    app.frm1.lblazist[0].caption = plainNumber(k1.anz);
-    app.frm1.cmdantwort.visible = false;
-    app.frm1.progress.value = 0;
-}
 
 // Box 1 is queried on from its first card, keeping what the window shows of the current one.
 void restartBox1(App& app) {
@@ -70,14 +32,7 @@ void mnuzufall_Click(App& app) {
     w.mnuazkändern.enabled = false;
     w.mnuoptabfrage.visible = false;
     w.st1.visible = false;
-    if (comingFromEntry(app)) {
-        // The card typed last is kept even when no step stored it yet.
-        if (typedCardComplete(app)) {
-            storeShownCard(app);
-        } else if (typedCardUnusable(app)) {
-            dropTypedCard(app);
-        }
-    }
+    settleTypedCard(app);
     app.playSound("abfrage.wav");
     for (int i = 0; i < 5; ++i) w.mnukk[i].enabled = true;
     w.mnueingabe.checked = false;

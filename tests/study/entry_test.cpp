@@ -105,6 +105,25 @@ TEST_F(EntryTest, DeletingInsideAtTheEndAndTheOnlyCard) {
     EXPECT_EQ(app.store.k(1).pos, 2);
 }
 
+TEST_F(EntryTest, ChoosingEntryAgainKeepsTypedCardsAndNoBlankOne) {
+    mnueingabe_Click(app);
+    typeCard("einzig?", "einzig");
+    mnumoduswahl_Click(app);
+    mnueingabe_Click(app);
+    EXPECT_EQ(answersIn(1), (Texts{"einzig"})) << "the only card typed is kept";
+    cmdvor_Click(app);
+    typeCard("frage ohne antwort?", "");
+    mnumoduswahl_Click(app);
+    mnueingabe_Click(app);
+    EXPECT_EQ(answersIn(1), (Texts{"einzig"})) << "the blank card behind it is dropped";
+    EXPECT_EQ(app.frm1.txtantwort.caption, "einzig");
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(1);
+    pressRight();
+    EXPECT_EQ(answersIn(2), (Texts{"einzig"}));
+    EXPECT_EQ(app.store.k(1).anz, 0);
+}
+
 TEST_F(EntryTest, MirrorAtTheEndStoresTheCardAndOpensItsTwin) {
     mnueingabe_Click(app);
     expectAnswers({Answer::OK});

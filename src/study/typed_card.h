@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/app.h"
+
+namespace memvalo {
+
+// Leaving entry mode, or choosing it again, settles the card the window holds: a complete
+// one is stored, a never-stored blank one at the end of box 1 is dropped.
+void settleTypedCard(App& app);
+
+}  // namespace memvalo
