@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSoundEffect>
 #include <QUrl>
 #include <stdexcept>
 
@@ -21,6 +20,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_printer.h"
 #include "ui/qt_text.h"
+#include "ui/sound_player.h"
 
 namespace memvalo {
 
@@ -95,7 +95,8 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialog& d, b
 
 }  // namespace
 
-QtPlatform::QtPlatform() : printer_(std::make_unique<QtPrinter>()) {}
+QtPlatform::QtPlatform()
+    : sound_(std::make_unique<SoundPlayer>()), printer_(std::make_unique<QtPrinter>()) {}
 
 QtPlatform::~QtPlatform() = default;
 
@@ -167,14 +168,7 @@ std::optional<std::uint32_t> QtPlatform::colorDialog(std::uint32_t initial) {
 }
 
 bool QtPlatform::playWave(const std::string& path) {
-    // Made with the first sound: it starts the system's audio, which a start without sound
-    // should not wait for.
-    if (!sound_) sound_ = std::make_unique<QSoundEffect>();
-    sound_->stop();
-    if (!QFileInfo(toQt(path)).isFile()) return false;
-    sound_->setSource(QUrl::fromLocalFile(toQt(path)));
-    sound_->play();
-    return true;
+    return sound_->play(toQt(path));
 }
 
 void QtPlatform::setAlwaysOnTop(bool onTop) {

@@ -6,13 +6,12 @@
 
 #include "core/platform.h"
 
-class QSoundEffect;
-
 namespace memvalo {
 
 class App;
 class ErrPtnrModel;
 class QtPrinter;
+class SoundPlayer;
 
 class QtPlatform : public Platform {
   public:
@@ -52,7 +51,7 @@ class QtPlatform : public Platform {
     App* app_ = nullptr;
     // The error window's state, kept from the first error on.
     std::unique_ptr<ErrPtnrModel> errorWindow_;
-    std::unique_ptr<QSoundEffect> sound_;
+    std::unique_ptr<SoundPlayer> sound_;
     std::unique_ptr<QtPrinter> printer_;
 };
 

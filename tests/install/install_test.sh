@@ -44,10 +44,13 @@ grep -qx '[0-9]*:application/x-memvalo-lerndatei:\*\.ldt' "$prefix/share/mime/gl
 (cd "$work" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null)
 package=$(echo "$work"/package/memvalo_*.deb)
 contents=$(dpkg-deb -c "$package")
-for file in usr/bin/memvalo usr/bin/memvalo-cli usr/share/applications/memvalo.desktop \
+for file in usr/bin/memvalo usr/bin/memvalo-cli usr/lib/memvalo/libmemvalo-sound.so \
+    usr/share/applications/memvalo.desktop \
     usr/share/mime/packages/memvalo-lerndatei.xml usr/share/memvalo/start1.wav \
     usr/share/memvalo/beispiel/Englisch-Beispiel.ldt; do
     grep -q " \./$file\$" <<<"$contents" || fail "$file fehlt im Paket"
 done
-dpkg-deb -f "$package" Depends | grep -q libqt6widgets6 || fail "das Paket hängt nicht von Qt ab"
+depends=$(dpkg-deb -f "$package" Depends)
+grep -q libqt6widgets6 <<<"$depends" || fail "das Paket hängt nicht von Qt ab"
+grep -q libqt6multimedia6 <<<"$depends" || fail "das Paket hängt nicht von Qt Multimedia ab"
 echo "Installation und Paket in Ordnung"
