@@ -5,21 +5,12 @@
 #include "exchange/html_export.h"
 #include "exchange/plain_export.h"
 #include "support/app_fixture.h"
+#include "support/set_on_disk.h"
 
 namespace memvalo::test {
 namespace {
 
 const std::string kQuote = "\xC2\xA8";  // a double quote as it is stored
-
-CardRecord card(std::string frage, std::string antwort, std::string zusatz1 = "",
-                std::string zusatz2 = "") {
-    CardRecord c;
-    c.frage = std::move(frage);
-    c.antwort = std::move(antwort);
-    c.zusatz1 = std::move(zusatz1);
-    c.zusatz2 = std::move(zusatz2);
-    return c;
-}
 
 std::string lines(std::initializer_list<std::string> items) {
     std::string text;
@@ -31,10 +22,13 @@ std::string lines(std::initializer_list<std::string> items) {
 class PlainExport : public ::testing::Test {
   protected:
     PlainExport() {
-        store.k(1).append(card("Haus", "house", "   ", "Zusatz"));
+        store.k(1).append(card("Haus", "house"));
         store.k(1).append(card(" a;b ", "Zeile\r\nzwei"));
         store.k(1).append(card("vierzehnzeiche", "b"));
-        store.k(3).append(card("sie sagt " + kQuote + "ja" + kQuote, "yes", "", "x"));
+        store.k(3).append(card("sie sagt " + kQuote + "ja" + kQuote, "yes"));
+        store.k(1)[1].zusatz1 = "   ";
+        store.k(1)[1].zusatz2 = "Zusatz";
+        store.k(3)[1].zusatz2 = "x";
         choice.kaesten = {true, false, true, false, false};
         choice.felder = {true, true, true, true};
     }
