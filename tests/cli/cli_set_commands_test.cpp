@@ -70,19 +70,6 @@ TEST_F(CliSetCommands, CheckAndResaveReadEveryBoxOrRefuseABrokenSet) {
     }
 }
 
-TEST_F(CliSetCommands, ConvertUpdatesAnOlderSetAndBacksItUpBesideIt) {
-    const std::string old =
-        "kursdatenbank\r\n9\r\n9\r\n9\r\n9\r\n9\r\n1\r\nF~^G\r\nA\r\n\r\n\r\n\r\n\r\n";
-    dir.write("alt.ldt", old);
-    for (const char* ext : {".k02", ".k03", ".k04"}) dir.write(std::string("alt") + ext, "0\r\n");
-    dir.write("alt.k05", "0\r\n0\r\n");
-    const CliRun run = cli("convert '" + dir.file("alt.ldt") + "'");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "Konvertierung beendet!\n");
-    EXPECT_EQ(dir.read("backup/alt.ldt"), old);
-    EXPECT_EQ(cli("check '" + dir.file("alt.ldt") + "'").out.substr(0, 16), "Kasten 1: 1 von ");
-}
-
 TEST_F(CliSetCommands, ImportCsvWritesTheSetTellsWrongLinesAndRefusesFilesWithoutSeparators) {
     dir.write("woerter.txt", "Haus\thouse\r\n\r\nBaum\ttree\tZusatz\r\na\tb\tc\td\te\r\n");
     CliRun run = cli("import-csv '" + dir.file("woerter.txt") + "' '" + dir.file("neu.ldt") + "'");

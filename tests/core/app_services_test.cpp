@@ -20,13 +20,6 @@ TEST_F(AppServicesTest, MessageBoxesLiftTheWindowOffTheTopOnlyWhenItIsOnTop) {
     EXPECT_EQ(platform.messages[0].defaultButton, 2);
 }
 
-TEST_F(AppServicesTest, EventSoundsFollowTheSoundSwitch) {
-    app.playSound("yes.wav");
-    app.frm1.mnuklang.checked = false;
-    app.playSound("falsch.wav");
-    EXPECT_EQ(platform.played, (std::vector<std::string>{app.paths.programFolder + "yes.wav"}));
-}
-
 TEST_F(AppServicesTest, TheErrorWindowDecidesHowAFailedProcedureGoesOn) {
     int runs = 0;
     platform.errorChoices = {ErrorChoice::Retry};

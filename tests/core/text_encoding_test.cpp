@@ -5,7 +5,7 @@
 namespace memvalo {
 namespace {
 
-TEST(TextEncoding, QuotesBecomeTheReplacementCharacterAndBack) {
+TEST(TextEncoding, QuotesAndOldLineBreakMarkers) {
     std::string text = "Er sagte \"Hallo\"";
     anfuehrung_weg(text);
     EXPECT_EQ(text, "Er sagte ¨Hallo¨");
@@ -15,10 +15,9 @@ TEST(TextEncoding, QuotesBecomeTheReplacementCharacterAndBack) {
     std::string typed = "Umlaut¨";  // typed by the user, decoded like a stored quote
     anfuehrung_rein(typed);
     EXPECT_EQ(typed, "Umlaut\"");
-}
 
-TEST(TextEncoding, OldLineBreakMarkersBecomeLineBreaks) {
-    std::string text = "eins~^zwei~  ";
+    // Old line break markers become line breaks.
+    text = "eins~^zwei~  ";
     enter_rein(text);
     EXPECT_EQ(text, "eins\r\nzwei\r");
     std::string blanks = "  vorn bleibt   ";

@@ -5,21 +5,12 @@
 #include "exchange/html_export.h"
 #include "exchange/plain_export.h"
 #include "support/app_fixture.h"
+#include "support/set_on_disk.h"
 
 namespace memvalo::test {
 namespace {
 
 const std::string kQuote = "\xC2\xA8";  // a double quote as it is stored
-
-CardRecord card(std::string frage, std::string antwort, std::string zusatz1 = "",
-                std::string zusatz2 = "") {
-    CardRecord c;
-    c.frage = std::move(frage);
-    c.antwort = std::move(antwort);
-    c.zusatz1 = std::move(zusatz1);
-    c.zusatz2 = std::move(zusatz2);
-    return c;
-}
 
 std::string lines(std::initializer_list<std::string> items) {
     std::string text;
@@ -31,10 +22,13 @@ std::string lines(std::initializer_list<std::string> items) {
 class PlainExport : public ::testing::Test {
   protected:
     PlainExport() {
-        store.k(1).append(card("Haus", "house", "   ", "Zusatz"));
+        store.k(1).append(card("Haus", "house"));
         store.k(1).append(card(" a;b ", "Zeile\r\nzwei"));
         store.k(1).append(card("vierzehnzeiche", "b"));
-        store.k(3).append(card("sie sagt " + kQuote + "ja" + kQuote, "yes", "", "x"));
+        store.k(3).append(card("sie sagt " + kQuote + "ja" + kQuote, "yes"));
+        store.k(1)[1].zusatz1 = "   ";
+        store.k(1)[1].zusatz2 = "Zusatz";
+        store.k(3)[1].zusatz2 = "x";
         choice.kaesten = {true, false, true, false, false};
         choice.felder = {true, true, true, true};
     }
@@ -111,66 +105,49 @@ class HtmlExport : public ::testing::Test {
 TEST_F(HtmlExport, ThePageLineByLine) {
     const std::string credit =
         "&copy; <a href=\"https://www.quorbel.de/memvalo/\" target=\"_blank\">Quorbel";
+    const std::string font3 = "<p align=\"left\"><font size=\"3\">\r\n";
     const auto heading = [](const std::string& list, int box, bool rule) {
         return "<p align=\"left\">&nbsp;</p>" + std::string(rule ? "<HR>" : "") +
                "<p align=\"left\"><b><font size=\"4\">" + list + " Kasten " + std::to_string(box) +
-               ":</font></b></p>";
+               ":</font></b></p>\r\n";
+    };
+    const auto question = [](const std::string& id, const std::string& number,
+                             const std::string& text) {
+        return lines({"<b><a name=\"frage_" + id + "\"></a>", number + "</b>", "&nbsp;",
+                      "<a href=\"#antwort_" + id + "\">", text + "</a><br>"});
     };
     const auto back = [](const std::string& id) {
         return lines({"</font><font size=\"2\"><I>", "<a href=\"#frage_" + id + "\">",
                       "zur&uuml;ck</a>&nbsp;&nbsp;&nbsp;<a href=\"#lernen_oben\" >zum "
                       "Seitenanfang</a></I></font></p>"});
     };
-    const std::string font3 = "<p align=\"left\"><font size=\"3\">";
+    const auto answer = [&](const std::string& id, const std::string& number,
+                            const std::string& text) {
+        return lines({"<a name=\"antwort_" + id + "\"></a>", "<B>" + number + "</b><br>",
+                      text + "</a><br>"}) +
+               back(id);
+    };
     const std::string expected =
-        lines({"<html>",
-               "<head>",
+        lines({"<html>", "<head>",
                "<meta http-equiv=\"content-type\" content=\"text/html; charset=ISO-8859-1\">",
-               "<meta name=\"generator\" content=\"Memvalo von Quorbel\">",
-               "</head>",
+               "<meta name=\"generator\" content=\"Memvalo von Quorbel\">", "</head>",
                "<body bgcolor=\"#E9E3E3\" text=\"black\" link=\"blue\" vlink=\"purple\" "
                "alink=\"red\">",
                "<p align=\"center\"><font size=\"4\" color=\"fuchsia\"><a "
                "name=\"lernen_oben\"></a>Memvalo " +
                    credit +
                    "</a></b></font></p><p align=\"center\"><font size=\"3\" color=\"black\">( "
-                   "Autor Lerndaten: Ich,&nbsp;Datei: seite )</b></font></p>",
-               heading("Fragen", 1, true),
-               font3,
-               "<b><a name=\"frage_1_1\"></a>",
-               "1.1.</b>",
-               "&nbsp;",
-               "<a href=\"#antwort_1_1\">",
-               "Frage\r\nzwei</a><br>",
-               heading("Fragen", 2, true),
-               heading("Fragen", 3, true),
-               heading("Fragen", 4, true),
-               heading("Fragen", 5, true),
-               "<b><a name=\"frage_5_1\"></a>",
-               "5.1.</b>",
-               "&nbsp;",
-               "<a href=\"#antwort_5_1\">",
-               "f5a</a><br>",
-               "<b><a name=\"frage_5_2\"></a>",
-               "5.2.</b>",
-               "&nbsp;",
-               "<a href=\"#antwort_5_2\">",
-               "f5b</a><br>",
-               "</font></p>",
-               "<HR><BR><HR>",
-               heading("Antworten", 1, false),
-               font3,
-               "<b><a name=\"antwort_1_1\"></a>",
-               "1.1.</b><br>",
-               "Antwort<br>\nzwei</a><br>"}) +
-        back("1_1") +
-        lines({heading("Antworten", 2, true), font3, heading("Antworten", 3, true), font3,
-               heading("Antworten", 4, true), font3, heading("Antworten", 5, true), font3,
-               "<a name=\"antwort_5_1\"></a>", "<B>5.1.</b><br>", "a5a</a><br>"}) +
-        back("5_1") +
-        lines({"<HR align=\"left\" width=\"30%\">", "<a name=\"antwort_5_2\"></a>",
-               "<B>5.2.</b><br>", "a5b</a><br>"}) +
-        back("5_2") +
+                   "Autor Lerndaten: Ich,&nbsp;Datei: seite )</b></font></p>"}) +
+        heading("Fragen", 1, true) + font3 + question("1_1", "1.1.", "Frage\r\nzwei") +
+        heading("Fragen", 2, true) + heading("Fragen", 3, true) + heading("Fragen", 4, true) +
+        heading("Fragen", 5, true) + question("5_1", "5.1.", "f5a") +
+        question("5_2", "5.2.", "f5b") + lines({"</font></p>", "<HR><BR><HR>"}) +
+        heading("Antworten", 1, false) + font3 +
+        lines({"<b><a name=\"antwort_1_1\"></a>", "1.1.</b><br>", "Antwort<br>\nzwei</a><br>"}) +
+        back("1_1") + heading("Antworten", 2, true) + font3 + heading("Antworten", 3, true) +
+        font3 + heading("Antworten", 4, true) + font3 + heading("Antworten", 5, true) + font3 +
+        answer("5_1", "5.1.", "a5a") + lines({"<HR align=\"left\" width=\"30%\">"}) +
+        answer("5_2", "5.2.", "a5b") +
         lines({"</font></p>", "<HR>", "<P align=\"center\"><B><FONT size=\"1\">am 06.12.2026 ",
                "erzeugt mit &quot;Memvalo&quot; " + credit + "</FONT></B></A></P>",
                "</body></html>"});
@@ -265,17 +242,26 @@ TEST_F(ExportWindow, ChoicesAndTheirEnabling) {
     EXPECT_TRUE(next.chkabsatz.checked && next.chkwiederholen.checked);
 }
 
-TEST_F(ExportWindow, ExportsTellsAndOpensThePage) {
+TEST_F(ExportWindow, ExportsTellsAndOpensThePageAndAFailedWriteIsNeverReportedAsDone) {
+    platform.fileAnswers = {dir.file("fehlt/liste.txt")};
+    platform.answers = {Answer::OK};
+    cmdexport_Click(app, f);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].title + ": " + platform.messages[0].text,
+              "Memvalo: 76\rPfad nicht gefunden");
+    EXPECT_TRUE(f.me.visible);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("fehlt")));
+
     platform.fileAnswers = {std::nullopt, dir.file("liste.csv")};
     choose(f.optcsv);
     cmdexport_Click(app, f);
     EXPECT_TRUE(f.me.visible);
     platform.answers = {Answer::OK};
     cmdexport_Click(app, f);
-    EXPECT_EQ(platform.saveDialogs[1].filter + "|" + platform.saveDialogs[1].initialFolder,
+    EXPECT_EQ(platform.saveDialogs[2].filter + "|" + platform.saveDialogs[2].initialFolder,
               "Textdatei (*.csv)|*.csv|" + dir.path());
     EXPECT_EQ(dir.read("liste.csv"), "Haus;house\r\nBaum;tree\r\n");
-    EXPECT_EQ(platform.messages[0].title + ": " + platform.messages[0].text,
+    EXPECT_EQ(platform.messages[1].title + ": " + platform.messages[1].text,
               "Fertig!: Export komplett!");
     EXPECT_FALSE(f.me.visible);
     EXPECT_TRUE(platform.documentsOpened.empty() && platform.busyDepth == 0);
@@ -287,22 +273,11 @@ TEST_F(ExportWindow, ExportsTellsAndOpensThePage) {
     platform.inputAnswers = {"   "};
     platform.answers = {Answer::OK};
     cmdexport_Click(app, html);
-    EXPECT_EQ(platform.saveDialogs[2].filter, "HTML-Dateien (*.html)|*.html");
+    EXPECT_EQ(platform.saveDialogs[3].filter, "HTML-Dateien (*.html)|*.html");
     EXPECT_EQ(platform.inputs[0].title, "Autor der Lerndatei:");
     EXPECT_NE(dir.read("seite.html").find("( Autor Lerndaten: keine Angabe,&nbsp;Datei: seite )"),
               std::string::npos);
     EXPECT_EQ(platform.documentsOpened, (Texts{dir.file("seite.html")}));
-}
-
-TEST_F(ExportWindow, AFailedWriteIsToldAndNeverReportedAsDone) {
-    platform.fileAnswers = {dir.file("fehlt/liste.txt")};
-    platform.answers = {Answer::OK};
-    cmdexport_Click(app, f);
-    ASSERT_EQ(platform.messages.size(), 1U);
-    EXPECT_EQ(platform.messages[0].title + ": " + platform.messages[0].text,
-              "Memvalo: 76\rPfad nicht gefunden");
-    EXPECT_TRUE(f.me.visible);
-    EXPECT_FALSE(std::filesystem::exists(dir.file("fehlt")));
 }
 
 }  // namespace

@@ -112,13 +112,10 @@ TEST_F(Box5Commands, EmptyingRefusesWhenAllTwentyNamesAreTakenOrTheSetHasNoName)
     EXPECT_TRUE(entryModeSwitches == 0 && platform.busyDepth == 0);
 }
 
-TEST(SideFile, AnEmptyBox5IsASingleCountLine) {
-    test::TempDir dir;
-    test::ScriptedPlatform platform;
-    App app(platform);
-    app.setPath = dir.file("x.ldt");
+TEST_F(Box5Commands, AnEmptyBox5IsASingleCountLine) {
+    app.store.k(5).clear();
     EXPECT_TRUE(kasten5_speichern(app));
-    EXPECT_EQ(dir.read("x_bak1.k06"), " 0 \r\n");
+    EXPECT_EQ(dir.read("englisch_bak1.k06"), " 0 \r\n");
 }
 
 }  // namespace

@@ -23,6 +23,14 @@ namespace {
 
 class FileCommandsTest : public DataFolderTest {
   protected:
+    // The settings file is read again on every open; without one the first-start message
+    // would come in between.
+    FileCommandsTest() { std::ofstream(app.paths.settingsFile) << ""; }
+    void openSet(const std::string& name, const std::vector<std::vector<CardRecord>>& boxes) {
+        writeSet(dir.file(name), boxes);
+        platform.fileAnswers = {dir.file(name)};
+        mnudatöffnen_Click(app);
+    }
     void type(const std::string& frage, const std::string& antwort) {
         app.frm1.txtfrage.caption = frage;
         app.frm1.txtantwort.caption = antwort;
@@ -45,9 +53,6 @@ class FileCommandsTest : public DataFolderTest {
         }
         return questions;
     }
-    // The settings file is read again on every open; without one the first-start message
-    // would come in between.
-    void haveSettings() { std::ofstream(app.paths.settingsFile) << ""; }
     const Texts kThree = {"eins", "zwei", "drei"};
 };
 
@@ -74,7 +79,6 @@ TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
 
     mnudatneu_Click(app);  // nothing changed since the save: no question
     EXPECT_TRUE(app.setPath.empty());
-    haveSettings();
     platform.fileAnswers = {dir.file("vokabeln.ldt")};
     mnudatöffnen_Click(app);
     EXPECT_EQ(platform.openDialogs.back().title, "Lerndatei öffnen");
@@ -84,10 +88,8 @@ TEST_F(FileCommandsTest, ANewSetTypedAndSavedOpensWithTheSameCards) {
 }
 
 TEST_F(FileCommandsTest, SaveAsWritesANewSetAndLeavesTheOldOne) {
-    writeSet(dir.file("alt.ldt"), {{card("Haus", "house")}, {card("Baum", "tree")}});
-    haveSettings();
-    platform.fileAnswers = {dir.file("alt.ldt"), dir.file("neu.ldt")};
-    mnudatöffnen_Click(app);
+    openSet("alt.ldt", {{card("Haus", "house")}, {card("Baum", "tree")}});
+    platform.fileAnswers = {dir.file("neu.ldt")};
     type("Hund", "dog");
     mnudatspeiunter_Click(app);
     EXPECT_EQ(platform.saveDialogs.back().title, "Lerndatei unter neuem Namen speichern");
@@ -119,10 +121,7 @@ TEST_F(FileCommandsTest, EmptyCardsAreNotSavedWithEitherSpellingOfTheTitle) {
 }
 
 TEST_F(FileCommandsTest, TheExitQuestionInEveryCase) {
-    writeSet(dir.file("s.ldt"), {{card("Haus", "house")}});
-    haveSettings();
-    platform.fileAnswers = {dir.file("s.ldt")};
-    mnudatöffnen_Click(app);
+    openSet("s.ldt", {{card("Haus", "house")}});
 
     // Freshly opened: both flags say unsaved, so leaving asks. Cancel keeps the program.
     platform.answers = {Answer::Cancel};
@@ -171,10 +170,7 @@ TEST_F(FileCommandsTest, AnUnnamedSetEndsOnlyUnsavedOnNoOrSavedUnderAName) {
 }
 
 TEST_F(FileCommandsTest, TheExitQuestionCatchesChangesTheFlagsMiss) {
-    writeSet(dir.file("s.ldt"), {{}, {}, {}, {}, {card("Gelernt", "learnt")}});
-    haveSettings();
-    platform.fileAnswers = {dir.file("s.ldt")};
-    mnudatöffnen_Click(app);
+    openSet("s.ldt", {{}, {}, {}, {}, {card("Gelernt", "learnt")}});
     mnudatspeichern_Click(app);
     EXPECT_EQ(app.store.k(1).anz, 0);  // nothing typed: box 1 stays empty
     ASSERT_EQ(app.karte_gespeichert, "ja");
@@ -186,11 +182,8 @@ TEST_F(FileCommandsTest, TheExitQuestionCatchesChangesTheFlagsMiss) {
 }
 
 TEST_F(FileCommandsTest, OpeningAnotherSetOffersToSaveUnsavedChanges) {
-    writeSet(dir.file("a.ldt"), {{card("A", "a")}});
     writeSet(dir.file("b.ldt"), {{card("B", "b")}});
-    haveSettings();
-    platform.fileAnswers = {dir.file("a.ldt")};
-    mnudatöffnen_Click(app);
+    openSet("a.ldt", {{card("A", "a")}});
     app.frm1.mnudatöffnen.enabled = true;
     type("A geändert", "a");
 
@@ -248,20 +241,8 @@ TEST_F(FileCommandsTest, OpeningOffersABackupAndAnEmptyBox1HasNoPosition) {
     EXPECT_TRUE(app.frm1.mnu5import.enabled);
 }
 
-TEST_F(FileCommandsTest, ACancelledOpenDialogLeavesEverythingAsItWas) {
-    newSetWithThreeCards();
-    platform.fileAnswers = {std::nullopt};
-    platform.answers = {Answer::No, Answer::OK};  // the unsaved new set may go
-    mnudatöffnen_Click(app);
-    EXPECT_EQ(app.frm1.txtfrage.caption, "drei");
-    EXPECT_TRUE(app.frm1.mnudatöffnen.enabled);
-}
-
 TEST_F(FileCommandsTest, SavingDuringAQueryNeverCopiesTheShownCardIntoBox1) {
-    writeSet(dir.file("s.ldt"), {{card("Eins", "one")}, {card("Zwei", "two")}});
-    haveSettings();
-    platform.fileAnswers = {dir.file("s.ldt")};
-    mnudatöffnen_Click(app);
+    openSet("s.ldt", {{card("Eins", "one")}, {card("Zwei", "two")}});
     mnuzufall_Click(app);
     platform.answers = {Answer::No};  // no shuffle
     mnukk_Click(app, 1);
@@ -272,11 +253,8 @@ TEST_F(FileCommandsTest, SavingDuringAQueryNeverCopiesTheShownCardIntoBox1) {
 }
 
 TEST_F(FileCommandsTest, ADeclinedOldSetIsNeverOverwrittenByTheOpenOne) {
-    writeSet(dir.file("neu.ldt"), {{card("Haus", "house")}});
     dir.write("alt.ldt", "\"kursdatenbank\"\r\n");
-    haveSettings();
-    platform.fileAnswers = {dir.file("neu.ldt")};
-    mnudatöffnen_Click(app);
+    openSet("neu.ldt", {{card("Haus", "house")}});
     app.frm1.mnudatöffnen.enabled = true;
     type("Haus", "a house");
 
@@ -289,7 +267,7 @@ TEST_F(FileCommandsTest, ADeclinedOldSetIsNeverOverwrittenByTheOpenOne) {
     EXPECT_EQ(questionsOnDisk(dir.file("neu.ldt"), 1), Texts{"Haus"});
 }
 
-TEST_F(FileCommandsTest, AFailedSaveKeepsTheLastUsedFile) {
+TEST_F(FileCommandsTest, AFailedSaveAndACancelledOpenDialogLeaveTheNewSetAsItWas) {
     newSetWithThreeCards();
     app.settings.letzteDatei = dir.file("vorher.ldt");
     platform.fileAnswers = {dir.file("fehlt/ordner/kurs.ldt")};
@@ -297,6 +275,12 @@ TEST_F(FileCommandsTest, AFailedSaveKeepsTheLastUsedFile) {
     mnudatspeichern_Click(app);
     EXPECT_EQ(app.settings.letzteDatei, dir.file("vorher.ldt"));
     EXPECT_TRUE(app.setPath.empty());
+
+    platform.fileAnswers = {std::nullopt};
+    platform.answers = {Answer::No, Answer::OK};  // the unsaved new set may go
+    mnudatöffnen_Click(app);
+    EXPECT_EQ(app.frm1.txtfrage.caption, "drei");
+    EXPECT_TRUE(app.frm1.mnudatöffnen.enabled);
 }
 
 TEST_F(FileCommandsTest, CardsBroughtInBeforeAnySetWasOpenedAreNotDroppedSilently) {

@@ -25,12 +25,11 @@ class PrintLayoutTest : public ::testing::Test {
 };
 
 TEST_F(PrintLayoutTest, LinesBreakAfterTheLastBreakCharacterThatFitsOrInsideALongWord) {
-    struct Case {
+    const struct {
         const char* text;
         int width;
         std::vector<std::string> lines;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"Hallo Welt wie geht es", 20, {"Hallo Welt", " wie geht ", "es"}},
         {"eins,zwei.drei;vier", 20, {"eins,zwei.", "drei;vier"}},
         {"a(b/c+d!e?f:g-h_ijklmnop", 12, {"a(b/c+", "d!e?f:", "g-h_", "ijklmn", "op"}},
@@ -43,7 +42,7 @@ TEST_F(PrintLayoutTest, LinesBreakAfterTheLastBreakCharacterThatFitsOrInsideALon
         // A column narrower than one letter still takes a letter a line.
         {"abc", 1, {"a", "b", "c"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         printer.lines.clear();
         job.PrintMultilineText(c.text, 10, 20, c.width, 100, false, Align::Left);
@@ -57,15 +56,13 @@ TEST_F(PrintLayoutTest, LinesBreakAfterTheLastBreakCharacterThatFitsOrInsideALon
 
 TEST_F(PrintLayoutTest, AlignmentsPlaceTheLineInsideItsWidth) {
     // "abc" is 6 mm wide; a width of 0 reaches to the right edge at 200 mm, -20 stops 20 before.
-    struct Case {
+    const struct {
         int width;
         Align align;
         double x;
-    };
-    const std::vector<Case> cases = {{20, Align::Left, 10},   {20, Align::Right, 24},
-                                     {20, Align::Centre, 17}, {0, Align::Right, 194},
-                                     {0, Align::Centre, 102}, {-20, Align::Right, 174}};
-    for (const Case& c : cases) {
+    } cases[] = {{20, Align::Left, 10},  {20, Align::Right, 24},  {20, Align::Centre, 17},
+                 {0, Align::Right, 194}, {0, Align::Centre, 102}, {-20, Align::Right, 174}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.x);
         printer.lines.clear();
         job.PrintMultilineText("abc", 10, 20, c.width, 10, false, c.align);
@@ -77,21 +74,19 @@ TEST_F(PrintLayoutTest, AlignmentsPlaceTheLineInsideItsWidth) {
 TEST_F(PrintLayoutTest, ATextStopsAtTheFirstLineThatDoesNotFitOrGoesOnOnANewPage) {
     // Six lines of 5 mm; the page is 293 mm high.
     const std::string six = "1\r\n2\r\n3\r\n4\r\n5\r\n6";
-    struct Case {
-        int y;
-        int height;
+    const struct {
+        int y, height;
         bool newPageAllowed;
         std::vector<std::string> lines;
         int pages;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {20, 12, false, {"1", "2"}, 1},
         {20, 15, true, {"1", "2", "3"}, 1},  // a given height never turns the page
         {275, 0, false, {"1", "2", "3"}, 1},
         {275, -5, false, {"1", "2"}, 1},
         {275, 0, true, {"1", "2", "3", "4", "5", "6"}, 2},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.y << " " << c.height << " " << c.newPageAllowed);
         job.begin("Test", "");
         job.PrintMultilineText(six, 10, c.y, 20, c.height, c.newPageAllowed, Align::Left);
