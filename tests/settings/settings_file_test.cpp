@@ -154,23 +154,26 @@ TEST_F(SettingsFileTest, ABadOrHugeNumberFallsBackToTheDefaultsAndRewritesTheFil
     }
 }
 
-TEST_F(SettingsFileTest, TheCoverColourIsClampedAndDefaultsWhenEmpty) {
-    const int coverLine = kHeadLines + 2 * 17;
-    for (auto [value, expected] : {std::pair<std::string, std::uint32_t>{"-5", 0},
-                                   {"20000000", 16777210},
-                                   {"", 12615808},
-                                   {" 255 ", 255}}) {
-        writeWithLine(coverLine, value);
+// Only exactly "Wahr" switches a style on; the cover colour is clamped and defaults when empty.
+TEST_F(SettingsFileTest, StylesAndTheCoverColourAreReadStrictly) {
+    const struct {
+        const char* style;
+        std::string cover;
+        std::uint32_t colour;
+    } cases[] = {{"wahr", "-5", 0},
+                 {"True", "20000000", 16777210},
+                 {"Wahr ", "", 12615808},
+                 {"Wahr", " 255 ", 255}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.style);
+        writeSettings(app);
+        auto lines = fileLines();
+        lines[22] = c.style;
+        lines[kHeadLines + 2 * 17 - 1] = c.cover;
+        writeLines(lines);
         readSettings(app);
-        EXPECT_EQ(app.settings.farben[11], expected) << value;
-    }
-}
-
-TEST_F(SettingsFileTest, OnlyExactlyWahrSwitchesAStyleOn) {
-    for (const char* word : {"wahr", "True", "Wahr ", "Wahr"}) {
-        writeWithLine(23, word);
-        readSettings(app);
-        EXPECT_EQ(app.frm1.txtfrage.font.bold, std::string(word) == "Wahr") << word;
+        EXPECT_EQ(app.frm1.txtfrage.font.bold, std::string(c.style) == "Wahr");
+        EXPECT_EQ(app.settings.farben[11], c.colour);
     }
 }
 
