@@ -21,7 +21,6 @@ class QuietPlatform : public QtPlatform {
   public:
     Answer msgBox(const MessageBox& box) override {
         messages.push_back(box.text);
-        titles.push_back(box.title);
         if (whileShown) {
             QTimer::singleShot(0, [this] {
                 whileShown();
@@ -46,7 +45,6 @@ class QuietPlatform : public QtPlatform {
     void unloadForms() override { ++unloads; }
 
     std::vector<std::string> messages;
-    std::vector<std::string> titles;
     std::deque<Answer> answers;
     // When set, each message box really stands on the screen while this runs.
     std::function<void()> whileShown;
