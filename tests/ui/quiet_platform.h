@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -17,15 +18,26 @@
 
 namespace memvalo::test {
 
+// Runs `steps` on the modal window once it stands active on the screen, and closes it if the
+// steps left it open, so that a test cannot hang; `closedBySteps` tells whether they closed it.
+inline void whenModal(std::function<void(QWidget*)> steps, bool* closedBySteps = nullptr) {
+    QTimer::singleShot(0, [steps = std::move(steps), closedBySteps] {
+        QWidget* window = QApplication::activeModalWidget();
+        QVERIFY(window != nullptr);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        steps(window);
+        if (closedBySteps != nullptr) *closedBySteps = !window->isVisible();
+        if (window->isVisible()) window->close();
+    });
+}
+
 class QuietPlatform : public QtPlatform {
   public:
     Answer msgBox(const MessageBox& box) override {
         messages.push_back(box.text);
         if (whileShown) {
-            QTimer::singleShot(0, [this] {
-                whileShown();
-                QApplication::activeModalWidget()->close();
-            });
+            whenModal([this](QWidget*) { whileShown(); });
             QtPlatform::msgBox(box);
         }
         if (answers.empty()) return Answer::OK;
