@@ -79,7 +79,12 @@ TEST_F(SettingsFileTest, WritingThenReadingGivesBackEveryValue) {
     s.csvImportOrdner = "/home/u/Import/";
     writeSettings(app);
     const std::string written = readFile();
-    EXPECT_EQ(fileLines().size(), kHeadLines + 48u);
+    const auto lines = fileLines();
+    EXPECT_EQ(lines.size(), kHeadLines + 48u);
+    // Numbers carry blanks and a decimal comma, a negative one only a blank behind.
+    EXPECT_EQ(
+        (Texts{lines[2], lines[5], lines[22], lines[36], lines[kHeadLines], lines[kHeadLines + 1]}),
+        (Texts{" 812,5 ", " 1000 ", "Falsch", "0", "[Fensterposition links]", "-300 "}));
 
     // Every value above differs from its default: a value read back wrongly or not at all is
     // written back differently. Three values wait in the settings for the start-up to apply.
@@ -103,17 +108,6 @@ TEST_F(SettingsFileTest, WritingThenReadingGivesBackEveryValue) {
     EXPECT_EQ(r.verdeckmodus, 1);
     EXPECT_EQ(r.zusatzmodus, 1);
     EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(SettingsFileTest, NumbersCarryBlanksAndADecimalComma) {
-    app.settings.abspann = 1500.25;
-    app.settings.farben[0] = 255;
-    app.frm1.me.geometry.left = -5;
-    writeSettings(app);
-    const auto lines = fileLines();
-    EXPECT_EQ(
-        (Texts{lines[2], lines[5], lines[22], lines[36], lines[kHeadLines], lines[kHeadLines + 1]}),
-        (Texts{" 1500,25 ", " 255 ", "Falsch", "1", "[Fensterposition links]", "-5 "}));
 }
 
 TEST_F(SettingsFileTest, AMissingFileIsAFirstStartAndWritesACompleteFile) {
@@ -160,23 +154,26 @@ TEST_F(SettingsFileTest, ABadOrHugeNumberFallsBackToTheDefaultsAndRewritesTheFil
     }
 }
 
-TEST_F(SettingsFileTest, TheCoverColourIsClampedAndDefaultsWhenEmpty) {
-    const int coverLine = kHeadLines + 2 * 17;
-    for (auto [value, expected] : {std::pair<std::string, std::uint32_t>{"-5", 0},
-                                   {"20000000", 16777210},
-                                   {"", 12615808},
-                                   {" 255 ", 255}}) {
-        writeWithLine(coverLine, value);
+// Only exactly "Wahr" switches a style on; the cover colour is clamped and defaults when empty.
+TEST_F(SettingsFileTest, StylesAndTheCoverColourAreReadStrictly) {
+    const struct {
+        const char* style;
+        std::string cover;
+        std::uint32_t colour;
+    } cases[] = {{"wahr", "-5", 0},
+                 {"True", "20000000", 16777210},
+                 {"Wahr ", "", 12615808},
+                 {"Wahr", " 255 ", 255}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.style);
+        writeSettings(app);
+        auto lines = fileLines();
+        lines[22] = c.style;
+        lines[kHeadLines + 2 * 17 - 1] = c.cover;
+        writeLines(lines);
         readSettings(app);
-        EXPECT_EQ(app.settings.farben[11], expected) << value;
-    }
-}
-
-TEST_F(SettingsFileTest, OnlyExactlyWahrSwitchesAStyleOn) {
-    for (const char* word : {"wahr", "True", "Wahr ", "Wahr"}) {
-        writeWithLine(23, word);
-        readSettings(app);
-        EXPECT_EQ(app.frm1.txtfrage.font.bold, std::string(word) == "Wahr") << word;
+        EXPECT_EQ(app.frm1.txtfrage.font.bold, std::string(c.style) == "Wahr");
+        EXPECT_EQ(app.settings.farben[11], c.colour);
     }
 }
 

@@ -55,14 +55,20 @@ TEST_F(StartupTest, FirstStartShowsAnEmptyWindowWithOnlyTheBasicMenus) {
     EXPECT_EQ(platform.played, Texts{app.paths.programFolder + "start1.wav"});
 }
 
-TEST_F(StartupTest, ATooSmallRememberedWindowOpensAtTheMinimum) {
+TEST_F(StartupTest, ATooSmallRememberedWindowOpensAtTheMinimumAndMaximisingReturnsThere) {
     storedRun([](App& a) {
         a.frm1.me.geometry = {100, 200, 5000, 5000};
         a.settings.groesseMerken = 1;
     });
     Form_Load(app, "");
-    EXPECT_EQ(app.frm1.me.geometry, (Geometry{100, 200, 8252, 7921}));
+    const Geometry opened{100, 200, 8252, 7921};
+    EXPECT_EQ(app.frm1.me.geometry, opened);
     EXPECT_TRUE(app.frm1.mnumerkgroß.checked);
+    mnumax_Click(app);
+    EXPECT_EQ(app.frm1.me.geometry, (Geometry{0, 0, 1920 * 15, 1080 * 15}));
+    EXPECT_EQ(app.frm1.mnumax.caption, "Fenster verkleinern");
+    mnumax_Click(app);
+    EXPECT_EQ(app.frm1.me.geometry, opened);
     app.frm1.me.geometry.width = 3000;
     app.frm1.me.geometry.height = 7919;
     Form_Resize(app);
@@ -123,7 +129,6 @@ TEST_F(StartupTest, TheSetNamedOnTheCommandLineOrTheLastOneOpens) {
         std::string message;
     };
     const std::vector<Row> rows = {
-        {"", dir.file("satz.ldt"), dir.file("satz.ldt"), ""},
         {"", dir.file("weg.ldt"), "", "Datei wurde verschoben oder gelöscht"},
         {dir.file("satz.ldt"), dir.file("letzter.ldt"), dir.file("satz.ldt"), ""},
         {dir.file("weg.ldt"), dir.file("letzter.ldt"), "",
@@ -166,19 +171,6 @@ TEST_F(StartupTest, StoredSettingsComeAfterTheProgramSearchAndBeforeTheStartSoun
     EXPECT_EQ(app.settings.paintPfad, "/opt/malen/malen");
     EXPECT_EQ(app.frm1.mnupaint.caption, "Malen");
     EXPECT_TRUE(platform.played.empty());
-}
-
-TEST_F(StartupTest, MaximiseAndRestoreReturnToTheFormerPlace) {
-    storedRun([](App& a) {
-        a.frm1.me.geometry = {600, 900, 9000, 8700};
-        a.settings.groesseMerken = 1;
-    });
-    Form_Load(app, "");
-    mnumax_Click(app);
-    EXPECT_EQ(app.frm1.me.geometry, (Geometry{0, 0, 1920 * 15, 1080 * 15}));
-    EXPECT_EQ(app.frm1.mnumax.caption, "Fenster verkleinern");
-    mnumax_Click(app);
-    EXPECT_EQ(app.frm1.me.geometry, (Geometry{600, 900, 9000, 8700}));
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ TEST_F(StudyTest, CoverAndExtraFieldModes) {
     EXPECT_EQ(covers(app.frm1), "-A12");
     cmdantwort_Click(app);
     EXPECT_EQ(covers(app.frm1) + buttons(), "----RF");
-    EXPECT_TRUE(app.frm1.cmdrichtig.focusRequested);
     EXPECT_FALSE(app.frm1.mnudatei.enabled || app.frm1.mnumoduswahl.enabled);
 
     mnuverdecktoben_Click(app);

@@ -99,20 +99,6 @@ TEST_F(StudyTest, ResumingABox5PassOrStartingAgain) {
     EXPECT_EQ(progressText(), " 1 von  10");
 }
 
-TEST_F(StudyTest, AllBox5CardsAnsweredGoesToBrowsing) {
-    fill(5, {"a", "b", "c"});
-    app.kasten5_beantwortet = 4;
-    expectAnswers({Answer::OK});
-    queryBox(5);
-    EXPECT_EQ(newMessages(),
-              (Texts{"Sie hatten alle Fragen in diesem Kasten beantwortet.\r"
-                     "Wenn Sie OK drücken, können Sie nochmals von vorne anfangen\r"
-                     "oder aus dem Menü einen anderen Kasten zum Beantworten auswählen\r"
-                     "(natürlich nur, wenn auch Karten darin sind ;-) )"}));
-    EXPECT_EQ(app.frm1.lblbild.caption + buttons() + app.frm1.lblxvony.caption,
-              "Blättern 1 von  3");
-}
-
 TEST_F(StudyTest, AFullBox5IsStillQueriedAfterItsHint) {
     fill(5, {"a", "b"});
     app.store.soll[4] = 2;

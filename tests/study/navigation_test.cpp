@@ -28,18 +28,25 @@ TEST_F(StudyTest, PagingBox1StoresTheCardAndStopsAtTheStart) {
     EXPECT_EQ(app.frm1.lblxvony.caption, " 1 von  3");
 }
 
-TEST_F(StudyTest, BrowsingBox5StopsQuietlyAtBothEnds) {
+// A box 5 whose cards were all answered opens for browsing, which stops quietly at both ends.
+TEST_F(StudyTest, AllBox5CardsAnsweredGoesToBrowsing) {
     app.frm1.mnuklang.checked = true;
-    fill(5, {"a", "b"});
-    app.kasten5_beantwortet = 3;
+    fill(5, {"a", "b", "c"});
+    app.kasten5_beantwortet = 4;
     expectAnswers({Answer::OK});
     queryBox(5);
+    EXPECT_EQ(newMessages(),
+              (Texts{"Sie hatten alle Fragen in diesem Kasten beantwortet.\r"
+                     "Wenn Sie OK drücken, können Sie nochmals von vorne anfangen\r"
+                     "oder aus dem Menü einen anderen Kasten zum Beantworten auswählen\r"
+                     "(natürlich nur, wenn auch Karten darin sind ;-) )"}));
+    EXPECT_EQ(app.frm1.lblbild.caption + buttons() + app.frm1.lblxvony.caption,
+              "Blättern 1 von  3");
     cmd5zurück_Click(app);
     EXPECT_EQ(app.store.k(5).pos, 1);
     cmd5ende_Click(app);
     cmd5vor_Click(app);
-    EXPECT_EQ(app.store.k(5).pos, 2);
-    EXPECT_EQ(app.frm1.txtfrage.caption + app.frm1.lblxvony.caption, "b? 2 von  2");
+    EXPECT_EQ(app.frm1.txtfrage.caption + app.frm1.lblxvony.caption, "c? 3 von  3");
     cmd5anfang_Click(app);
     EXPECT_EQ(app.frm1.txtfrage.caption, "a?");
     const std::string folder = app.paths.programFolder;

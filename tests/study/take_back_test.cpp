@@ -1,6 +1,7 @@
 // Taking back the last answer puts the set and the window back exactly as they were before
 // it, with the card asked again under its covers.
 #include <functional>
+#include <tuple>
 #include <utility>
 
 #include "files/set_saving.h"
@@ -25,10 +26,6 @@ struct Case {
     int nextBoxCapacity = 0;
 };
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class TakeBack : public StudyTest, public ::testing::WithParamInterface<Case> {
   protected:
     void answer(bool right) { right ? pressRight() : pressWrong(); }
@@ -36,34 +33,29 @@ class TakeBack : public StudyTest, public ::testing::WithParamInterface<Case> {
     void expectSameStore(const CardStore& before) const {
         const CardStore& now = app.store;
         for (int box = 1; box <= 5; ++box) {
-            SCOPED_TRACE("box " + std::to_string(box));
-            EXPECT_EQ(now.k(box).anz, before.k(box).anz);
-            EXPECT_EQ(now.k(box).pos, before.k(box).pos);
+            const Box& is = now.k(box);
+            const Box& was = before.k(box);
+            EXPECT_EQ(std::pair(is.anz, is.pos), std::pair(was.anz, was.pos)) << "box " << box;
             for (int slot = 1; slot <= Box::kSlots; ++slot) {
-                EXPECT_TRUE(now.k(box)[slot] == before.k(box)[slot]) << "slot " << slot;
+                EXPECT_TRUE(is[slot] == was[slot]) << "box " << box << " slot " << slot;
             }
-            EXPECT_TRUE(now.kds.at(box) == before.kds.at(box));
-            EXPECT_TRUE(now.leerdsk.at(box) == before.leerdsk.at(box));
         }
-        EXPECT_EQ(now.ist, before.ist);
-        EXPECT_EQ(now.soll, before.soll);
-        EXPECT_TRUE(now.maskeds == before.maskeds);
-        EXPECT_TRUE(now.leerds == before.leerds);
+        EXPECT_TRUE(now.ist == before.ist && now.soll == before.soll && now.kds == before.kds &&
+                    now.leerdsk == before.leerdsk && now.maskeds == before.maskeds &&
+                    now.leerds == before.leerds);
     }
 
     // The names of the controls that look different from `before`; a hidden control looks
     // the same whatever it holds.
     std::string changedControls(const ControlMap& before) const {
+        const auto looks = [](const Control& c) {
+            return std::tie(c.visible, c.enabled, c.caption, c.checked, c.locked, c.backColor,
+                            c.foreColor, c.value, c.max, c.text2, c.picture, c.geometry);
+        };
         std::string names;
         for (const auto& [name, was] : before) {
             const Control& is = app.frm1.controls().at(name);
-            const bool hidden = !is.visible && !was.visible;
-            const bool same = hidden || (is.visible == was.visible && is.enabled == was.enabled &&
-                                         is.caption == was.caption && is.checked == was.checked &&
-                                         is.locked == was.locked && is.backColor == was.backColor &&
-                                         is.foreColor == was.foreColor && is.value == was.value &&
-                                         is.max == was.max && is.text2 == was.text2 &&
-                                         is.picture == was.picture && is.geometry == was.geometry);
+            const bool same = (!is.visible && !was.visible) || looks(is) == looks(was);
             if (!same && name != "mnuzurücknehmen") names += name + " ";
         }
         return names;

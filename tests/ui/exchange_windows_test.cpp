@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QtTest>
-#include <functional>
 
 #include "ui/real_window.h"
 
@@ -24,33 +23,39 @@ class ExchangeWindowsTest : public QObject {
         CardRecord card;
         card.frage = "Haus";
         w_->app.store.k(1).append(card);
-        whileModal([](QWidget* dialog) {
-            option(dialog, "optcsv")->click();
-            QVERIFY(!option(dialog, "opttext")->isChecked());
-            QVERIFY(option(dialog, "optfa")->isChecked());
-            QVERIFY(check(dialog, "chkkasten(0)")->isEnabled());
-            QVERIFY(!check(dialog, "chkkasten(1)")->isEnabled());
-            option(dialog, "opthtml")->click();
-            QVERIFY(!check(dialog, "chkkasten(0)")->isEnabled());
-            option(dialog, "optaf")->click();
-            QVERIFY(option(dialog, "opthtml")->isChecked() &&
-                    !option(dialog, "optfa")->isChecked());
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
+        bool closed = false;
+        whenModal(
+            [](QWidget* dialog) {
+                option(dialog, "optcsv")->click();
+                QVERIFY(!option(dialog, "opttext")->isChecked());
+                QVERIFY(option(dialog, "optfa")->isChecked());
+                QVERIFY(check(dialog, "chkkasten(0)")->isEnabled());
+                QVERIFY(!check(dialog, "chkkasten(1)")->isEnabled());
+                option(dialog, "opthtml")->click();
+                QVERIFY(!check(dialog, "chkkasten(0)")->isEnabled());
+                option(dialog, "optaf")->click();
+                QVERIFY(option(dialog, "opthtml")->isChecked() &&
+                        !option(dialog, "optfa")->isChecked());
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            },
+            &closed);
         UiEvent exportCommand{"mnuexporttext", "Click"};
         w_->window->fire(exportCommand);
-        QVERIFY(seen_ && closed_);
+        QVERIFY(closed);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 
     // Closing the window before a conversion hands over nothing: the new empty set stays.
     void importWindowClosedByEscapeOpensNothing() {
-        whileModal([](QWidget* dialog) {
-            QVERIFY(!dialog->findChild<QWidget*>("cmdimport")->isEnabled());
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
+        bool closed = false;
+        whenModal(
+            [](QWidget* dialog) {
+                QVERIFY(!dialog->findChild<QWidget*>("cmdimport")->isEnabled());
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            },
+            &closed);
         QVERIFY(w_->choose("mnucsvimport"));
-        QVERIFY(seen_ && closed_);
+        QVERIFY(closed);
         QVERIFY(w_->app.frm1.me.caption.ends_with("   Import"));
         QVERIFY(w_->app.setPath.empty());
     }
@@ -62,25 +67,7 @@ class ExchangeWindowsTest : public QObject {
     static QCheckBox* check(QWidget* dialog, const char* name) {
         return dialog->findChild<QCheckBox*>(name);
     }
-    // Runs the steps on the window once it stands modally on screen.
-    void whileModal(std::function<void(QWidget*)> steps) {
-        seen_ = false;
-        QTimer::singleShot(0, this, [this, steps = std::move(steps)] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog != nullptr);
-            seen_ = true;
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
-            steps(dialog);
-            // A window the steps did not close would hold the test forever.
-            closed_ = !dialog->isVisible();
-            if (!closed_) dialog->close();
-        });
-    }
-
     std::unique_ptr<RealWindow> w_;
-    bool seen_ = false;
-    bool closed_ = false;
 };
 
 }  // namespace memvalo::test

@@ -1,6 +1,10 @@
-// The main window mirrors the model and forwards what the user does, and nothing more.
+// The main window mirrors the model and forwards what the user does, and nothing more; each
+// access key of its menus does one thing.
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QtTest>
+#include <set>
 
 #include "settings/design_layout.h"
 #include "ui/real_window.h"
@@ -69,6 +73,43 @@ class MainWindowTest : public QObject {
         QVERIFY(window_->close());
         QCOMPARE(platform_->unloads, 1);
         QVERIFY(QFile::exists(QString::fromStdString(app_->paths.settingsFile)));
+    }
+
+    // Within a menu each access key leads to one entry, and the captions keep their texts.
+    void everyAccessKeyOfAMenuIsItsOwn() {
+        for (auto& [name, control] : app_->frm1.controls()) {
+            if (control.kind == ControlKind::Menu) control.visible = true;
+        }
+        window_->sync();
+        std::vector<QList<QAction*>> menus = {window_->menuBar()->actions()};
+        for (const QMenu* menu : window_->findChildren<QMenu*>()) menus.push_back(menu->actions());
+        for (const QList<QAction*>& entries : menus) {
+            std::set<QKeySequence> keys;
+            for (const QAction* action : entries) {
+                if (action->isSeparator()) continue;
+                const std::string& caption =
+                    app_->frm1.at(action->objectName().toStdString()).caption;
+                QCOMPARE(QString(action->text()).remove('&'),
+                         QString::fromStdString(caption).remove('&'));
+                const QKeySequence key = QKeySequence::mnemonic(action->text());
+                if (key.isEmpty()) continue;
+                QVERIFY2(keys.insert(key).second, qPrintable(action->text()));
+            }
+        }
+    }
+
+    // A letter chooses its entry at once, also where the designed captions share it.
+    void aSharedLetterStillChoosesOneEntry() {
+        QMenu* fenster = window_->menu("mnufenster");
+        for (const auto& [key, entry] :
+             {std::pair{Qt::Key_V, "mnuverbergen"}, {Qt::Key_I, "mnutop"}}) {
+            fenster->popup({0, 0});
+            QVERIFY(QTest::qWaitForWindowExposed(fenster));
+            const bool before = app_->frm1.at(entry).checked;
+            QTest::keyClick(fenster, key);
+            QVERIFY(!fenster->isVisible());
+            QCOMPARE(app_->frm1.at(entry).checked, !before);
+        }
     }
 
   private:

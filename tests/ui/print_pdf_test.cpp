@@ -3,6 +3,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
+#include <algorithm>
 
 #include "print/card_sheets.h"
 #include "print/print_window.h"
@@ -58,13 +59,6 @@ std::vector<Word> wordsOf(const QString& pdf) {
     return words;
 }
 
-const Word* find(const std::vector<Word>& words, const QString& text) {
-    for (const Word& w : words) {
-        if (w.text == text) return &w;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 class PrintPdfTest : public QObject {
@@ -105,8 +99,9 @@ class PrintPdfTest : public QObject {
                 {QStringLiteral("Frage%1").arg(i), &strip.question},
                 {QStringLiteral("Antwort%1").arg(i), &strip.answer}};
             for (const auto& [text, area] : texts) {
-                const Word* w = find(words, text);
-                QVERIFY2(w != nullptr, qPrintable(text));
+                const auto w = std::find_if(words.begin(), words.end(),
+                                            [&](const Word& word) { return word.text == text; });
+                QVERIFY2(w != words.end(), qPrintable(text));
                 QCOMPARE(w->page, page);
                 QVERIFY2(std::abs(w->left - (kMarginLeft + area->left)) <= 1, qPrintable(text));
                 QVERIFY2(std::abs(w->top - (kMarginTop + area->top)) <= 1, qPrintable(text));

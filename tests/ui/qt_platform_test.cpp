@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QtTest>
 #include <stdexcept>
 
@@ -36,8 +35,8 @@ class QtPlatformTest : public QObject {
         QtPlatform platform;
         QString shownText;
         QString defaultButton;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        whenModal([&](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
             QVERIFY(box != nullptr);
             shownText = box->text();
             defaultButton = box->defaultButton()->text();
@@ -53,17 +52,12 @@ class QtPlatformTest : public QObject {
     // Escape in the font chooser cancels the whole font window, and Return takes the font.
     void theFontWindowAnswersForItsChooser() {
         for (const auto key : {Qt::Key_Escape, Qt::Key_Return}) {
-            bool leftOpen = false;
-            QTimer::singleShot(0, [&] {
-                QWidget* window = QApplication::activeModalWidget();
-                QVERIFY(window != nullptr);
-                auto* chooser = window->findChild<QFontDialog*>();
-                QTest::keyClick(chooser, key);
-                leftOpen = window->isVisible();
-                if (leftOpen) window->close();
-            });
+            bool closed = false;
+            whenModal(
+                [key](QWidget* window) { QTest::keyClick(window->findChild<QFontDialog*>(), key); },
+                &closed);
             const auto choice = chooseFontAndColour(nullptr, FontChoice{"Sans", 12});
-            QVERIFY(!leftOpen);
+            QVERIFY(closed);
             QCOMPARE(choice.has_value(), key == Qt::Key_Return);
         }
     }

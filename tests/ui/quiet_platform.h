@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest>
 #include <cstdlib>
 #include <deque>
 #include <filesystem>
@@ -17,16 +18,26 @@
 
 namespace memvalo::test {
 
+// Runs `steps` on the modal window once it stands active on the screen, and closes it if the
+// steps left it open, so that a test cannot hang; `closedBySteps` tells whether they closed it.
+inline void whenModal(std::function<void(QWidget*)> steps, bool* closedBySteps = nullptr) {
+    QTimer::singleShot(0, [steps = std::move(steps), closedBySteps] {
+        QWidget* window = QApplication::activeModalWidget();
+        QVERIFY(window != nullptr);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        steps(window);
+        if (closedBySteps != nullptr) *closedBySteps = !window->isVisible();
+        if (window->isVisible()) window->close();
+    });
+}
+
 class QuietPlatform : public QtPlatform {
   public:
     Answer msgBox(const MessageBox& box) override {
         messages.push_back(box.text);
-        titles.push_back(box.title);
         if (whileShown) {
-            QTimer::singleShot(0, [this] {
-                whileShown();
-                QApplication::activeModalWidget()->close();
-            });
+            whenModal([this](QWidget*) { whileShown(); });
             QtPlatform::msgBox(box);
         }
         if (answers.empty()) return Answer::OK;
@@ -46,7 +57,6 @@ class QuietPlatform : public QtPlatform {
     void unloadForms() override { ++unloads; }
 
     std::vector<std::string> messages;
-    std::vector<std::string> titles;
     std::deque<Answer> answers;
     // When set, each message box really stands on the screen while this runs.
     std::function<void()> whileShown;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's real main window on the quiet platform, loaded as at a first start, with
 // short ways to type into its fields and press its buttons as a learner does. A test may add
-// events of its own before the window is built, or leave the window as designed, unloaded.
+// events of its own before the window is built.
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,14 +18,14 @@
 namespace memvalo::test {
 
 struct RealWindow {
-    explicit RealWindow(const std::function<void(EventTable&)>& moreEvents = {}, bool load = true) {
+    explicit RealWindow(const std::function<void(EventTable&)>& moreEvents = {}) {
         useTemporaryFolders(app, dir);
         registerAllEvents(events);
         if (moreEvents) moreEvents(events);
         describeDesktop(app);
         window = std::make_unique<MainWindow>(app, events);
         platform.setMainWindow(window.get());
-        if (load) window->load();
+        window->load();
     }
     ~RealWindow() { window.reset(); }
     RealWindow(const RealWindow&) = delete;
