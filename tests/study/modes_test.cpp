@@ -68,5 +68,18 @@ TEST_F(StudyTest, TheModeMenuKeepsTheCardBeingTyped) {
     EXPECT_EQ(app.frm1.txtfrage.caption, "erste?");
 }
 
+TEST_F(StudyTest, AnEmptiedBoxOnScreenNeverEmptiesBox1) {
+    fill(1, {"a"});
+    fill(2, {"b"});
+    expectAnswers({Answer::No, Answer::OK});
+    queryBox(2);
+    pressRight();
+    mnumoduswahl_Click(app);
+    mnuzufall_Click(app);
+    mnukastwahl_Click(app);
+    EXPECT_EQ(answersIn(1), (Texts{"a"}));
+    EXPECT_TRUE(app.frm1.mnukk[0].enabled);
+}
+
 }  // namespace
 }  // namespace memvalo::test
