@@ -25,6 +25,7 @@
 #include "settings/design_layout.h"
 #include "settings/gradient.h"
 #include "ui/access_keys.h"
+#include "ui/after_first_frame.h"
 #include "ui/control_widgets.h"
 #include "ui/gradient_painter.h"
 #include "ui/key_codes.h"
@@ -200,9 +201,13 @@ void MainWindow::buildTray() {
 }
 
 void MainWindow::load() {
-    const QIcon icon(toQt(app_.paths.programFolder + "memvalo.ico"));
-    setWindowIcon(icon);
-    tray_->setIcon(icon);
+    afterFirstFrame(this, this, [this] {
+        const QIcon icon(toQt(app_.paths.programFolder + "memvalo.ico"));
+        setWindowIcon(icon);
+        tray_->setIcon(icon);
+        // Without an icon the tray could not show it yet.
+        tray_->setVisible(app_.settings.trayAvailable);
+    });
     UiEvent event{kWindowName, "Load"};
     fire(event);
 }

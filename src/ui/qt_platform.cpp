@@ -100,6 +100,11 @@ QtPlatform::QtPlatform()
 
 QtPlatform::~QtPlatform() = default;
 
+void QtPlatform::setMainWindow(QWidget* window) {
+    mainWindow_ = window;
+    sound_->holdUntilDrawn(window);
+}
+
 QWidget* QtPlatform::dialogParent() const {
     if (QWidget* active = QApplication::activeModalWidget()) return active;
     if (mainWindow_ && mainWindow_->isVisible()) return mainWindow_;

@@ -18,8 +18,9 @@ class QtPlatform : public Platform {
     QtPlatform();
     ~QtPlatform() override;
 
-    // The window the dialogs belong to and that always-on-top applies to.
-    void setMainWindow(QWidget* window) { mainWindow_ = window; }
+    // The window the dialogs belong to and that always-on-top applies to; sounds wait until
+    // it is first drawn.
+    void setMainWindow(QWidget* window);
     // The run whose faults the error window shows.
     void setApp(App& app) { app_ = &app; }
 

@@ -3,21 +3,19 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QStringList>
+
+#include "ui/after_first_frame.h"
 
 namespace memvalo {
 
 namespace {
 
 // Beside the program in a build folder, in lib/memvalo/ beside its bin/ folder when installed.
-QStringList modulePlaces() {
+MakeWavePlayer findModule() {
     const QString folder = QCoreApplication::applicationDirPath();
     const QString name = QString::fromLatin1(kSoundModule);
-    return {folder + QStringLiteral("/../lib/memvalo/") + name, folder + QLatin1Char('/') + name};
-}
-
-MakeWavePlayer findModule(const QStringList& places) {
-    for (const QString& place : places) {
+    for (const QString& place :
+         {folder + QStringLiteral("/../lib/memvalo/") + name, folder + QLatin1Char('/') + name}) {
         if (QFunctionPointer entry = QLibrary::resolve(place, kMakeWavePlayer)) {
             return reinterpret_cast<MakeWavePlayer>(entry);
         }
@@ -27,41 +25,31 @@ MakeWavePlayer findModule(const QStringList& places) {
 
 }  // namespace
 
-SoundPlayer::SoundPlayer() = default;
-
-SoundPlayer::~SoundPlayer() {
-    if (loading_.valid()) loading_.wait();
+void SoundPlayer::holdUntilDrawn(QWidget* window) {
+    held_ = true;
+    afterFirstFrame(window, this, [this] {
+        held_ = false;
+        if (!waiting_.isEmpty()) play(QString(waiting_));
+    });
 }
 
 bool SoundPlayer::play(const QString& path) {
     if (player_) player_->stop();
     waiting_.clear();
-    if (!QFileInfo(path).isFile() || noModule_) return false;
-    if (player_) {
-        player_->play(path);
-    } else {
+    if (!QFileInfo(path).isFile()) return false;
+    if (held_) {
         waiting_ = path;
-        if (!loading_.valid()) startLoading();
+        return true;
     }
+    if (!moduleTried_) loadModule();
+    if (!player_) return false;
+    player_->play(path);
     return true;
 }
 
-void SoundPlayer::startLoading() {
-    loading_ = std::async(std::launch::async, [this, places = modulePlaces()] {
-        const MakeWavePlayer make = findModule(places);
-        QMetaObject::invokeMethod(
-            &mainThread_, [this, make] { moduleLoaded(make); }, Qt::QueuedConnection);
-    });
-}
-
-void SoundPlayer::moduleLoaded(MakeWavePlayer make) {
-    if (make == nullptr) {
-        noModule_ = true;
-        return;
-    }
-    player_.reset(make());
-    if (!waiting_.isEmpty()) player_->play(waiting_);
-    waiting_.clear();
+void SoundPlayer::loadModule() {
+    moduleTried_ = true;
+    if (const MakeWavePlayer make = findModule()) player_.reset(make());
 }
 
 }  // namespace memvalo

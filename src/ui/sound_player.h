@@ -1,37 +1,31 @@
 #pragma once
-// Plays the program's wave files. The player is loaded from the sound module in the background
-// with the first sound, so that neither a start nor the first sound waits for the system's
-// audio libraries; a sound asked for meanwhile plays once the module is there.
+// Plays the program's wave files. The player comes from the sound module, loaded with the first
+// sound; a sound asked for before the main window is first drawn waits for that, so that a
+// start does not wait for the system's audio libraries.
 #include <QObject>
 #include <QString>
-#include <future>
+#include <QWidget>
 #include <memory>
 
 #include "ui/wave_player.h"
 
 namespace memvalo {
 
-class SoundPlayer {
+class SoundPlayer : public QObject {
   public:
-    SoundPlayer();
-    ~SoundPlayer();
-    SoundPlayer(const SoundPlayer&) = delete;
-    SoundPlayer& operator=(const SoundPlayer&) = delete;
-
+    // Holds back the sounds until `window` is first drawn.
+    void holdUntilDrawn(QWidget* window);
     // Stops the sound playing and starts the one at `path`; false when there is no such file
     // or no sound module.
     bool play(const QString& path);
 
   private:
-    void startLoading();
-    void moduleLoaded(MakeWavePlayer make);
+    void loadModule();
 
-    // Receives the loaded module on the main thread; outlives the load, which posts to it.
-    QObject mainThread_;
-    std::future<void> loading_;
-    std::unique_ptr<WavePlayer> player_;
+    bool held_ = false;
     QString waiting_;
-    bool noModule_ = false;
+    bool moduleTried_ = false;
+    std::unique_ptr<WavePlayer> player_;
 };
 
 }  // namespace memvalo

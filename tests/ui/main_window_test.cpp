@@ -63,6 +63,12 @@ class MainWindowTest : public QObject {
                  app_->frm1.txtfrage.geometry.width / 15);
     }
 
+    // The icon is read once the window is drawn, and still arrives.
+    void theWindowGetsItsIconAfterItsFirstFrame() {
+        QTRY_VERIFY(!window_->windowIcon().isNull());
+        QVERIFY(window_->windowIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
     void theCloseSymbolKeepsTheWindowWhenItMinimises() {
         window_->menuAction("mnumini")->trigger();
         app_->settings.trayAvailable = false;
