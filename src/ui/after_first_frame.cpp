@@ -17,10 +17,10 @@ class FirstFrameWatch : public QObject {
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && context_) {
+        if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Once this paint and the others of the same frame are done.
-            QTimer::singleShot(0, context_, std::move(work_));
+            if (context_) QTimer::singleShot(0, context_, std::move(work_));
             deleteLater();
         }
         return false;
