@@ -10,15 +10,11 @@
 #include "study/box_messages.h"
 #include "study/card_display.h"
 #include "study/status.h"
+#include "study/typed_card.h"
 
 namespace memvalo {
 
 namespace {
-
-bool questionAndAnswerFilled(const App& app) {
-    return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
-           !trimBlanks(app.frm1.txtantwort.caption).empty();
-}
 
 // Box 1 is full at its target value, and never beyond its 2000 slots.
 bool box1AtCapacity(const App& app) {

@@ -14,15 +14,6 @@
 
 namespace memvalo {
 
-namespace {
-
-bool questionAndAnswerFilled(const App& app) {
-    return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
-           !trimBlanks(app.frm1.txtantwort.caption).empty();
-}
-
-}  // namespace
-
 void mnumoduswahl_Click(App& app) {
     if (!app.frm1.mnueingabe.checked || !questionAndAnswerFilled(app)) return;
     // The first-card step stores the card without complaining about it.

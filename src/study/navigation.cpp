@@ -6,6 +6,7 @@
 #include "study/entry.h"
 #include "study/status.h"
 #include "study/take_back.h"
+#include "study/typed_card.h"
 
 namespace memvalo {
 
@@ -52,7 +53,7 @@ void cmdzurück_Click(App& app) {
     app.playSound("zurück.wav");
     if (k1.pos < 2) {
         app.msgBox("Dateianfang erreicht!", "Rückwartsblättern", Buttons::OK, Icon::Information);
-    } else if (!questionEmpty(app) && !trimBlanks(app.frm1.txtantwort.caption).empty()) {
+    } else if (questionAndAnswerFilled(app)) {
         storeShownCard(app);
         --k1.pos;
         showCard(app, 1, k1.pos);

@@ -14,11 +14,6 @@ bool comingFromEntry(const App& app) {
     return app.frm1.mnueingabe.checked && k1.pos >= 1 && k1.pos <= k1.anz;
 }
 
-bool typedCardComplete(const App& app) {
-    return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
-           !trimBlanks(app.frm1.txtantwort.caption).empty();
-}
-
 // A new card at the end of box 1 that was never stored is dropped when it is unusable: no
 // answer, or no question while the other boxes are empty. A stored card is never dropped.
 bool typedCardUnusable(const App& app) {
@@ -49,10 +44,15 @@ void dropTypedCard(App& app) {
 
 }  // namespace
 
+bool questionAndAnswerFilled(const App& app) {
+    return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
+           !trimBlanks(app.frm1.txtantwort.caption).empty();
+}
+
 void settleTypedCard(App& app) {
     if (!comingFromEntry(app)) return;
     // The card typed last is kept even when no step stored it yet.
-    if (typedCardComplete(app)) {
+    if (questionAndAnswerFilled(app)) {
         storeShownCard(app);
     } else if (typedCardUnusable(app)) {
         dropTypedCard(app);
