@@ -8,7 +8,7 @@ namespace memvalo {
 class WavePlayer {
   public:
     virtual ~WavePlayer() = default;
-    // Stops what plays and starts the wave file at `path`.
+    // Starts the wave file at `path`; the caller stops what plays first.
     virtual void play(const QString& path) = 0;
     virtual void stop() = 0;
 };

@@ -10,7 +10,6 @@ namespace {
 class QtWavePlayer final : public WavePlayer {
   public:
     void play(const QString& path) override {
-        sound_.stop();
         sound_.setSource(QUrl::fromLocalFile(path));
         sound_.play();
     }
