@@ -20,7 +20,7 @@ namespace memvalo {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsageHead =
     "Aufruf: memvalo-cli BEFEHL [ARGUMENTE]\n"
     "Befehle:\n"
     "  version           zeigt die Programmversion (auch --version, -V)\n"
@@ -32,13 +32,19 @@ constexpr const char* kUsage =
     "                    wandelt eine Textdatei mit Semikolon oder TAB zwischen den Feldern\n"
     "                    in die neue Lerndatei ZIEL um (alle Karten in Kasten 1)\n"
     "  export FORMAT SET.ldt ZIEL [OPTIONEN]\n"
-    "                    exportiert die Lerndatei als text, csv, tab oder html:\n"
+    "                    exportiert die Lerndatei als ";
+constexpr const char* kExportOptions =
+    ":\n"
     "    --kaesten 1,2,5                          nur diese Kästen (sonst alle gefüllten)\n"
     "    --felder frage,antwort,zusatz1,zusatz2   diese Felder (sonst Frage und Antwort)\n"
     "    --autor NAME                             Autor der HTML-Seite\n"
     "    --antwort-frage                          HTML: Antworten als Fragen\n"
     "    --wiederholen                            HTML: Frage vor der Antwort wiederholen\n"
     "    --absatz                                 HTML: Fragen mit Absatz-Formatierung\n";
+
+std::string usage() {
+    return kUsageHead + exportFormatNames(", ", " oder ") + kExportOptions;
+}
 
 int check(App& app, const std::string& setPath, std::ostream& out, std::ostream& err) {
     if (!loadSet(app, setPath, err)) return 1;
@@ -105,7 +111,7 @@ int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out
         return 0;
     }
     if (only({"help", "--help", "-h"})) {
-        out << kUsage;
+        out << usage();
         return 0;
     }
     if (args.size() == 2 && args[0] == "check") return check(app, args[1], out, err);
@@ -117,10 +123,10 @@ int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out
         return exportSet(app, {args.begin() + 1, args.end()}, out, err);
     }
     if (args.size() == 1 && args[0] == "--help") {
-        out << kUsage;
+        out << usage();
         return 0;
     }
-    err << kUsage;
+    err << usage();
     return 2;
 }
 

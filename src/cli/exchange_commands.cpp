@@ -9,16 +9,22 @@
 #include "core/safe_file.h"
 #include "core/text_encoding.h"
 #include "exchange/csv_conversion.h"
+#include "exchange/exchange_format.h"
 #include "exchange/export_file.h"
 #include "exchange/file_error.h"
 #include "exchange/import_text.h"
 
 namespace memvalo {
 
-const char* const kExportUsage =
-    "Aufruf: memvalo-cli export text|csv|tab|html SET.ldt ZIEL [--kaesten 1,2,5]\n"
-    "        [--felder frage,antwort,zusatz1,zusatz2] [--autor NAME] [--antwort-frage]\n"
-    "        [--wiederholen] [--absatz]\n";
+std::string exportFormatNames(std::string_view between, std::string_view beforeLast) {
+    const auto formats = exportFormats();
+    std::string names;
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        if (i > 0) names += i + 1 == formats.size() ? beforeLast : between;
+        names += formats[i].name;
+    }
+    return names;
+}
 
 namespace {
 
@@ -67,22 +73,26 @@ void chooseFields(ExportChoice& choice, const std::string& list) {
     }
 }
 
-ExportFormat formatNamed(const std::string& name) {
-    static const std::map<std::string, ExportFormat> kFormats = {{"text", ExportFormat::Text},
-                                                                 {"csv", ExportFormat::Csv},
-                                                                 {"tab", ExportFormat::Tab},
-                                                                 {"html", ExportFormat::Html}};
-    const auto it = kFormats.find(name);
-    if (it == kFormats.end()) throw UsageError{"Unbekanntes Format: \"" + name + "\""};
-    return it->second;
+const ExchangeFormat& formatNamed(const std::string& name) {
+    const ExchangeFormat* format = exportFormatNamed(name);
+    if (format == nullptr) throw UsageError{"Unbekanntes Format: \"" + name + "\""};
+    return *format;
 }
 
-// The choice the options ask for; the boxes stay unset (nullopt) when no option names them.
+std::string exportUsage() {
+    return "Aufruf: memvalo-cli export " + exportFormatNames("|", "|") +
+           " SET.ldt ZIEL [--kaesten 1,2,5]\n"
+           "        [--felder frage,antwort,zusatz1,zusatz2] [--autor NAME] [--antwort-frage]\n"
+           "        [--wiederholen] [--absatz]\n";
+}
+
+// The format and the choice the options ask for; the boxes stay unset (nullopt) when no
+// option names them.
 ExportChoice parseExport(const std::vector<std::string>& args,
-                         std::optional<std::array<bool, 5>>& boxes) {
+                         std::optional<std::array<bool, 5>>& boxes, const ExchangeFormat*& format) {
     if (args.size() < 3) throw UsageError{"Format, Lerndatei und Ziel fehlen"};
+    format = &formatNamed(args[0]);
     ExportChoice choice;
-    choice.format = formatNamed(args[0]);
     for (std::size_t i = 3; i < args.size(); ++i) {
         const std::string& option = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -142,11 +152,12 @@ int importCsv(App& app, const std::string& file, const std::string& target, std:
 int exportSet(App& app, const std::vector<std::string>& args, std::ostream& out,
               std::ostream& err) {
     std::optional<std::array<bool, 5>> boxes;
+    const ExchangeFormat* format = nullptr;
     ExportChoice choice;
     try {
-        choice = parseExport(args, boxes);
+        choice = parseExport(args, boxes, format);
     } catch (const UsageError& e) {
-        err << e.reason << ".\n" << kExportUsage;
+        err << e.reason << ".\n" << exportUsage();
         return 2;
     }
     if (!loadSet(app, args[1], err)) return 1;
@@ -156,7 +167,7 @@ int exportSet(App& app, const std::vector<std::string>& args, std::ostream& out,
     }
     const std::string& target = args[2];
     const std::string text =
-        exportText(app.store, choice, GetPathOrFileName(target, false), app.platform.today());
+        format->write(app.store, choice, GetPathOrFileName(target, false), app.platform.today());
     if (const auto ec = writeExportFile(target, text)) {
         err << "Die Datei " << target
             << " kann nicht geschrieben werden: " << terminalLines(fileErrorText(ec)) << '\n';

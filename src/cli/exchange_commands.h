@@ -3,14 +3,16 @@
 // windows without a window.
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/app.h"
 
 namespace memvalo {
 
-// The option lines of "memvalo-cli export" for the usage text.
-extern const char* const kExportUsage;
+// The command-line names of the export formats in the table's order: `between` each two,
+// `beforeLast` before the last.
+std::string exportFormatNames(std::string_view between, std::string_view beforeLast);
 
 // import-csv DATEI ZIEL
 int importCsv(App& app, const std::string& file, const std::string& target, std::ostream& out,

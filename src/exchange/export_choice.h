@@ -1,6 +1,6 @@
 #pragma once
-// What an export writes: the format, and for the plain formats the boxes and card fields, for
-// the HTML page its order, options and author.
+// What an export writes besides its format: for the plain formats the boxes and card fields,
+// for the HTML page its order, options and author.
 #include <array>
 #include <string>
 #include <string_view>
@@ -10,10 +10,7 @@ namespace memvalo {
 // The author of an HTML page when none is named.
 inline constexpr std::string_view kNoAuthor = "keine Angabe";
 
-enum class ExportFormat { Text, Csv, Tab, Html };
-
 struct ExportChoice {
-    ExportFormat format = ExportFormat::Text;
     std::array<bool, 5> kaesten = {true, true, true, true, true};
     // Question, answer, extra field 1, extra field 2.
     std::array<bool, 4> felder = {true, true, false, false};

@@ -1,16 +1,9 @@
 #pragma once
-// One export from the store to its file, for the export window and the command-line tool.
+// Writing an export's text to its file, for the export window and the command-line tool.
 #include <string>
 #include <system_error>
 
-#include "core/card_store.h"
-#include "exchange/export_choice.h"
-
 namespace memvalo {
-
-// The file's text in the chosen format; the HTML page is titled after the file title.
-std::string exportText(const CardStore& store, const ExportChoice& choice,
-                       const std::string& fileTitle, const std::string& today);
 
 // Writes the text in Windows-1252 (other characters as "&#N;") in place of any file at
 // `path`: a failed write leaves what was there before.

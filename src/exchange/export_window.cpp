@@ -15,32 +15,32 @@ constexpr std::array<const char*, 5> kBoxCaptions = {"Kasten 1", "Kasten 2", "Ka
 constexpr std::array<const char*, 4> kFieldCaptions = {"Frage", "Antwort", "Zusatz 1", "Zusatz 2"};
 
 void applyLayout(App& app, ExportWindowModel& f) {
-    centreOverMainWindow(app, f.me, 700, 370);
-    place(f.opttext, 16, 12, 440, 24);
-    place(f.optcsv, 16, 38, 440, 24);
-    place(f.opttab, 16, 64, 440, 24);
-    place(f.opthtml, 16, 90, 440, 24);
-    place(f.frkastwahl, 12, 126, 200, 188);
+    // The format options stand one under the other above the frames.
+    const int framesTop = 22 + 26 * static_cast<int>(f.formatOptions.size());
+    centreOverMainWindow(app, f.me, 700, framesTop + 244);
+    for (std::size_t i = 0; i < f.formatOptions.size(); ++i) {
+        place(*f.formatOptions[i], 16, 12 + 26 * static_cast<int>(i), 440, 24);
+    }
+    place(f.frkastwahl, 12, framesTop, 200, 188);
     for (int i = 0; i < 5; ++i) place(f.chkkasten[i], 12, 26 + i * 26, 176, 24);
     place(f.chkallekästen, 12, 156, 176, 24);
-    place(f.frfelder, 224, 126, 200, 188);
+    place(f.frfelder, 224, framesTop, 200, 188);
     for (int i = 0; i < 4; ++i) place(f.chkfelder[i], 12, 26 + i * 26, 176, 24);
     place(f.chkallefelder, 12, 156, 176, 24);
-    place(f.frmhtml, 436, 126, 252, 188);
+    place(f.frmhtml, 436, framesTop, 252, 188);
     place(f.optfa, 12, 26, 228, 24);
     place(f.optaf, 12, 52, 228, 24);
     place(f.chkwiederholen, 12, 90, 228, 24);
     place(f.chkabsatz, 12, 116, 228, 24);
-    place(f.cmdexport, 436, 324, 122, 34);
-    place(f.cmdcancel, 566, 324, 122, 34);
+    place(f.cmdexport, 436, framesTop + 198, 122, 34);
+    place(f.cmdcancel, 566, framesTop + 198, 122, 34);
 }
 
 void setCaptions(ExportWindowModel& f) {
     f.me.caption = "Lerndatei exportieren";
-    f.opttext.caption = "Textdatei (*.txt)";
-    f.optcsv.caption = "Text mit Trennzeichen -z.B. für Übernahme in Excel- (*.csv)";
-    f.opttab.caption = "Text mit Tabstops getrennt (*.txt)";
-    f.opthtml.caption = "HTML- Export";
+    for (std::size_t i = 0; i < f.formatOptions.size(); ++i) {
+        f.formatOptions[i]->caption = exportFormats()[i].caption;
+    }
     f.frkastwahl.caption = "Kästen auswählen:";
     for (int i = 0; i < 5; ++i) f.chkkasten[i].caption = kBoxCaptions[i];
     f.chkallekästen.caption = "ALLE";
@@ -81,19 +81,6 @@ void enablePlainChoices(ExportWindowModel& f, bool plain) {
     for (int i = 0; i < 4; ++i) f.chkfelder[i].enabled = plain;
 }
 
-ExportFormat formatOf(const ExportWindowModel& f) {
-    if (f.optcsv.checked) return ExportFormat::Csv;
-    if (f.opttab.checked) return ExportFormat::Tab;
-    if (f.opthtml.checked) return ExportFormat::Html;
-    return ExportFormat::Text;
-}
-
-std::string filterOf(ExportFormat format) {
-    if (format == ExportFormat::Csv) return "Textdatei (*.csv)|*.csv";
-    if (format == ExportFormat::Html) return "HTML-Dateien (*.html)|*.html";
-    return "Textdatei (*.txt)|*.txt";
-}
-
 std::string askAuthor(App& app) {
     const auto answer = app.inputBox(
         "Sie können jetzt Ihren Namen eingeben.\rEr kennzeichnet Sie als Autor Ihrer "
@@ -111,6 +98,14 @@ void openPage(App& app, const std::string& path) {
 
 }  // namespace
 
+std::vector<Control*> ExportWindowModel::addFormatOptions() {
+    std::vector<Control*> options;
+    for (const ExchangeFormat& format : exportFormats()) {
+        options.push_back(&add(std::string(format.option), ControlKind::Option));
+    }
+    return options;
+}
+
 std::string_view frameOf(std::string_view control) {
     if (control.starts_with("chkkasten") || control == "chkallekästen") return "frkastwahl";
     if (control.starts_with("chkfelder") || control == "chkallefelder") return "frfelder";
@@ -127,23 +122,20 @@ void frmexport_Load(App& app, ExportWindowModel& f) {
     enablePlainChoices(f, true);
     f.chkabsatz.checked = app.settings.absatz == 1;
     f.chkwiederholen.checked = app.settings.wiederholen == 1;
-    f.opttext.checked = true;
+    f.formatOptions.front()->checked = true;
     f.optfa.checked = true;
     for (int i = 0; i < 5; ++i) f.chkkasten[i].checked = true;
     f.chkallekästen.checked = true;
     for (int i = 0; i < 4; ++i) f.chkfelder[i].checked = i < 2;
     f.chkallefelder.checked = false;
     greyEmptyBoxes(app, f);
-    f.opttext.focusRequested = true;
+    f.formatOptions.front()->focusRequested = true;
 }
 
-void plainFormat_Click(App& app, ExportWindowModel& f) {
-    enablePlainChoices(f, true);
-    greyEmptyBoxes(app, f);
-}
-
-void opthtml_Click(ExportWindowModel& f) {
-    enablePlainChoices(f, false);
+void optformat_Click(App& app, ExportWindowModel& f) {
+    const bool plain = !chosenFormat(f).page;
+    enablePlainChoices(f, plain);
+    if (plain) greyEmptyBoxes(app, f);
 }
 
 void chkallekästen_Click(ExportWindowModel& f) {
@@ -164,9 +156,15 @@ void chkabsatz_Click(App& app, ExportWindowModel& f) {
     app.settings.absatz = f.chkabsatz.checked ? 1 : 0;
 }
 
+const ExchangeFormat& chosenFormat(const ExportWindowModel& f) {
+    for (std::size_t i = 0; i < f.formatOptions.size(); ++i) {
+        if (f.formatOptions[i]->checked) return exportFormats()[i];
+    }
+    return exportFormats().front();
+}
+
 ExportChoice exportChoiceOf(const ExportWindowModel& f) {
     ExportChoice choice;
-    choice.format = formatOf(f);
     for (int i = 0; i < 5; ++i) choice.kaesten[i] = f.chkkasten[i].checked;
     for (int i = 0; i < 4; ++i) choice.felder[i] = f.chkfelder[i].checked;
     choice.antwortFrage = f.optaf.checked;
@@ -176,19 +174,20 @@ ExportChoice exportChoiceOf(const ExportWindowModel& f) {
 }
 
 void cmdexport_Click(App& app, ExportWindowModel& f) {
+    const ExchangeFormat& format = chosenFormat(f);
     ExportChoice choice = exportChoiceOf(f);
     FileDialog dialog;
     dialog.title = "Lerndatei exportieren";
-    dialog.filter = filterOf(choice.format);
+    dialog.filter = format.filter;
     dialog.initialFolder = GetPathOrFileName(app.frm1.lblinidir.caption, true);
     if (dialog.initialFolder.empty()) dialog.initialFolder = app.platform.documentsFolder();
     dialog.overwritePrompt = true;
     const auto path = app.onTopBracket([&] { return app.platform.saveFileDialog(dialog); });
     if (!path || path->empty()) return;
-    if (choice.format == ExportFormat::Html) choice.autor = askAuthor(app);
+    if (format.page) choice.autor = askAuthor(app);
     app.platform.setBusy(true);
     const std::string text =
-        exportText(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
+        format.write(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
     const std::error_code ec = writeExportFile(*path, text);
     app.platform.setBusy(false);
     if (ec) {
@@ -196,7 +195,7 @@ void cmdexport_Click(App& app, ExportWindowModel& f) {
         return;
     }
     app.msgBox("Export komplett!", "Fertig!", Buttons::OK, Icon::Information);
-    if (choice.format == ExportFormat::Html) openPage(app, *path);
+    if (format.page) openPage(app, *path);
     f.me.visible = false;
 }
 

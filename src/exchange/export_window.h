@@ -3,9 +3,10 @@
 // options of the HTML page, and the command that writes the file.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/app.h"
-#include "exchange/export_choice.h"
+#include "exchange/exchange_format.h"
 #include "model/window_model.h"
 
 namespace memvalo {
@@ -13,10 +14,8 @@ namespace memvalo {
 class ExportWindowModel : public WindowModel {
   public:
     Control& me = add("frmexport", ControlKind::Form);
-    Control& opttext = add("opttext", ControlKind::Option);
-    Control& optcsv = add("optcsv", ControlKind::Option);
-    Control& opttab = add("opttab", ControlKind::Option);
-    Control& opthtml = add("opthtml", ControlKind::Option);
+    // One option per export format, in the order of the table.
+    std::vector<Control*> formatOptions = addFormatOptions();
     Control& frkastwahl = add("frkastwahl", ControlKind::Frame);
     ControlArray<5> chkkasten{controls_, "chkkasten", ControlKind::CheckBox, 0};
     Control& chkallekästen = add("chkallekästen", ControlKind::CheckBox);
@@ -30,6 +29,9 @@ class ExportWindowModel : public WindowModel {
     Control& chkabsatz = add("chkabsatz", ControlKind::CheckBox);
     Control& cmdexport = add("cmdexport", ControlKind::Button);
     Control& cmdcancel = add("cmdcancel", ControlKind::Button);
+
+  private:
+    std::vector<Control*> addFormatOptions();
 };
 
 // The frame a control of the window lies in; empty for those on the window itself. Their
@@ -37,9 +39,8 @@ class ExportWindowModel : public WindowModel {
 std::string_view frameOf(std::string_view control);
 
 void frmexport_Load(App& app, ExportWindowModel& f);
-// One of the plain formats was chosen, or the HTML page.
-void plainFormat_Click(App& app, ExportWindowModel& f);
-void opthtml_Click(ExportWindowModel& f);
+// One of the format options was chosen.
+void optformat_Click(App& app, ExportWindowModel& f);
 void chkallekästen_Click(ExportWindowModel& f);
 void chkallefelder_Click(ExportWindowModel& f);
 void chkwiederholen_Click(App& app, ExportWindowModel& f);
@@ -47,7 +48,8 @@ void chkabsatz_Click(App& app, ExportWindowModel& f);
 void cmdexport_Click(App& app, ExportWindowModel& f);
 void cmdcancel_Click(ExportWindowModel& f);
 
-// What the window's choices ask for.
+// The format whose option is chosen, and what the other choices ask for.
+const ExchangeFormat& chosenFormat(const ExportWindowModel& f);
 ExportChoice exportChoiceOf(const ExportWindowModel& f);
 
 }  // namespace memvalo

@@ -19,10 +19,11 @@ void showCsvImportWindow(App& app, CsvImportWindowModel& model, QWidget* parent)
 void showExportWindow(App& app, ExportWindowModel& model, QWidget* parent) {
     frmexport_Load(app, model);
     ModelDialog window(model.controls(), "frmexport", frameOf, parent);
-    for (const char* plain : {"opttext", "optcsv", "opttab"}) {
-        window.onClick(plain, [&] { plainFormat_Click(app, model); });
+    std::vector<std::string> order;
+    for (const ExchangeFormat& format : exportFormats()) {
+        order.emplace_back(format.option);
+        window.onClick(order.back(), [&] { optformat_Click(app, model); });
     }
-    window.onClick("opthtml", [&] { opthtml_Click(model); });
     window.onClick("chkallekästen", [&] { chkallekästen_Click(model); });
     window.onClick("chkallefelder", [&] { chkallefelder_Click(model); });
     window.onClick("chkwiederholen", [&] { chkwiederholen_Click(app, model); });
@@ -30,7 +31,6 @@ void showExportWindow(App& app, ExportWindowModel& model, QWidget* parent) {
     window.onClick("cmdexport", [&] { cmdexport_Click(app, model); });
     window.onClick("cmdcancel", [&] { cmdcancel_Click(model); });
     window.onClose([&] { cmdcancel_Click(model); });
-    std::vector<std::string> order = {"opttext", "optcsv", "opttab", "opthtml"};
     for (int i = 0; i < 5; ++i) order.push_back("chkkasten(" + std::to_string(i) + ")");
     order.push_back("chkallekästen");
     for (int i = 0; i < 4; ++i) order.push_back("chkfelder(" + std::to_string(i) + ")");

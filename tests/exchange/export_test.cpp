@@ -204,28 +204,27 @@ class ExportWindow : public AppTest {
         }
         return s;
     }
-    void choose(Control& format) {
-        for (Control* c : {&f.opttext, &f.optcsv, &f.opttab, &f.opthtml}) c->checked = c == &format;
+    void choose(const std::string& option) {
+        for (Control* c : f.formatOptions) c->checked = c == &f.controls().at(option);
+        optformat_Click(app, f);
     }
     ExportWindowModel f;
 };
 
 TEST_F(ExportWindow, ChoicesAndTheirEnabling) {
     EXPECT_EQ(boxes(), "x-x--");
-    EXPECT_TRUE(f.opttext.checked && f.optfa.checked && f.chkallekästen.checked);
+    EXPECT_TRUE(f.controls().at("opttext").checked && f.optfa.checked && f.chkallekästen.checked);
     EXPECT_TRUE(f.chkfelder[0].checked && f.chkfelder[1].checked && !f.chkfelder[2].checked);
     EXPECT_FALSE(f.frmhtml.enabled || f.optaf.enabled);
 
-    choose(f.opthtml);
-    opthtml_Click(f);
+    choose("opthtml");
     EXPECT_TRUE(f.frmhtml.enabled && f.chkwiederholen.enabled && f.optfa.enabled);
     EXPECT_FALSE(f.frkastwahl.enabled || f.chkkasten[0].enabled || f.chkallefelder.enabled);
     f.chkabsatz.checked = true;
     chkabsatz_Click(app, f);
     EXPECT_EQ(app.settings.absatz, 1);
 
-    choose(f.optcsv);
-    plainFormat_Click(app, f);
+    choose("optcsv");
     EXPECT_EQ(boxes(), "x-x--");
     EXPECT_FALSE(f.frmhtml.enabled);
     f.chkallekästen.checked = false;
@@ -253,7 +252,7 @@ TEST_F(ExportWindow, ExportsTellsAndOpensThePageAndAFailedWriteIsNeverReportedAs
     EXPECT_FALSE(std::filesystem::exists(dir.file("fehlt")));
 
     platform.fileAnswers = {std::nullopt, dir.file("liste.csv")};
-    choose(f.optcsv);
+    choose("optcsv");
     cmdexport_Click(app, f);
     EXPECT_TRUE(f.me.visible);
     platform.answers = {Answer::OK};
@@ -266,13 +265,12 @@ TEST_F(ExportWindow, ExportsTellsAndOpensThePageAndAFailedWriteIsNeverReportedAs
     EXPECT_FALSE(f.me.visible);
     EXPECT_TRUE(platform.documentsOpened.empty() && platform.busyDepth == 0);
 
-    ExportWindowModel html;
-    frmexport_Load(app, html);
-    for (Control* c : {&html.opttext, &html.opthtml}) c->checked = c == &html.opthtml;
+    frmexport_Load(app, f);
+    choose("opthtml");
     platform.fileAnswers = {dir.file("seite.html")};
     platform.inputAnswers = {"   "};
     platform.answers = {Answer::OK};
-    cmdexport_Click(app, html);
+    cmdexport_Click(app, f);
     EXPECT_EQ(platform.saveDialogs[3].filter, "HTML-Dateien (*.html)|*.html");
     EXPECT_EQ(platform.inputs[0].title, "Autor der Lerndatei:");
     EXPECT_NE(dir.read("seite.html").find("( Autor Lerndaten: keine Angabe,&nbsp;Datei: seite )"),
