@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "core/runtime_error.h"
+#include "model/events.h"
 
 namespace memvalo {
 
@@ -24,7 +25,7 @@ ErrorReport describe(std::string_view module, std::string_view procedure) {
     } catch (const std::exception& e) {
         report.description = e.what();
     } catch (...) {
-        report.description = "Unbekannter Fehler";
+        report.description = kUnknownFault;
     }
     return report;
 }

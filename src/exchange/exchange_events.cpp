@@ -1,7 +1,5 @@
 #include "exchange/exchange_events.h"
 
-#include <exception>
-#include <functional>
 #include <string>
 
 #include "core/app.h"
@@ -13,24 +11,17 @@ namespace memvalo {
 namespace {
 
 // An unexpected fault ends the command with a word about it; what was written stays.
-std::function<void(App&)> telling(void (*command)(App&)) {
-    return [command](App& app) {
-        try {
-            command(app);
-        } catch (const std::exception& e) {
-            app.msgBox(std::string("Der Befehl wurde wegen eines unerwarteten Fehlers "
-                                   "abgebrochen:\r") +
-                           e.what(),
-                       App::kTitle, Buttons::OK, Icon::Critical);
-        }
-    };
+void tellFault(App& app, std::string_view what) {
+    app.msgBox(
+        "Der Befehl wurde wegen eines unerwarteten Fehlers abgebrochen:\r" + std::string(what),
+        App::kTitle, Buttons::OK, Icon::Critical);
 }
 
 }  // namespace
 
 void registerExchangeEvents(EventTable& table) {
-    table.onClick("mnucsvimport", telling(mnucsvimport_Click));
-    table.onClick("mnuexporttext", telling(mnuexporttext_Click));
+    table.onClick("mnucsvimport", mnucsvimport_Click, tellFault);
+    table.onClick("mnuexporttext", mnuexporttext_Click, tellFault);
 }
 
 }  // namespace memvalo

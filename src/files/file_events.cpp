@@ -1,7 +1,5 @@
 #include "files/file_events.h"
 
-#include <exception>
-#include <functional>
 #include <string>
 
 #include "files/box5_commands.h"
@@ -20,43 +18,36 @@ namespace {
 constexpr const char* kOpenFault = "Fehler beim Öffnen !\r";
 constexpr const char* kOpenTitle = "Prozedur mnudatöffnen_click";
 
-// An unexpected fault inside a file command ends the command with the command's own message
-// (none where the text is empty); what was done before the fault stays done.
-std::function<void(App&)> reporting(std::function<void(App&)> command, std::string text,
-                                    std::string title) {
-    return
-        [command = std::move(command), text = std::move(text), title = std::move(title)](App& app) {
-            try {
-                command(app);
-            } catch (const std::exception&) {
-                if (!text.empty()) app.msgBox(text, title.empty() ? App::kTitle : title);
-            }
-        };
+// An unexpected fault inside a file command ends the command with the command's own message.
+FaultPolicy telling(std::string text, std::string title = std::string(App::kTitle)) {
+    return [text = std::move(text), title = std::move(title)](App& app, std::string_view) {
+        app.msgBox(text, title);
+    };
 }
 
 }  // namespace
 
 void registerFileEvents(EventTable& table) {
     table.onClick("mnudatei", mnudatei_Click);
-    table.onClick("mnudatneu", reporting(mnudatneu_Click,
-                                         "Fehler beim Öffnen !\rEventuell fehlen die Dateien "
-                                         "kreis.gif und dreieck.gif",
-                                         "Prozedur mnudatneu_click"));
-    table.onClick("mnudatöffnen", reporting(mnudatöffnen_Click, kOpenFault, kOpenTitle));
-    table.onClick("mnudatspeichern", reporting(mnudatspeichern_Click, "", ""));
-    table.onClick(
-        "mnudatspeiunter",
-        reporting(mnudatspeiunter_Click, "Fehler beim Abspeichern! Evtl. abgebrochen...\"", ""));
-    table.onClick("mnuende", reporting([](App& app) { mnuende_Click(app); }, "", ""));
+    table.onClick("mnudatneu", mnudatneu_Click,
+                  telling("Fehler beim Öffnen !\rEventuell fehlen die Dateien "
+                          "kreis.gif und dreieck.gif",
+                          "Prozedur mnudatneu_click"));
+    table.onClick("mnudatöffnen", mnudatöffnen_Click, telling(kOpenFault, kOpenTitle));
+    table.onClick("mnudatspeichern", mnudatspeichern_Click);
+    table.onClick("mnudatspeiunter", mnudatspeiunter_Click,
+                  telling("Fehler beim Abspeichern! Evtl. abgebrochen...\""));
+    table.onClick("mnuende", [](App& app) { mnuende_Click(app); });
     table.add("frm1", "EndAfterFault", [](App& app, UiEvent&) { endAfterFault(app); });
     table.onClick("mnuhistorie", mnuhistorie_Click);
     table.onClick("mnugleichauf", mnugleichauf_Click);
     table.onClick("mnusiko_janein", mnusiko_janein_Click);
     for (int i = 1; i <= FileHistory::kEntries; ++i) {
-        table.onClick("m(" + std::to_string(i) + ")",
-                      reporting([i](App& app) { m_Click(app, i); }, kOpenFault, kOpenTitle));
+        table.onClick(
+            "m(" + std::to_string(i) + ")", [i](App& app) { m_Click(app, i); },
+            telling(kOpenFault, kOpenTitle));
     }
-    table.onClick("mnubeispiel", reporting(mnubeispiel_Click, kOpenFault, kOpenTitle));
+    table.onClick("mnubeispiel", mnubeispiel_Click, telling(kOpenFault, kOpenTitle));
     table.onClick("mnu5leeren", [&table](App& app) { mnu5leeren_Click(app, table); });
     table.onClick("mnu5import", [&table](App& app) { mnu5import_Click(app, table); });
 }

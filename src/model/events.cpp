@@ -1,5 +1,6 @@
 #include "model/events.h"
 
+#include <exception>
 #include <vector>
 
 namespace memvalo {
@@ -18,7 +19,39 @@ std::map<std::string, std::string> textsOf(const ControlMap& controls) {
     return texts;
 }
 
+// The fault's description for the policy; a fault while telling of it ends quietly, so that
+// nothing runs on into the window system.
+void applyPolicy(App& app, const FaultPolicy& onFault) {
+    if (!onFault) return;
+    std::string what(kUnknownFault);
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        what = e.what();
+    } catch (...) {
+    }
+    try {
+        onFault(app, what);
+    } catch (...) {
+    }
+}
+
 }  // namespace
+
+bool EventTable::dispatch(App& app, UiEvent& event) const {
+    const auto it = handlers_.find({event.control, event.name});
+    if (it == handlers_.end()) return false;
+    try {
+        it->second.handler(app, event);
+    } catch (...) {
+        applyPolicy(app, it->second.onFault);
+    }
+    return true;
+}
+
+void EventTable::wrapEach(const std::function<EventHandler(EventHandler)>& wrap) {
+    for (auto& [key, entry] : handlers_) entry.handler = wrap(std::move(entry.handler));
+}
 
 bool EventTable::run(App& app, ControlMap& controls, UiEvent& event) const {
     auto before = textsOf(controls);

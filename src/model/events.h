@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "model/control.h"
@@ -25,23 +26,31 @@ struct UiEvent {
 
 using EventHandler = std::function<void(App&, UiEvent&)>;
 
+// What the learner learns of an unexpected fault that ends an event procedure: given the
+// fault's description, it may show a message. Empty: the procedure ends silently, as window
+// commands do. What the procedure did before the fault stays done.
+using FaultPolicy = std::function<void(App&, std::string_view what)>;
+
+// The description of a fault that brings none of its own.
+inline constexpr std::string_view kUnknownFault = "Unbekannter Fehler";
+
 class EventTable {
   public:
-    void add(const std::string& control, const std::string& event, EventHandler handler) {
-        handlers_[{control, event}] = std::move(handler);
+    void add(const std::string& control, const std::string& event, EventHandler handler,
+             FaultPolicy onFault = {}) {
+        handlers_[{control, event}] = {std::move(handler), std::move(onFault)};
     }
     // Convenience for the many procedures that need only the App.
-    void onClick(const std::string& control, std::function<void(App&)> procedure) {
-        add(control, "Click",
-            [procedure = std::move(procedure)](App& app, UiEvent&) { procedure(app); });
+    void onClick(const std::string& control, std::function<void(App&)> procedure,
+                 FaultPolicy onFault = {}) {
+        add(
+            control, "Click",
+            [procedure = std::move(procedure)](App& app, UiEvent&) { procedure(app); },
+            std::move(onFault));
     }
+    // Runs the procedure; a fault that ends it goes to the event's policy and no further.
     // False when no procedure answers the event.
-    bool dispatch(App& app, UiEvent& event) const {
-        const auto it = handlers_.find({event.control, event.name});
-        if (it == handlers_.end()) return false;
-        it->second(app, event);
-        return true;
-    }
+    bool dispatch(App& app, UiEvent& event) const;
     bool handles(const std::string& control, const std::string& event) const {
         return handlers_.count({control, event}) > 0;
     }
@@ -50,8 +59,16 @@ class EventTable {
     // put there by the program. False when no procedure answers the event itself.
     bool run(App& app, ControlMap& controls, UiEvent& event) const;
 
+    // Puts wrap(handler) in place of every procedure, each keeping its fault policy: for
+    // trying what becomes of faults.
+    void wrapEach(const std::function<EventHandler(EventHandler)>& wrap);
+
   private:
-    std::map<std::pair<std::string, std::string>, EventHandler> handlers_;
+    struct Entry {
+        EventHandler handler;
+        FaultPolicy onFault;
+    };
+    std::map<std::pair<std::string, std::string>, Entry> handlers_;
 };
 
 }  // namespace memvalo

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QLabel>
 #include <QRadioButton>
+#include <utility>
 
 #include "ui/control_widgets.h"
 #include "ui/qt_text.h"
@@ -101,10 +102,22 @@ void ModelDialog::reject() {
     }
 }
 
+int ModelDialog::exec() {
+    const int result = QDialog::exec();
+    if (fault_) std::rethrow_exception(std::exchange(fault_, nullptr));
+    return result;
+}
+
 void ModelDialog::forward(const std::function<void()>& procedure) {
     if (syncing_) return;
     for (auto& [name, widget] : widgets_) readBackControl(controls_.at(name), widget);
-    procedure();
+    try {
+        procedure();
+    } catch (...) {
+        fault_ = std::current_exception();
+        QDialog::done(QDialog::Rejected);
+        return;
+    }
     sync();
     if (!me_.visible) accept();
 }

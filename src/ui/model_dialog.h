@@ -4,6 +4,7 @@
 // widgets afterwards. The window closes when a procedure hides it; Escape and the frame's
 // close button ask the window's close procedure.
 #include <QDialog>
+#include <exception>
 #include <functional>
 #include <map>
 #include <string>
@@ -34,6 +35,9 @@ class ModelDialog : public QDialog {
     // The order Tab walks the controls in.
     void setTabOrder(const std::vector<std::string>& controls);
     void sync();
+    // A fault that ends one of the window's procedures closes the window and runs on from
+    // here, to the command that opened it: it never passes through Qt.
+    int exec() override;
 
   protected:
     void reject() override;
@@ -48,6 +52,7 @@ class ModelDialog : public QDialog {
     std::vector<std::string> links_;
     std::function<void()> close_;
     bool syncing_ = false;
+    std::exception_ptr fault_;
 };
 
 }  // namespace memvalo

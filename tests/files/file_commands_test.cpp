@@ -4,7 +4,6 @@
 #include "core/transfer.h"
 #include "files/exit_command.h"
 #include "files/exit_question.h"
-#include "files/file_events.h"
 #include "files/file_menu.h"
 #include "files/history_menu.h"
 #include "files/new_set.h"
@@ -289,26 +288,6 @@ TEST_F(FileCommandsTest, CardsBroughtInBeforeAnySetWasOpenedAreNotDroppedSilentl
     platform.answers = {Answer::Cancel};
     mnudatöffnen_Click(app);
     EXPECT_TRUE(platform.openDialogs.empty());
-}
-
-class FailingDialogPlatform : public ScriptedPlatform {
-  public:
-    std::optional<std::string> openFileDialog(const FileDialog&) override {
-        throw std::runtime_error("kein Dialog");
-    }
-};
-
-TEST(FileCommandFaults, AnUnexpectedFaultEndsTheCommandWithItsMessage) {
-    FailingDialogPlatform platform;
-    App app(platform);
-    EventTable table;
-    registerFileEvents(table);
-    UiEvent open{"mnudatöffnen", "Click"};
-    platform.answers = {Answer::OK};
-    table.dispatch(app, open);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title + ": " + platform.messages[0].text,
-              "Prozedur mnudatöffnen_click: Fehler beim Öffnen !\r");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QtTest>
 #include <set>
+#include <stdexcept>
 
 #include "settings/design_layout.h"
 #include "ui/real_window.h"
@@ -116,6 +117,45 @@ class MainWindowTest : public QObject {
             QVERIFY(!fenster->isVisible());
             QCOMPARE(app_->frm1.at(entry).checked, !before);
         }
+    }
+
+    // A fault, of the standard kind or not, ends any event procedure there: the commands with
+    // a message of their own show it, the others end silently, and nothing reaches Qt.
+    void everyEventProcedureKeepsItsFaultToItself() {
+        int registered = 0;
+        w_->events.wrapEach([&registered](EventHandler) -> EventHandler {
+            ++registered;
+            return [](App&, UiEvent& event) {
+                if (event.key == 0) throw std::runtime_error("kaputt");
+                throw event.key;
+            };
+        });
+        platform_->messages.clear();
+        int reached = 0;
+        for (const int key : {0, 1}) {
+            for (const auto& [control, c] : app_->frm1.controls()) {
+                for (const char* name :
+                     {"Click", "Change", "KeyPress", "KeyDown", "KeyUp", "MouseDown", "LostFocus",
+                      "Load", "Resize", "QueryUnload", "EndAfterFault"}) {
+                    UiEvent event{control, name};
+                    event.key = key;
+                    try {
+                        reached += w_->events.dispatch(*app_, event) ? 1 : 0;
+                    } catch (...) {
+                        QFAIL(qPrintable(QString::fromStdString(control + " " + name)));
+                    }
+                }
+            }
+        }
+        QCOMPARE(reached, 2 * registered);
+        const std::string lost = "Der Befehl wurde wegen eines unerwarteten Fehlers abgebrochen:\r";
+        const std::set<std::string> shown(platform_->messages.begin(), platform_->messages.end());
+        QCOMPARE(shown, (std::set<std::string>{
+                            "Fehler beim Öffnen !\r",
+                            "Fehler beim Öffnen !\rEventuell fehlen die Dateien kreis.gif und "
+                            "dreieck.gif",
+                            "Fehler beim Abspeichern! Evtl. abgebrochen...\"", lost + "kaputt",
+                            lost + "Unbekannter Fehler"}));
     }
 
   private:
