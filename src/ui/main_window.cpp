@@ -1,20 +1,16 @@
 #include "ui/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QStyle>
-#include <QStyleOptionMenuItem>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <functional>
@@ -26,10 +22,12 @@
 #include "settings/gradient.h"
 #include "ui/access_keys.h"
 #include "ui/after_first_frame.h"
+#include "ui/background_area.h"
 #include "ui/control_widgets.h"
 #include "ui/gradient_painter.h"
 #include "ui/key_codes.h"
 #include "ui/keyboard_access.h"
+#include "ui/modal_watcher.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -37,22 +35,6 @@ namespace memvalo {
 namespace {
 
 constexpr char kWindowName[] = "frm1";
-
-// The window's free area: the controls lie on it, the background of the colour scheme is
-// painted on it.
-class BackgroundArea : public QWidget {
-  public:
-    BackgroundArea(const App& app, QWidget* parent) : QWidget(parent), app_(app) {}
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        paintBackground(painter, rect(), verlaufsub(app_), app_.frm1.me.backColor);
-    }
-
-  private:
-    const App& app_;
-};
 
 bool isCardField(const std::string& name) {
     return name == "txtfrage" || name == "txtantwort" || name == "txtzusatz1" ||
@@ -63,58 +45,10 @@ std::string nameOf(const QObject* object) {
     return fromQt(object->objectName());
 }
 
-// Sees every window of the program appear. A message box, dialog or other window that keeps
-// the user from the main window must never stand over a stale main window, so the main window
-// first shows what the procedure has done so far.
-class ModalWatcher : public QObject {
-  public:
-    ModalWatcher(QObject* parent, std::function<void()> beforeModal)
-        : QObject(parent), beforeModal_(std::move(beforeModal)) {
-        qApp->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show) return false;
-        const auto* widget = qobject_cast<const QWidget*>(watched);
-        if (widget != nullptr && widget->isWindow() && widget->windowModality() != Qt::NonModal) {
-            beforeModal_();
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> beforeModal_;
-};
-
-constexpr qreal kSmallestMenuPoint = 6;
-
-// The width the menu bar needs to show all its visible menus in that font, measured as the
-// bar lays them out.
-int menuBarWidth(const QMenuBar& bar, const QFont& font) {
-    const QStyle* style = bar.style();
-    const QFontMetrics metrics(font);
-    const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, &bar);
-    int width = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, &bar) +
-                     style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, &bar));
-    for (QAction* action : bar.actions()) {
-        if (!action->isVisible() || action->isSeparator()) continue;
-        QStyleOptionMenuItem option;
-        option.initFrom(&bar);
-        option.menuItemType = QStyleOptionMenuItem::Normal;
-        option.text = action->text();
-        option.fontMetrics = metrics;
-        const QSize text = metrics.size(Qt::TextShowMnemonic, action->text());
-        width +=
-            style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, &bar).width() + spacing;
-    }
-    return width;
-}
-
 }  // namespace
 
 MainWindow::MainWindow(App& app, const EventTable& events)
-    : app_(app), events_(events), area_(new BackgroundArea(app, this)) {
+    : app_(app), events_(events), area_(new BackgroundArea(app, this)), menuBarFitting_(menuBar()) {
     setObjectName(kWindowName);
     area_->setObjectName(QStringLiteral("frm1_area"));
     area_->installEventFilter(this);
@@ -312,20 +246,7 @@ void MainWindow::applyMenus() {
     }
     applyCaptions(menuBar()->actions());
     for (auto& [name, menu] : menus_) applyCaptions(menu->actions());
-    fitMenuBar();
-}
-
-void MainWindow::fitMenuBar() {
-    QMenuBar* bar = menuBar();
-    const qreal designed = QApplication::font(bar).pointSizeF();
-    QFont font = QApplication::font(bar);
-    // Every menu stays on the bar, none is pushed into the overflow button: at a narrow
-    // window the bar's font gets smaller until all of them fit.
-    for (qreal size = designed; size > kSmallestMenuPoint; size -= 0.5) {
-        font.setPointSizeF(size);
-        if (menuBarWidth(*bar, font) <= width()) break;
-    }
-    if (bar->font() != font) bar->setFont(font);
+    menuBarFitting_.fit(width());
 }
 
 void MainWindow::applyCaptions(const QList<QAction*>& entries) {
@@ -387,7 +308,7 @@ void MainWindow::closeByProgram() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    fitMenuBar();
+    menuBarFitting_.fit(width());
     resized();
 }
 

@@ -13,6 +13,7 @@
 #include "core/app.h"
 #include "model/events.h"
 #include "ui/design_captions.h"
+#include "ui/menu_bar_fitting.h"
 
 class QMenu;
 class QSystemTrayIcon;
@@ -64,12 +65,12 @@ class MainWindow : public QMainWindow {
     void applyMenus();
     // The captions of one menu's entries, each with an access key of its own.
     void applyCaptions(const QList<QAction*>& entries);
-    void fitMenuBar();
     void applyTray();
 
     App& app_;
     const EventTable& events_;
     QWidget* area_;
+    MenuBarFitting menuBarFitting_;
     QSystemTrayIcon* tray_ = nullptr;
     KeyboardAccess* keyboard_ = nullptr;
     std::map<std::string, QWidget*> widgets_;
