@@ -3,6 +3,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <stdexcept>
+
+#include "ui/model_dialog.h"
 #include "ui/real_window.h"
 
 namespace memvalo::test {
@@ -58,6 +61,20 @@ class ExchangeWindowsTest : public QObject {
         QVERIFY(closed);
         QVERIFY(w_->app.frm1.me.caption.ends_with("   Import"));
         QVERIFY(w_->app.setPath.empty());
+    }
+
+    // A fault in a procedure of a window closes the window and runs on to the command that
+    // opened it, whose policy then tells of it; it never passes through Qt.
+    void aFaultInAWindowProcedureClosesTheWindow() {
+        ControlMap controls;
+        controls["frmx"].kind = ControlKind::Form;
+        controls["frmx"].geometry = {0, 0, 3000, 1500};
+        controls["cmdx"].kind = ControlKind::Button;
+        ModelDialog window(controls, "frmx", nullptr, nullptr);
+        window.onClick("cmdx", [] { throw std::runtime_error("kaputt"); });
+        whenModal([](QWidget* dialog) { dialog->findChild<QAbstractButton*>("cmdx")->click(); });
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, window.exec());
+        QVERIFY(!window.isVisible());
     }
 
   private:
