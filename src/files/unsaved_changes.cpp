@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "core/card_fields.h"
 #include "core/card_fingerprint.h"
 #include "core/text_encoding.h"
 #include "core/transfer.h"
@@ -24,9 +25,10 @@ bool typedCardDiffers(const App& app) {
         return !typedText(w.txtfrage).empty() || !typedText(w.txtantwort).empty();
     }
     const CardRecord& stored = k1[k1.pos];
-    return typedText(w.txtfrage) != stored.frage || typedText(w.txtantwort) != stored.antwort ||
-           typedText(w.txtzusatz1) != stored.zusatz1 || typedText(w.txtzusatz2) != stored.zusatz2 ||
-           app.medienverweis != stored.medium;
+    for (const CardField& f : kCardFields) {
+        if (typedText(f.box(w)) != stored.*f.text) return true;
+    }
+    return app.medienverweis != stored.medium;
 }
 
 }  // namespace

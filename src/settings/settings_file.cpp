@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/card_fields.h"
 #include "core/codec.h"
 #include "core/safe_file.h"
 #include "core/text_encoding.h"
@@ -22,10 +23,6 @@ struct EndOfFile {};
 struct BadValue {
     int line;
 };
-
-std::array<Control*, 4> fields(MainWindowModel& w) {
-    return {&w.txtfrage, &w.txtantwort, &w.txtzusatz1, &w.txtzusatz2};
-}
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -92,9 +89,8 @@ void readHead(App& app, LineReader& in) {
     w.mnuklang.checked = in.line() == "Klang ein";
     for (int i = 0; i <= 10; ++i) s.farben[i] = clampedColour(in.int32(in.line()), kMaxColour);
     for (int i = 0; i < 4; ++i) s.verlauf[i] = in.int32(in.line());
-    const auto field = fields(w);
-    for (int i = 0; i < 4; ++i) {
-        FontSpec& font = field[i]->font;
+    for (std::size_t i = 0; i < kCardFieldCount; ++i) {
+        FontSpec& font = kCardFields[i].box(w).font;
         font.name = in.line();
         font.size = in.number(in.line());
         s.schriftgroessen[i] = std::nearbyint(font.size);
@@ -186,12 +182,12 @@ std::string settingsText(App& app) {
     out.line(w.mnuklang.checked ? "Klang ein" : "Klang aus");
     for (int i = 0; i <= 10; ++i) out.number(s.farben[i]);
     for (int v : s.verlauf) out.number(v);
-    const auto field = fields(w);
-    for (int i = 0; i < 4; ++i) {
-        out.line(field[i]->font.name);
+    for (std::size_t i = 0; i < kCardFieldCount; ++i) {
+        const FontSpec& font = kCardFields[i].box(w).font;
+        out.line(font.name);
         out.number(s.schriftgroessen[i]);
-        out.line(field[i]->font.bold ? "Wahr" : "Falsch");
-        out.line(field[i]->font.underline ? "Wahr" : "Falsch");
+        out.line(font.bold ? "Wahr" : "Falsch");
+        out.line(font.underline ? "Wahr" : "Falsch");
     }
     out.line(s.schliessen == 1 ? "1" : "0");
 
@@ -244,9 +240,8 @@ void applyDefaultSettings(App& app) {
     s.sicherheitskopie = "Sicherheitskopie = nein";
     s.farbschema = "benutzer";
     s.farben = kDefaultUserColours;
-    const auto field = fields(app.frm1);
-    for (int i = 0; i < 4; ++i) {
-        field[i]->font = FontSpec{"Arial", kDefaultFontSizes[i], false, false, false};
+    for (const CardField& field : kCardFields) {
+        field.box(app.frm1).font = FontSpec{"Arial", field.fontSize, false, false, false};
     }
     s.schriftgroessen = kDefaultFontSizes;
     s.abspann = 1500;

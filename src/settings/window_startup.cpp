@@ -59,9 +59,8 @@ void setUpControls(App& app) {
 void setUpMenusWithoutSet(App& app) {
     MainWindowModel& w = app.frm1;
     setVisible({&w.mnuoptabfrage, &w.st1}, false);
-    for (Control* c : {&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2, &w.mnueinstell}) {
-        c->visible = true;
-    }
+    for (const CardField& f : kCardFields) f.cover(w).visible = true;
+    w.mnueinstell.visible = true;
     setVisible({&w.mnumoduswahl, &w.mnumultimedia, &w.mnukastwahl}, false);
     w.mnudatspeiunter.enabled = false;
     setVisible({&w.mnuexporttext, &w.mnuprint, &w.strich3, &w.strich2}, false);

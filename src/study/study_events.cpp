@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/card_fields.h"
 #include "study/answer.h"
 #include "study/box_choice.h"
 #include "study/capacities.h"
@@ -78,11 +79,9 @@ void registerEntryEvents(Registrar& r) {
     r.click("mnuzeigbild", mnuzeigbild_Click);
     r.click("mnunixbild", mnunixbild_Click);
     r.click("mnuazersetzen", mnuazersetzen_Click);
-    const std::array<const char*, 4> fields = {"txtfrage", "txtantwort", "txtzusatz1",
-                                               "txtzusatz2"};
-    for (int f = 0; f < 4; ++f) {
-        r.on(fields.at(static_cast<std::size_t>(f)), "Change",
-             [f](App& app, UiEvent&) { textChanged(app, f); });
+    for (std::size_t f = 0; f < kCardFieldCount; ++f) {
+        r.on(std::string(kCardFields[f].textBox), "Change",
+             [f](App& app, UiEvent&) { textChanged(app, static_cast<int>(f)); });
     }
 }
 
