@@ -13,6 +13,7 @@
 #include "settings/design_layout.h"
 #include "settings/external_programs.h"
 #include "settings/layout_scaling.h"
+#include "settings/option_table.h"
 #include "settings/settings_file.h"
 #include "settings/window_placement.h"
 
@@ -144,13 +145,12 @@ void Form_Load(App& app, std::string_view searchPath) {
     app.playSound("start1.wav");
     w.bildbox.visible = false;
     placeWindow(app);
-    w.mnukey.checked = app.settings.blaettern == "ja";
+    showOptionsInMenus(app);
     prepareHistory(app);
     const bool onTop = app.ontop == "ja";
     app.AlwaysOnTop(onTop);
     w.mnutop.checked = onTop;
     openAtStart(app);
-    w.mnukorrekt.checked = app.settings.korrektur == 1;
     setUpTray(app);
     applyStoredScheme(app);
     w.me.tag.clear();
