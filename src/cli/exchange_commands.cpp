@@ -1,10 +1,12 @@
 #include "cli/exchange_commands.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <ostream>
 
 #include "cli/commands.h"
+#include "core/card_fields.h"
 #include "core/paths.h"
 #include "core/safe_file.h"
 #include "core/text_encoding.h"
@@ -63,13 +65,12 @@ void chooseBoxes(ExportChoice& choice, const std::string& list) {
 }
 
 void chooseFields(ExportChoice& choice, const std::string& list) {
-    static const std::map<std::string, std::size_t> kFields = {
-        {"frage", 0}, {"antwort", 1}, {"zusatz1", 2}, {"zusatz2", 3}};
     choice.felder.fill(false);
     for (const std::string& item : commaList(list)) {
-        const auto it = kFields.find(item);
-        if (it == kFields.end()) throw UsageError{"Unbekanntes Feld: \"" + item + "\""};
-        choice.felder[it->second] = true;
+        const auto it = std::find_if(kCardFields.begin(), kCardFields.end(),
+                                     [&](const CardField& f) { return f.name == item; });
+        if (it == kCardFields.end()) throw UsageError{"Unbekanntes Feld: \"" + item + "\""};
+        choice.felder[static_cast<std::size_t>(it - kCardFields.begin())] = true;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/card_fields.h"
 #include "core/card_store.h"
 #include "core/paths.h"
 #include "core/platform.h"
@@ -27,7 +28,9 @@ class FrmZeitModel;
 
 class App {
   public:
-    explicit App(Platform& platform) : platform(platform) {}
+    explicit App(Platform& platform) : platform(platform) {
+        for (const CardField& field : kCardFields) field.box(frm1).maxLength = field.maxLength;
+    }
     App(const App&) = delete;
     App& operator=(const App&) = delete;
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "core/card_fields.h"
+
 namespace memvalo {
 
 namespace {
@@ -155,8 +157,8 @@ std::size_t Box::sizeHint() const {
     for (const Slot& slot : slots_) {
         if (slot.record() == nullptr) continue;
         const CardRecord& card = *slot.record();
-        size += card.frage.size() + card.antwort.size() + card.zusatz1.size() +
-                card.zusatz2.size() + card.medium.size() + 96;
+        for (const CardField& field : kCardFields) size += (card.*field.text).size();
+        size += card.medium.size() + 96;
     }
     return size;
 }

@@ -2,14 +2,15 @@
 
 #include <string>
 
+#include "core/card_fields.h"
+
 namespace memvalo {
 
 namespace {
 
 void addCard(Fingerprint& f, const CardRecord& r) {
-    for (const std::string* text : {&r.frage, &r.antwort, &r.zusatz1, &r.zusatz2, &r.medium}) {
-        f.add(*text);
-    }
+    for (const CardField& field : kCardFields) f.add(r.*field.text);
+    f.add(r.medium);
     f.add(r.erstellt.text());
     for (const FixedText& date : r.kasten_am) f.add(date.text());
     // A blank count is saved as "0": both mean the same card.

@@ -9,6 +9,7 @@
 #include "core/runtime_error.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
+#include "core/set_option_table.h"
 #include "core/utf8.h"
 
 namespace fs = std::filesystem;
@@ -83,10 +84,8 @@ UpdateResult convert(App& app, const std::string& setBasePath, const std::string
     auto old = std::make_unique<OldSet>();
     readOldSet(setBasePath, *old);
     advance(app);
-    SetOptions options;
-    options.mediaFolder = app.settings.mediaPfad;
-    options.zeigbild = app.frm1.mnuzeigbild.checked;
-    options.nixbild = app.frm1.mnunixbild.checked;
+    // The old set brings its capacities and count; the other options are the program's.
+    const SetOptions options = setOptionsOf(app);
     if (const FileError e = saveSetFiles(setBasePath, convertedSetFiles(*old, options), hook)) {
         throw RuntimeError(kPathFileAccessError, cannotWriteText(e));
     }

@@ -1,11 +1,11 @@
 #include "core/learning_set_reader.h"
 
-#include <charconv>
 #include <cstdint>
 #include <memory>
 #include <utility>
 
 #include "core/codec.h"
+#include "core/set_option_table.h"
 #include "core/text_encoding.h"
 
 namespace memvalo {
@@ -77,41 +77,11 @@ class StoredBoxFile final : public StoredCards {
     int boxNumber_;
 };
 
-bool parseNumber(std::string_view text, int low, int high, int& value) {
-    int parsed = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (ec != std::errc() || end != text.data() + text.size() || parsed < low || parsed > high) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
-
-// The value line after a key line, trimmed.
-std::string valueAfterKey(ItemReader& in) {
-    in.line();
-    return trimBlanks(in.line());
-}
-
 void readOptions(ItemReader& in, SetOptions& options, std::vector<int>& badLines) {
-    for (std::string& capacity : options.capacities) {
-        const int line = in.lineNumber();
-        const std::string_view text = in.item();
-        int value = 0;
-        if (parseNumber(text, 1, Box::kSlots, value)) {
-            capacity = text;
-        } else {
-            badLines.push_back(line);
-        }
+    for (const SetOption& option : setOptionTable()) {
+        if (!option.key.empty()) in.line();
+        option.read(in, options, badLines);
     }
-    const int countLine = in.lineNumber() + 1;
-    const std::string answered = valueAfterKey(in);
-    if (!answered.empty() && !parseNumber(answered, 0, 32767, options.box5Answered)) {
-        badLines.push_back(countLine);
-    }
-    options.mediaFolder = cp1252ToUtf8(valueAfterKey(in));
-    options.zeigbild = valueAfterKey(in) == "ja";
-    options.nixbild = valueAfterKey(in) != "ja";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/codec.h"
 #include "core/file_bytes.h"
+#include "core/set_option_table.h"
 #include "core/text_encoding.h"
 
 namespace memvalo {
@@ -110,15 +111,13 @@ std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
 
 std::string optionsFileBytes(const SetOptions& options) {
     std::string out;
-    for (const std::string& capacity : options.capacities) putLine(out, trimBlanks(capacity));
-    putLine(out, "[Kasten 5 bereits beantwortet]");
-    putLine(out, " " + std::to_string(options.box5Answered) + " ");
-    putLine(out, "[Pfad für Klänge/Bilder]");
-    putLine(out, withoutLineBreaks(options.mediaFolder));
-    putLine(out, "[Bilder bei Abfrage zeigen?]");
-    putLine(out, options.zeigbild ? "ja" : "nein");
-    putLine(out, "[Bilder überhaupt zeigen?]");
-    putLine(out, options.nixbild ? "nein" : "ja");
+    std::vector<std::string> lines;
+    for (const SetOption& option : setOptionTable()) {
+        if (!option.key.empty()) putLine(out, option.key);
+        lines.clear();
+        option.write(options, lines);
+        for (const std::string& line : lines) putLine(out, line);
+    }
     for (int i = 0; i < 30; ++i) putLine(out, "placeholder");
     return out;
 }

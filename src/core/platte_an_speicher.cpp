@@ -7,6 +7,7 @@
 #include "core/learning_set_reader.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
+#include "core/set_option_table.h"
 
 namespace memvalo {
 
@@ -89,23 +90,9 @@ void readSet(const std::string& base, FileBytes& bytes, LoadedSet& set,
     }
 }
 
-void applyOptions(App& app, const SetOptions& options) {
-    MainWindowModel& w = app.frm1;
-    for (int i = 0; i < 5; ++i) {
-        app.store.soll[static_cast<std::size_t>(i)] = std::stoi(options.capacities[i]);
-        w.txtazsoll[i].caption = std::to_string(app.store.soll[static_cast<std::size_t>(i)]);
-    }
-    app.kasten5_beantwortet = options.box5Answered;
-    app.settings.mediaPfad = options.mediaFolder;
-    w.mnuzeigbild.checked = options.zeigbild;
-    // No pictures at all leaves nothing to show with the question.
-    w.mnunixbild.checked = options.nixbild;
-    w.mnuzeigbild.enabled = !options.nixbild;
-}
-
 void applySet(App& app, LoadedSet& set) {
     app.store.boxes.swap(set.boxes);
-    applyOptions(app, set.options);
+    applySetOptions(app, set.options);
     for (int box = 1; box <= 5; ++box) {
         const int count = app.store.k(box).anz;
         app.store.ist[static_cast<std::size_t>(box - 1)] = count;

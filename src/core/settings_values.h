@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/card_fields.h"
+
 namespace memvalo {
 
 // Colours are 0x00BBGGRR, red in the low byte.
@@ -13,7 +15,7 @@ inline constexpr std::array<std::uint32_t, 12> kDefaultUserColours = {
     14662574, 8454143,  14745342, 6715784, 15395509, 16711808,
     3314142,  16711680, 6715784,  6715784, 6715784,  12615808};
 inline constexpr std::array<int, 4> kDefaultGradient = {300, 250, 250, 1};
-inline constexpr std::array<double, 4> kDefaultFontSizes = {14, 14, 10, 10};
+inline constexpr std::array<double, kCardFieldCount> kDefaultFontSizes = defaultFieldFontSizes();
 
 // The desktop's own colours by role, filled by the front end from its palette.
 struct SystemColours {
@@ -37,9 +39,10 @@ struct SettingsValues {
     double abspann = 1500;  // closing-animation speed
     std::string farbschema = "benutzer";
     std::array<std::uint32_t, 12> farben = kDefaultUserColours;
-    std::array<int, 4> verlauf = kDefaultGradient;              // red, green, blue, direction 1..4
-    std::array<double, 4> schriftgroessen = kDefaultFontSizes;  // remembered field font sizes
-    int schliessen = 1;  // close-button flag: 1 while the close symbol minimises
+    std::array<int, 4> verlauf = kDefaultGradient;  // red, green, blue, direction 1..4
+    std::array<double, kCardFieldCount> schriftgroessen =
+        kDefaultFontSizes;  // remembered field font sizes
+    int schliessen = 1;     // close-button flag: 1 while the close symbol minimises
 
     // Placement in twips. Kept as 32-bit values: a window on a wide or second screen lies
     // beyond the 16-bit range.

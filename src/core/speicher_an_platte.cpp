@@ -2,26 +2,13 @@
 
 #include "core/learning_set_writer.h"
 #include "core/set_files.h"
+#include "core/set_option_table.h"
 #include "core/text_encoding.h"
 
 namespace memvalo {
 
-namespace {
-
-SetOptions optionsOf(const App& app) {
-    SetOptions options;
-    for (int i = 0; i < 5; ++i) options.capacities[i] = trimBlanks(app.frm1.txtazsoll[i].caption);
-    options.box5Answered = app.kasten5_beantwortet;
-    options.mediaFolder = app.settings.mediaPfad;
-    options.zeigbild = app.frm1.mnuzeigbild.checked;
-    options.nixbild = app.frm1.mnunixbild.checked;
-    return options;
-}
-
-}  // namespace
-
 std::vector<SetFileContent> setFilesOf(App& app) {
-    std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(optionsOf(app))}};
+    std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(setOptionsOf(app))}};
     for (int box = 1; box <= 5; ++box) {
         files.push_back({boxExtension(box), boxFileBytes(app.store.k(box), box)});
     }

@@ -36,10 +36,7 @@ std::string modeCaption(const App& app) {
 void felder_an_maskeds(App& app) {
     MainWindowModel& w = app.frm1;
     CardRecord& r = app.store.maskeds;
-    r.frage = encoded(trimBlanks(w.txtfrage.caption));
-    r.antwort = encoded(trimBlanks(w.txtantwort.caption));
-    r.zusatz1 = encoded(trimBlanks(w.txtzusatz1.caption));
-    r.zusatz2 = encoded(trimBlanks(w.txtzusatz2.caption));
+    for (const CardField& f : kCardFields) r.*f.text = encoded(trimBlanks(f.box(w).caption));
     r.erstellt = trimLeadingBlanks(w.lbldatum0.caption);
     r.falsch = trimLeadingBlanks(w.lblfalsch.caption);
     r.medium = app.medienverweis;
@@ -48,10 +45,7 @@ void felder_an_maskeds(App& app) {
 void maskeds_an_felder(App& app) {
     MainWindowModel& w = app.frm1;
     const CardRecord& r = app.store.maskeds;
-    w.txtfrage.caption = r.frage;
-    w.txtantwort.caption = r.antwort;
-    w.txtzusatz1.caption = r.zusatz1;
-    w.txtzusatz2.caption = r.zusatz2;
+    for (const CardField& f : kCardFields) f.box(w).caption = r.*f.text;
     w.lbldatum0.caption = trimTrailingBlanks(r.erstellt.text());
     w.lblfalsch.caption = trimTrailingBlanks(r.falsch.text());
     app.medienverweis = r.medium;
@@ -61,10 +55,7 @@ void maskeds_an_felder(App& app) {
 void kds_an_felder(App& app, int box) {
     MainWindowModel& w = app.frm1;
     const CardRecord& r = app.store.workRecord(box);
-    w.txtfrage.caption = trimTrailingBlanks(r.frage);
-    w.txtantwort.caption = trimTrailingBlanks(r.antwort);
-    w.txtzusatz1.caption = trimTrailingBlanks(r.zusatz1);
-    w.txtzusatz2.caption = trimTrailingBlanks(r.zusatz2);
+    for (const CardField& f : kCardFields) f.box(w).caption = trimTrailingBlanks(r.*f.text);
     w.lbldatum0.caption = trimTrailingBlanks(r.erstellt.text());
     for (int d = 0; d < CardRecord::datesOfBox(box); ++d) {
         w.dateLabel(d + 1).caption = trimTrailingBlanks(r.kasten_am[d].text());
@@ -76,10 +67,7 @@ void kds_an_felder(App& app, int box) {
 
 void felder_an_kds(App& app, int box) {
     CardRecord& r = app.store.workRecord(box);
-    anfuehrung_weg(r.frage);
-    anfuehrung_weg(r.antwort);
-    anfuehrung_weg(r.zusatz1);
-    anfuehrung_weg(r.zusatz2);
+    for (const CardField& f : kCardFields) anfuehrung_weg(r.*f.text);
     renormalise(r.erstellt);
     for (int d = 0; d < CardRecord::datesOfBox(box); ++d) renormalise(r.kasten_am[d]);
     renormalise(r.falsch);

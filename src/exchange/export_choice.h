@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/card_fields.h"
+
 namespace memvalo {
 
 // The author of an HTML page when none is named.
@@ -12,8 +14,8 @@ inline constexpr std::string_view kNoAuthor = "keine Angabe";
 
 struct ExportChoice {
     std::array<bool, 5> kaesten = {true, true, true, true, true};
-    // Question, answer, extra field 1, extra field 2.
-    std::array<bool, 4> felder = {true, true, false, false};
+    // The card fields in table order; question and answer unless chosen otherwise.
+    std::array<bool, kCardFieldCount> felder = {true, true};
     // The HTML page: answers listed as questions, the question repeated before its answer,
     // question texts as paragraphs under their number.
     bool antwortFrage = false;

@@ -1,5 +1,6 @@
 #include "exchange/export_window.h"
 
+#include "core/card_fields.h"
 #include "core/paths.h"
 #include "core/text_encoding.h"
 #include "exchange/export_file.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::array<const char*, 5> kBoxCaptions = {"Kasten 1", "Kasten 2", "Kasten 3", "Kasten 4",
                                                      "Kasten 5"};
-constexpr std::array<const char*, 4> kFieldCaptions = {"Frage", "Antwort", "Zusatz 1", "Zusatz 2"};
 
 void applyLayout(App& app, ExportWindowModel& f) {
     // The format options stand one under the other above the frames.
@@ -25,7 +25,7 @@ void applyLayout(App& app, ExportWindowModel& f) {
     for (int i = 0; i < 5; ++i) place(f.chkkasten[i], 12, 26 + i * 26, 176, 24);
     place(f.chkallekästen, 12, 156, 176, 24);
     place(f.frfelder, 224, framesTop, 200, 188);
-    for (int i = 0; i < 4; ++i) place(f.chkfelder[i], 12, 26 + i * 26, 176, 24);
+    for (int i = 0; i < f.chkfelder.size(); ++i) place(f.chkfelder[i], 12, 26 + i * 26, 176, 24);
     place(f.chkallefelder, 12, 156, 176, 24);
     place(f.frmhtml, 436, framesTop, 252, 188);
     place(f.optfa, 12, 26, 228, 24);
@@ -45,7 +45,9 @@ void setCaptions(ExportWindowModel& f) {
     for (int i = 0; i < 5; ++i) f.chkkasten[i].caption = kBoxCaptions[i];
     f.chkallekästen.caption = "ALLE";
     f.frfelder.caption = "welche Felder exportieren?";
-    for (int i = 0; i < 4; ++i) f.chkfelder[i].caption = kFieldCaptions[i];
+    for (std::size_t i = 0; i < kCardFieldCount; ++i) {
+        f.chkfelder[static_cast<int>(i)].caption = kCardFields[i].caption;
+    }
     f.chkallefelder.caption = "ALLE";
     f.frmhtml.caption = "HTML-Optionen";
     f.optfa.caption = "Frage/Antwort";
@@ -78,7 +80,7 @@ void enablePlainChoices(ExportWindowModel& f, bool plain) {
         c->enabled = plain;
     }
     for (int i = 0; i < 5; ++i) f.chkkasten[i].enabled = plain;
-    for (int i = 0; i < 4; ++i) f.chkfelder[i].enabled = plain;
+    for (int i = 0; i < f.chkfelder.size(); ++i) f.chkfelder[i].enabled = plain;
 }
 
 std::string askAuthor(App& app) {
@@ -126,7 +128,7 @@ void frmexport_Load(App& app, ExportWindowModel& f) {
     f.optfa.checked = true;
     for (int i = 0; i < 5; ++i) f.chkkasten[i].checked = true;
     f.chkallekästen.checked = true;
-    for (int i = 0; i < 4; ++i) f.chkfelder[i].checked = i < 2;
+    for (int i = 0; i < f.chkfelder.size(); ++i) f.chkfelder[i].checked = i < 2;
     f.chkallefelder.checked = false;
     greyEmptyBoxes(app, f);
     f.formatOptions.front()->focusRequested = true;
@@ -145,7 +147,7 @@ void chkallekästen_Click(ExportWindowModel& f) {
 }
 
 void chkallefelder_Click(ExportWindowModel& f) {
-    for (int i = 0; i < 4; ++i) f.chkfelder[i].checked = f.chkallefelder.checked;
+    for (int i = 0; i < f.chkfelder.size(); ++i) f.chkfelder[i].checked = f.chkallefelder.checked;
 }
 
 void chkwiederholen_Click(App& app, ExportWindowModel& f) {
@@ -166,7 +168,7 @@ const ExchangeFormat& chosenFormat(const ExportWindowModel& f) {
 ExportChoice exportChoiceOf(const ExportWindowModel& f) {
     ExportChoice choice;
     for (int i = 0; i < 5; ++i) choice.kaesten[i] = f.chkkasten[i].checked;
-    for (int i = 0; i < 4; ++i) choice.felder[i] = f.chkfelder[i].checked;
+    for (int i = 0; i < f.chkfelder.size(); ++i) choice.felder[i] = f.chkfelder[i].checked;
     choice.antwortFrage = f.optaf.checked;
     choice.wiederholen = f.chkwiederholen.checked;
     choice.absatz = f.chkabsatz.checked;

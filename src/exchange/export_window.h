@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app.h"
+#include "core/card_fields.h"
 #include "exchange/exchange_format.h"
 #include "model/window_model.h"
 
@@ -20,7 +21,8 @@ class ExportWindowModel : public WindowModel {
     ControlArray<5> chkkasten{controls_, "chkkasten", ControlKind::CheckBox, 0};
     Control& chkallekästen = add("chkallekästen", ControlKind::CheckBox);
     Control& frfelder = add("frfelder", ControlKind::Frame);
-    ControlArray<4> chkfelder{controls_, "chkfelder", ControlKind::CheckBox, 0};
+    ControlArray<static_cast<int>(kCardFieldCount)> chkfelder{controls_, "chkfelder",
+                                                              ControlKind::CheckBox, 0};
     Control& chkallefelder = add("chkallefelder", ControlKind::CheckBox);
     Control& frmhtml = add("frmhtml", ControlKind::Frame);
     Control& optfa = add("optfa", ControlKind::Option);

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "core/card_fields.h"
 #include "core/text_encoding.h"
 #include "core/utf8.h"
 
@@ -27,12 +28,6 @@ void forEachCard(const CardStore& store, const ExportChoice& choice,
     }
 }
 
-const std::string& field(const CardRecord& card, std::size_t index) {
-    static constexpr std::array<std::string CardRecord::*, 4> kFields = {
-        &CardRecord::frage, &CardRecord::antwort, &CardRecord::zusatz1, &CardRecord::zusatz2};
-    return card.*kFields[index];
-}
-
 void putBlock(std::string& out, const std::string& head, std::string_view rule,
               const std::string& text) {
     putLine(out, head);
@@ -46,15 +41,15 @@ void putBlock(std::string& out, const std::string& head, std::string_view rule,
 // chosen field after it and is given the line so far.
 void putFieldLine(std::string& out, const CardRecord& card, const ExportChoice& choice,
                   const std::function<void(std::string& line)>& between) {
-    std::size_t last = 4;
-    for (std::size_t i = 0; i < 4; ++i) {
+    std::size_t last = kCardFieldCount;
+    for (std::size_t i = 0; i < kCardFieldCount; ++i) {
         if (choice.felder[i]) last = i;
     }
-    if (last == 4) return;
+    if (last == kCardFieldCount) return;
     std::string line;
     for (std::size_t i = 0; i <= last; ++i) {
         if (!choice.felder[i]) continue;
-        std::string text = trimBlanks(field(card, i));
+        std::string text = trimBlanks(card.*kCardFields[i].text);
         umbruch_weg(text);
         line += text;
         if (i < last) between(line);

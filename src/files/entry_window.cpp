@@ -19,10 +19,10 @@ void showSetMenus(MainWindowModel& w) {
 
 void openFieldsForTyping(App& app) {
     MainWindowModel& w = app.frm1;
-    setVisible({&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2}, false);
-    for (int f = 0; f < 4; ++f) {
-        w.textField(f).locked = false;
-        w.textField(f).backColor = app.settings.systemColours.window;
+    for (const CardField& f : kCardFields) {
+        f.cover(w).visible = false;
+        f.box(w).locked = false;
+        f.box(w).backColor = app.settings.systemColours.window;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "files/exit_question.h"
 #include "files/history_menu.h"
 #include "minor/closing_fade.h"
+#include "settings/option_table.h"
 #include "settings/settings_file.h"
 
 namespace memvalo {
@@ -20,7 +21,7 @@ bool mnuende_Click(App& app) {
     }
     app.playSound("bye.wav");
     verlauf_aktualisieren(app);
-    app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
+    takeOptionsFromMenus(app);
     writeSettings(app);
     schluß(app);
     if (app.runClosingFade) app.runClosingFade(app);

@@ -34,7 +34,7 @@ void resetCounts(App& app) {
         w.lblazist[i].caption = "0";
         w.txtazsoll[i].caption = std::to_string(s.soll[static_cast<std::size_t>(i)]);
     }
-    for (int f = 0; f < 4; ++f) w.textField(f).caption.clear();
+    for (const CardField& f : kCardFields) f.box(w).caption.clear();
     w.progress.max = s.soll[0];
 }
 

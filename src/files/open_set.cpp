@@ -17,6 +17,7 @@
 #include "files/unsaved_changes.h"
 #include "files/window_title.h"
 #include "settings/colour_schemes.h"
+#include "settings/option_table.h"
 #include "settings/settings_file.h"
 #include "study/box_messages.h"
 #include "study/status.h"
@@ -74,7 +75,7 @@ void openSet(App& app, const std::string& path) {
     forgetLastAnswer(app);
     const std::string previousPath = app.setPath;
     app.schritt_gespeichert = "nein";
-    app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
+    takeOptionsFromMenus(app);
     app.frm1.me.tag = "0";
     app.frm1.mnudatöffnen.enabled = false;
     app.setPath = path;

@@ -1,8 +1,12 @@
 #include "files/unsaved_changes.h"
 
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/card_fields.h"
 #include "core/card_fingerprint.h"
+#include "core/set_option_table.h"
 #include "core/text_encoding.h"
 #include "core/transfer.h"
 
@@ -24,9 +28,10 @@ bool typedCardDiffers(const App& app) {
         return !typedText(w.txtfrage).empty() || !typedText(w.txtantwort).empty();
     }
     const CardRecord& stored = k1[k1.pos];
-    return typedText(w.txtfrage) != stored.frage || typedText(w.txtantwort) != stored.antwort ||
-           typedText(w.txtzusatz1) != stored.zusatz1 || typedText(w.txtzusatz2) != stored.zusatz2 ||
-           app.medienverweis != stored.medium;
+    for (const CardField& f : kCardFields) {
+        if (typedText(f.box(w)) != stored.*f.text) return true;
+    }
+    return app.medienverweis != stored.medium;
 }
 
 }  // namespace
@@ -34,11 +39,14 @@ bool typedCardDiffers(const App& app) {
 std::uint64_t setFingerprint(const App& app) {
     Fingerprint f;
     addCards(f, app.store);
-    f.add(app.kasten5_beantwortet);
-    // The set's options file keeps these too.
-    f.add(app.settings.mediaPfad);
-    f.add(app.frm1.mnuzeigbild.checked ? 1 : 0);
-    f.add(app.frm1.mnunixbild.checked ? 1 : 0);
+    const SetOptions options = setOptionsOf(app);
+    std::vector<std::string> lines;
+    for (const SetOption& option : setOptionTable()) {
+        if (!option.countsAsChange) continue;
+        lines.clear();
+        option.write(options, lines);
+        for (const std::string& line : lines) f.add(line);
+    }
     return f.value();
 }
 

@@ -23,7 +23,7 @@ class MainWindowModel : public WindowModel {
     Control& me = add("frm1", ControlKind::Form);
     WindowState windowState = WindowState::Normal;
 
-    // Card fields.
+    // Card fields (core/card_fields.h lists them with their covers).
     Control& txtfrage = add("txtfrage", ControlKind::TextBox);
     Control& txtantwort = add("txtantwort", ControlKind::TextBox);
     Control& txtzusatz1 = add("txtzusatz1", ControlKind::TextBox);
@@ -164,8 +164,7 @@ class MainWindowModel : public WindowModel {
     Control& mnubeispiel = menu("mnubeispiel");
     Control& mnuüber = menu("mnuüber");
 
-    // The four card text boxes in field order, and the date labels lbldatum0..4.
-    Control& textField(int index);
+    // The date labels lbldatum0..4.
     Control& dateLabel(int index);
 };
 

@@ -32,10 +32,6 @@ std::vector<Control*> flatLabels(MainWindowModel& w) {
     return labels;
 }
 
-std::vector<Control*> covers(MainWindowModel& w) {
-    return {&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2};
-}
-
 void paint(const std::vector<Control*>& controls, std::optional<std::uint32_t> back,
            std::optional<std::uint32_t> fore) {
     for (Control* c : controls) {
@@ -51,14 +47,13 @@ void applyUserColours(App& app) {
     paint(buttons(w), f[0], f[1]);
     w.progress.foreColor = f[0];
     w.progress.backColor = f[4];
-    for (int i = 0; i < 4; ++i) w.textField(i).backColor = f[2];
-    w.txtfrage.foreColor = f[3];
-    w.txtantwort.foreColor = f[8];
-    w.txtzusatz1.foreColor = f[9];
-    w.txtzusatz2.foreColor = f[10];
+    for (const CardField& field : kCardFields) {
+        field.box(w).backColor = f[2];
+        field.box(w).foreColor = f[field.colourSlot];
+    }
     paint(infoLabels(w), f[4], f[5]);
     for (Control* c : flatLabels(w)) c->foreColor = f[7];
-    for (Control* c : covers(w)) c->backColor = f[11];
+    for (const CardField& field : kCardFields) field.cover(w).backColor = f[11];
 }
 
 void checkScheme(App& app, Control& entry, const char* scheme) {
@@ -89,9 +84,9 @@ void farbsystem(App& app) {
     const SystemColours& sys = app.settings.systemColours;
     w.me.backColor = sys.activeBorder;
     paint(infoLabels(w), sys.buttonFace, std::nullopt);
-    for (int i = 0; i < 4; ++i) {
-        w.textField(i).backColor = sys.window;
-        w.textField(i).foreColor = sys.windowText;
+    for (const CardField& field : kCardFields) {
+        field.box(w).backColor = sys.window;
+        field.box(w).foreColor = sys.windowText;
     }
     paint(buttons(w), std::nullopt, std::nullopt);
     for (Control* c : flatLabels(w)) c->foreColor = std::nullopt;

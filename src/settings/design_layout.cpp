@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/card_fields.h"
+
 namespace memvalo {
 
 namespace {
@@ -25,15 +27,11 @@ void placeLabel(Control& c, int x, int y, int width, int height, const std::stri
 void placeCardFields(MainWindowModel& w) {
     placeLabel(w.Label1, 6, 40, 16, 20, "F");
     placeLabel(w.Label2, 6, 132, 16, 20, "A");
-    place(w.txtfrage, 24, 8, 376, 86);
-    place(w.txtantwort, 24, 100, 376, 86);
-    // The extra fields leave a row above them for their captions "Zusatz 1:" and "Zusatz 2:".
-    place(w.txtzusatz1, 24, 208, 184, 42);
-    place(w.txtzusatz2, 216, 208, 184, 42);
-    place(w.picfrage, 24, 8, 376, 86);
-    place(w.picantwort, 24, 100, 376, 86);
-    place(w.piczusatz1, 24, 208, 184, 42);
-    place(w.piczusatz2, 216, 208, 184, 42);
+    for (const CardField& f : kCardFields) {
+        const auto [left, top, width, height] = f.place;
+        place(f.box(w), left, top, width, height);
+        place(f.cover(w), left, top, width, height);
+    }
     placeLabel(w.Label5, 24, 258, 80, 18, "Datensätze :");
     place(w.lblxvony, 106, 258, 100, 18);
     // The mode label's signal colours (yellow on red) read as large bold text only.

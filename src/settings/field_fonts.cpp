@@ -1,13 +1,10 @@
 #include "settings/field_fonts.h"
 
-#include <array>
+#include "core/card_fields.h"
 
 namespace memvalo {
 
 namespace {
-
-// The user colour that holds each field's text colour.
-constexpr std::array<int, 4> kTextColourIndex = {3, 8, 9, 10};
 
 void setFont(Control& field, const FontChoice& chosen) {
     field.font.name = chosen.name;
@@ -17,9 +14,11 @@ void setFont(Control& field, const FontChoice& chosen) {
     field.font.underline = chosen.underline;
 }
 
-void chooseFieldFont(App& app, int index) {
-    Control& field = app.frm1.textField(index);
-    const int colourIndex = kTextColourIndex[index];
+}  // namespace
+
+void chooseFieldFont(App& app, std::size_t index) {
+    Control& field = kCardFields.at(index).box(app.frm1);
+    const std::size_t colourIndex = kCardFields.at(index).colourSlot;
     const FontChoice preset{
         field.font.name,      field.font.size,
         field.font.bold,      field.font.italic,
@@ -32,29 +31,11 @@ void chooseFieldFont(App& app, int index) {
     app.settings.schriftgroessen[index] = chosen->size;
 }
 
-}  // namespace
-
-void mnufontfrage_Click(App& app) {
-    chooseFieldFont(app, 0);
-}
-
-void mnufontantwort_Click(App& app) {
-    chooseFieldFont(app, 1);
-}
-
-void mnufontzusatz_Click(App& app) {
-    chooseFieldFont(app, 2);
-}
-
-void mnuzusatz2_Click(App& app) {
-    chooseFieldFont(app, 3);
-}
-
 void mnufontgesamt_Click(App& app) {
     const auto chosen = app.onTopBracket([&] { return app.platform.fontDialog(std::nullopt); });
     if (!chosen) return;
-    for (int i = 0; i < 4; ++i) {
-        setFont(app.frm1.textField(i), *chosen);
+    for (std::size_t i = 0; i < kCardFieldCount; ++i) {
+        setFont(kCardFields[i].box(app.frm1), *chosen);
         app.settings.schriftgroessen[i] = chosen->size;
     }
 }

@@ -1,13 +1,13 @@
 #pragma once
-// The fonts and text colours of the four card fields, chosen in the font dialog.
+// The fonts and text colours of the card fields, chosen in the font dialog.
+#include <cstddef>
+
 #include "core/app.h"
 
 namespace memvalo {
 
-void mnufontfrage_Click(App& app);
-void mnufontantwort_Click(App& app);
-void mnufontzusatz_Click(App& app);
-void mnuzusatz2_Click(App& app);
+// The font menu entry of the card field at `field` (mnufontfrage, mnufontantwort, ...).
+void chooseFieldFont(App& app, std::size_t field);
 void mnufontgesamt_Click(App& app);
 
 }  // namespace memvalo

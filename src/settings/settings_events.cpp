@@ -40,10 +40,10 @@ void registerSettingsEvents(EventTable& table) {
     table.onClick("mnuklang", mnuklang_Click);
 
     table.onClick("mnufontgesamt", mnufontgesamt_Click);
-    table.onClick("mnufontfrage", mnufontfrage_Click);
-    table.onClick("mnufontantwort", mnufontantwort_Click);
-    table.onClick("mnufontzusatz", mnufontzusatz_Click);
-    table.onClick("mnuzusatz2", mnuzusatz2_Click);
+    for (std::size_t f = 0; f < kCardFieldCount; ++f) {
+        table.onClick(std::string(kCardFields[f].fontMenu),
+                      [f](App& app) { chooseFieldFont(app, f); });
+    }
 
     table.onClick("mnupaint", mnupaint_Click);
     table.onClick("mnurecorder", mnurecorder_Click);

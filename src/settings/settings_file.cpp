@@ -1,31 +1,14 @@
 #include "settings/settings_file.h"
 
-#include <array>
-#include <cmath>
-#include <cstdint>
 #include <vector>
 
 #include "core/codec.h"
 #include "core/safe_file.h"
-#include "core/text_encoding.h"
-#include "settings/settings_numbers.h"
-#include "study/cover.h"
+#include "settings/option_table.h"
 
 namespace memvalo {
 
 namespace {
-
-constexpr std::uint32_t kDefaultCoverColour = 12615808;
-constexpr std::uint32_t kMaxColour = 0xFFFFFF;
-
-struct EndOfFile {};
-struct BadValue {
-    int line;
-};
-
-std::array<Control*, 4> fields(MainWindowModel& w) {
-    return {&w.txtfrage, &w.txtantwort, &w.txtzusatz1, &w.txtzusatz2};
-}
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;
@@ -44,184 +27,19 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-class LineReader {
-  public:
-    explicit LineReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
-
-    std::string line() {
-        if (next_ >= lines_.size()) throw EndOfFile{};
-        return lines_[next_++];
+void readOptions(App& app, SettingsIn& in) {
+    for (const SettingsOption& option : settingsOptionTable()) {
+        if (!option.key.empty()) in.line();
+        option.read(app, in);
     }
-    // The value line of a labelled pair, trimmed; the key line is skipped unread.
-    std::string value() {
-        line();
-        return trimBlanks(line());
-    }
-    // The value just read as a number; anything else makes the whole read fail.
-    double number(const std::string& text) {
-        const auto n = parseNumber(text);
-        if (!n) throw BadValue{static_cast<int>(next_)};
-        return *n;
-    }
-    int integer(const std::string& text, int low, int high) {
-        const auto n = roundedInRange(number(text), low, high);
-        if (!n) throw BadValue{static_cast<int>(next_)};
-        return *n;
-    }
-    int int16(const std::string& text) { return integer(text, -32768, 32767); }
-    int int32(const std::string& text) { return integer(text, INT32_MIN, INT32_MAX); }
-
-  private:
-    std::vector<std::string> lines_;
-    std::size_t next_ = 0;
-};
-
-std::uint32_t clampedColour(long long value, std::uint32_t highReplacement) {
-    if (value < 0) return 0;
-    if (value > kMaxColour) return highReplacement;
-    return static_cast<std::uint32_t>(value);
-}
-
-void readHead(App& app, LineReader& in) {
-    SettingsValues& s = app.settings;
-    MainWindowModel& w = app.frm1;
-    in.line();
-    s.sicherheitskopie = in.line();
-    s.abspann = in.number(in.line());
-    s.farbschema = in.line();
-    w.mnuklang.checked = in.line() == "Klang ein";
-    for (int i = 0; i <= 10; ++i) s.farben[i] = clampedColour(in.int32(in.line()), kMaxColour);
-    for (int i = 0; i < 4; ++i) s.verlauf[i] = in.int32(in.line());
-    const auto field = fields(w);
-    for (int i = 0; i < 4; ++i) {
-        FontSpec& font = field[i]->font;
-        font.name = in.line();
-        font.size = in.number(in.line());
-        s.schriftgroessen[i] = std::nearbyint(font.size);
-        font.bold = in.line() == "Wahr";
-        font.underline = in.line() == "Wahr";
-    }
-    s.schliessen = trimBlanks(in.line()) == "1" ? 1 : 0;
-}
-
-// "unten" means the upper field (the question) is covered.
-void readFragefeld(App& app, const std::string& value) {
-    setCoverMode(app, value == "unten" ? 1 : 0);
-}
-
-void readPairs(App& app, LineReader& in) {
-    SettingsValues& s = app.settings;
-    MainWindowModel& w = app.frm1;
-    s.links = in.int32(in.value());
-    s.oben = in.int32(in.value());
-    s.hoehe = in.int32(in.value());
-    s.breite = in.int32(in.value());
-    s.zentrieren = in.int16(in.value());
-    s.groesseMerken = in.int16(in.value());
-    app.ontop = in.value() == "ja" ? "ja" : "nein";
-    s.paintPfad = in.value();
-    w.mnupaint.caption = in.value();
-    s.recorderPfad = in.value();
-    w.mnurecorder.caption = in.value();
-    s.mediaPfad = in.value();
-    w.mnumini.checked = in.value() == "ja";
-    w.mnuverbergen.checked = in.value() == "ja";
-    readFragefeld(app, in.value());
-    const bool extraVisible = in.value() != "nein";
-    w.mnuzusatzsichtbar.checked = extraVisible;
-    s.zusatzmodus = extraVisible ? 1 : 0;
-    const std::string cover = in.value();
-    s.farben[11] = cover.empty() ? kDefaultCoverColour : clampedColour(in.int32(cover), 16777210);
-    s.letzteDatei = in.value();
-    w.mnugleichauf.checked = !s.letzteDatei.empty();
-    const std::string korrektur = in.value();
-    s.korrektur = korrektur.empty() ? 0 : in.int16(korrektur);
-    s.wiederholen = in.int16(in.value());
-    s.absatz = in.int16(in.value());
-    const std::string blaettern = in.value();
-    s.blaettern = blaettern.empty() ? "nein" : blaettern;
-    const bool onlyOne = in.value() != "nein";
-    w.mnunureins.checked = onlyOne;
-    if (onlyOne) s.zusatzmodus = 2;
-    s.csvImportOrdner = in.value();
-    if (s.csvImportOrdner.empty()) s.csvImportOrdner = app.platform.documentsFolder();
-}
-
-std::string schemeFromMenu(const MainWindowModel& w) {
-    std::string scheme = "benutzer";
-    if (w.mnufarbselbst.checked) scheme = "benutzer";
-    if (w.mnudefault.checked) scheme = "default";
-    if (w.mnusystemfarb.checked) scheme = "system";
-    if (w.mnufarbverlauf.checked) scheme = "farbverlauf";
-    return scheme;
-}
-
-class LineWriter {
-  public:
-    void line(const std::string& text) { out_ += withoutLineBreaks(text) + "\r\n"; }
-    void number(double value) { line(numberText(value)); }
-    void pair(const std::string& key, const std::string& value) {
-        line(key);
-        line(value);
-    }
-    void pair(const std::string& key, double value) { pair(key, numberText(value)); }
-    const std::string& text() const { return out_; }
-
-  private:
-    std::string out_;
-};
-
-std::string yesNo(bool value) {
-    return value ? "ja" : "nein";
 }
 
 std::string settingsText(App& app) {
-    SettingsValues& s = app.settings;
-    MainWindowModel& w = app.frm1;
-    LineWriter out;
-    out.line(app.paths.version);
-    out.line(s.sicherheitskopie);
-    out.number(s.abspann);
-    out.line(schemeFromMenu(w));
-    out.line(w.mnuklang.checked ? "Klang ein" : "Klang aus");
-    for (int i = 0; i <= 10; ++i) out.number(s.farben[i]);
-    for (int v : s.verlauf) out.number(v);
-    const auto field = fields(w);
-    for (int i = 0; i < 4; ++i) {
-        out.line(field[i]->font.name);
-        out.number(s.schriftgroessen[i]);
-        out.line(field[i]->font.bold ? "Wahr" : "Falsch");
-        out.line(field[i]->font.underline ? "Wahr" : "Falsch");
+    SettingsOut out;
+    for (const SettingsOption& option : settingsOptionTable()) {
+        if (!option.key.empty()) out.line(std::string(option.key));
+        option.write(app, out);
     }
-    out.line(s.schliessen == 1 ? "1" : "0");
-
-    const Geometry& g = w.me.geometry;
-    out.pair("[Fensterposition links]", g.left);
-    out.pair("[Fensterposition oben]", g.top);
-    out.pair("[Höhe]", g.height);
-    out.pair("[Breite]", g.width);
-    out.pair("[zentrieren]", s.zentrieren);
-    out.pair("[Größe merken]", s.groesseMerken);
-    out.pair("[Ontop]", app.ontop);
-    out.pair("[Paintpfad]", s.paintPfad);
-    out.pair("[Paintname]", w.mnupaint.caption);
-    out.pair("[Recoderpfad]", s.recorderPfad);
-    out.pair("[recordername]", w.mnurecorder.caption);
-    out.pair("[mediapfad]", s.mediaPfad);
-    out.pair("[X=verkleinern]", yesNo(w.mnumini.checked));
-    out.pair("[verbergen]", yesNo(w.mnuverbergen.checked));
-    out.pair("[Fragefeld]", w.mnuverdecktunten.checked ? "oben" : "unten");
-    out.pair("[Zusatzfelder zeigen]", yesNo(w.mnuzusatzsichtbar.checked));
-    out.pair("[Farbe Abdeckfelder]", s.farben[11]);
-    const bool openAtStart = w.mnugleichauf.checked && !s.letzteDatei.empty();
-    out.pair("[Datei gleich öffnen]", openAtStart ? s.letzteDatei : "");
-    out.pair("[Korrektur ermöglichen]", w.mnukorrekt.checked ? 1 : 0);
-    out.pair("[Antwort vor Frage schreiben]", s.wiederholen);
-    out.pair("[Absatz bei Fragen]", s.absatz);
-    out.pair("[Blättern]", s.blaettern);
-    out.pair("[nur ein Zusatzfeld zeigen]", yesNo(w.mnunureins.checked));
-    if (s.csvImportOrdner.empty()) s.csvImportOrdner = app.platform.documentsFolder();
-    out.pair("[Letztes CSV-Import-Verzeichnis]", s.csvImportOrdner);
     return out.text();
 }
 
@@ -240,30 +58,19 @@ void takeDefaultPath(App& app, const std::string& why) {
 }  // namespace
 
 void applyDefaultSettings(App& app) {
-    SettingsValues& s = app.settings;
-    s.sicherheitskopie = "Sicherheitskopie = nein";
-    s.farbschema = "benutzer";
-    s.farben = kDefaultUserColours;
-    const auto field = fields(app.frm1);
-    for (int i = 0; i < 4; ++i) {
-        field[i]->font = FontSpec{"Arial", kDefaultFontSizes[i], false, false, false};
+    for (const SettingsOption& option : settingsOptionTable()) {
+        if (option.reset) option.reset(app);
     }
-    s.schriftgroessen = kDefaultFontSizes;
-    s.abspann = 1500;
-    s.verlauf = kDefaultGradient;
-    s.schliessen = 1;
-    s.blaettern = "nein";
 }
 
 SettingsRead applySettingsText(App& app, std::string_view bytes) {
-    LineReader in(splitLines(cp1252ToUtf8(bytes)));
+    SettingsIn in(splitLines(cp1252ToUtf8(bytes)));
     try {
-        readHead(app, in);
-        readPairs(app, in);
-    } catch (const EndOfFile&) {
+        readOptions(app, in);
+    } catch (const SettingsEnd&) {
         // An older or shorter file: what was read so far stays applied.
         return {true, 0};
-    } catch (const BadValue& bad) {
+    } catch (const BadSettingsValue& bad) {
         return {false, bad.line};
     }
     return {true, 0};

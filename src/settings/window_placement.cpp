@@ -57,7 +57,9 @@ void Form_Resize(App& app) {
     if (w.windowState != WindowState::Minimized && app.resize) app.resize->DoResize();
     app.hoehenlimit = w.bildbox.geometry.height;
     app.breitenlimit = w.bildbox.geometry.width;
-    for (int i = 0; i < 4; ++i) w.textField(i).font.size = app.settings.schriftgroessen[i];
+    for (std::size_t i = 0; i < kCardFieldCount; ++i) {
+        kCardFields[i].box(w).font.size = app.settings.schriftgroessen[i];
+    }
     if (app.hoehenlimit > app.breitenlimit) app.hoehenlimit = app.breitenlimit;
     anzeige(app);
 }

@@ -13,6 +13,7 @@
 #include "settings/design_layout.h"
 #include "settings/external_programs.h"
 #include "settings/layout_scaling.h"
+#include "settings/option_table.h"
 #include "settings/settings_file.h"
 #include "settings/window_placement.h"
 
@@ -59,9 +60,8 @@ void setUpControls(App& app) {
 void setUpMenusWithoutSet(App& app) {
     MainWindowModel& w = app.frm1;
     setVisible({&w.mnuoptabfrage, &w.st1}, false);
-    for (Control* c : {&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2, &w.mnueinstell}) {
-        c->visible = true;
-    }
+    for (const CardField& f : kCardFields) f.cover(w).visible = true;
+    w.mnueinstell.visible = true;
     setVisible({&w.mnumoduswahl, &w.mnumultimedia, &w.mnukastwahl}, false);
     w.mnudatspeiunter.enabled = false;
     setVisible({&w.mnuexporttext, &w.mnuprint, &w.strich3, &w.strich2}, false);
@@ -145,13 +145,12 @@ void Form_Load(App& app, std::string_view searchPath) {
     app.playSound("start1.wav");
     w.bildbox.visible = false;
     placeWindow(app);
-    w.mnukey.checked = app.settings.blaettern == "ja";
+    showOptionsInMenus(app);
     prepareHistory(app);
     const bool onTop = app.ontop == "ja";
     app.AlwaysOnTop(onTop);
     w.mnutop.checked = onTop;
     openAtStart(app);
-    w.mnukorrekt.checked = app.settings.korrektur == 1;
     setUpTray(app);
     applyStoredScheme(app);
     w.me.tag.clear();

@@ -18,10 +18,7 @@ namespace {
 // The card as it enters box `box` + 1: its dates so far and today's as the new box's date.
 CardRecord promoted(const CardRecord& card, int box, const std::string& today) {
     CardRecord moved;
-    moved.frage = card.frage;
-    moved.antwort = card.antwort;
-    moved.zusatz1 = card.zusatz1;
-    moved.zusatz2 = card.zusatz2;
+    for (const CardField& f : kCardFields) moved.*f.text = card.*f.text;
     moved.erstellt = card.erstellt;
     for (int d = 0; d < CardRecord::datesOfBox(box); ++d) moved.kasten_am[d] = card.kasten_am[d];
     moved.kasten_am[CardRecord::datesOfBox(box)] = today;

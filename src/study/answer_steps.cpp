@@ -40,10 +40,7 @@ void writeBackCorrection(App& app, int box) {
     if (app.settings.korrektur != 1) return;
     MainWindowModel& w = app.frm1;
     CardRecord& record = app.store.workRecord(box);
-    record.frage = trimBlanks(w.txtfrage.caption);
-    record.antwort = trimBlanks(w.txtantwort.caption);
-    record.zusatz1 = trimBlanks(w.txtzusatz1.caption);
-    record.zusatz2 = trimBlanks(w.txtzusatz2.caption);
+    for (const CardField& f : kCardFields) record.*f.text = trimBlanks(f.box(w).caption);
     if (box == 1) {
         felder_an_maskeds(app);
     } else {

@@ -17,10 +17,7 @@ namespace {
 // The card as it returns to box 1: the dates of the higher boxes are dropped.
 CardRecord backToBox1(const CardRecord& card) {
     CardRecord back;
-    back.frage = card.frage;
-    back.antwort = card.antwort;
-    back.zusatz1 = card.zusatz1;
-    back.zusatz2 = card.zusatz2;
+    for (const CardField& f : kCardFields) back.*f.text = card.*f.text;
     back.erstellt = card.erstellt;
     back.falsch = card.falsch;
     back.medium = card.medium;

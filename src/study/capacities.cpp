@@ -93,7 +93,7 @@ std::string advisoryMessages(const App& app) {
 void closeEditing(App& app) {
     MainWindowModel& w = app.frm1;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = false;
-    for (int f = 0; f < 4; ++f) w.textField(f).enabled = true;
+    for (const CardField& f : kCardFields) f.box(w).enabled = true;
     setVisible({&w.cmdlöschen, &w.cmdspiegel, &w.cmdende, &w.cmdvor, &w.cmdzurück, &w.cmdanfang,
                 &w.mnuende},
                true);
@@ -118,7 +118,7 @@ void mnuazkändern_Click(App& app) {
     w.txtazsoll[0].focusRequested = true;
     w.lblkartei.visible = false;
     w.cmdsollübernahme.visible = true;
-    for (int f = 0; f < 4; ++f) w.textField(f).enabled = false;
+    for (const CardField& f : kCardFields) f.box(w).enabled = false;
     setVisible({&w.cmdlöschen, &w.cmdspiegel, &w.cmdende, &w.cmdvor, &w.cmdzurück, &w.cmdanfang},
                false);
 }

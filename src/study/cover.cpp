@@ -1,31 +1,18 @@
 #include "study/cover.h"
 
+#include "core/card_fields.h"
+
 namespace memvalo {
 
-namespace {
-
-void coverExtraFields(App& app) {
-    MainWindowModel& w = app.frm1;
-    const int mode = app.settings.zusatzmodus;
-    w.piczusatz1.visible = mode == 0;
-    w.piczusatz2.visible = mode != 1;
-}
-
-}  // namespace
-
 void verdecken(App& app) {
-    MainWindowModel& w = app.frm1;
-    const bool questionCovered = app.settings.verdeckmodus == 1;
-    w.picfrage.visible = questionCovered;
-    w.picantwort.visible = !questionCovered;
-    coverExtraFields(app);
+    const SettingsValues& s = app.settings;
+    for (const CardField& f : kCardFields) {
+        f.cover(app.frm1).visible = f.covered(s.verdeckmodus, s.zusatzmodus);
+    }
 }
 
 void zeigen(App& app) {
-    MainWindowModel& w = app.frm1;
-    for (Control* cover : {&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2}) {
-        cover->visible = false;
-    }
+    for (const CardField& f : kCardFields) f.cover(app.frm1).visible = false;
 }
 
 void setCoverMode(App& app, int mode) {

@@ -1,10 +1,12 @@
 #include "study/entry.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <string>
 
 #include "core/anzeige.h"
+#include "core/card_fields.h"
 #include "core/text_encoding.h"
 #include "core/transfer.h"
 #include "study/box_messages.h"
@@ -142,10 +144,10 @@ void cmdspiegel_Click(App& app) {
                    Buttons::OK, Icon::Information);
         return;
     }
-    const std::string frage = trimBlanks(w.txtfrage.caption);
-    const std::string antwort = trimBlanks(w.txtantwort.caption);
-    const std::string zusatz1 = trimBlanks(w.txtzusatz1.caption);
-    const std::string zusatz2 = trimBlanks(w.txtzusatz2.caption);
+    std::array<std::string, kCardFieldCount> texts;
+    for (std::size_t f = 0; f < kCardFieldCount; ++f) {
+        texts[f] = trimBlanks(kCardFields[f].box(w).caption);
+    }
     const std::string medium = app.medienverweis;
     Box& k1 = app.store.k(1);
     const int countBefore = k1.anz;
@@ -165,10 +167,9 @@ void cmdspiegel_Click(App& app) {
     }
     // A full box opened no new card: the swapped texts would land on the stored one.
     if (k1.anz == countBefore) return;
-    w.txtfrage.caption = antwort;
-    w.txtantwort.caption = frage;
-    w.txtzusatz2.caption = zusatz2;
-    w.txtzusatz1.caption = zusatz1;
+    // The mirror swaps question and answer; the extra fields stay.
+    std::swap(texts[0], texts[1]);
+    for (std::size_t f = 0; f < kCardFieldCount; ++f) kCardFields[f].box(w).caption = texts[f];
     app.medienverweis = medium;
     anzeige(app);
     w.cmdspiegel.visible = false;

@@ -101,13 +101,13 @@ void mnuazersetzen_Click(App& app) {
     app.playSound("zurück.wav");
     app.platform.setBusy(true);
     ersetzen.checked = true;
-    for (int f = 0; f < 4; ++f) anfuehrung_rein(app.frm1.textField(f).caption);
+    for (const CardField& f : kCardFields) anfuehrung_rein(f.box(app.frm1).caption);
     app.platform.setBusy(false);
 }
 
 void textChanged(App& app, int field) {
     if (!app.frm1.mnuazersetzen.checked) return;
-    std::string& text = app.frm1.textField(field).caption;
+    std::string& text = kCardFields.at(static_cast<std::size_t>(field)).box(app.frm1).caption;
     // Rewriting the field only when there is something to convert keeps the cursor where it
     // is, and leaving blanks alone lets the learner type a blank between two words.
     if (text.find(kErsatzzeichen) == std::string::npos) return;

@@ -40,7 +40,7 @@ void mnueingabe_Click(App& app) {
     w.lblkasten.caption = "1";
     if (w.mnuzeigbild.checked && w.mnuzeigbild.enabled) anzeige(app);
     setVisible({&w.mnuoptabfrage, &w.st1}, true);
-    setVisible({&w.picfrage, &w.picantwort, &w.piczusatz1, &w.piczusatz2}, false);
+    for (const CardField& f : kCardFields) f.cover(w).visible = false;
     setVisible({&w.Label5, &w.lblxvony}, true);
     setVisible({&w.cmd5vor, &w.cmd5zurück, &w.cmd5anfang, &w.cmd5ende, &w.optk5, &w.lblinfo},
                false);
@@ -49,7 +49,7 @@ void mnueingabe_Click(App& app) {
     setVisible({&w.cmdantwort, &w.cmdfalsch, &w.cmdrichtig}, false);
     setVisible({&w.cmdlöschen, &w.cmdanfang, &w.cmdzurück, &w.cmdvor, &w.cmdende}, true);
     showEntryMode(app);
-    for (int f = 0; f < 4; ++f) w.textField(f).locked = false;
+    for (const CardField& f : kCardFields) f.box(w).locked = false;
     for (int d = 1; d <= 4; ++d) w.dateLabel(d).caption.clear();
     Box& k1 = s.k(1);
     // Box 1 always holds the card being typed.

@@ -54,7 +54,7 @@ void mnuzufall_Click(App& app) {
         c->visible = false;
     }
     w.cmdspiegel.tooltip.clear();
-    for (int f = 0; f < 4; ++f) w.textField(f).locked = app.settings.korrektur != 1;
+    for (const CardField& f : kCardFields) f.box(w).locked = app.settings.korrektur != 1;
     showQueryMode(app);
     if (w.mnukk[0].checked) {
         restartBox1(app);

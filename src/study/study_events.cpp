@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "core/card_fields.h"
 #include "study/answer.h"
 #include "study/box_choice.h"
 #include "study/capacities.h"
@@ -53,11 +54,9 @@ void registerEntryEvents(EventTable& table) {
     table.onClick("mnuzeigbild", mnuzeigbild_Click);
     table.onClick("mnunixbild", mnunixbild_Click);
     table.onClick("mnuazersetzen", mnuazersetzen_Click);
-    const std::array<const char*, 4> fields = {"txtfrage", "txtantwort", "txtzusatz1",
-                                               "txtzusatz2"};
-    for (int f = 0; f < 4; ++f) {
-        table.add(fields.at(static_cast<std::size_t>(f)), "Change",
-                  [f](App& app, UiEvent&) { textChanged(app, f); });
+    for (std::size_t f = 0; f < kCardFieldCount; ++f) {
+        table.add(std::string(kCardFields[f].textBox), "Change",
+                  [f](App& app, UiEvent&) { textChanged(app, static_cast<int>(f)); });
     }
 }
 

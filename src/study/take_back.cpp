@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/card_fields.h"
 #include "study/answer_journal.h"
 #include "study/answer_steps.h"
 #include "study/box_messages.h"
@@ -42,16 +43,21 @@ namespace {
 // The controls an answer shows its outcome in: the card, the buttons, the counters and the
 // menus it locks while the answer is open. Keeping only these, not the whole window, is what
 // keeps an answer within a few microseconds.
-std::array<Control*, 42> answerControls(MainWindowModel& w) {
-    return {&w.txtfrage,    &w.txtantwort,   &w.txtzusatz1,  &w.txtzusatz2,  &w.lbldatum0,
-            &w.lbldatum1,   &w.lbldatum2,    &w.lbldatum3,   &w.lbldatum4,   &w.lblfalsch,
-            &w.bildbox,     &w.lblbild,      &w.picfrage,    &w.picantwort,  &w.piczusatz1,
-            &w.piczusatz2,  &w.cmdantwort,   &w.cmdrichtig,  &w.cmdfalsch,   &w.cmd5anfang,
-            &w.cmd5zurück,  &w.cmd5vor,      &w.cmd5ende,    &w.optk5,       &w.lblxvony,
-            &w.progress,    &w.Label5,       &w.lblkasten,   &w.lblinfo,     &w.mnudatei,
-            &w.mnukastwahl, &w.mnumoduswahl, &w.lblazist[0], &w.lblazist[1], &w.lblazist[2],
-            &w.lblazist[3], &w.lblazist[4],  &w.mnukk[0],    &w.mnukk[1],    &w.mnukk[2],
-            &w.mnukk[3],    &w.mnukk[4]};
+std::array<Control*, 34 + 2 * kCardFieldCount> answerControls(MainWindowModel& w) {
+    std::array<Control*, 34 + 2 * kCardFieldCount> controls = {
+        &w.lbldatum0,   &w.lbldatum1,   &w.lbldatum2,   &w.lbldatum3,    &w.lbldatum4,
+        &w.lblfalsch,   &w.bildbox,     &w.lblbild,     &w.cmdantwort,   &w.cmdrichtig,
+        &w.cmdfalsch,   &w.cmd5anfang,  &w.cmd5zurück,  &w.cmd5vor,      &w.cmd5ende,
+        &w.optk5,       &w.lblxvony,    &w.progress,    &w.Label5,       &w.lblkasten,
+        &w.lblinfo,     &w.mnudatei,    &w.mnukastwahl, &w.mnumoduswahl, &w.lblazist[0],
+        &w.lblazist[1], &w.lblazist[2], &w.lblazist[3], &w.lblazist[4],  &w.mnukk[0],
+        &w.mnukk[1],    &w.mnukk[2],    &w.mnukk[3],    &w.mnukk[4]};
+    std::size_t next = 34;
+    for (const CardField& f : kCardFields) {
+        controls[next++] = &f.box(w);
+        controls[next++] = &f.cover(w);
+    }
+    return controls;
 }
 
 // The fields of a control an answer may change, and taking it back puts back.

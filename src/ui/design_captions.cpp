@@ -1,27 +1,40 @@
 #include "ui/design_captions.h"
 
+#include <string>
+#include <vector>
+
+#include "core/card_fields.h"
+
 namespace memvalo {
 
 namespace {
 
 struct CaptionText {
-    const char* control;
-    const char* text;
+    std::string control;
+    std::string text;
     bool above;
 };
 
-constexpr CaptionText kCaptions[] = {
-    {"lbldatum0", "erstellt am:", false},    {"lbldatum1", "in Kasten 2 am:", false},
-    {"lbldatum2", "in Kasten 3 am:", false}, {"lbldatum3", "in Kasten 4 am:", false},
-    {"lbldatum4", "in Kasten 5 am:", false}, {"lblfalsch", "bisher falsch:", false},
-    {"txtzusatz1", "Zusatz 1:", true},       {"txtzusatz2", "Zusatz 2:", true}};
+// The date labels, then the card fields that carry their caption above them ("Zusatz 1:").
+std::vector<CaptionText> captionTexts() {
+    std::vector<CaptionText> captions = {
+        {"lbldatum0", "erstellt am:", false},    {"lbldatum1", "in Kasten 2 am:", false},
+        {"lbldatum2", "in Kasten 3 am:", false}, {"lbldatum3", "in Kasten 4 am:", false},
+        {"lbldatum4", "in Kasten 5 am:", false}, {"lblfalsch", "bisher falsch:", false}};
+    for (const CardField& f : kCardFields) {
+        if (f.captionAbove) {
+            captions.push_back({std::string(f.textBox), std::string(f.caption) + ":", true});
+        }
+    }
+    return captions;
+}
 
 }  // namespace
 
 DesignCaptions::DesignCaptions(QWidget* parent) {
-    for (const CaptionText& c : kCaptions) {
-        auto* caption = new QLabel(QString::fromUtf8(c.text), parent);
-        caption->setObjectName(QString::fromUtf8(c.control) + QStringLiteral("_caption"));
+    for (const CaptionText& c : captionTexts()) {
+        auto* caption = new QLabel(QString::fromStdString(c.text), parent);
+        caption->setObjectName(QString::fromStdString(c.control) + QStringLiteral("_caption"));
         caption->setAlignment(c.above ? Qt::AlignLeft | Qt::AlignBottom
                                       : Qt::AlignRight | Qt::AlignVCenter);
         captions_.push_back({c.control, c.above ? Place::Above : Place::Left, caption});

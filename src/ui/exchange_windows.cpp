@@ -33,7 +33,8 @@ void showExportWindow(App& app, ExportWindowModel& model, QWidget* parent) {
     window.onClose([&] { cmdcancel_Click(model); });
     for (int i = 0; i < 5; ++i) order.push_back("chkkasten(" + std::to_string(i) + ")");
     order.push_back("chkallekästen");
-    for (int i = 0; i < 4; ++i) order.push_back("chkfelder(" + std::to_string(i) + ")");
+    for (int i = 0; i < model.chkfelder.size(); ++i)
+        order.push_back("chkfelder(" + std::to_string(i) + ")");
     order.insert(order.end(), {"chkallefelder", "optfa", "optaf", "chkwiederholen", "chkabsatz",
                                "cmdexport", "cmdcancel"});
     window.setTabOrder(order);

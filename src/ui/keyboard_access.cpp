@@ -5,20 +5,22 @@
 #include <QShortcut>
 #include <array>
 #include <string_view>
+#include <vector>
+
+#include "core/card_fields.h"
 
 namespace memvalo {
 
 namespace {
 
-// Card fields first, then the buttons in the order a learner uses them (after typing a card
+// After the card fields the buttons in the order a learner uses them (after typing a card
 // the next one; during a query the answer), then the capacities. The controls are made in the
 // order of their names, which is no order for a learner.
-constexpr std::array kTabOrder = {
-    "txtfrage",     "txtantwort",   "txtzusatz1",   "txtzusatz2",      "cmdvor",
-    "cmdantwort",   "cmdrichtig",   "cmdfalsch",    "cmdanfang",       "cmdzurück",
-    "cmdende",      "cmd5anfang",   "cmd5zurück",   "cmd5vor",         "cmd5ende",
-    "optk5",        "cmdlöschen",   "cmdspiegel",   "txtazsoll(0)",    "txtazsoll(1)",
-    "txtazsoll(2)", "txtazsoll(3)", "txtazsoll(4)", "cmdsollübernahme"};
+constexpr std::array kTabOrderAfterFields = {
+    "cmdvor",       "cmdantwort",   "cmdrichtig",   "cmdfalsch",    "cmdanfang",
+    "cmdzurück",    "cmdende",      "cmd5anfang",   "cmd5zurück",   "cmd5vor",
+    "cmd5ende",     "optk5",        "cmdlöschen",   "cmdspiegel",   "txtazsoll(0)",
+    "txtazsoll(1)", "txtazsoll(2)", "txtazsoll(3)", "txtazsoll(4)", "cmdsollübernahme"};
 
 struct KeyBinding {
     const char* key;
@@ -50,8 +52,11 @@ QWidget* find(const std::map<std::string, QWidget*>& widgets, std::string_view n
 
 KeyboardAccess::KeyboardAccess(QWidget* window, const std::map<std::string, QWidget*>& widgets)
     : QObject(window) {
+    std::vector<std::string_view> order;
+    for (const CardField& field : kCardFields) order.push_back(field.textBox);
+    order.insert(order.end(), kTabOrderAfterFields.begin(), kTabOrderAfterFields.end());
     QWidget* previous = nullptr;
-    for (const char* name : kTabOrder) {
+    for (std::string_view name : order) {
         QWidget* widget = find(widgets, name);
         if (widget == nullptr) continue;
         if (previous != nullptr) QWidget::setTabOrder(previous, widget);

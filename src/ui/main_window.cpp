@@ -13,10 +13,12 @@
 #include <QSignalBlocker>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <vector>
 
+#include "core/card_fields.h"
 #include "model/main_menu_table.h"
 #include "settings/design_layout.h"
 #include "settings/gradient.h"
@@ -37,8 +39,8 @@ namespace {
 constexpr char kWindowName[] = "frm1";
 
 bool isCardField(const std::string& name) {
-    return name == "txtfrage" || name == "txtantwort" || name == "txtzusatz1" ||
-           name == "txtzusatz2";
+    return std::any_of(kCardFields.begin(), kCardFields.end(),
+                       [&](const CardField& f) { return f.textBox == name; });
 }
 
 std::string nameOf(const QObject* object) {

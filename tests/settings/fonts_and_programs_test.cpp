@@ -15,19 +15,19 @@ TEST_F(FontsAndProgramsTest, AFieldFontIsRememberedAndTheWholeFontSparesTheColou
     platform.fontAnswers = {FontChoice{"DejaVu Serif", 18, true, true, false, 0x0000FF},
                             std::nullopt,
                             FontChoice{"Liberation Sans", 12, false, false, true, 0xFF}};
-    mnufontantwort_Click(app);
+    chooseFieldFont(app, 1);
     const Control& antwort = app.frm1.txtantwort;
     EXPECT_TRUE(antwort.font.name == "DejaVu Serif" && antwort.font.italic);
     EXPECT_EQ(antwort.foreColor, 0x0000FFu);
     EXPECT_EQ(app.settings.farben[8], 0x0000FFu);
     EXPECT_EQ(app.settings.schriftgroessen[1], 18);
-    mnufontantwort_Click(app);  // cancelled: nothing changes
+    chooseFieldFont(app, 1);  // cancelled: nothing changes
     EXPECT_EQ(antwort.font.size, 18);
 
     mnufontgesamt_Click(app);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(app.frm1.textField(i).font.name == "Liberation Sans" &&
-                    app.frm1.textField(i).font.underline);
+    for (std::size_t i = 0; i < kCardFieldCount; ++i) {
+        const Control& field = kCardFields[i].box(app.frm1);
+        EXPECT_TRUE(field.font.name == "Liberation Sans" && field.font.underline);
         EXPECT_EQ(app.settings.schriftgroessen[i], 12);
     }
     EXPECT_EQ(antwort.foreColor, 0x0000FFu);
