@@ -91,6 +91,7 @@ TEST_F(StudyTest, ResumingABox5PassOrStartingAgain) {
     EXPECT_EQ(platform.messages.back().title, "Was möchten Sie tun?");
     EXPECT_EQ(app.store.k(5).pos, 4);
     EXPECT_EQ(app.frm1.txtfrage.caption + app.frm1.lblazist[4].caption + buttons(), "d? 7A");
+    EXPECT_EQ(progressText(), " 4 von  10");
 
     app.kasten5_beantwortet = 2;
     expectAnswers({Answer::No, Answer::No});
