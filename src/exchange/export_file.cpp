@@ -22,8 +22,17 @@ std::string exportText(const CardStore& store, const ExportChoice& choice,
     return text_export(store, choice);
 }
 
-std::error_code writeExportFile(const std::string& path, const std::string& text) {
-    return writeFileAtomically(path, utf8ToCp1252(text));
+std::string exportFileBytes(const std::string& text, ExportFormat format) {
+    std::string bytes = utf8ToCp1252(text);
+    if (format != ExportFormat::Csv || cp1252ToUtf8(bytes, References::Literal) == text) {
+        return bytes;
+    }
+    return "\xEF\xBB\xBF" + text;
+}
+
+std::error_code writeExportFile(const std::string& path, const std::string& text,
+                                ExportFormat format) {
+    return writeFileAtomically(path, exportFileBytes(text, format));
 }
 
 }  // namespace memvalo

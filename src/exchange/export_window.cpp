@@ -189,7 +189,7 @@ void cmdexport_Click(App& app, ExportWindowModel& f) {
     app.platform.setBusy(true);
     const std::string text =
         exportText(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
-    const std::error_code ec = writeExportFile(*path, text);
+    const std::error_code ec = writeExportFile(*path, text, choice.format);
     app.platform.setBusy(false);
     if (ec) {
         showFileError(app, ec);

@@ -83,6 +83,21 @@ TEST(ExportTexts, LineBreaksAndSemicolons) {
     EXPECT_EQ(pageTitle("vokabeln.neu.html") + "|" + pageTitle("seite"), "vokabeln.neu|seite");
 }
 
+// Only a CSV file with a character Windows-1252 lacks turns to UTF-8, which the import reads.
+TEST(ExportTexts, FileBytes) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        ExportFormat format;
+        std::string text, bytes;
+    } cases[] = {
+        {ExportFormat::Csv, "Dąb;oak\r\n", bom + "Dąb;oak\r\n"},
+        {ExportFormat::Csv, "Äpfel;€\r\n", "\xC4pfel;\x80\r\n"},
+        {ExportFormat::Text, "Dąb\r\n", "D&#261;b\r\n"},
+        {ExportFormat::Tab, "Dąb\r\n", "D&#261;b\r\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(exportFileBytes(c.text, c.format), c.bytes) << c.text;
+}
+
 class HtmlExport : public ::testing::Test {
   protected:
     HtmlExport() {
