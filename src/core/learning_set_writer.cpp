@@ -108,11 +108,12 @@ std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     return out;
 }
 
-std::string optionsFileBytes(const SetOptions& options) {
+std::string optionsFileBytes(const SetOptions& options, CountForm count) {
     std::string out;
     for (const std::string& capacity : options.capacities) putLine(out, trimBlanks(capacity));
     putLine(out, "[Kasten 5 bereits beantwortet]");
-    putLine(out, " " + std::to_string(options.box5Answered) + " ");
+    const std::string answered = std::to_string(options.box5Answered);
+    putLine(out, count == CountForm::Bare ? answered : " " + answered + " ");
     putLine(out, "[Pfad für Klänge/Bilder]");
     putLine(out, withoutLineBreaks(options.mediaFolder));
     putLine(out, "[Bilder bei Abfrage zeigen?]");

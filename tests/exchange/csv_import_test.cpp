@@ -204,12 +204,12 @@ TEST_F(CsvImportWindow, EachWrongLineIsToldAndTheFilesAreNamedAsTyped) {
               " 4 \r\n\"a\"\r\n\"b\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n0         \r\n\r\n"
               "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n0         \r\n\r\n"
               "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n0         \r\n\r\n");
-    for (const char* box : {"vokabeln.k02", "vokabeln.k03", "vokabeln.k04"}) {
+    for (const char* box : {"vokabeln.k02", "vokabeln.k03", "vokabeln.k04", "vokabeln.k05"}) {
         EXPECT_EQ(dir.read(box), "0\r\n") << box;
     }
     const std::string cfg = dir.read("vokabeln.cfg");
     EXPECT_EQ(cfg.substr(0, cfg.find("placeholder")),
-              "2000\r\n2000\r\n2000\r\n2000\r\n2000\r\n[Kasten 5 bereits beantwortet]\r\n 0 \r\n"
+              "2000\r\n2000\r\n2000\r\n2000\r\n2000\r\n[Kasten 5 bereits beantwortet]\r\n0\r\n"
               "[Pfad f\xFCr Kl\xE4nge/Bilder]\r\n\r\n[Bilder bei Abfrage zeigen?]\r\nnein\r\n"
               "[Bilder \xFC"
               "berhaupt zeigen?]\r\nnein\r\n");
