@@ -450,14 +450,27 @@ void MainWindow::forwardMouseDown(const std::string& control, QMouseEvent* mouse
     if (events_.handles(control, "MouseDown")) fire(down);
 }
 
+// A key the focused control leaves unused travels on to the area behind it, and the window
+// saw it already through the control: forwarded twice, one Page Up would page twice.
+bool MainWindow::seenThroughControl(const QObject* watched) const {
+    if (watched != area_) return false;
+    for (const QWidget* w = QApplication::focusWidget(); w != nullptr && w != area_;
+         w = w->parentWidget()) {
+        const auto it = widgets_.find(nameOf(w));
+        if (it != widgets_.end() && it->second == w) return true;
+    }
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const std::string control = watched == area_ ? kWindowName : nameOf(watched);
     switch (event->type()) {
         case QEvent::KeyPress:
+            if (seenThroughControl(watched)) break;
             if (forwardKey(control, static_cast<QKeyEvent*>(event))) return true;
             break;
         case QEvent::KeyRelease:
-            forwardKeyUp(control, static_cast<QKeyEvent*>(event));
+            if (!seenThroughControl(watched)) forwardKeyUp(control, static_cast<QKeyEvent*>(event));
             break;
         case QEvent::MouseButtonPress:
             forwardMouseDown(control, static_cast<QMouseEvent*>(event));
