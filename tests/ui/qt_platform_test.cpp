@@ -7,9 +7,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
+#include <set>
 #include <stdexcept>
 
+#include "ui/caption_button.h"
 #include "ui/colour_window.h"
+#include "ui/error_window.h"
 #include "ui/font_colour_dialog.h"
 #include "ui/gradient_painter.h"
 #include "ui/qt_text.h"
@@ -60,6 +63,22 @@ class QtPlatformTest : public QObject {
             QVERIFY(closed);
             QCOMPARE(choice.has_value(), key == Qt::Key_Return);
         }
+    }
+
+    // A long caption of the error window wraps rather than shrinks: all its buttons read alike.
+    void theErrorWindowsButtonsShareOneFont() {
+        QuietPlatform platform;
+        App app(platform);
+        ErrPtnrModel model;
+        std::set<qreal> sizes;
+        whenModal([&](QWidget* window) {
+            for (const auto* button : window->findChildren<CaptionButton*>()) {
+                if (button->isVisible()) sizes.insert(button->captionFont().pointSizeF());
+            }
+        });
+        OnError(app, model, {"Module1", "anzeige", 481, "Ungültiges Bild"},
+                [&] { showErrorWindow(app, model, nullptr); });
+        QCOMPARE(sizes.size(), std::size_t{1});
     }
 
     void picturesAreMeasuredAndBrokenOnesRefused() {
