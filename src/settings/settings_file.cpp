@@ -175,7 +175,7 @@ std::string yesNo(bool value) {
     return value ? "ja" : "nein";
 }
 
-std::string settingsText(App& app) {
+std::string settingsText(App& app, const Geometry& g) {
     SettingsValues& s = app.settings;
     MainWindowModel& w = app.frm1;
     LineWriter out;
@@ -195,7 +195,6 @@ std::string settingsText(App& app) {
     }
     out.line(s.schliessen == 1 ? "1" : "0");
 
-    const Geometry& g = w.me.geometry;
     out.pair("[Fensterposition links]", g.left);
     out.pair("[Fensterposition oben]", g.top);
     out.pair("[Höhe]", g.height);
@@ -223,6 +222,11 @@ std::string settingsText(App& app) {
     if (s.csvImportOrdner.empty()) s.csvImportOrdner = app.platform.documentsFolder();
     out.pair("[Letztes CSV-Import-Verzeichnis]", s.csvImportOrdner);
     return out.text();
+}
+
+// The window's placement changes too often to count as an option.
+std::string optionsText(App& app) {
+    return settingsText(app, Geometry{});
 }
 
 // `why` tells, on a line of its own, what was wrong with a file that is there.
@@ -270,7 +274,7 @@ SettingsRead applySettingsText(App& app, std::string_view bytes) {
 }
 
 std::string settingsFileBytes(App& app) {
-    return utf8ToCp1252(settingsText(app));
+    return utf8ToCp1252(settingsText(app, app.frm1.me.geometry));
 }
 
 void readSettings(App& app) {
@@ -287,16 +291,31 @@ void readSettings(App& app) {
     if (!read.usable) {
         takeDefaultPath(app, "\rDie Datei " + file + " hat in Zeile " +
                                  std::to_string(read.badLine) + " einen unbrauchbaren Wert.");
+        return;
     }
+    app.settings.optionsOnDisk = optionsText(app);
 }
 
 void writeSettings(App& app) {
     const std::string& file = app.paths.settingsFile;
+    // Also after a failed write, which is told once rather than after every later event.
+    app.settings.optionsOnDisk = optionsText(app);
     if (const std::error_code ec = writeFileAtomically(file, settingsFileBytes(app))) {
         app.msgBox("Fehler beim Speichern der *.ini-Datei\rDie Datei " + file +
                        " kann nicht geschrieben werden (" + fileErrorReason(ec) + ").",
                    "Einstellungsdatei speichern fehlgeschlagen", Buttons::OK, Icon::Critical);
     }
+}
+
+void keepChangedSettings(App& app) {
+    SettingsValues& s = app.settings;
+    if (s.optionsOnDisk.empty()) return;
+    // The file takes the page-key check mark as the exit stores it; the keys themselves follow
+    // it from the next opening of a set on.
+    const std::string running = s.blaettern;
+    s.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
+    if (optionsText(app) != s.optionsOnDisk) writeSettings(app);
+    s.blaettern = running;
 }
 
 }  // namespace memvalo

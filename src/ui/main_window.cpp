@@ -24,6 +24,7 @@
 #include "model/main_menu_table.h"
 #include "settings/design_layout.h"
 #include "settings/gradient.h"
+#include "settings/settings_file.h"
 #include "ui/access_keys.h"
 #include "ui/after_first_frame.h"
 #include "ui/control_widgets.h"
@@ -248,6 +249,8 @@ void MainWindow::fire(UiEvent& event) {
         UiEvent end{kWindowName, "EndAfterFault"};
         events_.run(app_, app_.frm1.controls(), end);
     }
+    // An option the learner changed is in the settings file at once, as if the program ended.
+    if (running_ == 1) keepChangedSettings(app_);
     --running_;
     sync();
 }
