@@ -224,7 +224,7 @@ TEST_F(FileCommandsTest, AVanishedHistoryEntryOpensNothing) {
 // Opening a set reads the settings file again; what the learner changed since the start is
 // in it by then. The page keys follow their check mark from that opening on.
 TEST_F(FileCommandsTest, OpeningASetKeepsTheOptionsChangedBefore) {
-    readSettings(app);
+    writeSettings(app);  // as the last exit left it
     setCoverMode(app, 1);
     app.frm1.mnuklang.checked = true;
     app.settings.abspann = 700;
