@@ -169,7 +169,7 @@ int exportSet(App& app, const std::vector<std::string>& args, std::ostream& out,
     const std::string& target = args[2];
     const std::string text =
         format->write(app.store, choice, GetPathOrFileName(target, false), app.platform.today());
-    if (const auto ec = writeExportFile(target, text)) {
+    if (const auto ec = writeExportFile(target, text, *format)) {
         err << "Die Datei " << target
             << " kann nicht geschrieben werden: " << terminalLines(fileErrorText(ec)) << '\n';
         return 1;

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 
 #include "core/error_guard.h"
+#include "core/paths.h"
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
 #include "core/utf8.h"
@@ -68,13 +70,23 @@ bool isPictureType(const std::string& type) {
     return false;
 }
 
+// A reference without a root, as the shipped example's, names a file beside the set; one
+// not there is still looked for where the program runs, as before.
+std::optional<std::string> mediaOnDisk(const App& app, const std::string& reference) {
+    if (!app.setPath.empty() && !std::filesystem::path(reference).is_absolute()) {
+        const auto beside = findFileIgnoringCase(GetPathOrFileName(app.setPath, true) + reference);
+        if (beside) return beside;
+    }
+    return findFileIgnoringCase(reference);
+}
+
 void show(App& app) {
     MainWindowModel& w = app.frm1;
     if (app.startingUp() || consumeOneShotMarker(w) || w.mnunixbild.checked) return;
     w.bildbox.visible = false;
     const std::string reference = trimBlanks(app.medienverweis);
     if (reference.empty()) return;
-    const auto onDisk = findFileIgnoringCase(reference);
+    const auto onDisk = mediaOnDisk(app, reference);
     if (!onDisk) {
         showShipped(app, "fehlt.jpg");
         return;

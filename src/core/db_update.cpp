@@ -30,13 +30,11 @@ constexpr std::string_view kQuestion =
     "Wenn Sie jetzt abbrechen, können Sie die ausgewählte Datenbank\r"
     "nicht öffnen, aber eine neue anlegen. Weitermachen?";
 
-// The copies in a backup folder are the only originals left: converting them in place would
-// lose them.
-bool isBackupFolder(const std::string& folder) {
+// Copies made into the set's own folder would be the files themselves, and converting them
+// would leave no original. A set in any other folder named "backup" gets its backup beneath.
+bool isOwnBackupFolder(const std::string& folder, const std::string& backupFolder) {
     std::error_code ec;
-    fs::path canonical = fs::weakly_canonical(folder.empty() ? "." : folder, ec);
-    if (!canonical.has_filename()) canonical = canonical.parent_path();
-    return utf8::lower(canonical.filename().string()) == "backup";
+    return fs::equivalent(folder.empty() ? "." : folder, backupFolder, ec);
 }
 
 void advance(App& app) {
@@ -64,17 +62,17 @@ void copyOldFiles(App& app, const std::string& setBasePath, const std::string& b
 
 UpdateResult convert(App& app, const std::string& setBasePath, const std::string& folder,
                      const std::string& fileName, const SaveStepHook& hook) {
-    if (isBackupFolder(folder)) {
+    const std::string backupFolder = updateBackupFolder(folder);
+    if (backupFolder.empty()) {
+        throw RuntimeError(kPathFileAccessError,
+                           "Im Ordner " + folder + " lässt sich kein Ordner backup anlegen");
+    }
+    if (isOwnBackupFolder(folder, backupFolder)) {
         app.msgBox("Aus dem Verzeichnis " + folder +
                        " heraus können Sie die Dateien nicht laden!\r"
                        "Kopieren Sie sie in ein anderes Verzeichnis!",
                    "Datenbankupdate so nicht möglich", Buttons::OK, Icon::Critical);
         return UpdateResult::Impossible;
-    }
-    const std::string backupFolder = updateBackupFolder(folder);
-    if (backupFolder.empty()) {
-        throw RuntimeError(kPathFileAccessError,
-                           "Im Ordner " + folder + " lässt sich kein Ordner backup anlegen");
     }
     advance(app);
     app.msgBox("Ihre Daten werden gesichert in: \r" + backupFolder + fileName, kTitle, Buttons::OK,

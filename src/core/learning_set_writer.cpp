@@ -1,6 +1,7 @@
 #include "core/learning_set_writer.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "core/codec.h"
 #include "core/file_bytes.h"
@@ -109,7 +110,20 @@ std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     return out;
 }
 
-std::string optionsFileBytes(const SetOptions& options) {
+namespace {
+
+// Takes the blanks around the value on the line after `keyLine`.
+void trimLineAfter(std::string& out, std::string_view keyLine) {
+    const std::size_t start = out.find(keyLine);
+    if (start == std::string::npos) return;
+    const std::size_t from = start + keyLine.size();
+    const std::size_t end = out.find("\r\n", from);
+    out.replace(from, end - from, trimBlanks(out.substr(from, end - from)));
+}
+
+}  // namespace
+
+std::string optionsFileBytes(const SetOptions& options, CountForm count) {
     std::string out;
     std::vector<std::string> lines;
     for (const SetOption& option : setOptionTable()) {
@@ -118,6 +132,7 @@ std::string optionsFileBytes(const SetOptions& options) {
         option.write(options, lines);
         for (const std::string& line : lines) putLine(out, line);
     }
+    if (count == CountForm::Bare) trimLineAfter(out, "[Kasten 5 bereits beantwortet]\r\n");
     for (int i = 0; i < 30; ++i) putLine(out, "placeholder");
     return out;
 }

@@ -14,7 +14,10 @@ enum class FalschForm { Padded, Trimmed };
 // every count is stored back trimmed, so the cards in memory match the file.
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch = FalschForm::Padded);
 
+// A save writes the count of answered box-5 cards between blanks; the CSV import bare.
+enum class CountForm { Padded, Bare };
+
 // The 43 lines of the options file.
-std::string optionsFileBytes(const SetOptions& options);
+std::string optionsFileBytes(const SetOptions& options, CountForm count = CountForm::Padded);
 
 }  // namespace memvalo

@@ -77,6 +77,8 @@ struct SettingsValues {
     std::string blaettern = "nein";
     std::string csvImportOrdner;
     bool ending = false;  // the exit command is running
+    // The options as the settings file held them when last read or written; empty before.
+    std::string optionsOnDisk;
 
     // What the desktop offers.
     bool trayAvailable = true;

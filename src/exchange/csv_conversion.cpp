@@ -80,11 +80,10 @@ std::error_code writeImportedSet(const std::string& folder, const std::string& f
     SetOptions options;
     options.capacities.fill(std::to_string(Box::kSlots));
     options.nixbild = true;
-    Box empty;
-    std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options)},
+    std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options, CountForm::Bare)},
                                          {".ldt", boxFileBytes(box1, 1)}};
-    for (int box = 2; box <= 5; ++box)
-        files.push_back({boxExtension(box), boxFileBytes(empty, box)});
+    // Each empty box file holds only its count line "0".
+    for (int box = 2; box <= 5; ++box) files.push_back({boxExtension(box), "0\r\n"});
     if (folder + fileName == base + ".ldt") return saveSetFiles(base, files).code;
     // A box-1 file of another name cannot join the set's save as a whole; each file is
     // still replaced whole.

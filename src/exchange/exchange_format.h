@@ -26,6 +26,9 @@ struct ExchangeFormat {
     // asks for its author and is opened once written.
     bool page = false;
     ExportWriter write = nullptr;
+    // A text with a character Windows-1252 cannot hold is written as UTF-8 with a byte-order
+    // mark, since a spreadsheet program would split a field at the ";" of its "&#N;".
+    bool utf8WhenNeeded = false;
 };
 
 // In the order the export window offers them; the first is chosen at first.

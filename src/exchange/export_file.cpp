@@ -5,8 +5,15 @@
 
 namespace memvalo {
 
-std::error_code writeExportFile(const std::string& path, const std::string& text) {
-    return writeFileAtomically(path, utf8ToCp1252(text));
+std::string exportFileBytes(const std::string& text, const ExchangeFormat& format) {
+    std::string bytes = utf8ToCp1252(text);
+    if (!format.utf8WhenNeeded || cp1252ToUtf8(bytes, References::Literal) == text) return bytes;
+    return "\xEF\xBB\xBF" + text;
+}
+
+std::error_code writeExportFile(const std::string& path, const std::string& text,
+                                const ExchangeFormat& format) {
+    return writeFileAtomically(path, exportFileBytes(text, format));
 }
 
 }  // namespace memvalo

@@ -3,10 +3,16 @@
 #include <string>
 #include <system_error>
 
+#include "exchange/exchange_format.h"
+
 namespace memvalo {
 
-// Writes the text in Windows-1252 (other characters as "&#N;") in place of any file at
-// `path`: a failed write leaves what was there before.
-std::error_code writeExportFile(const std::string& path, const std::string& text);
+// The file's bytes: Windows-1252, other characters as "&#N;", unless the format takes UTF-8
+// for such a text.
+std::string exportFileBytes(const std::string& text, const ExchangeFormat& format);
+
+// Writes the bytes in place of any file at `path`: a failed write leaves what was there before.
+std::error_code writeExportFile(const std::string& path, const std::string& text,
+                                const ExchangeFormat& format);
 
 }  // namespace memvalo

@@ -23,7 +23,7 @@ std::string page(const CardStore& store, const ExportChoice& choice, const std::
 constexpr std::array<ExchangeFormat, 4> kExportFormats = {{
     {"text", "opttext", "Textdatei (*.txt)", "Textdatei (*.txt)|*.txt", false, plain<text_export>},
     {"csv", "optcsv", "Text mit Trennzeichen -z.B. für Übernahme in Excel- (*.csv)",
-     "Textdatei (*.csv)|*.csv", false, plain<csv_export>},
+     "Textdatei (*.csv)|*.csv", false, plain<csv_export>, true},
     {"tab", "opttab", "Text mit Tabstops getrennt (*.txt)", "Textdatei (*.txt)|*.txt", false,
      plain<tab_export>},
     {"html", "opthtml", "HTML- Export", "HTML-Dateien (*.html)|*.html", true, page},

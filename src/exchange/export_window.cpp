@@ -190,7 +190,7 @@ void cmdexport_Click(App& app, ExportWindowModel& f) {
     app.platform.setBusy(true);
     const std::string text =
         format.write(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
-    const std::error_code ec = writeExportFile(*path, text);
+    const std::error_code ec = writeExportFile(*path, text, format);
     app.platform.setBusy(false);
     if (ec) {
         showFileError(app, ec);

@@ -37,6 +37,8 @@ void mnu5leeren_Click(App& app, const EventTable& events) {
     BusyPointer busy(app);
     app.playSound("harp.wav");
     if (!kasten5_speichern(app)) return;
+    // The cards of an earlier pass are gone: the next pass of box 5 starts at its first card.
+    app.kasten5_beantwortet = 0;
     app.msgBox("Kasten 5 wurde gesichert und geleert", kDoneTitle, Buttons::OK, Icon::Information);
     toEntryMode(app, events);
     box5MenuState(app, false);
@@ -55,6 +57,7 @@ void mnu5import_Click(App& app, const EventTable& events) {
         app.markierung.clear();
         return;
     }
+    app.kasten5_beantwortet = 0;
     app.frm1.mnuoptabfrage.visible = true;
     app.frm1.st1.visible = true;
     app.msgBox("Kasten 5 wurde importiert !", kDoneTitle, Buttons::OK, Icon::Information);

@@ -73,6 +73,8 @@ void showOpenedSet(App& app) {
 // Reads the set at `path`; on refusal the set that was open stays open as it was.
 void openSet(App& app, const std::string& path) {
     forgetLastAnswer(app);
+    // Reading the settings again below must not undo the options changed since the start.
+    keepChangedSettings(app);
     const std::string previousPath = app.setPath;
     app.schritt_gespeichert = "nein";
     takeOptionsFromMenus(app);

@@ -15,7 +15,8 @@ constexpr int kTwips = 15;  // per pixel
 constexpr int kWidth = 780 * kTwips;
 constexpr int kInset = 14 * kTwips;
 constexpr int kFirstRow = 24 * kTwips;
-constexpr int kButtonHeight = 28 * kTwips;
+// High enough for a caption of two lines: a long one wraps rather than shrinks.
+constexpr int kButtonHeight = 40 * kTwips;
 constexpr int kGap = 10 * kTwips;
 
 Geometry at(int left, int top, int width, int height) {
@@ -90,11 +91,11 @@ ErrPtnrModel::ErrPtnrModel() {
     placeErrorRows(*this);
     placeFrame(framProgInfo, "Programm-Infos:", 54);
     lblProgInfo.geometry = at(kInset, kFirstRow, kWidth - 2 * kInset, 20 * kTwips);
-    placeFrame(framProtocol, "Fehlerprotokoll ...", 62);
+    placeFrame(framProtocol, "Fehlerprotokoll ...", 74);
     placeButtons<4>(cmdProtocol, {"&Drucken", "&Speichern", "&EMail", "&WWW"});
     placeFrame(framCallStack, "CallStack:", 90);
     lstCallStack.geometry = at(kInset, kFirstRow, kWidth - 2 * kInset, 56 * kTwips);
-    placeFrame(framContinue, "Weiterer Programmablauf...", 62);
+    placeFrame(framContinue, "Weiterer Programmablauf...", 74);
     placeButtons<4>(cmdContinue, {"Befehl wieder&holen", "Fortsetzen mit &nächsten Befehl",
                                   "&Prozedur verlassen", "Programm &beenden"});
 }

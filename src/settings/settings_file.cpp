@@ -43,6 +43,14 @@ std::string settingsText(App& app) {
     return out.text();
 }
 
+// The window's placement changes too often to count as an option.
+std::string optionsText(App& app) {
+    const Geometry placed = std::exchange(app.frm1.me.geometry, Geometry{});
+    std::string text = settingsText(app);
+    app.frm1.me.geometry = placed;
+    return text;
+}
+
 // `why` tells, on a line of its own, what was wrong with a file that is there.
 void takeDefaultPath(App& app, const std::string& why) {
     app.msgBox(
@@ -94,16 +102,36 @@ void readSettings(App& app) {
     if (!read.usable) {
         takeDefaultPath(app, "\rDie Datei " + file + " hat in Zeile " +
                                  std::to_string(read.badLine) + " einen unbrauchbaren Wert.");
+        return;
     }
+    app.settings.optionsOnDisk = optionsText(app);
 }
 
 void writeSettings(App& app) {
     const std::string& file = app.paths.settingsFile;
+    // Also after a failed write, which is told once rather than after every later event.
+    app.settings.optionsOnDisk = optionsText(app);
     if (const std::error_code ec = writeFileAtomically(file, settingsFileBytes(app))) {
         app.msgBox("Fehler beim Speichern der *.ini-Datei\rDie Datei " + file +
                        " kann nicht geschrieben werden (" + fileErrorReason(ec) + ").",
                    "Einstellungsdatei speichern fehlgeschlagen", Buttons::OK, Icon::Critical);
     }
+}
+
+void rememberSettingsShown(App& app) {
+    if (!app.settings.optionsOnDisk.empty()) app.settings.optionsOnDisk = optionsText(app);
+}
+
+void keepChangedSettings(App& app) {
+    SettingsValues& s = app.settings;
+    // Nothing is the learner's own before the window is set up.
+    if (s.optionsOnDisk.empty() || app.startingUp()) return;
+    // The file takes the page-key check mark as the exit stores it; the keys themselves follow
+    // it from the next opening of a set on.
+    const std::string running = s.blaettern;
+    s.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
+    if (optionsText(app) != s.optionsOnDisk) writeSettings(app);
+    s.blaettern = running;
 }
 
 }  // namespace memvalo

@@ -27,6 +27,12 @@ std::string settingsFileBytes(App& app);
 // Replaces the settings file with the current state (never half-written).
 void writeSettings(App& app);
 
+// Writes the settings file when an option differs from what the file held when last read or
+// written, so that reading it again, as opening a set does, keeps what the learner set.
+void keepChangedSettings(App& app);
+// Once start-up has shown the file's options in the menus, they count as what the file holds.
+void rememberSettingsShown(App& app);
+
 // The default values, as after a first start; writes nothing.
 void applyDefaultSettings(App& app);
 

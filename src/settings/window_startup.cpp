@@ -153,6 +153,7 @@ void Form_Load(App& app, std::string_view searchPath) {
     openAtStart(app);
     setUpTray(app);
     applyStoredScheme(app);
+    rememberSettingsShown(app);
     w.me.tag.clear();
 }
 

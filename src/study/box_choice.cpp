@@ -98,6 +98,7 @@ bool box5StartsAnew(App& app) {
         w.lblazist[4].caption = paddedNumber(k5.anz - k5.pos + 1);
         showCard(app, 5, k5.pos);
         w.cmdantwort.visible = true;
+        progressOfBox5(app);
         return false;
     }
     if (n >= 1 && n == ist) {

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kMargin = 3;
 // An "&" in the caption underlines the access key that presses the button with Alt.
-constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextShowMnemonic;
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
 
 void paintFace(QPainter& painter, const QRectF& frame, const QColor& face, bool down) {
     const std::vector<QColor> shades = CaptionButton::faceShades(face);
@@ -27,6 +27,16 @@ void paintFace(QPainter& painter, const QRectF& frame, const QColor& face, bool 
 
 std::vector<QColor> CaptionButton::faceShades(const QColor& face) {
     return {face.lighter(115), face.darker(110)};
+}
+
+QRect CaptionButton::captionRoom() const {
+    QRect room = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
+    if (isDown()) room.translate(1, 1);
+    return room;
+}
+
+QFont CaptionButton::captionFont() const {
+    return fittingFont(font(), text(), captionRoom(), kCaptionFlags);
 }
 
 void CaptionButton::paintEvent(QPaintEvent*) {
@@ -45,11 +55,9 @@ void CaptionButton::paintEvent(QPaintEvent*) {
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
     }
-    QRect room = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin);
-    if (isDown()) room.translate(1, 1);
-    painter.setFont(fittingFont(font(), text(), room, kCaptionFlags));
+    painter.setFont(captionFont());
     painter.setPen(ink);
-    painter.drawText(room, kCaptionFlags, text());
+    painter.drawText(captionRoom(), kCaptionFlags, text());
 }
 
 }  // namespace memvalo

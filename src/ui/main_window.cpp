@@ -22,6 +22,7 @@
 #include "model/main_menu_table.h"
 #include "settings/design_layout.h"
 #include "settings/gradient.h"
+#include "settings/settings_file.h"
 #include "ui/access_keys.h"
 #include "ui/after_first_frame.h"
 #include "ui/background_area.h"
@@ -184,6 +185,8 @@ void MainWindow::fire(UiEvent& event) {
         UiEvent end{kWindowName, "EndAfterFault"};
         events_.run(app_, app_.frm1.controls(), end);
     }
+    // An option the learner changed is in the settings file at once, as if the program ended.
+    if (running_ == 1) keepChangedSettings(app_);
     --running_;
     sync();
 }
@@ -373,14 +376,27 @@ void MainWindow::forwardMouseDown(const std::string& control, QMouseEvent* mouse
     if (events_.handles(control, "MouseDown")) fire(down);
 }
 
+// A key the focused control leaves unused travels on to the area behind it, and the window
+// saw it already through the control: forwarded twice, one Page Up would page twice.
+bool MainWindow::seenThroughControl(const QObject* watched) const {
+    if (watched != area_) return false;
+    for (const QWidget* w = QApplication::focusWidget(); w != nullptr && w != area_;
+         w = w->parentWidget()) {
+        const auto it = widgets_.find(nameOf(w));
+        if (it != widgets_.end() && it->second == w) return true;
+    }
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const std::string control = watched == area_ ? kWindowName : nameOf(watched);
     switch (event->type()) {
         case QEvent::KeyPress:
+            if (seenThroughControl(watched)) break;
             if (forwardKey(control, static_cast<QKeyEvent*>(event))) return true;
             break;
         case QEvent::KeyRelease:
-            forwardKeyUp(control, static_cast<QKeyEvent*>(event));
+            if (!seenThroughControl(watched)) forwardKeyUp(control, static_cast<QKeyEvent*>(event));
             break;
         case QEvent::MouseButtonPress:
             forwardMouseDown(control, static_cast<QMouseEvent*>(event));

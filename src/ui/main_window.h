@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
     bool forwardKey(const std::string& control, QKeyEvent* key);
     void forwardKeyUp(const std::string& control, QKeyEvent* key);
     void forwardMouseDown(const std::string& control, QMouseEvent* mouse);
+    bool seenThroughControl(const QObject* watched) const;
     void resized();
     void readBack();
     void applyWindow();

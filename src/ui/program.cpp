@@ -31,6 +31,14 @@ bool hasDisplay() {
 
 }  // namespace
 
+void speakGerman(QTranslator& qtTexts) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+}
+
 int runProgram(int argc, char** argv, const std::function<void(QApplication&)>& prepare) {
     if (!hasDisplay()) {
         std::cerr << "Memvalo braucht eine grafische Oberfläche, aber es ist keine Anzeige "
@@ -41,12 +49,8 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&)>& 
     QApplication::setStyle(new ProgramStyle);
     if (prepare) prepare(qtApp);
     QApplication::setApplicationName(QStringLiteral("memvalo"));
-    // Qt's own dialogs (files, fonts, colours) speak the program's German.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
+    speakGerman(qtTexts);
     QtPlatform platform;
     App app(platform);
     platform.setApp(app);

@@ -16,6 +16,7 @@
 
 #include "core/desktop_folders.h"
 #include "ui/error_window.h"
+#include "ui/file_dialog_look.h"
 #include "ui/font_colour_dialog.h"
 #include "ui/main_window.h"
 #include "ui/qt_printer.h"
@@ -75,6 +76,7 @@ QMessageBox::Icon qtIcon(Icon icon) {
 
 std::optional<std::string> runFileDialog(QWidget* parent, const FileDialog& d, bool save) {
     QFileDialog dialog(parent, toQt(d.title));
+    fitFileDialog(dialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save || !d.fileMustExist ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (save && !d.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -48,12 +48,16 @@ TEST_F(AnzeigeTest, FitsPortraitToTheHeightAndLandscapeToTheWidth) {
 TEST_F(AnzeigeTest, ShowsTheShippedPictureForSoundsOthersAndMissingFilesAndIgnoresCase) {
     const std::string sound = media("klang.wav");
     const std::string onDisk = media("Übung.JPG");  // found though its name differs in case
+    std::filesystem::create_directories(dir.file("beispiel"));
+    app.setPath = dir.file("beispiel/x.ldt");
     // Only the last three characters of a name count.
     for (const auto& [medium, picture] : {std::pair{sound, shipped("sound.jpg")},
                                           {media("notiz.txt"), shipped("leer.jpg")},
                                           {media("foto.jpeg"), shipped("leer.jpg")},
                                           {dir.file("weg.wav"), shipped("fehlt.jpg")},
-                                          {dir.file("übung.jpg"), onDisk}}) {
+                                          {dir.file("übung.jpg"), onDisk},
+                                          // a name without a folder lies beside the set
+                                          {"haus.jpg", media("beispiel/haus.jpg")}}) {
         app.medienverweis = medium;
         anzeige(app);
         EXPECT_EQ(bild().picture, picture) << medium;

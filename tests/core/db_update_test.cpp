@@ -77,18 +77,29 @@ TEST_F(DbUpdate, CancelLeavesEverythingAsItWasAndAsksForANewSet) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("backup")));
 }
 
-TEST_F(DbUpdate, ASetInsideTheBackupFolderCannotBeConverted) {
-    std::filesystem::create_directories(dir.file("Backup"));
-    std::filesystem::copy_file(dir.file("alt.ldt"), dir.file("Backup/alt.ldt"));
-    app.setPath = dir.file("Backup/alt.ldt");
+// A folder whose "backup" is the folder itself would get copies onto the originals; a set in
+// any other folder named so is converted with its backup beneath.
+TEST_F(DbUpdate, OnlyASetInItsOwnBackupFolderCannotBeConverted) {
+    std::filesystem::create_directories(dir.file("selbst"));
+    std::filesystem::create_directory_symlink(".", dir.file("selbst/backup"));
+    std::filesystem::copy_file(dir.file("alt.ldt"), dir.file("selbst/alt.ldt"));
+    app.setPath = dir.file("selbst/alt.ldt");
     platform.answers = {Answer::OK, Answer::OK, Answer::OK};
     EXPECT_EQ(platte_an_speicher(app), LoadResult::NewSetWanted);
     EXPECT_EQ(platform.messages[1].text, "Aus dem Verzeichnis " + dir.path() +
-                                             "Backup/ heraus können Sie die Dateien nicht laden!\r"
+                                             "selbst/ heraus können Sie die Dateien nicht laden!\r"
                                              "Kopieren Sie sie in ein anderes Verzeichnis!");
     EXPECT_EQ(platform.messages[1].title, "Datenbankupdate so nicht möglich");
     EXPECT_EQ(platform.messages[2].text, "Konvertierung fehlgeschlagen!");
     EXPECT_EQ(app.markierung, "");
+
+    const std::string oldLdt = dir.read("alt.ldt");
+    std::filesystem::create_directories(dir.file("Backup"));
+    std::filesystem::copy_file(dir.file("alt.ldt"), dir.file("Backup/alt.ldt"));
+    app.setPath = dir.file("Backup/alt.ldt");
+    platform.answers = {Answer::OK, Answer::OK, Answer::OK};
+    EXPECT_EQ(platte_an_speicher(app), LoadResult::Loaded);
+    EXPECT_EQ(dir.read("Backup/backup/alt.ldt"), oldLdt);
 }
 
 TEST_F(DbUpdate, ABrokenOldSetIsReportedAndLeftUnchanged) {

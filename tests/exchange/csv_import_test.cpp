@@ -5,6 +5,7 @@
 #include "exchange/csv_import_command.h"
 #include "exchange/csv_import_window.h"
 #include "exchange/import_text.h"
+#include "settings/settings_file.h"
 #include "support/app_fixture.h"
 #include "support/set_on_disk.h"
 
@@ -134,8 +135,11 @@ class CsvImportWindow : public DataFolderTest {
 };
 
 TEST_F(CsvImportWindow, ConvertsTheChosenFileAndOpensTheNewSet) {
-    platform.fileAnswers = {dir.file("woerter.csv"), dir.file("neu/woerter")};
+    std::filesystem::create_directories(dir.file("listen"));
+    std::filesystem::copy_file(dir.file("woerter.csv"), dir.file("listen/woerter.csv"));
+    platform.fileAnswers = {dir.file("listen/woerter.csv"), dir.file("neu/woerter")};
     std::filesystem::create_directories(dir.file("neu"));
+    writeSettings(app);  // as at every start, the file holds the folder of the last import
     steps = [this](CsvImportWindowModel& f) {
         cmdcsvopen_Click(app, f);
         EXPECT_EQ(f.lblcsvdatei.caption, "woerter.csv");
@@ -161,7 +165,8 @@ TEST_F(CsvImportWindow, ConvertsTheChosenFileAndOpensTheNewSet) {
     EXPECT_EQ(app.store.k(1)[3].zusatz1 + app.frm1.txtfrage.caption, "RichtungHaus");
     EXPECT_EQ(app.store.soll, (std::array<int, 5>{2000, 2000, 2000, 2000, 2000}));
     EXPECT_TRUE(app.frm1.me.caption.ends_with("   Datei: woerter.ldt"));
-    EXPECT_EQ(app.settings.csvImportOrdner, dir.path());
+    // Reading the settings again as the new set opens keeps the folder for the next import.
+    EXPECT_EQ(app.settings.csvImportOrdner, dir.file("listen/"));
 }
 
 TEST_F(CsvImportWindow, CancelAndARefusedFileLeaveTheNewEmptySet) {
@@ -204,12 +209,12 @@ TEST_F(CsvImportWindow, EachWrongLineIsToldAndTheFilesAreNamedAsTyped) {
               " 4 \r\n\"a\"\r\n\"b\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n0         \r\n\r\n"
               "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n0         \r\n\r\n"
               "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n06.12.2026\r\n0         \r\n\r\n");
-    for (const char* box : {"vokabeln.k02", "vokabeln.k03", "vokabeln.k04"}) {
+    for (const char* box : {"vokabeln.k02", "vokabeln.k03", "vokabeln.k04", "vokabeln.k05"}) {
         EXPECT_EQ(dir.read(box), "0\r\n") << box;
     }
     const std::string cfg = dir.read("vokabeln.cfg");
     EXPECT_EQ(cfg.substr(0, cfg.find("placeholder")),
-              "2000\r\n2000\r\n2000\r\n2000\r\n2000\r\n[Kasten 5 bereits beantwortet]\r\n 0 \r\n"
+              "2000\r\n2000\r\n2000\r\n2000\r\n2000\r\n[Kasten 5 bereits beantwortet]\r\n0\r\n"
               "[Pfad f\xFCr Kl\xE4nge/Bilder]\r\n\r\n[Bilder bei Abfrage zeigen?]\r\nnein\r\n"
               "[Bilder \xFC"
               "berhaupt zeigen?]\r\nnein\r\n");

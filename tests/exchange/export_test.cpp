@@ -83,6 +83,22 @@ TEST(ExportTexts, LineBreaksAndSemicolons) {
     EXPECT_EQ(pageTitle("vokabeln.neu.html") + "|" + pageTitle("seite"), "vokabeln.neu|seite");
 }
 
+// Only a CSV file with a character Windows-1252 lacks turns to UTF-8, which the import reads.
+TEST(ExportTexts, FileBytes) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const struct {
+        const char* format;
+        std::string text, bytes;
+    } cases[] = {
+        {"csv", "Dąb;oak\r\n", bom + "Dąb;oak\r\n"},
+        {"csv", "Äpfel;€\r\n", "\xC4pfel;\x80\r\n"},
+        {"text", "Dąb\r\n", "D&#261;b\r\n"},
+        {"tab", "Dąb\r\n", "D&#261;b\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(exportFileBytes(c.text, *exportFormatNamed(c.format)), c.bytes) << c.text;
+}
+
 class HtmlExport : public ::testing::Test {
   protected:
     HtmlExport() {

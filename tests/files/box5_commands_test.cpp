@@ -43,7 +43,9 @@ class Box5Commands : public test::AppTest {
 
 TEST_F(Box5Commands, EmptyingAndReimportingRestoresTheSameCardsInOrder) {
     platform.answers = {Answer::OK, Answer::OK};
+    app.kasten5_beantwortet = 7;
     click("mnu5leeren");
+    EXPECT_EQ(app.kasten5_beantwortet, 0) << "the next pass starts afresh";
     EXPECT_EQ(platform.messages[0].title + ": " + platform.messages[0].text,
               "Alles klar...: Kasten 5 wurde gesichert und geleert");
     const MainWindowModel& w = app.frm1;
@@ -56,7 +58,9 @@ TEST_F(Box5Commands, EmptyingAndReimportingRestoresTheSameCardsInOrder) {
               "02.01.2026\r\n03.01.2026\r\n04.01.2026\r\n05.01.2026\r\n1\r\n/bilder/1.jpg\r\n");
 
     platform.fileAnswers = {dir.file("englisch_bak1.k06")};
+    app.kasten5_beantwortet = 7;
     click("mnu5import");
+    EXPECT_EQ(app.kasten5_beantwortet, 0);
     const FileDialog& open = platform.openDialogs[0];
     EXPECT_EQ(open.title + "|" + open.filter + "|" + open.initialFolder,
               "Lerndatei Kasten 5 importieren|Kasten 5 Import (*.k06)|*.k06|" + dir.path());

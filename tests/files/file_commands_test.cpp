@@ -12,6 +12,7 @@
 #include "files/unsaved_changes.h"
 #include "settings/settings_file.h"
 #include "study/box_choice.h"
+#include "study/cover.h"
 #include "study/entry.h"
 #include "study/modes.h"
 #include "support/app_fixture.h"
@@ -217,6 +218,21 @@ TEST_F(FileCommandsTest, AVanishedHistoryEntryOpensNothing) {
     EXPECT_EQ(platform.messages.back().title + ": " + platform.messages.back().text,
               "Datei nicht gefunden: Datei wurde verschoben oder gelöscht");
     EXPECT_EQ(platform.messages.back().icon, Icon::Information);
+}
+
+// Opening a set reads the settings file again; what the learner changed since the start is
+// in it by then. The page keys follow their check mark from that opening on.
+TEST_F(FileCommandsTest, OpeningASetKeepsTheOptionsChangedBefore) {
+    writeSettings(app);  // as the last exit left it
+    setCoverMode(app, 1);
+    app.frm1.mnuklang.checked = true;
+    app.settings.abspann = 700;
+    app.settings.farben[8] = 255;
+    app.frm1.mnukey.checked = true;
+    openSet("s.ldt", {{card("A", "a")}});
+    const SettingsValues& s = app.settings;
+    EXPECT_EQ(std::tuple(s.verdeckmodus, s.abspann, s.farben[8]), std::tuple(1, 700.0, 255U));
+    EXPECT_TRUE(app.frm1.mnuklang.checked && s.blaettern == "ja");
 }
 
 TEST_F(FileCommandsTest, OpeningOffersABackupAndAnEmptyBox1HasNoPosition) {

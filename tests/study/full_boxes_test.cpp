@@ -11,7 +11,7 @@ const std::string kBox1FullLast =
 // A right answer that fills the next box stops the query there, and choosing the box again
 // is refused while the next box stays full.
 class FullNextBox : public StudyTest,
-                    public ::testing::WithParamInterface<std::pair<int, const char*>> {};
+                    public ::testing::WithParamInterface<std::pair<int, std::string>> {};
 
 TEST_P(FullNextBox, StopsTheQueryAndRefusesTheBox) {
     const auto [box, filled] = GetParam();
@@ -35,9 +35,10 @@ TEST_P(FullNextBox, StopsTheQueryAndRefusesTheBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, FullNextBox,
-                         ::testing::Values(std::pair{1, "Kasten 2 ist voll !"},
-                                           std::pair{2, "Kasten 3 ist voll!"},
-                                           std::pair{4, "Kasten 5 ist voll!"}));
+                         ::testing::Values(std::pair<int, std::string>{1, "Kasten 2 ist voll !"},
+                                           std::pair<int, std::string>{2, "Kasten 3 ist voll!"},
+                                           std::pair<int, std::string>{4, "Kasten 5 ist voll!"}),
+                         [](const auto& info) { return "box" + std::to_string(info.param.first); });
 
 TEST_F(StudyTest, WrongAnswersFillBox1AndTheRevealThenRefuses) {
     fill(1, {"p"});
@@ -90,6 +91,7 @@ TEST_F(StudyTest, ResumingABox5PassOrStartingAgain) {
     EXPECT_EQ(platform.messages.back().title, "Was möchten Sie tun?");
     EXPECT_EQ(app.store.k(5).pos, 4);
     EXPECT_EQ(app.frm1.txtfrage.caption + app.frm1.lblazist[4].caption + buttons(), "d? 7A");
+    EXPECT_EQ(progressText(), " 4 von  10");
 
     app.kasten5_beantwortet = 2;
     expectAnswers({Answer::No, Answer::No});

@@ -26,6 +26,11 @@ struct Case {
     int nextBoxCapacity = 0;
 };
 
+// The case's name stands for it in the test names and messages.
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TakeBack : public StudyTest, public ::testing::WithParamInterface<Case> {
   protected:
     void answer(bool right) { right ? pressRight() : pressWrong(); }

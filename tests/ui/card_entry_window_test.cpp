@@ -95,6 +95,10 @@ class CardEntryWindowTest : public QObject {
         QTest::keyClick(w.widget("txtantwort"), Qt::Key_PageDown);
         QCOMPARE(w.text("txtfrage"), QStringLiteral("eins"));
         QCOMPARE(QApplication::focusWidget(), w.widget("txtfrage"));
+        // A key the focused button leaves unused still pages once.
+        w.widget("cmdende")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+        QCOMPARE(w.text("lblxvony"), QStringLiteral(" 2 von  2"));
         QVERIFY(w.press("cmdende") && w.press("cmdvor"));
         w.type("txtfrage", "drei");
         w.type("txtantwort", "three");

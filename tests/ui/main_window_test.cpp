@@ -53,6 +53,10 @@ class MainWindowTest : public QObject {
         window_->menuAction("mnuklang")->trigger();
         QVERIFY(!app_->frm1.mnuklang.checked);
         QVERIFY(!window_->menuAction("mnuklang")->isChecked());
+        // The settings file keeps the option at once, not only when the program ends.
+        QFile settings(QString::fromStdString(app_->paths.settingsFile));
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QVERIFY(settings.readAll().contains("\r\nKlang aus\r\n"));
         window_->resize(200, 200);
         QTest::qWait(50);
         QVERIFY(app_->frm1.me.geometry.width >= kMinWindowWidth);

@@ -1,17 +1,25 @@
 // The Qt side of the platform and the drawing helpers.
 #include <QAbstractButton>
 #include <QFontDialog>
+#include <QHeaderView>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTranslator>
+#include <QTreeView>
 #include <QtTest>
+#include <set>
 #include <stdexcept>
 
+#include "ui/caption_button.h"
 #include "ui/colour_window.h"
+#include "ui/error_window.h"
 #include "ui/font_colour_dialog.h"
 #include "ui/gradient_painter.h"
+#include "ui/program.h"
 #include "ui/qt_text.h"
 #include "ui/quiet_platform.h"
 
@@ -60,6 +68,59 @@ class QtPlatformTest : public QObject {
             QVERIFY(closed);
             QCOMPARE(choice.has_value(), key == Qt::Key_Return);
         }
+    }
+
+    // A long caption of the error window wraps rather than shrinks: all its buttons read alike.
+    void theErrorWindowsButtonsShareOneFont() {
+        QuietPlatform platform;
+        App app(platform);
+        ErrPtnrModel model;
+        std::set<qreal> sizes;
+        whenModal([&](QWidget* window) {
+            for (const auto* button : window->findChildren<CaptionButton*>()) {
+                if (button->isVisible()) sizes.insert(button->captionFont().pointSizeF());
+            }
+        });
+        OnError(app, model, {"Module1", "anzeige", 481, "Ungültiges Bild"},
+                [&] { showErrorWindow(app, model, nullptr); });
+        QCOMPARE(sizes.size(), std::size_t{1});
+    }
+
+    // A file dialog reads in German, sizes and dates included, under whole column titles.
+    void theFileDialogSpeaksGermanInWholeColumns() {
+        QTranslator qtTexts;
+        speakGerman(qtTexts);
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QStringLiteral("wörter.csv")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Haus;house\r\n");
+        file.close();
+        QStringList shown;
+        whenModal([&](QWidget* window) {
+            auto* view = window->findChild<QTreeView*>(QStringLiteral("treeView"));
+            QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 1);
+            const QHeaderView* header = view->header();
+            for (int column = 0; column < header->count(); ++column) {
+                const QString title = view->model()->headerData(column, Qt::Horizontal).toString();
+                QVERIFY2(
+                    header->sectionSize(column) > header->fontMetrics().horizontalAdvance(title),
+                    qPrintable(title));
+                shown << view->model()->index(0, column, view->rootIndex()).data().toString();
+            }
+            for (const auto* button : window->findChildren<QPushButton*>()) {
+                shown << button->text().remove(QLatin1Char('&'));
+            }
+        });
+        QtPlatform platform;
+        FileDialog dialog;
+        dialog.initialFolder = dir.path().toStdString() + "/";
+        QVERIFY(!platform.openFileDialog(dialog));
+        QVERIFY2(shown.size() > 4 &&
+                     QRegularExpression(QStringLiteral(R"(^\d\d\.\d\d\.\d\d \d\d:\d\d$)"))
+                         .match(shown[3])
+                         .hasMatch() &&
+                     shown.contains(QStringLiteral("Abbrechen")),
+                 qPrintable(shown.join(QLatin1Char('|'))));
     }
 
     void picturesAreMeasuredAndBrokenOnesRefused() {
