@@ -38,7 +38,11 @@ constexpr const char* kUsage =
     "    --autor NAME                             Autor der HTML-Seite\n"
     "    --antwort-frage                          HTML: Antworten als Fragen\n"
     "    --wiederholen                            HTML: Frage vor der Antwort wiederholen\n"
-    "    --absatz                                 HTML: Fragen mit Absatz-Formatierung\n";
+    "    --absatz                                 HTML: Fragen mit Absatz-Formatierung\n"
+    "Rückgabewerte:\n"
+    "  0                 erledigt\n"
+    "  1                 eine Datei ließ sich nicht lesen, umwandeln oder schreiben\n"
+    "  2                 falscher Aufruf\n";
 
 int check(App& app, const std::string& setPath, std::ostream& out, std::ostream& err) {
     if (!loadSet(app, setPath, err)) return 1;
