@@ -1,5 +1,6 @@
 #include "ui/accessible_names.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -89,6 +90,25 @@ void applyAccessibility(const Control& control, QWidget* widget, bool wasShown) 
         if (wasShown && !control.visible) revealed(fieldOf(*a, widget));
     } else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->buddy()) {
         label->setBuddy(fieldOf(*a, widget));
+    }
+}
+
+void nameByLabels(QWidget* dialog) {
+    const QList<QWidget*> widgets = dialog->findChildren<QWidget*>();
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        QWidget* buddy = label->buddy();
+        if (buddy == nullptr) continue;
+        const QString name = QString(label->text()).remove(QLatin1Char('&'));
+        buddy->setAccessibleName(name);
+        if (QWidget* proxy = buddy->focusProxy()) proxy->setAccessibleName(name);
+        // The size field is typed into; the list of sizes beside it comes next.
+        if (auto* list = qobject_cast<QAbstractItemView*>(buddy->nextInFocusChain());
+            list && list->accessibleName().isEmpty()) {
+            list->setAccessibleName(name);
+        }
+        for (QWidget* w : widgets) {
+            if (w->focusProxy() == buddy) w->setAccessibleName(name);
+        }
     }
 }
 

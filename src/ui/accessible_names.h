@@ -14,4 +14,9 @@ namespace memvalo {
 // visibility before this control's state was applied.
 void applyAccessibility(const Control& control, QWidget* widget, bool wasShown);
 
+// Names each widget a label of `dialog` stands for, and the field that passes its focus to that
+// widget, by the label's text: Qt's font dialog leaves its lists to labels that a screen
+// reader does not read for a list.
+void nameByLabels(QWidget* dialog);
+
 }  // namespace memvalo
