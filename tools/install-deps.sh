@@ -7,7 +7,7 @@ packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev cla
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-image-formats-plugins
           qt6-translations-l10n
           libgl-dev xvfb xauth xdotool imagemagick poppler-utils
-          dpkg-dev desktop-file-utils shared-mime-info)
+          dpkg-dev desktop-file-utils shared-mime-info lintian appstream man-db)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -40,7 +40,11 @@ constexpr const char* kExportOptions =
     "    --autor NAME                             Autor der HTML-Seite\n"
     "    --antwort-frage                          HTML: Antworten als Fragen\n"
     "    --wiederholen                            HTML: Frage vor der Antwort wiederholen\n"
-    "    --absatz                                 HTML: Fragen mit Absatz-Formatierung\n";
+    "    --absatz                                 HTML: Fragen mit Absatz-Formatierung\n"
+    "Rückgabewerte:\n"
+    "  0                 erledigt\n"
+    "  1                 eine Datei ließ sich nicht lesen, umwandeln oder schreiben\n"
+    "  2                 falscher Aufruf\n";
 
 std::string usage() {
     return kUsageHead + exportFormatNames(", ", " oder ") + kExportOptions;

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "ui/accessible_names.h"
 #include "ui/caption_button.h"
 #include "ui/colour_contrast.h"
 #include "ui/fitting_font.h"
@@ -229,6 +230,7 @@ void applyFlatInk(QWidget* w, std::optional<std::uint32_t> ink, const Backdrop& 
 
 void applyControl(Control& c, QWidget* w, const Backdrop& backdrop) {
     const QSignalBlocker blocker(w);
+    const bool wasShown = !w->isHidden();
     const QRect rect = pixels(c.geometry);
     if (w->geometry() != rect) w->setGeometry(rect);
     applyFont(c, w);
@@ -236,6 +238,7 @@ void applyControl(Control& c, QWidget* w, const Backdrop& backdrop) {
     w->setEnabled(c.enabled);
     w->setToolTip(displayText(c.tooltip));
     w->setVisible(c.visible);
+    applyAccessibility(c, w, wasShown);
     if (c.focusRequested) {
         c.focusRequested = false;
         w->setFocus(Qt::OtherFocusReason);

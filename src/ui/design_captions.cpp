@@ -44,7 +44,9 @@ DesignCaptions::DesignCaptions(QWidget* parent) {
 void DesignCaptions::place(const std::map<std::string, QWidget*>& widgets, const QWidget& look,
                            std::optional<std::uint32_t> lookInk, const Backdrop& backdrop) {
     for (const Caption& c : captions_) {
-        const QWidget* control = widgets.at(c.control);
+        QWidget* control = widgets.at(c.control);
+        // A screen reader names the field by its caption.
+        if (c.widget->buddy() != control) c.widget->setBuddy(control);
         if (c.place == Place::Above) {
             // The caption takes the flat labels' font: the field's own may be large.
             c.widget->setFont(look.font());

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/accessible_names.h"
 #include "ui/qt_text.h"
 
 namespace memvalo {
@@ -52,6 +53,7 @@ class WholeWindowKeys : public QObject {
 std::optional<FontChoice> chooseFontAndColour(QWidget* parent,
                                               const std::optional<FontChoice>& preset) {
     QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("fontColourDialog"));
     dialog.setWindowTitle(QStringLiteral("Schriftart"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* fonts = new QFontDialog(&dialog);
@@ -69,6 +71,7 @@ std::optional<FontChoice> chooseFontAndColour(QWidget* parent,
         colour = toQColor(preset->color);
     }
     layout->addWidget(fonts);
+    nameByLabels(fonts);
     auto* colourButton = new QPushButton(QStringLiteral("Schrift&farbe..."), &dialog);
     showColour(colourButton, colour);
     QObject::connect(colourButton, &QPushButton::clicked, &dialog, [&] {

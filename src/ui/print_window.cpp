@@ -97,6 +97,8 @@ void PrintWindow::forward(const std::function<void()>& procedure) {
 void PrintWindow::sync() {
     label1_->setText(toQt(model_.Label1.caption));
     label2_->setText(toQt(model_.Label2.caption));
+    // A size may be typed: the field it is typed into has the label's name as well.
+    sizes_->lineEdit()->setAccessibleName(label2_->text());
     frame_->setTitle(toQt(model_.Frame1.caption));
     printers_->setCurrentText(toQt(model_.Combo1.caption));
     sizes_->setCurrentText(toQt(model_.cbfgroeße.caption));

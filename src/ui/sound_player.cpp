@@ -10,12 +10,13 @@ namespace memvalo {
 
 namespace {
 
-// Beside the program in a build folder, in lib/memvalo/ beside its bin/ folder when installed.
+// Beside the program in a build folder, in lib/memvalo/plugins/ beside its bin/ folder when
+// installed.
 MakeWavePlayer findModule() {
     const QString folder = QCoreApplication::applicationDirPath();
     const QString name = QString::fromLatin1(kSoundModule);
-    for (const QString& place :
-         {folder + QStringLiteral("/../lib/memvalo/") + name, folder + QLatin1Char('/') + name}) {
+    for (const QString& place : {folder + QStringLiteral("/../lib/memvalo/plugins/") + name,
+                                 folder + QLatin1Char('/') + name}) {
         if (QFunctionPointer entry = QLibrary::resolve(place, kMakeWavePlayer)) {
             return reinterpret_cast<MakeWavePlayer>(entry);
         }
