@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/error_guard.h"
+#include "core/media_reference.h"
 #include "core/runtime_error.h"
 #include "core/text_encoding.h"
 #include "core/utf8.h"
@@ -74,7 +75,7 @@ void show(App& app) {
     w.bildbox.visible = false;
     const std::string reference = trimBlanks(app.medienverweis);
     if (reference.empty()) return;
-    const auto onDisk = findFileIgnoringCase(reference);
+    const auto onDisk = findFileIgnoringCase(mediaPath(reference, app.setPath));
     if (!onDisk) {
         showShipped(app, "fehlt.jpg");
         return;

@@ -6,6 +6,7 @@
 
 #include "core/app.h"
 #include "exchange/csv_import_command.h"
+#include "exchange/deck_import_command.h"
 #include "exchange/export_command.h"
 
 namespace memvalo {
@@ -30,6 +31,7 @@ std::function<void(App&)> telling(void (*command)(App&)) {
 
 void registerExchangeEvents(EventTable& table) {
     table.onClick("mnucsvimport", telling(mnucsvimport_Click));
+    table.onClick("mnufremdimport", telling(mnufremdimport_Click));
     table.onClick("mnuexporttext", telling(mnuexporttext_Click));
 }
 
