@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config googletest libgtest-dev libbenchmark-dev clang-format
           clang libclang-rt-dev
+          libzip-dev libsqlite3-dev libzstd-dev zlib1g-dev libexpat1-dev sqlite3
           qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-image-formats-plugins
           qt6-translations-l10n
           libgl-dev xvfb xauth xdotool imagemagick poppler-utils

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/batch_platform.h"
+#include "cli/deck_command.h"
 #include "cli/exchange_commands.h"
 #include "core/db_update.h"
 #include "core/learning_set_reader.h"
@@ -31,6 +32,10 @@ constexpr const char* kUsageHead =
     "  import-csv DATEI ZIEL\n"
     "                    wandelt eine Textdatei mit Semikolon oder TAB zwischen den Feldern\n"
     "                    in die neue Lerndatei ZIEL um (alle Karten in Kasten 1)\n"
+    "  import KARTEI NEU.ldt [--stapel NAME] [--sprachen F,A]\n"
+    "                    wandelt eine Kartei von Anki (.apkg, .colpkg), Parley (.kvtml) oder\n"
+    "                    Pauker (.pau.gz, .pau, .xml) in die neue Lerndatei um; --stapel nimmt\n"
+    "                    nur diesen Stapel, --sprachen fragt Sprache F ab, Antwort Sprache A\n"
     "  export FORMAT SET.ldt ZIEL [OPTIONEN]\n"
     "                    exportiert die Lerndatei als ";
 constexpr const char* kExportOptions =
@@ -123,6 +128,9 @@ int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out
     if (args.size() == 2 && args[0] == "convert") return convert(app, args[1], out, err);
     if (args.size() == 3 && args[0] == "import-csv")
         return importCsv(app, args[1], args[2], out, err);
+    if (!args.empty() && args[0] == "import") {
+        return importDeck(app, {args.begin() + 1, args.end()}, out, err);
+    }
     if (!args.empty() && args[0] == "export") {
         return exportSet(app, {args.begin() + 1, args.end()}, out, err);
     }

@@ -22,6 +22,7 @@ namespace memvalo {
 
 class clsResize;
 class CsvImportWindowModel;
+class DeckImportWindowModel;
 class ExportWindowModel;
 class FrmInfoModel;
 class FrmZeitModel;
@@ -69,6 +70,7 @@ class App {
     // The import, export, about and closing-speed windows, run modally over the given model
     // until it is hidden.
     std::function<void(App&, CsvImportWindowModel&)> showCsvImportWindow;
+    std::function<void(App&, DeckImportWindowModel&)> showDeckImportWindow;
     std::function<void(App&, ExportWindowModel&)> showExportWindow;
     std::function<void(App&, FrmInfoModel&)> showAboutBox;
     std::function<void(App&, FrmZeitModel&)> showClosingSpeedWindow;

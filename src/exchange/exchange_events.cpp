@@ -4,6 +4,7 @@
 
 #include "core/app.h"
 #include "exchange/csv_import_command.h"
+#include "exchange/deck_import_command.h"
 #include "exchange/export_command.h"
 
 namespace memvalo {
@@ -21,6 +22,7 @@ void tellFault(App& app, std::string_view what) {
 
 void registerExchangeEvents(EventTable& table) {
     table.onClick("mnucsvimport", mnucsvimport_Click, tellFault);
+    table.onClick("mnufremdimport", mnufremdimport_Click, tellFault);
     table.onClick("mnuexporttext", mnuexporttext_Click, tellFault);
 }
 

@@ -21,6 +21,7 @@ constexpr std::array kMenu = {
     MenuEntry{"strich3", "-", "mnudatei"},
     MenuEntry{"mnuexporttext", "Exportieren...", "mnudatei"},
     MenuEntry{"mnucsvimport", "Importieren...", "mnudatei"},
+    MenuEntry{"mnufremdimport", "Kartei eines anderen Programms importieren...", "mnudatei"},
     MenuEntry{"strich2", "-", "mnudatei"},
     MenuEntry{"mnuprint", "Dr&ucken", "mnudatei", "Ctrl+P"},
     MenuEntry{"mnustrich", "-", "mnudatei", "", kHidden},

@@ -92,6 +92,7 @@ class MainWindowModel : public WindowModel {
     Control& strich3 = menu("strich3");
     Control& mnuexporttext = menu("mnuexporttext");
     Control& mnucsvimport = menu("mnucsvimport");
+    Control& mnufremdimport = menu("mnufremdimport");
     Control& strich2 = menu("strich2");
     Control& mnuprint = menu("mnuprint");
     Control& mnustrich = menu("mnustrich");

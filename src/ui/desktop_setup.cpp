@@ -43,6 +43,10 @@ void connectWindows(App& app, MainWindow& window) {
         window.sync();
         showCsvImportWindow(a, model, &window);
     };
+    app.showDeckImportWindow = [&window](App& a, DeckImportWindowModel& model) {
+        window.sync();
+        showDeckImportWindow(a, model, &window);
+    };
     app.showExportWindow = [&window](App& a, ExportWindowModel& model) {
         window.sync();
         showExportWindow(a, model, &window);

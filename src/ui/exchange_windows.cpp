@@ -16,6 +16,18 @@ void showCsvImportWindow(App& app, CsvImportWindowModel& model, QWidget* parent)
     window.exec();
 }
 
+void showDeckImportWindow(App& app, DeckImportWindowModel& model, QWidget* parent) {
+    frmfremd_Load(app, model);
+    ModelDialog window(model.controls(), "frmfremd", nullptr, parent);
+    window.onClick("cmdwahl", [&] { cmdwahl_Click(app, model); });
+    window.onClick("cmdantwortwahl", [&] { cmdantwortwahl_Click(app, model); });
+    window.onClick("cmdimport", [&] { cmdimport_Click(app, model); });
+    window.onClick("cmdcancel", [&] { cmdcancel_Click(model); });
+    window.onClose([&] { cmdcancel_Click(model); });
+    window.setTabOrder({"cmdwahl", "cmdantwortwahl", "cmdimport", "cmdcancel"});
+    window.exec();
+}
+
 void showExportWindow(App& app, ExportWindowModel& model, QWidget* parent) {
     frmexport_Load(app, model);
     ModelDialog window(model.controls(), "frmexport", frameOf, parent);

@@ -4,11 +4,13 @@
 #include <QWidget>
 
 #include "exchange/csv_import_window.h"
+#include "exchange/deck_import_window.h"
 #include "exchange/export_window.h"
 
 namespace memvalo {
 
 void showCsvImportWindow(App& app, CsvImportWindowModel& model, QWidget* parent);
+void showDeckImportWindow(App& app, DeckImportWindowModel& model, QWidget* parent);
 void showExportWindow(App& app, ExportWindowModel& model, QWidget* parent);
 
 }  // namespace memvalo

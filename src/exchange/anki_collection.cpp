@@ -1,0 +1,226 @@
+#include "exchange/anki_collection.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "core/utf8.h"
+#include "exchange/anki_note_cards.h"
+#include "exchange/import_refusal.h"
+#include "exchange/protobuf_fields.h"
+
+namespace memvalo {
+
+namespace {
+
+constexpr char kFieldSeparator = '\x1F';
+constexpr int kCardTypeReview = 2;
+constexpr int kQueueLearning = 1;
+constexpr int kQueueDayLearning = 3;
+
+[[noreturn]] void noCollection() {
+    throw ImportRefusal("die Anki-Sammlung ist beschädigt oder hat nicht die erwarteten Tabellen");
+}
+
+struct Database {
+    sqlite3* db = nullptr;
+    ~Database() { sqlite3_close(db); }
+};
+
+class Query {
+  public:
+    Query(sqlite3* db, const char* sql) {
+        if (sqlite3_prepare_v2(db, sql, -1, &statement_, nullptr) != SQLITE_OK) noCollection();
+    }
+    ~Query() { sqlite3_finalize(statement_); }
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    bool step() {
+        const int result = sqlite3_step(statement_);
+        if (result == SQLITE_ROW) return true;
+        if (result != SQLITE_DONE) noCollection();
+        return false;
+    }
+    std::string text(int column) const {
+        const auto* bytes = sqlite3_column_blob(statement_, column);
+        const int size = sqlite3_column_bytes(statement_, column);
+        return bytes == nullptr
+                   ? std::string()
+                   : std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size));
+    }
+    std::int64_t number(int column) const { return sqlite3_column_int64(statement_, column); }
+
+  private:
+    sqlite3_stmt* statement_ = nullptr;
+};
+
+// Names in Anki's current collections compare without regard to case.
+int unicase(void*, int leftSize, const void* left, int rightSize, const void* right) {
+    const std::string a =
+        utf8::lower({static_cast<const char*>(left), static_cast<std::size_t>(leftSize)});
+    const std::string b =
+        utf8::lower({static_cast<const char*>(right), static_cast<std::size_t>(rightSize)});
+    return a.compare(b);
+}
+
+void open(Database& database, const std::string& bytes) {
+    if (bytes.size() < 100 || std::memcmp(bytes.data(), "SQLite format 3", 16) != 0) noCollection();
+    if (sqlite3_open_v2(":memory:", &database.db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        noCollection();
+    }
+    sqlite3_db_config(database.db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(database.db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_create_collation(database.db, "unicase", SQLITE_UTF8, nullptr, unicase);
+    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
+    if (copy == nullptr) noCollection();
+    std::memcpy(copy, bytes.data(), bytes.size());
+    // A collection saved in write-ahead mode reads as a plain file once its header says so.
+    copy[18] = copy[19] = 1;
+    if (sqlite3_deserialize(database.db, "main", copy, static_cast<sqlite3_int64>(bytes.size()),
+                            static_cast<sqlite3_int64>(bytes.size()),
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) !=
+        SQLITE_OK) {
+        noCollection();
+    }
+}
+
+std::set<std::string> tablesOf(sqlite3* db) {
+    std::set<std::string> tables;
+    Query query(db, "SELECT name FROM sqlite_schema WHERE type = 'table'");
+    while (query.step()) tables.insert(query.text(0));
+    return tables;
+}
+
+using NoteTypes = std::map<std::int64_t, AnkiNoteType>;
+using DeckNames = std::map<std::int64_t, std::string>;
+
+// The older layout: note types and decks are JSON texts in the one row of `col`.
+void readOlderLayout(sqlite3* db, NoteTypes& types, DeckNames& decks) {
+    Query kinds(db,
+                "SELECT CAST(m.key AS INTEGER), json_extract(m.value, '$.type') "
+                "FROM col, json_each(col.models) m");
+    while (kinds.step()) types[kinds.number(0)].cloze = kinds.number(1) == 1;
+    Query fields(db,
+                 "SELECT CAST(m.key AS INTEGER), json_extract(f.value, '$.name') "
+                 "FROM col, json_each(col.models) m, json_each(m.value, '$.flds') f "
+                 "ORDER BY 1, json_extract(f.value, '$.ord'), f.key");
+    while (fields.step()) types[fields.number(0)].fields.push_back(fields.text(1));
+    Query templates(db,
+                    "SELECT CAST(m.key AS INTEGER), json_extract(t.value, '$.qfmt'), "
+                    "json_extract(t.value, '$.afmt') "
+                    "FROM col, json_each(col.models) m, json_each(m.value, '$.tmpls') t "
+                    "ORDER BY 1, json_extract(t.value, '$.ord'), t.key");
+    while (templates.step()) {
+        types[templates.number(0)].templates.push_back({templates.text(1), templates.text(2)});
+    }
+    Query names(db,
+                "SELECT CAST(d.key AS INTEGER), json_extract(d.value, '$.name') "
+                "FROM col, json_each(col.decks) d ORDER BY 1");
+    while (names.step()) decks[names.number(0)] = names.text(1);
+}
+
+// The current layout keeps the template formats and the note kind in protobuf messages.
+AnkiTemplate templateOf(const std::string& config) {
+    AnkiTemplate t;
+    ProtoReader reader(config);
+    while (const auto field = reader.next()) {
+        if (field->number == 1 && field->delimited) t.frageFormat = field->bytes;
+        if (field->number == 2 && field->delimited) t.antwortFormat = field->bytes;
+    }
+    return t;
+}
+
+bool clozeKind(const std::string& config) {
+    ProtoReader reader(config);
+    bool cloze = false;
+    while (const auto field = reader.next()) {
+        if (field->number == 1 && !field->delimited) cloze = field->varint == 1;
+    }
+    return cloze;
+}
+
+void readCurrentLayout(sqlite3* db, NoteTypes& types, DeckNames& decks) {
+    Query kinds(db, "SELECT id, config FROM notetypes");
+    while (kinds.step()) types[kinds.number(0)].cloze = clozeKind(kinds.text(1));
+    Query fields(db, "SELECT ntid, name FROM fields ORDER BY ntid, ord");
+    while (fields.step()) types[fields.number(0)].fields.push_back(fields.text(1));
+    Query templates(db, "SELECT ntid, config FROM templates ORDER BY ntid, ord");
+    while (templates.step()) {
+        types[templates.number(0)].templates.push_back(templateOf(templates.text(1)));
+    }
+    Query names(db, "SELECT id, name FROM decks ORDER BY id");
+    while (names.step()) {
+        std::string name = names.text(1);
+        // Nested decks: the levels are joined by 0x1F here and by "::" everywhere else.
+        for (std::size_t at = name.find(kFieldSeparator); at != std::string::npos;
+             at = name.find(kFieldSeparator, at)) {
+            name.replace(at, 1, "::");
+        }
+        decks[names.number(0)] = name;
+    }
+}
+
+std::vector<std::string> splitFields(const std::string& flds) {
+    std::vector<std::string> values;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = flds.find(kFieldSeparator, start);
+        values.push_back(flds.substr(start, end - start));
+        if (end == std::string::npos) return values;
+        start = end + 1;
+    }
+}
+
+}  // namespace
+
+int ankiBox(int type, int queue, int intervalDays) {
+    if (type != kCardTypeReview || queue == kQueueLearning || queue == kQueueDayLearning) return 1;
+    if (intervalDays >= 30) return 5;
+    if (intervalDays >= 10) return 4;
+    if (intervalDays >= 3) return 3;
+    return 2;
+}
+
+void readAnkiCollection(const std::string& sqliteBytes, Deck& deck) {
+    Database database;
+    open(database, sqliteBytes);
+    sqlite3* db = database.db;
+    const std::set<std::string> tables = tablesOf(db);
+    if (!tables.contains("notes") || !tables.contains("cards")) noCollection();
+    NoteTypes types;
+    DeckNames decks;
+    if (tables.contains("notetypes")) {
+        readCurrentLayout(db, types, decks);
+    } else if (tables.contains("col")) {
+        readOlderLayout(db, types, decks);
+    } else {
+        noCollection();
+    }
+    Query cards(db,
+                "SELECT n.mid, n.flds, c.ord, c.type, c.queue, c.ivl, c.lapses, c.did "
+                "FROM cards c JOIN notes n ON n.id = c.nid ORDER BY n.id, c.ord, c.id");
+    std::map<std::string, bool> used;
+    while (cards.step()) {
+        const auto type = types.find(cards.number(0));
+        if (type == types.end()) continue;  // a card of a note type the collection lacks
+        ImportedCard card =
+            ankiCard(type->second, splitFields(cards.text(1)), static_cast<int>(cards.number(2)));
+        card.box = ankiBox(static_cast<int>(cards.number(3)), static_cast<int>(cards.number(4)),
+                           static_cast<int>(std::clamp<std::int64_t>(cards.number(5), -1, 100000)));
+        card.falsch = static_cast<int>(std::clamp<std::int64_t>(cards.number(6), 0, 999999));
+        const auto name = decks.find(cards.number(7));
+        card.stapel = name == decks.end() ? std::string() : name->second;
+        if (!used[card.stapel]) {
+            used[card.stapel] = true;
+            deck.choices.push_back(card.stapel);
+        }
+        deck.cards.push_back(std::move(card));
+    }
+}
+
+}  // namespace memvalo

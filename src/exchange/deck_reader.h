@@ -1,0 +1,26 @@
+#pragma once
+// Reading a deck of another flash-card program, chosen by the file's name.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "exchange/deck.h"
+#include "exchange/import_refusal.h"
+
+namespace memvalo {
+
+// The open dialog's filter for the formats read here.
+inline constexpr std::string_view kDeckFileFilter =
+    "Karteien anderer Programme (*.apkg;*.colpkg;*.kvtml;*.pau.gz;*.pau;*.xml)|"
+    "*.apkg;*.colpkg;*.kvtml;*.pau.gz;*.pau;*.xml";
+
+// The deck in the file, with the cards of options.stapel only when that is not empty. Throws
+// ImportRefusal (reason without the file) when it is refused.
+Deck readDeck(const std::string& path, const DeckOptions& options,
+              std::uint64_t limit = kExpansionLimit);
+
+// The deck read from bytes as a file of that name holds them.
+Deck readDeckBytes(std::string bytes, const std::string& fileName, const DeckOptions& options,
+                   const std::string& folder, std::uint64_t limit);
+
+}  // namespace memvalo

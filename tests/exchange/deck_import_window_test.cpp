@@ -1,0 +1,94 @@
+#include <filesystem>
+#include <fstream>
+
+#include "exchange/deck_import_command.h"
+#include "exchange/deck_import_window.h"
+#include "exchange/deck_reader.h"
+#include "support/app_fixture.h"
+#include "support/deck_files.h"
+
+namespace memvalo::test {
+namespace {
+
+class DeckImportWindow : public DataFolderTest {
+  protected:
+    DeckImportWindow() {
+        std::ofstream(app.paths.settingsFile) << "";
+        AnkiSpec spec;
+        spec.models = {basicModel()};
+        spec.decks = {"Default", "Tiere"};
+        spec.notes = {{0, {"Haus", "house <img src=\"haus.jpg\">"}, {{0, 2, 2, 3, 1}}, 0},
+                      {0, {"Hund", "dog"}, {{0, 0, 0, 0, 0}}, 1},
+                      {0, {"Katze", "cat"}, {{0, 2, 2, 40, 0}}, 1},
+                      {0, {"Maus", "mouse"}, {{0, 0, 0, 0, 0}}, 1}};
+        spec.media = {{"haus.jpg", "BILD"}};
+        dir.write("deck.apkg", currentAnkiPackage(spec));
+        app.showDeckImportWindow = [this](App& a, DeckImportWindowModel& f) {
+            frmfremd_Load(a, f);
+            if (steps) steps(f);
+        };
+    }
+
+    std::function<void(DeckImportWindowModel&)> steps;
+};
+
+TEST_F(DeckImportWindow, ShowsWhatWasFoundSavesTheChosenDeckAndOpensIt) {
+    std::filesystem::create_directories(dir.file("neu"));
+    platform.fileAnswers = {dir.file("deck.apkg"), dir.file("neu/tiere")};
+    platform.answers = {Answer::OK};
+    Texts shown;
+    steps = [&](DeckImportWindowModel& f) {
+        shown.push_back(f.lblformat.caption + " | " + f.lblanzahl.caption + " | " +
+                        f.lblkaesten.caption + " | " + f.lblwahl.caption);
+        cmdwahl_Click(app, f);  // "Default"
+        cmdwahl_Click(app, f);  // "Tiere"
+        shown.push_back(f.lblanzahl.caption + " | " + f.lblwahl.caption);
+        EXPECT_EQ(f.lblvorschau.caption,
+                  "Die ersten Karten:\r\rFrage: Hund\rAntwort: dog\r\rFrage: Katze\rAntwort: "
+                  "cat\r\rFrage: Maus\rAntwort: mouse");
+        cmdimport_Click(app, f);
+        EXPECT_FALSE(f.me.visible);
+    };
+    mnufremdimport_Click(app);
+    EXPECT_EQ(shown, (Texts{"Format: Anki-Paket | Karten: 4 | Kasten 1: 2   Kasten 2: 0   "
+                            "Kasten 3: 1   Kasten 4: 0   Kasten 5: 1 | Stapel: alle",
+                            "Karten: 3 | Stapel: Tiere"}));
+    EXPECT_EQ(platform.openDialogs[0].filter, std::string(kDeckFileFilter));
+    EXPECT_EQ(platform.saveDialogs[0].fileName, "deck");
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text,
+              "3 Karten importiert, 2 in Kasten 1, 1 in Kasten 5; 0 ohne weiteres Medium");
+    EXPECT_EQ(app.setPath, dir.file("neu/tiere.ldt"));
+    EXPECT_EQ(app.store.k(1).anz, 2);
+    EXPECT_EQ(app.store.k(5)[1].frage, "Katze");
+    EXPECT_TRUE(app.frm1.me.caption.ends_with("   Datei: tiere.ldt"));
+}
+
+TEST_F(DeckImportWindow, ARefusedFileIsToldAndNothingIsWritten) {
+    dir.write("kaputt.apkg", "kein zip");
+    platform.fileAnswers = {dir.file("kaputt.apkg")};
+    platform.answers = {Answer::OK};
+    steps = [](DeckImportWindowModel&) { ADD_FAILURE() << "window shown"; };
+    mnufremdimport_Click(app);
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_EQ(platform.messages[0].text, "Die Datei »" + dir.file("kaputt.apkg") +
+                                             "« kann nicht importiert werden: sie ist kein "
+                                             "ZIP-Archiv.");
+    EXPECT_EQ(platform.messages[0].icon, Icon::Critical);
+    EXPECT_TRUE(app.setPath.empty());
+}
+
+// The media travel with the set: moved as a whole, its cards still find them.
+TEST_F(DeckImportWindow, MediaResolveAfterTheSetFolderMoved) {
+    std::filesystem::create_directories(dir.file("a"));
+    platform.fileAnswers = {dir.file("deck.apkg"), dir.file("a/haus.ldt")};
+    platform.answers = {Answer::OK};
+    steps = [&](DeckImportWindowModel& f) { cmdimport_Click(app, f); };
+    mnufremdimport_Click(app);
+    EXPECT_EQ(app.store.k(3)[1].medium, "haus-Medien/haus.jpg");
+    std::filesystem::rename(dir.file("a"), dir.file("b"));
+    EXPECT_TRUE(std::filesystem::exists(dir.file("b/" + app.store.k(3)[1].medium)));
+}
+
+}  // namespace
+}  // namespace memvalo::test
