@@ -85,7 +85,12 @@ void applyAccessibility(const Control& control, QWidget* widget, bool wasShown) 
     if (a == nullptr) return;
     if (!a->name.empty()) {
         // Setting a name of its own tells assistive technology of the change.
-        widget->setAccessibleName(toQt(a->name).arg(displayText(control.caption).trimmed()));
+        const QString caption = displayText(control.caption).trimmed();
+        QString name = toQt(a->name).arg(caption);
+        // "1 Karte", not "1 Karten".
+        if (caption == QStringLiteral("1"))
+            name.replace(QStringLiteral(" 1 Karten"), QStringLiteral(" 1 Karte"));
+        widget->setAccessibleName(name);
     } else if (control.kind == ControlKind::Picture) {
         if (wasShown && !control.visible) revealed(fieldOf(*a, widget));
     } else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->buddy()) {

@@ -108,7 +108,7 @@ class AccessibilityTest : public QObject {
         QCOMPARE(spoken(w.widget("lblazist(0)"), QAccessible::Name),
                  QStringLiteral("Kasten 1: 0 Karten"));
         QCOMPARE(spoken(w.widget("lblazist(1)"), QAccessible::Name),
-                 QStringLiteral("Kasten 2: 1 Karten"));
+                 QStringLiteral("Kasten 2: 1 Karte"));
     }
 
   private:
