@@ -9,9 +9,7 @@
 
 namespace memvalo {
 
-namespace {
-
-FileStamp statOf(const std::string& path) {
+FileStamp statFile(const std::string& path) {
     struct stat info {};
     FileStamp stamp;
     if (::stat(path.c_str(), &info) != 0) return stamp;
@@ -21,6 +19,8 @@ FileStamp statOf(const std::string& path) {
     stamp.inode = info.st_ino;
     return stamp;
 }
+
+namespace {
 
 bool sameStat(const FileStamp& a, const FileStamp& b) {
     return a.exists == b.exists && a.size == b.size && a.modifiedNs == b.modifiedNs &&
@@ -35,10 +35,13 @@ FileStamp stampFromDisk(const std::string& path) {
 
 }  // namespace
 
+FileStamp withHash(FileStamp stat, std::string_view bytes) {
+    if (stat.exists) stat.hash = std::hash<std::string_view>{}(bytes);
+    return stat;
+}
+
 FileStamp stampFile(const std::string& path, std::string_view bytes) {
-    FileStamp stamp = statOf(path);
-    if (stamp.exists) stamp.hash = std::hash<std::string_view>{}(bytes);
-    return stamp;
+    return withHash(statFile(path), bytes);
 }
 
 DiskStamp stampSet(const std::string& basePath) {
@@ -53,7 +56,7 @@ bool unchangedOnDisk(const DiskStamp& stamp) {
     for (std::size_t i = 0; i < kSetExtensions.size(); ++i) {
         const std::string path = stamp.basePath + std::string(kSetExtensions[i]);
         const FileStamp& then = stamp.files[i];
-        const FileStamp now = statOf(path);
+        const FileStamp now = statFile(path);
         if (sameStat(now, then)) continue;
         if (now.exists != then.exists || now.size != then.size) return false;
         if (stampFromDisk(path).hash != then.hash) return false;

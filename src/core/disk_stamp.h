@@ -26,6 +26,10 @@ struct DiskStamp {
 
 // The stamp of the file at path, which holds `bytes` (a missing file holds none).
 FileStamp stampFile(const std::string& path, std::string_view bytes);
+// The same in two steps around reading the file: taken before, a file replaced while it is read
+// shows as changed.
+FileStamp statFile(const std::string& path);
+FileStamp withHash(FileStamp stat, std::string_view bytes);
 // The stamp of the set as it is on disk now, every file read.
 DiskStamp stampSet(const std::string& basePath);
 // True when every file holds what the stamp says.

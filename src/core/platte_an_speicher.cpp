@@ -40,8 +40,11 @@ std::string refusalOf(const std::string& path, std::error_code ec, std::size_t l
 
 // Reads the file into bytes; false when it does not exist. A file that exists but cannot be
 // read refuses the set: opening it as empty would let the next save wipe its cards.
-bool readIfThere(const std::string& path, FileBytes& bytes, std::size_t limit = kMaxBoxFileBytes) {
+bool readIfThere(const std::string& path, FileBytes& bytes, FileStamp& stamp,
+                 std::size_t limit = kMaxBoxFileBytes) {
+    stamp = statFile(path);
     const std::error_code ec = readWholeFile(path, bytes, limit);
+    stamp = withHash(stamp, ec ? std::string_view() : std::string_view(bytes));
     if (ec == std::errc::no_such_file_or_directory) return false;
     if (ec) throw Refusal{refusalOf(path, ec, limit)};
     return true;
@@ -68,12 +71,9 @@ std::string joinLines(const std::vector<int>& lines) {
 // of missing side files that were taken as empty.
 void readSet(const std::string& base, FileBytes& bytes, LoadedSet& set,
              std::vector<std::string>& notes, DiskStamp& stamp) {
-    stamp.files[1] = stampFile(base + ".ldt", bytes);
     readBox(base + ".ldt", std::move(bytes), 1, set.boxes[0]);
     const std::string cfgPath = base + ".cfg";
-    const bool cfgThere = readIfThere(cfgPath, bytes, kMaxLineFileBytes);
-    stamp.files[0] = stampFile(cfgPath, bytes);
-    if (cfgThere) {
+    if (readIfThere(cfgPath, bytes, stamp.files[0], kMaxLineFileBytes)) {
         std::vector<int> badLines;
         set.options = readOptionsFile(bytes, badLines);
         if (!badLines.empty()) {
@@ -85,9 +85,7 @@ void readSet(const std::string& base, FileBytes& bytes, LoadedSet& set,
     }
     for (int box = 2; box <= 5; ++box) {
         const std::string path = base + std::string(boxExtension(box));
-        const bool there = readIfThere(path, bytes);
-        stamp.files[static_cast<std::size_t>(box)] = stampFile(path, bytes);
-        if (there) {
+        if (readIfThere(path, bytes, stamp.files[static_cast<std::size_t>(box)])) {
             readBox(path, std::move(bytes), box, set.boxes[static_cast<std::size_t>(box - 1)]);
         } else {
             notes.push_back("Die Datei " + path + " fehlt; Kasten " + std::to_string(box) +
@@ -163,12 +161,12 @@ LoadResult readWholeSet(App& app, LoadedSet& set, std::vector<std::string>& note
                         DiskStamp& stamp) {
     const std::string ldtPath = app.setBasePath + ".ldt";
     FileBytes bytes;
-    if (!readIfThere(ldtPath, bytes)) {
+    if (!readIfThere(ldtPath, bytes, stamp.files[1])) {
         throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
     }
     if (firstItem(bytes) == "kursdatenbank") {
         if (!updateOldFormat(app)) return LoadResult::NewSetWanted;
-        if (!readIfThere(ldtPath, bytes)) {
+        if (!readIfThere(ldtPath, bytes, stamp.files[1])) {
             throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
         }
     }
