@@ -4,11 +4,13 @@
 #include <map>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 #include "cli/commands.h"
 #include "core/card_fields.h"
 #include "core/paths.h"
 #include "core/safe_file.h"
+#include "core/set_lock.h"
 #include "core/text_encoding.h"
 #include "exchange/csv_conversion.h"
 #include "exchange/exchange_format.h"
@@ -125,12 +127,17 @@ ExportChoice parseExport(const std::vector<std::string>& args,
 
 int importCsv(App& app, const std::string& file, const std::string& target, std::ostream& out,
               std::ostream& err) {
+    const std::string folder = GetPathOrFileName(target, true);
+    const std::string fileName = GetPathOrFileName(target, false);
+    // The target as it was when the import began: a set another program saves meanwhile is
+    // not replaced.
+    const DiskStamp before = stampSet(importedSetBase(folder, fileName));
     std::string bytes;
     if (readWholeFile(file, bytes)) {
         err << "Die Datei " << file << " kann nicht gelesen werden.\n";
         return 1;
     }
-    const std::string text = importFileText(bytes);
+    const std::string text = importFileText(std::move(bytes));
     const auto separator = detectSeparator(text);
     if (!separator) {
         err << terminalLines(kTooFewSeparators) << '\n';
@@ -140,8 +147,11 @@ int importCsv(App& app, const std::string& file, const std::string& target, std:
     const int count = konvertCards(text, *separator, app.platform.today(), box1, [&](int line) {
         err << "Zeile " << line << ": " << kWrongFieldCount << '\n';
     });
-    if (const auto ec = writeImportedSet(GetPathOrFileName(target, true),
-                                         GetPathOrFileName(target, false), box1)) {
+    if (const auto ec = writeImportedSet(folder, fileName, box1, &before)) {
+        if (const std::string text = setConflictText(target, ec); !text.empty()) {
+            err << terminalLines(text) << '\n';
+            return 1;
+        }
         err << "Die Lerndatei " << target
             << " kann nicht geschrieben werden: " << terminalLines(fileErrorText(ec)) << '\n';
         return 1;

@@ -10,6 +10,7 @@
 
 #include "core/card_fields.h"
 #include "core/card_store.h"
+#include "core/disk_stamp.h"
 #include "core/paths.h"
 #include "core/platform.h"
 #include "core/random_source.h"
@@ -56,6 +57,8 @@ class App {
     std::string setPath;
     // The set path without ".ldt": the six files are this plus their extension.
     std::string setBasePath;
+    // The set's files as this program last read or wrote them.
+    DiskStamp diskStamp;
     // 2 when the set just asked for cannot be used (refused, or its update was declined).
     int abortFlag = 0;
 

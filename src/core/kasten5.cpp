@@ -8,6 +8,7 @@
 #include "core/runtime_error.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
+#include "core/set_lock.h"
 
 namespace memvalo {
 
@@ -103,6 +104,13 @@ bool kasten5_speichern(App& app) {
         return false;
     }
     app.setBasePath = basePathOf(app.setPath);
+    // Two windows saving box 5 of one set at once must not choose the same free name.
+    SetWriteLock lock;
+    if (const FileError e = lock.acquire(app.setBasePath); e.code == SetConflict::Locked) {
+        app.msgBox(setConflictText(app.setPath, e.code), kEmptyTitle, Buttons::OK,
+                   Icon::Exclamation);
+        return false;
+    }
     const std::string file = freeSideFile(app.setBasePath);
     if (file.empty()) {
         app.msgBox("Kasten 5 kann nicht gesichert werden: Die Dateien " +

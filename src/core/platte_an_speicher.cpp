@@ -1,5 +1,6 @@
 #include "core/platte_an_speicher.h"
 
+#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -7,6 +8,7 @@
 #include "core/learning_set_reader.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
+#include "core/set_lock.h"
 #include "core/set_option_table.h"
 
 namespace memvalo {
@@ -39,8 +41,11 @@ std::string refusalOf(const std::string& path, std::error_code ec, std::size_t l
 
 // Reads the file into bytes; false when it does not exist. A file that exists but cannot be
 // read refuses the set: opening it as empty would let the next save wipe its cards.
-bool readIfThere(const std::string& path, FileBytes& bytes, std::size_t limit = kMaxBoxFileBytes) {
+bool readIfThere(const std::string& path, FileBytes& bytes, FileStamp& stamp,
+                 std::size_t limit = kMaxBoxFileBytes) {
+    stamp = statFile(path);
     const std::error_code ec = readWholeFile(path, bytes, limit);
+    stamp = withHash(stamp, ec ? std::string_view() : std::string_view(bytes));
     if (ec == std::errc::no_such_file_or_directory) return false;
     if (ec) throw Refusal{refusalOf(path, ec, limit)};
     return true;
@@ -66,10 +71,10 @@ std::string joinLines(const std::vector<int>& lines) {
 // Reads all six files, the ".ldt" already in bytes; each box keeps its file's bytes. The notes tell
 // of missing side files that were taken as empty.
 void readSet(const std::string& base, FileBytes& bytes, LoadedSet& set,
-             std::vector<std::string>& notes) {
+             std::vector<std::string>& notes, DiskStamp& stamp) {
     readBox(base + ".ldt", std::move(bytes), 1, set.boxes[0]);
     const std::string cfgPath = base + ".cfg";
-    if (readIfThere(cfgPath, bytes, kMaxLineFileBytes)) {
+    if (readIfThere(cfgPath, bytes, stamp.files[0], kMaxLineFileBytes)) {
         std::vector<int> badLines;
         set.options = readOptionsFile(bytes, badLines);
         if (!badLines.empty()) {
@@ -81,7 +86,7 @@ void readSet(const std::string& base, FileBytes& bytes, LoadedSet& set,
     }
     for (int box = 2; box <= 5; ++box) {
         const std::string path = base + std::string(boxExtension(box));
-        if (readIfThere(path, bytes)) {
+        if (readIfThere(path, bytes, stamp.files[static_cast<std::size_t>(box)])) {
             readBox(path, std::move(bytes), box, set.boxes[static_cast<std::size_t>(box - 1)]);
         } else {
             notes.push_back("Die Datei " + path + " fehlt; Kasten " + std::to_string(box) +
@@ -118,31 +123,76 @@ bool updateOldFormat(App& app) {
     return false;
 }
 
-LoadResult load(App& app, const SaveStepHook& hook) {
-    const std::string& base = app.setBasePath;
-    if (const FileError e = recoverSetFiles(base, hook)) {
+// Takes the set's write lock, waiting for a save under way, and completes or clears away what a
+// writer that died left. A set whose lock file cannot be made lies where nobody saves.
+void lockForReading(App& app, SetWriteLock& lock, const SaveStepHook& hook) {
+    if (lock.acquire(app.setBasePath).code == SetConflict::Locked) {
+        throw Refusal{"Die Lerndatei " + app.setPath +
+                      " wird gerade von einem anderen Programm gespeichert und kann jetzt nicht "
+                      "gelesen werden.\r" +
+                      std::string(kUnchanged)};
+    }
+    if (!lock.held()) return;
+    if (const FileError e = recoverLockedSetFiles(app.setBasePath, hook)) {
         throw Refusal{unfinishedSaveText(app.setPath, e) + "\r" + std::string(kUnchanged)};
     }
-    const std::string ldtPath = base + ".ldt";
+}
+
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+// Reads the set into `set`; NewSetWanted when an older set was not converted.
+LoadResult readWholeSet(App& app, LoadedSet& set, std::vector<std::string>& notes,
+                        DiskStamp& stamp) {
+    const std::string ldtPath = app.setBasePath + ".ldt";
     FileBytes bytes;
-    if (!readIfThere(ldtPath, bytes)) {
+    if (!readIfThere(ldtPath, bytes, stamp.files[1])) {
         throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
     }
     if (firstItem(bytes) == "kursdatenbank") {
         if (!updateOldFormat(app)) return LoadResult::NewSetWanted;
-        if (!readIfThere(ldtPath, bytes)) {
+        if (!readIfThere(ldtPath, bytes, stamp.files[1])) {
             throw Refusal{"Die Datei " + ldtPath + " wurde nicht gefunden."};
         }
     }
+    readSet(app.setBasePath, bytes, set, notes, stamp);
+    return LoadResult::Loaded;
+}
+
+// A set is read without its lock, so a reader never needs to write beside it. A save that
+// is pending is waited for first; one that came while the files were read shows in their
+// stamps or its marker, and then the set is read again under the lock.
+LoadResult load(App& app, const SaveStepHook& hook) {
+    const std::string& base = app.setBasePath;
+    SetWriteLock lock;
+    bool locked = false;
+    if (exists(commitMarkerOf(base))) {
+        lockForReading(app, lock, hook);
+        locked = true;
+    }
     auto set = std::make_unique<LoadedSet>();
     std::vector<std::string> notes;
-    readSet(base, bytes, *set, notes);
+    DiskStamp stamp{base, {}};
+    for (;;) {
+        notes.clear();
+        stamp = DiskStamp{base, {}};
+        if (readWholeSet(app, *set, notes, stamp) == LoadResult::NewSetWanted) {
+            return LoadResult::NewSetWanted;
+        }
+        if (locked || (unchangedOnDisk(stamp) && !exists(commitMarkerOf(base)))) break;
+        set = std::make_unique<LoadedSet>();
+        lockForReading(app, lock, hook);
+        locked = true;
+    }
     if (!notes.empty()) {
         std::string text;
         for (const std::string& note : notes) text += (text.empty() ? "" : "\r") + note;
         app.msgBox(text, "Lerndatei unvollständig", Buttons::OK, Icon::Exclamation);
     }
     applySet(app, *set);
+    app.diskStamp = std::move(stamp);
     // The loader's items pass through the marker text, so a load never leaves a marker behind.
     app.markierung.clear();
     return LoadResult::Loaded;

@@ -5,9 +5,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <random>
 
 #include "core/paths.h"
 
@@ -61,6 +63,14 @@ std::error_code readWhole(const std::string& path, Bytes& bytes, std::size_t max
 }
 
 }  // namespace
+
+std::string uniqueToken() {
+    static const unsigned salt = std::random_device{}();
+    static std::atomic<unsigned> count{0};
+    char text[64];
+    std::snprintf(text, sizeof text, "%ld-%u-%08x", static_cast<long>(::getpid()), ++count, salt);
+    return text;
+}
 
 std::error_code lastError() {
     return {errno, std::generic_category()};
@@ -119,7 +129,7 @@ std::string linkTarget(const std::string& path) {
 
 std::error_code writeFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string target = linkTarget(path);
-    const std::string temp = target + ".tmp~";
+    const std::string temp = target + "." + uniqueToken() + ".tmp~";
     std::error_code ec = writeSynced(temp, bytes, target);
     if (!ec && std::rename(temp.c_str(), target.c_str()) != 0) ec = lastError();
     if (ec) {
@@ -147,6 +157,10 @@ std::string cannotWriteText(const FileError& error) {
 }
 
 std::string fileErrorReason(std::error_code ec) {
+    // Conflicts between programs word themselves; system errors are worded here.
+    if (ec.category() != std::generic_category() && ec.category() != std::system_category()) {
+        return ec.message();
+    }
     switch (ec.value()) {
         case ENOENT:
             return "nicht vorhanden";

@@ -47,6 +47,9 @@ std::string linkTarget(const std::string& path);
 
 // The pieces the crash-safe set save is built from.
 std::error_code lastError();
+// A name part no other writer uses at the same time, on this or another machine:
+// "<process id>-<count>-<random>".
+std::string uniqueToken();
 // Writes all bytes, going on after short and interrupted writes.
 std::error_code writeAll(int fd, std::string_view bytes);
 // Creates or empties `path`, writes the bytes and flushes them to disk. The new file takes over

@@ -3,13 +3,20 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
+#include <utility>
 
 #include "core/paths.h"
 #include "core/set_files.h"
+#include "core/set_lock.h"
 
 namespace memvalo {
 
 namespace {
+
+constexpr std::string_view kMarkerHeader = "memvalo save 2";
+constexpr std::string_view kOldMarkerHeader = "memvalo save";
+constexpr std::string_view kMarkerEnd = "ende";
+constexpr std::string_view kTempSuffix = ".new~";
 
 class Steps {
   public:
@@ -21,6 +28,9 @@ class Steps {
   private:
     const SaveStepHook& hook_;
 };
+
+// A file of the set and the temporary file that replaces it.
+using Renames = std::vector<std::pair<std::string, std::string>>;
 
 // The file each extension finally names, links followed, in the order of kSetExtensions.
 std::vector<std::string> targetsOf(const std::string& basePath) {
@@ -38,12 +48,16 @@ FileError writeStep(const Steps& steps, SaveStep write, SaveStep sync, const std
 }
 
 // The folder of the marker and every folder a file of the set lies in.
-FileError syncFolders(const Steps& steps, const std::string& basePath) {
+std::set<std::string> foldersOf(const std::string& basePath) {
     std::set<std::string> folders{GetPathOrFileName(basePath, true)};
     for (const std::string& target : targetsOf(basePath)) {
         folders.insert(GetPathOrFileName(target, true));
     }
-    for (const std::string& folder : folders) {
+    return folders;
+}
+
+FileError syncFolders(const Steps& steps, const std::string& basePath) {
+    for (const std::string& folder : foldersOf(basePath)) {
         if (auto ec = steps.before(SaveStep::SyncFolder, folder)) return {ec, folder};
         if (auto ec = syncFolder(folder)) return {ec, folder};
     }
@@ -55,10 +69,44 @@ bool exists(const std::string& path) {
     return std::filesystem::exists(path, ec);
 }
 
-// Renames every temporary file that is still there, then retires the marker.
-FileError rollForward(const Steps& steps, const std::string& basePath) {
+std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find("\r\n");
+        lines.push_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 2);
+    }
+    return lines;
+}
+
+std::string markerText(const Renames& renames) {
+    std::string text = std::string(kMarkerHeader) + "\r\n";
+    for (const auto& [target, temp] : renames) text += target + "\r\n" + temp + "\r\n";
+    return text + std::string(kMarkerEnd) + "\r\n";
+}
+
+// The renames a marker vouches for. A marker cut short by a crash vouches for none: it was
+// not yet on disk, so no rename has followed it. A marker of an older version names only the
+// targets; their temporary files had fixed names then.
+Renames renamesOf(const std::string& basePath, std::string_view marker) {
+    const std::vector<std::string_view> lines = linesOf(marker);
+    Renames renames;
+    if (!lines.empty() && lines.front() == kMarkerHeader) {
+        if (lines.size() % 2 != 0 || lines.back() != kMarkerEnd) return {};
+        for (std::size_t i = 1; i + 1 < lines.size(); i += 2) {
+            renames.emplace_back(std::string(lines[i]), std::string(lines[i + 1]));
+        }
+        return renames;
+    }
     for (const std::string& target : targetsOf(basePath)) {
-        const std::string temp = tempPathOf(target);
+        renames.emplace_back(target, target + std::string(kTempSuffix));
+    }
+    return renames;
+}
+
+// Renames every temporary file that is still there, then retires the marker.
+FileError rollForward(const Steps& steps, const std::string& basePath, const Renames& renames) {
+    for (const auto& [target, temp] : renames) {
         if (!exists(temp)) continue;
         if (auto ec = steps.before(SaveStep::Rename, target)) return {ec, target};
         if (std::rename(temp.c_str(), target.c_str()) != 0) return {lastError(), target};
@@ -70,61 +118,122 @@ FileError rollForward(const Steps& steps, const std::string& basePath) {
     return syncFolders(steps, basePath);
 }
 
+// Under the lock every temporary file of the set is a dead writer's: "<file>.<token>.new~",
+// or "<file>.new~" from an older version.
 void removeTemporaries(const std::string& basePath) {
+    std::set<std::string> prefixes;
     for (const std::string& target : targetsOf(basePath)) {
-        std::remove(tempPathOf(target).c_str());
+        prefixes.insert(GetPathOrFileName(target, false) + ".");
+    }
+    for (const std::string& folder : foldersOf(basePath)) {
+        std::error_code ec;
+        for (const auto& entry :
+             std::filesystem::directory_iterator(folder.empty() ? std::string(".") : folder, ec)) {
+            const std::string name = entry.path().filename().string();
+            if (!name.ends_with(kTempSuffix)) continue;
+            for (const std::string& prefix : prefixes) {
+                if (name.starts_with(prefix)) std::remove((folder + name).c_str());
+            }
+        }
     }
 }
 
-// Takes the temporary files away again when the save stops before it counts.
-FileError undo(const std::string& basePath, FileError error) {
+void removeOwn(const Renames& renames) {
+    for (const auto& [target, temp] : renames) std::remove(temp.c_str());
+}
+
+// Takes this save's temporary files away again when it stops before it counts.
+FileError undo(const std::string& basePath, const Renames& renames, FileError error) {
     std::remove(commitMarkerOf(basePath).c_str());
-    removeTemporaries(basePath);
+    removeOwn(renames);
     return error;
 }
 
-}  // namespace
-
-std::string tempPathOf(const std::string& file) {
-    return file + ".new~";
+DiskStamp stampOfWritten(const std::string& basePath, const std::vector<SetFileContent>& files) {
+    DiskStamp stamp{basePath, {}};
+    for (std::size_t i = 0; i < kSetExtensions.size(); ++i) {
+        for (const SetFileContent& file : files) {
+            if (file.extension != kSetExtensions[i]) continue;
+            stamp.files[i] = stampFile(basePath + std::string(file.extension), file.bytes);
+        }
+    }
+    return stamp;
 }
+
+FileError saveLocked(const std::string& basePath, const std::vector<SetFileContent>& files,
+                     const SaveStepHook& hook, const SaveChecks& checks) {
+    if (auto e = recoverLockedSetFiles(basePath, hook)) return e;
+    const bool sameSet = checks.expected && checks.expected->basePath == basePath;
+    if (sameSet && !unchangedOnDisk(*checks.expected)) {
+        return {make_error_code(SetConflict::ChangedOnDisk), basePath + ".ldt"};
+    }
+    const Steps steps(hook);
+    const std::string token = uniqueToken();
+    Renames renames;
+    for (const SetFileContent& file : files) {
+        const std::string target = linkTarget(basePath + std::string(file.extension));
+        renames.emplace_back(target, target + "." + token + std::string(kTempSuffix));
+        if (auto e = writeStep(steps, SaveStep::Write, SaveStep::Sync, renames.back().second,
+                               file.bytes, target)) {
+            return undo(basePath, renames, {e.code, target});
+        }
+    }
+    // The temporary files must be on disk under their names before the marker vouches for them.
+    if (auto e = syncFolders(steps, basePath)) return undo(basePath, renames, e);
+    const std::string marker = commitMarkerOf(basePath);
+    if (auto e = writeStep(steps, SaveStep::WriteMarker, SaveStep::SyncMarker, marker,
+                           markerText(renames), {})) {
+        return undo(basePath, renames, e);
+    }
+    if (auto e = syncFolders(steps, basePath)) return undo(basePath, renames, e);
+    if (auto e = rollForward(steps, basePath, renames)) return e;
+    if (checks.written) *checks.written = stampOfWritten(basePath, files);
+    return {};
+}
+
+}  // namespace
 
 std::string commitMarkerOf(const std::string& basePath) {
     return basePath + ".commit~";
 }
 
 FileError saveSetFiles(const std::string& basePath, const std::vector<SetFileContent>& files,
-                       const SaveStepHook& hook) {
-    if (auto e = recoverSetFiles(basePath, hook)) return e;
-    const Steps steps(hook);
-    std::string markerText = "memvalo save\r\n";
-    for (const SetFileContent& file : files) {
-        const std::string target = linkTarget(basePath + std::string(file.extension));
-        markerText += target + "\r\n";
-        if (auto e = writeStep(steps, SaveStep::Write, SaveStep::Sync, tempPathOf(target),
-                               file.bytes, target)) {
-            return undo(basePath, {e.code, target});
-        }
+                       const SaveStepHook& hook, const SaveChecks& checks) {
+    SetWriteLock lock;
+    if (FileError e = lock.acquire(basePath)) {
+        // A missing folder is the set's own fault, told for the first file it cannot write.
+        const bool noFolder =
+            e.code == std::errc::no_such_file_or_directory || e.code == std::errc::not_a_directory;
+        if (noFolder && !files.empty()) e.path = basePath + std::string(files.front().extension);
+        return e;
     }
-    // The temporary files must be on disk under their names before the marker vouches for them.
-    if (auto e = syncFolders(steps, basePath)) return undo(basePath, e);
-    const std::string marker = commitMarkerOf(basePath);
-    if (auto e =
-            writeStep(steps, SaveStep::WriteMarker, SaveStep::SyncMarker, marker, markerText, {})) {
-        return undo(basePath, e);
-    }
-    if (auto e = syncFolders(steps, basePath)) return undo(basePath, e);
-    return rollForward(steps, basePath);
+    return saveLocked(basePath, files, hook, checks);
 }
 
 std::string unfinishedSaveText(const std::string& setPath, const FileError& error) {
+    if (const std::string text = setConflictText(setPath, error.code); !text.empty()) {
+        return text;
+    }
     return "Ein unterbrochenes Speichern von " + setPath +
            " kann nicht abgeschlossen werden: Die Datei " + error.path +
            " lässt sich nicht ersetzen (" + fileErrorReason(error.code) + ").";
 }
 
 FileError recoverSetFiles(const std::string& basePath, const SaveStepHook& hook) {
-    if (exists(commitMarkerOf(basePath))) return rollForward(Steps(hook), basePath);
+    SetWriteLock lock;
+    if (auto e = lock.acquire(basePath)) return e;
+    return recoverLockedSetFiles(basePath, hook);
+}
+
+FileError recoverLockedSetFiles(const std::string& basePath, const SaveStepHook& hook) {
+    const std::string marker = commitMarkerOf(basePath);
+    if (exists(marker)) {
+        std::string text;
+        if (const std::error_code ec = readWholeFile(marker, text, kMaxLineFileBytes)) {
+            return {ec, marker};
+        }
+        if (auto e = rollForward(Steps(hook), basePath, renamesOf(basePath, text))) return e;
+    }
     removeTemporaries(basePath);
     return {};
 }

@@ -1,12 +1,19 @@
 #pragma once
 // Saving the six files of a learning set so that a crash at any moment leaves either the
-// whole old set or the whole new set on disk, never a mix:
-//   1. every file goes to "<file>.new~" beside it, written and fsynced;
-//   2. the commit marker "<base>.commit~" is written and fsynced: from here the save counts;
+// whole old set or the whole new set on disk, never a mix, and two programs saving the same
+// set one after the other, never into each other:
+//   0. the set's write lock is taken (core/set_lock.h), and the remains of a writer that
+//      crashed are dealt with as below;
+//   1. every file goes to a temporary file beside it whose name carries this save's own token
+//      ("<file>.<token>.new~"), written and fsynced;
+//   2. the commit marker "<base>.commit~" is written and fsynced, naming each temporary file
+//      and the file it replaces and ending in a closing line: from here the save counts;
 //   3. the temporary files are renamed over the set's files and the folders are synced;
 //   4. the marker is removed and the folder synced again.
-// Opening a set first recovers: with a marker, the renames are completed (rolled forward);
-// without one, stray temporary files of an unfinished save are removed.
+// Recovery runs only under the write lock, so whatever it finds was left by a writer that
+// died: with a whole marker the renames it names are completed (rolled forward); without one
+// (or with a marker cut short, which no rename can have followed) the temporary files are
+// removed.
 // A file of the set that is a symbolic link stays one: the file it points to is replaced, and
 // its temporary file lies beside that file, so the rename stays within one folder.
 #include <functional>
@@ -15,6 +22,7 @@
 #include <system_error>
 #include <vector>
 
+#include "core/disk_stamp.h"
 #include "core/safe_file.h"
 
 namespace memvalo {
@@ -30,16 +38,27 @@ struct SetFileContent {
     std::string bytes;
 };
 
-std::string tempPathOf(const std::string& file);
+// What a save checks and tells besides writing.
+struct SaveChecks {
+    // When it stamps the same set, the save is refused (SetConflict::ChangedOnDisk) if another
+    // program changed the set since.
+    const DiskStamp* expected = nullptr;
+    // Receives the stamp of the set just saved.
+    DiskStamp* written = nullptr;
+};
+
 std::string commitMarkerOf(const std::string& basePath);
 
 // Writes the files; on an error before the marker the old set is untouched and the temporary
-// files are gone. An error after it leaves the marker, so the next open completes the save.
+// files are gone. An error after it leaves the marker, so the next writer completes the save.
+// SetConflict::Locked when another program kept the set locked.
 FileError saveSetFiles(const std::string& basePath, const std::vector<SetFileContent>& files,
-                       const SaveStepHook& hook = {});
+                       const SaveStepHook& hook = {}, const SaveChecks& checks = {});
 
 // Completes an interrupted save or clears away the remains of an unfinished one.
 FileError recoverSetFiles(const std::string& basePath, const SaveStepHook& hook = {});
+// The same for a caller that holds the set's write lock already.
+FileError recoverLockedSetFiles(const std::string& basePath, const SaveStepHook& hook = {});
 
 // What the user is told when recoverSetFiles fails for the set at setPath.
 std::string unfinishedSaveText(const std::string& setPath, const FileError& error);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/set_files.h"
+#include "core/set_lock.h"
 
 namespace fs = std::filesystem;
 
@@ -143,6 +144,10 @@ void sicherheitskopie(App& app, const BackupFileOps& ops) {
     app.setBasePath = basePathOf(app.setPath);
     const std::string setName = basePathOf(GetPathOrFileName(app.setPath, false));
     const std::string folder = backupFolderFor(app.setPath, app.platform.today());
+    // The copies are taken while no other program is halfway through saving the set. A set
+    // whose lock cannot be had is copied all the same: a backup never stops an open.
+    SetWriteLock lock;
+    lock.acquire(app.setBasePath);
     if (!runStep(app, true, [&] { return ops.createFolder(folder); })) return;
     for (int box = 1; box <= 5; ++box) {
         const std::string extension(boxExtension(box));

@@ -2,6 +2,7 @@
 
 #include "core/learning_set_writer.h"
 #include "core/set_files.h"
+#include "core/set_lock.h"
 #include "core/set_option_table.h"
 #include "core/text_encoding.h"
 
@@ -22,8 +23,17 @@ bool speicher_an_platte(App& app, const SaveStepHook& hook) {
         app.msgBox("Abspeichern wurde abgebrochen...", App::kTitle);
         return false;
     }
-    const FileError e = saveSetFiles(app.setBasePath, setFilesOf(app), hook);
-    if (!e) return true;
+    DiskStamp written;
+    const FileError e = saveSetFiles(app.setBasePath, setFilesOf(app), hook,
+                                     {.expected = &app.diskStamp, .written = &written});
+    if (!e) {
+        app.diskStamp = std::move(written);
+        return true;
+    }
+    if (const std::string text = setConflictText(app.setPath, e.code); !text.empty()) {
+        app.msgBox(text, App::kTitle, Buttons::OK, Icon::Exclamation);
+        return false;
+    }
     const bool notFound = e.code == std::errc::no_such_file_or_directory;
     app.msgBox(std::string(notFound ? "Nisch vorhanden!" : "Abspeichern wurde abgebrochen...") +
                    "\r" + cannotWriteText(e),

@@ -11,7 +11,8 @@ std::vector<SetFileContent> setFilesOf(App& app);
 
 // Writes all six files crash-safely; true when the new set is on disk. On failure the user is
 // told and the files on disk are the old set (or, after the commit point, the new one once the
-// set is next opened).
+// set is next opened). A set that another program changed since app.diskStamp, or keeps
+// locked, is not written.
 bool speicher_an_platte(App& app, const SaveStepHook& hook = {});
 
 }  // namespace memvalo

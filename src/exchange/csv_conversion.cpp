@@ -5,6 +5,7 @@
 #include "core/learning_set_writer.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
+#include "core/set_lock.h"
 #include "core/set_save_transaction.h"
 #include "core/text_encoding.h"
 #include "exchange/csv_records.h"
@@ -64,8 +65,9 @@ std::string importDoneText(int count) {
 int konvertCards(std::string_view text, char separator, const std::string& today, Box& box,
                  const std::function<void(int line)>& wrongLine) {
     box.clear();
-    for (const CsvRecord& record : splitRecords(text, separator)) {
-        if (box.full()) break;
+    CsvRecordReader records(text, separator);
+    CsvRecord record;
+    while (!box.full() && records.next(record)) {
         const std::size_t fields = record.fields.size();
         if ((fields < 2 || fields > 4) && wrongLine) wrongLine(record.line);
         box.append(importedCard(record.fields, today));
@@ -74,25 +76,40 @@ int konvertCards(std::string_view text, char separator, const std::string& today
     return box.anz;
 }
 
-std::error_code writeImportedSet(const std::string& folder, const std::string& fileName,
-                                 Box& box1) {
-    const std::string base = folder + withoutSetExtensions(fileName);
+std::string importedSetBase(const std::string& folder, const std::string& fileName) {
+    return folder + withoutSetExtensions(fileName);
+}
+
+std::error_code writeImportedSet(const std::string& folder, const std::string& fileName, Box& box1,
+                                 const DiskStamp* expected) {
+    const std::string base = importedSetBase(folder, fileName);
     SetOptions options;
     options.capacities.fill(std::to_string(Box::kSlots));
     options.nixbild = true;
     std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options, CountForm::Bare)},
                                          {".ldt", boxFileBytes(box1, 1)}};
     // Each empty box file holds only its count line "0".
-    for (int box = 2; box <= 5; ++box) files.push_back({boxExtension(box), "0\r\n"});
-    if (folder + fileName == base + ".ldt") return saveSetFiles(base, files).code;
-    // A box-1 file of another name cannot join the set's save as a whole; each file is
-    // still replaced whole.
-    for (const SetFileContent& file : files) {
-        const std::string path =
-            file.extension == ".ldt" ? folder + fileName : base + std::string(file.extension);
-        if (auto ec = writeFileAtomically(path, file.bytes)) return ec;
-    }
-    return {};
+    for (int box = 2; box <= 5; ++box) files.push_back({
+            boxExtension(box),
+                "0
+                "});
+                if (folder + fileName == base + ".ldt") return saveSetFiles(base, files, {},
+                                                                            {expected})
+                    .code;
+            // A box-1 file of another name cannot join the set's save as a whole; each file is
+            // still replaced whole, and no other writer comes between them.
+            SetWriteLock lock;
+            if (const FileError e = lock.acquire(base)) return e.code;
+            if (expected && expected->basePath == base && !unchangedOnDisk(*expected)) {
+                return make_error_code(SetConflict::ChangedOnDisk);
+            }
+            for (const SetFileContent& file : files) {
+                const std::string path = file.extension == ".ldt"
+                                             ? folder + fileName
+                                             : base + std::string(file.extension);
+                if (auto ec = writeFileAtomically(path, file.bytes)) return ec;
+            }
+            return {};
 }
 
 }  // namespace memvalo

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "core/box.h"
+#include "core/disk_stamp.h"
 
 namespace memvalo {
 
@@ -37,6 +38,11 @@ int konvertCards(std::string_view text, char separator, const std::string& today
 // Writes the new set: box 1 at folder + fileName, the empty boxes 2 to 5 and the options
 // (2000 cards for every box, no pictures) beside it, named after fileName with every ".ldt"
 // taken out. A set of the usual name replaces an old one of that name as a whole or not at all.
-std::error_code writeImportedSet(const std::string& folder, const std::string& fileName, Box& box1);
+// When `expected` is given, a set that another program changed since is not replaced
+// (SetConflict::ChangedOnDisk).
+std::error_code writeImportedSet(const std::string& folder, const std::string& fileName, Box& box1,
+                                 const DiskStamp* expected = nullptr);
+// The base path of the set writeImportedSet writes.
+std::string importedSetBase(const std::string& folder, const std::string& fileName);
 
 }  // namespace memvalo

@@ -1,8 +1,11 @@
 #include "exchange/csv_import_window.h"
 
+#include <utility>
+
 #include "core/maker.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
+#include "core/set_lock.h"
 #include "core/utf8.h"
 #include "exchange/csv_conversion.h"
 #include "exchange/file_error.h"
@@ -130,6 +133,7 @@ void cmdimport_Click(App& app, CsvImportWindowModel& f) {
 
 bool konvert(App& app, CsvImportWindowModel& f, const std::string& ordner,
              const std::string& dateiname) {
+    const DiskStamp before = stampSet(importedSetBase(ordner, dateiname));
     std::string bytes;
     if (const auto ec = readWholeFile(f.csvPfad, bytes)) {
         showFileError(app, ec);
@@ -138,16 +142,21 @@ bool konvert(App& app, CsvImportWindowModel& f, const std::string& ordner,
     Box box1;
     const std::string title = wrongLineTitle();
     app.platform.setBusy(true);
-    const int count =
-        konvertCards(importFileText(bytes), f.trennzeichen, app.platform.today(), box1, [&](int) {
+    const int count = konvertCards(
+        importFileText(std::move(bytes)), f.trennzeichen, app.platform.today(), box1, [&](int) {
             app.platform.setBusy(false);
             app.msgBox(kWrongFieldCount, title, Buttons::OK, Icon::Critical);
             app.platform.setBusy(true);
         });
-    const std::error_code written = writeImportedSet(ordner, dateiname, box1);
+    const std::error_code written = writeImportedSet(ordner, dateiname, box1, &before);
     app.platform.setBusy(false);
     if (written) {
-        showFileError(app, written);
+        const std::string conflict = setConflictText(ordner + dateiname, written);
+        if (conflict.empty()) {
+            showFileError(app, written);
+        } else {
+            app.msgBox(conflict, App::kTitle, Buttons::OK, Icon::Exclamation);
+        }
         return false;
     }
     f.zielOrdner = ordner;

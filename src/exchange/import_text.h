@@ -9,5 +9,7 @@ namespace memvalo {
 // The file's bytes as UTF-8 text: read as UTF-8 (without its mark) when they are valid UTF-8
 // and hold anything beyond ASCII, otherwise through the Windows-1252 codec.
 std::string importFileText(std::string_view bytes);
+// The same for bytes no longer needed: plain ASCII becomes the text without a copy.
+std::string importFileText(std::string&& bytes);
 
 }  // namespace memvalo

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/set_lock.h"
 #include "files/file_history.h"
 
 namespace memvalo {
@@ -23,6 +24,8 @@ struct FileCommandsState {
     // The set named on the command line (the file manager passes a double-clicked set so):
     // opened at start in place of the last one.
     std::string commandLineSet;
+    // The window's claim on the set it has open, which other windows see.
+    SetClaim claim;
     // The history file could not be read or written, and the user has been told so.
     bool historyFaultShown = false;
 };

@@ -53,6 +53,10 @@ void mnudatneu_Click(App& app) {
     app.karte_gespeichert = "nein";
     app.setPath.clear();
     app.setBasePath.clear();
+    // The set that was open is no longer this window's: others may open it unasked, and a
+    // save of the new set under its name is the learner's choice in the save dialog.
+    app.files.claim.release();
+    app.diskStamp = {};
     startWithOneEmptyCard(app);
     resetCounts(app);
     status_aktuell(app);

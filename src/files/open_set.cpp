@@ -14,6 +14,7 @@
 #include "files/exit_question.h"
 #include "files/new_set.h"
 #include "files/set_dialogs.h"
+#include "files/set_sharing.h"
 #include "files/unsaved_changes.h"
 #include "files/window_title.h"
 #include "settings/colour_schemes.h"
@@ -72,6 +73,11 @@ void showOpenedSet(App& app) {
 
 // Reads the set at `path`; on refusal the set that was open stays open as it was.
 void openSet(App& app, const std::string& path) {
+    if (!mayOpenSharedSet(app, path)) {
+        app.frm1.mnudatöffnen.enabled = true;
+        enableHistoryEntries(app, true);
+        return;
+    }
     forgetLastAnswer(app);
     // Reading the settings again below must not undo the options changed since the start.
     keepChangedSettings(app);
@@ -100,6 +106,7 @@ void openSet(App& app, const std::string& path) {
     app.karte_gespeichert = "nein";
     showOpenedSet(app);
     markSetSaved(app);
+    claimOpenSet(app);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ void mnudatspeichern_Click(App& app) {
 void mnudatspeiunter_Click(App& app) {
     if (refusesEmptyCard(app, "Leere Datensätze nicht speichern")) return;
     storeTypedCard(app);
-    const auto chosen = askSetToSave(app, "Lerndatei unter neuem Namen speichern");
+    const auto chosen = askSetToSave(app, std::string(kSaveAsTitle));
     if (!chosen) return;
     if (saveSetAs(app, *chosen)) afterSave(app);
 }

@@ -2,6 +2,7 @@
 // The one file dialog of the file commands, in its open and save forms.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/app.h"
 
@@ -12,5 +13,6 @@ std::optional<std::string> askSetToOpen(App& app);
 // A name to save under with the given title; ".ldt" is added when the learner left it out,
 // since the set's other files are named from the name without it.
 std::optional<std::string> askSetToSave(App& app, const std::string& title);
+inline constexpr std::string_view kSaveAsTitle = "Lerndatei unter neuem Namen speichern";
 
 }  // namespace memvalo

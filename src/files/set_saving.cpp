@@ -7,6 +7,8 @@
 #include "core/speicher_an_platte.h"
 #include "core/text_encoding.h"
 #include "core/transfer.h"
+#include "files/set_dialogs.h"
+#include "files/set_sharing.h"
 #include "files/unsaved_changes.h"
 #include "files/window_title.h"
 #include "study/card_display.h"
@@ -24,6 +26,16 @@ void storeTypedCard(App& app) {
 }
 
 bool saveSetAs(App& app, const std::string& path) {
+    switch (askBeforeOverwriting(app, path)) {
+        case OverwriteChoice::Save:
+            break;
+        case OverwriteChoice::SaveElsewhere: {
+            const auto chosen = askSetToSave(app, std::string(kSaveAsTitle));
+            return chosen && saveSetAs(app, *chosen);
+        }
+        case OverwriteChoice::Cancel:
+            return false;
+    }
     const std::string previousPath = app.setPath;
     const std::string previousLastFile = app.settings.letzteDatei;
     app.setPath = path;
@@ -40,6 +52,7 @@ bool saveSetAs(App& app, const std::string& path) {
     platte_an_speicher(app);
     for (int box = 1; box <= 5; ++box) app.store.k(box).pos = positions[box - 1];
     markSetSaved(app);
+    claimOpenSet(app);
     forgetLastAnswer(app);
     app.karte_gespeichert = "ja";
     app.schritt_gespeichert = "ja";

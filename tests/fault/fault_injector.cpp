@@ -4,6 +4,8 @@
 //   MEMVALO_FAULT_OP     open, read, write, shortwrite, fsync or rename
 //   MEMVALO_FAULT_AT     the number of the call that fails (1 = the first); 0 fails none
 //   MEMVALO_FAULT_COUNT  a file that receives, at exit, how many such calls there were
+//   MEMVALO_FAULT_STOP   when set, the chosen call does not fail: the process stops itself
+//                        (SIGSTOP) right before it, so a test can kill it there
 // A short write writes half of what was asked, and the next write to that file finds the disk
 // full.
 #include <dlfcn.h>
@@ -11,6 +13,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -41,7 +44,10 @@ bool strikes(const char* op) {
                         (std::strcmp(chosen, "shortwrite") == 0 && std::strcmp(op, "write") == 0);
     if (!sameOp) return false;
     ++calls;
-    return calls == std::atol(env("MEMVALO_FAULT_AT"));
+    if (calls != std::atol(env("MEMVALO_FAULT_AT"))) return false;
+    if (!*env("MEMVALO_FAULT_STOP")) return true;
+    std::raise(SIGSTOP);
+    return false;
 }
 
 bool trackedFd(int fd) {

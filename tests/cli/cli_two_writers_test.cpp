@@ -1,0 +1,202 @@
+// Two real memvalo-cli processes writing one set at the same time: every round ends with the
+// whole set of one of them on disk, and a tool that said it succeeded is the one whose set is
+// there (or both succeeded one after the other and the later one's set is there). A writer
+// killed in the middle of its save keeps the set locked only while it lives; the next one
+// completes or clears away what it left. MEMVALO_STRESS_ROUNDS sets the rounds (default 30).
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "core/set_files.h"
+#include "support/cli_run.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+constexpr std::string_view kBusy = "wird gerade von einem anderen Programm gespeichert";
+
+namespace memvalo {
+namespace {
+
+namespace fs = std::filesystem;
+using SetBytes = std::map<std::string, std::string>;
+
+// A started tool; its standard error goes to a file.
+class Running {
+  public:
+    Running(const std::string& command, const std::string& errFile) : errFile_(errFile) {
+        const std::string line = "exec env " + command + " >/dev/null 2>'" + errFile + "'";
+        const char* argv[] = {"/bin/sh", "-c", line.c_str(), nullptr};
+        EXPECT_EQ(
+            ::posix_spawn(&pid_, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ),
+            0);
+    }
+    // The exit code, or -1 when the tool did not end by itself.
+    int wait() const {
+        int status = 0;
+        ::waitpid(pid_, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    bool waitUntilStopped() const {
+        int status = 0;
+        return ::waitpid(pid_, &status, WUNTRACED) == pid_ && WIFSTOPPED(status);
+    }
+    void kill() const { ::kill(pid_, SIGKILL); }
+
+  private:
+    pid_t pid_ = 0;
+    std::string errFile_;
+};
+
+class TwoWriters : public ::testing::Test {
+  protected:
+    TwoWriters() : dir(fastFolder()) {
+        dir.write("karten.csv", "haus;house\r\nbaum;tree\r\nauto;car\r\nhund;dog\r\nkatze;cat\r\n");
+    }
+
+    static fs::path fastFolder() {
+        std::error_code ec;
+        return fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
+    }
+
+    std::string setPath() const { return dir.file("satz.ldt"); }
+    std::string resaveCommand() const {
+        return std::string(MEMVALO_CLI_PATH) + " resave '" + setPath() + "'";
+    }
+    std::string importCommand() const {
+        return std::string(MEMVALO_CLI_PATH) + " import-csv '" + dir.file("karten.csv") + "' '" +
+               setPath() + "'";
+    }
+
+    // Every file in a form a resave rewrites differently, so old and new can be told apart.
+    void putOldSet() const {
+        for (const auto& [ext, bytes] : kOldSet) dir.write("satz" + ext, bytes);
+    }
+    SetBytes setOnDisk() const {
+        SetBytes set;
+        for (std::string_view ext : kSetExtensions) {
+            set[std::string(ext)] = dir.read("satz" + std::string(ext));
+        }
+        return set;
+    }
+    bool leftovers() const {
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            if (entry.path().filename().string().back() == '~') return true;
+        }
+        return false;
+    }
+    // The set a command leaves when it runs alone on the old set.
+    SetBytes aloneOnOldSet(const std::string& command) const {
+        putOldSet();
+        EXPECT_EQ(Running(command, dir.file("err")).wait(), 0) << dir.read("err");
+        return setOnDisk();
+    }
+
+    const SetBytes kOldSet = {
+        {".cfg", "10\r\n20\r\n30\r\n40\r\n50\r\n[k]\r\n5\r\n[k]\r\n\r\n[k]\r\nja\r\n[k]\r\nja\r\n"},
+        {".ldt", "1\r\n\"f\",\"a\",\"\",\"\"\r\n01.01.2026\r\n1\r\n\r\n"},
+        {".k02", "0 \r\n"},
+        {".k03", "0 \r\n"},
+        {".k04", "0 \r\n"},
+        {".k05", "0\r\n"}};
+    test::TempDir dir;
+};
+
+int roundsWanted() {
+    const char* rounds = std::getenv("MEMVALO_STRESS_ROUNDS");
+    return rounds ? std::atoi(rounds) : 30;
+}
+
+TEST_F(TwoWriters, EveryRoundLeavesOneWritersWholeSetAndNoFalseSuccess) {
+    const SetBytes resaved = aloneOnOldSet(resaveCommand());
+    const SetBytes imported = aloneOnOldSet(importCommand());
+    ASSERT_NE(resaved, imported);
+    struct Pair {
+        const char* name;
+        std::string first, second;
+        SetBytes firstAlone, secondAlone;
+    };
+    const Pair pairs[] = {{"resave/resave", resaveCommand(), resaveCommand(), resaved, resaved},
+                          {"resave/import", resaveCommand(), importCommand(), resaved, imported}};
+    const auto giveUpAt = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+    for (const Pair& pair : pairs) {
+        std::map<std::string, int> outcomes;
+        for (int round = 0; round < roundsWanted(); ++round) {
+            SCOPED_TRACE(std::string(pair.name) + " round " + std::to_string(round));
+            putOldSet();
+            const Running a(pair.first, dir.file("err1"));
+            const Running b(pair.second, dir.file("err2"));
+            const int codeA = a.wait();
+            const int codeB = b.wait();
+            const SetBytes onDisk = setOnDisk();
+            for (const auto& [code, err] :
+                 {std::pair{codeA, dir.read("err1")}, std::pair{codeB, dir.read("err2")}}) {
+                EXPECT_TRUE(code == 0 || code == 1) << code;
+                // A refusal names the other program, never a missing file.
+                EXPECT_TRUE(code == 0 || err.find("anderen Programm") != std::string::npos) << err;
+            }
+            const bool isA = onDisk == pair.firstAlone;
+            const bool isB = onDisk == pair.secondAlone;
+            EXPECT_TRUE(isA || isB || (onDisk == kOldSet && codeA != 0 && codeB != 0));
+            // Whoever succeeded left its set, unless the other one succeeded after it.
+            EXPECT_TRUE(codeA != 0 || isA || (codeB == 0 && isB));
+            EXPECT_TRUE(codeB != 0 || isB || (codeA == 0 && isA));
+            EXPECT_FALSE(leftovers());
+            ++outcomes[std::to_string(codeA) + std::to_string(codeB) + (isA ? "A" : "") +
+                       (isB ? "B" : "")];
+            if (std::chrono::steady_clock::now() > giveUpAt) break;
+        }
+        for (const auto& [outcome, count] : outcomes) {
+            std::cout << pair.name << " exit codes and set " << outcome << ": " << count << '\n';
+        }
+    }
+}
+
+TEST_F(TwoWriters, AWriterKilledInItsSaveHoldsTheSetOnlyWhileItLivesAndIsRecoveredAfter) {
+    const SetBytes resaved = aloneOnOldSet(resaveCommand());
+    struct Case {
+        const char* op;
+        int at;
+        bool counted;  // the commit marker was on disk when the writer died
+    };
+    for (const Case c : {Case{"rename", 2, true}, Case{"fsync", 2, false}}) {
+        SCOPED_TRACE(c.op);
+        putOldSet();
+        const Running stalled("MEMVALO_FAULT_STOP=1 LD_PRELOAD='" MEMVALO_FAULT_INJECTOR
+                              "' ASAN_OPTIONS=verify_asan_link_order=0 MEMVALO_FAULT_DIR='" +
+                                  dir.path() + "' MEMVALO_FAULT_OP=" + c.op + " MEMVALO_FAULT_AT=" +
+                                  std::to_string(c.at) + " " + resaveCommand(),
+                              dir.file("err1"));
+        ASSERT_TRUE(stalled.waitUntilStopped());
+        const SetBytes midSave = setOnDisk();
+
+        // While it lives, nobody reads a half-renamed set or writes the set at all; the old
+        // set is read as it is until the save counts.
+        const test::CliRun read = test::runCli("check '" + setPath() + "'", dir.file("err2"));
+        EXPECT_EQ(read.exitCode, c.counted ? 1 : 0);
+        const test::CliRun write = test::runCli("resave '" + setPath() + "'", dir.file("err2"));
+        EXPECT_EQ(write.exitCode, 1);
+        for (const std::string& err : {read.err, write.err}) {
+            EXPECT_TRUE(err.empty() || err.find(kBusy) != std::string::npos) << err;
+        }
+        EXPECT_EQ(setOnDisk(), midSave);
+
+        // Once it is dead, a reader completes a save that counted; a writer clears the rest.
+        stalled.kill();
+        EXPECT_EQ(stalled.wait(), -1);
+        EXPECT_EQ(test::runCli("check '" + setPath() + "'", dir.file("err2")).exitCode, 0);
+        EXPECT_EQ(setOnDisk(), c.counted ? resaved : kOldSet);
+        EXPECT_EQ(test::runCli("resave '" + setPath() + "'", dir.file("err2")).exitCode, 0);
+        EXPECT_EQ(setOnDisk(), resaved);
+        EXPECT_FALSE(leftovers());
+    }
+}
+
+}  // namespace
+}  // namespace memvalo
