@@ -171,6 +171,8 @@ std::string fileErrorReason(std::error_code ec) {
             return "keine Berechtigung";
         case EISDIR:
             return "dort steht ein Ordner";
+        case EEXIST:
+            return "eine Datei dieses Namens ist schon vorhanden";
         case EINVAL:
             return "keine gewöhnliche Datei";
         case ENOSPC:

@@ -89,27 +89,21 @@ std::error_code writeImportedSet(const std::string& folder, const std::string& f
     std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options, CountForm::Bare)},
                                          {".ldt", boxFileBytes(box1, 1)}};
     // Each empty box file holds only its count line "0".
-    for (int box = 2; box <= 5; ++box) files.push_back({
-            boxExtension(box),
-                "0
-                "});
-                if (folder + fileName == base + ".ldt") return saveSetFiles(base, files, {},
-                                                                            {expected})
-                    .code;
-            // A box-1 file of another name cannot join the set's save as a whole; each file is
-            // still replaced whole, and no other writer comes between them.
-            SetWriteLock lock;
-            if (const FileError e = lock.acquire(base)) return e.code;
-            if (expected && expected->basePath == base && !unchangedOnDisk(*expected)) {
-                return make_error_code(SetConflict::ChangedOnDisk);
-            }
-            for (const SetFileContent& file : files) {
-                const std::string path = file.extension == ".ldt"
-                                             ? folder + fileName
-                                             : base + std::string(file.extension);
-                if (auto ec = writeFileAtomically(path, file.bytes)) return ec;
-            }
-            return {};
+    for (int box = 2; box <= 5; ++box) files.push_back({boxExtension(box), "0\r\n"});
+    if (folder + fileName == base + ".ldt") return saveSetFiles(base, files, {}, {expected}).code;
+    // A box-1 file of another name cannot join the set's save as a whole; each file is
+    // still replaced whole, and no other writer comes between them.
+    SetWriteLock lock;
+    if (const FileError e = lock.acquire(base)) return e.code;
+    if (expected && expected->basePath == base && !unchangedOnDisk(*expected)) {
+        return make_error_code(SetConflict::ChangedOnDisk);
+    }
+    for (const SetFileContent& file : files) {
+        const std::string path =
+            file.extension == ".ldt" ? folder + fileName : base + std::string(file.extension);
+        if (auto ec = writeFileAtomically(path, file.bytes)) return ec;
+    }
+    return {};
 }
 
 }  // namespace memvalo

@@ -136,6 +136,14 @@ FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std:
     std::size_t largest = 0;
     for (const auto& box : boxes) largest = std::max(largest, box.size());
     const auto sets = static_cast<int>((largest + Box::kSlots - 1) / Box::kSlots);
+    // The learner confirmed replacing the set he named, not the further sets beside it.
+    for (int number = 2; number <= sets; ++number) {
+        const std::string path = continuationPath(setPath, number);
+        std::error_code ec;
+        if (std::filesystem::exists(path, ec)) {
+            return {std::make_error_code(std::errc::file_exists), path};
+        }
+    }
     for (int number = 1; number <= std::max(sets, 1); ++number) {
         const std::size_t first = static_cast<std::size_t>(number - 1) * Box::kSlots;
         std::array<Box, 5> setBoxes;

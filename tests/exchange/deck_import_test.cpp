@@ -285,6 +285,12 @@ TEST_F(DeckSetTest, CapacitiesGrowAndFullBoxesContinueInFurtherSets) {
         EXPECT_EQ(app->store.k(1)[1].frage, "f" + std::to_string(2000 * i));
         EXPECT_EQ(app->store.k(5).anz, i == 0 ? 1 : 0);
     }
+    // A further set that is there already is never replaced unasked.
+    DeckImportReport again;
+    const FileError refused = writeDeckSets(deck, dir.file("Gross.ldt"), "07.12.2026", again);
+    EXPECT_EQ(refused.code, std::errc::file_exists);
+    EXPECT_EQ(refused.path, dir.file("Gross-2.ldt"));
+    EXPECT_EQ(loaded(report.sets[0])->store.k(1)[1].erstellt.text(), "06.12.2026");
 }
 
 TEST_F(DeckSetTest, MediaThatCannotBeCopiedAreCounted) {
