@@ -14,7 +14,6 @@ namespace memvalo {
 namespace {
 
 constexpr std::string_view kMarkerHeader = "memvalo save 2";
-constexpr std::string_view kOldMarkerHeader = "memvalo save";
 constexpr std::string_view kMarkerEnd = "ende";
 constexpr std::string_view kTempSuffix = ".new~";
 
