@@ -14,16 +14,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int notes = argc > 2 ? std::atoi(argv[2]) : 10000;
-    AnkiSpec spec;
-    spec.models = {basicModel()};
+    AnkiContent content;
+    content.models = {basicModel()};
     for (int i = 0; i < notes; ++i) {
         const int interval = i % 40;
-        spec.notes.push_back({0,
-                              {"Frage <b>" + std::to_string(i) + "</b> mit Übung",
-                               "Antwort&nbsp;" + std::to_string(i) + "<br>zweite Zeile"},
-                              {{0, interval == 0 ? 0 : 2, interval == 0 ? 0 : 2, interval, i % 3}},
-                              0});
+        content.notes.push_back(
+            {0,
+             {"Frage <b>" + std::to_string(i) + "</b> mit Übung",
+              "Antwort&nbsp;" + std::to_string(i) + "<br>zweite Zeile"},
+             {{0, interval == 0 ? 0 : 2, interval == 0 ? 0 : 2, interval, i % 3}},
+             0});
     }
-    std::ofstream(argv[1], std::ios::binary) << olderAnkiPackage(spec);
+    std::ofstream(argv[1], std::ios::binary) << olderAnkiPackage(content);
     return 0;
 }

@@ -47,11 +47,11 @@ Deck read(const std::string& bytes, const std::string& name, const DeckOptions& 
     return readDeckBytes(bytes, name, options, "", kExpansionLimit);
 }
 
-AnkiSpec sampleAnki() {
-    AnkiSpec spec;
-    spec.models = {basicModel(), basicAndReversedModel(), clozeModel()};
-    spec.decks = {"Default", "Sprachen::Französisch"};
-    spec.notes = {
+AnkiContent sampleAnki() {
+    AnkiContent content;
+    content.models = {basicModel(), basicAndReversedModel(), clozeModel()};
+    content.decks = {"Default", "Sprachen::Französisch"};
+    content.notes = {
         {0, {"Haus<br>(das)", "<div>house</div><div>home</div>"}, {{0, 0, 0, 0, 0}}, 0},
         {0,
          {"&quot;Hund&quot;&nbsp;<b>dog</b>", "chien <img src=\"hund.jpg\">[sound:hund.mp3]",
@@ -64,9 +64,9 @@ AnkiSpec sampleAnki() {
          {{0, 3, 3, 0, 2}, {1, 2, 2, 5, 0}},
          0},
     };
-    spec.models[0].fields.push_back("Notiz");
-    spec.media = {{"hund.jpg", "JPEGDATA"}, {"hund.mp3", "MP3DATA"}};
-    return spec;
+    content.models[0].fields.push_back("Notiz");
+    content.media = {{"hund.jpg", "JPEGDATA"}, {"hund.mp3", "MP3DATA"}};
+    return content;
 }
 
 const std::vector<Seen> kSampleCards = {
@@ -79,14 +79,14 @@ const std::vector<Seen> kSampleCards = {
 };
 
 TEST(DeckImport, AnkiPackagesOfBothLayoutsGiveTheSameCards) {
-    const AnkiSpec spec = sampleAnki();
+    const AnkiContent content = sampleAnki();
     const struct {
         std::string name;
         std::string bytes;
-    } packages[] = {{"alt.apkg", olderAnkiPackage(spec, "collection.anki2")},
-                    {"alt21.apkg", olderAnkiPackage(spec)},
-                    {"neu.apkg", currentAnkiPackage(spec)},
-                    {"neu.colpkg", currentAnkiPackage(spec)}};
+    } packages[] = {{"alt.apkg", olderAnkiPackage(content, "collection.anki2")},
+                    {"alt21.apkg", olderAnkiPackage(content)},
+                    {"neu.apkg", currentAnkiPackage(content)},
+                    {"neu.colpkg", currentAnkiPackage(content)}};
     for (const auto& p : packages) {
         const Deck deck = read(p.bytes, p.name);
         EXPECT_EQ(seen(deck), kSampleCards) << p.name;
@@ -171,9 +171,9 @@ TEST(DeckImport, PaukerBatchesBecomeBoxes) {
 
 // Hostile or wrong files are refused with a reason, before anything is written.
 TEST(DeckImport, RefusesWhatItCannotTrust) {
-    AnkiSpec escaping = sampleAnki();
+    AnkiContent escaping = sampleAnki();
     escaping.media = {{"../../x.jpg", "X"}};
-    AnkiSpec empty;
+    AnkiContent empty;
     empty.models = {basicModel()};
     const std::string bomb =
         "<?xml version=\"1.0\"?><!DOCTYPE kvtml [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b "
@@ -294,9 +294,9 @@ TEST_F(DeckSetTest, CapacitiesGrowAndFullBoxesContinueInFurtherSets) {
 }
 
 TEST_F(DeckSetTest, MediaThatCannotBeCopiedAreCounted) {
-    AnkiSpec spec = sampleAnki();
-    spec.media.clear();
-    const Deck deck = read(olderAnkiPackage(spec), "a.apkg");
+    AnkiContent content = sampleAnki();
+    content.media.clear();
+    const Deck deck = read(olderAnkiPackage(content), "a.apkg");
     DeckImportReport report;
     ASSERT_FALSE(writeDeckSets(deck, dir.file("Ohne.ldt"), "06.12.2026", report));
     EXPECT_EQ(report.medienFehlen, 1);

@@ -14,15 +14,15 @@ class DeckImportWindow : public DataFolderTest {
   protected:
     DeckImportWindow() {
         std::ofstream(app.paths.settingsFile) << "";
-        AnkiSpec spec;
-        spec.models = {basicModel()};
-        spec.decks = {"Default", "Tiere"};
-        spec.notes = {{0, {"Haus", "house <img src=\"haus.jpg\">"}, {{0, 2, 2, 3, 1}}, 0},
-                      {0, {"Hund", "dog"}, {{0, 0, 0, 0, 0}}, 1},
-                      {0, {"Katze", "cat"}, {{0, 2, 2, 40, 0}}, 1},
-                      {0, {"Maus", "mouse"}, {{0, 0, 0, 0, 0}}, 1}};
-        spec.media = {{"haus.jpg", "BILD"}};
-        dir.write("deck.apkg", currentAnkiPackage(spec));
+        AnkiContent content;
+        content.models = {basicModel()};
+        content.decks = {"Default", "Tiere"};
+        content.notes = {{0, {"Haus", "house <img src=\"haus.jpg\">"}, {{0, 2, 2, 3, 1}}, 0},
+                         {0, {"Hund", "dog"}, {{0, 0, 0, 0, 0}}, 1},
+                         {0, {"Katze", "cat"}, {{0, 2, 2, 40, 0}}, 1},
+                         {0, {"Maus", "mouse"}, {{0, 0, 0, 0, 0}}, 1}};
+        content.media = {{"haus.jpg", "BILD"}};
+        dir.write("deck.apkg", currentAnkiPackage(content));
         app.showDeckImportWindow = [this](App& a, DeckImportWindowModel& f) {
             frmfremd_Load(a, f);
             if (steps) steps(f);

@@ -97,10 +97,10 @@ std::string joinedFields(const std::vector<std::string>& fields) {
 constexpr std::int64_t kModelBase = 1600000000000;
 constexpr std::int64_t kDeckBase = 1;
 
-void notesAndCards(Database& db, const AnkiSpec& spec) {
+void notesAndCards(Database& db, const AnkiContent& content) {
     std::int64_t cardId = 1700000000000;
-    for (std::size_t n = 0; n < spec.notes.size(); ++n) {
-        const AnkiNoteSpec& note = spec.notes[n];
+    for (std::size_t n = 0; n < content.notes.size(); ++n) {
+        const AnkiTestNote& note = content.notes[n];
         const std::string noteId = std::to_string(1650000000000 + static_cast<std::int64_t>(n));
         db.run("INSERT INTO notes VALUES (" + noteId + ", 'g" + noteId + "', " +
                    std::to_string(kModelBase + note.model) + ", 0, -1, '', ?1, ?2, 0, 0, '')",
@@ -135,10 +135,10 @@ constexpr const char* kColSchema =
     "integer not null, conf text not null, models text not null, decks text not null, dconf "
     "text not null, tags text not null);";
 
-std::string modelsJson(const AnkiSpec& spec) {
+std::string modelsJson(const AnkiContent& content) {
     std::string json = "{";
-    for (std::size_t m = 0; m < spec.models.size(); ++m) {
-        const AnkiModelSpec& model = spec.models[m];
+    for (std::size_t m = 0; m < content.models.size(); ++m) {
+        const AnkiTestModel& model = content.models[m];
         const std::string id = std::to_string(kModelBase + static_cast<std::int64_t>(m));
         json += (m > 0 ? "," : "") + jsonString(id) + ":{\"id\":" + id + ",\"name\":\"Typ" +
                 std::to_string(m) + "\",\"type\":" + (model.cloze ? "1" : "0") + ",\"flds\":[";
@@ -158,27 +158,27 @@ std::string modelsJson(const AnkiSpec& spec) {
     return json + "}";
 }
 
-std::string decksJson(const AnkiSpec& spec) {
+std::string decksJson(const AnkiContent& content) {
     std::string json = "{";
-    for (std::size_t d = 0; d < spec.decks.size(); ++d) {
+    for (std::size_t d = 0; d < content.decks.size(); ++d) {
         const std::string id = std::to_string(kDeckBase + static_cast<std::int64_t>(d));
         json += (d > 0 ? "," : "") + jsonString(id) + ":{\"id\":" + id +
-                ",\"name\":" + jsonString(spec.decks[d]) + ",\"dyn\":0}";
+                ",\"name\":" + jsonString(content.decks[d]) + ",\"dyn\":0}";
     }
     return json + "}";
 }
 
-std::string olderCollection(const AnkiSpec& spec) {
+std::string olderCollection(const AnkiContent& content) {
     Database db;
     db.exec(kColSchema);
     db.exec(kNotesAndCardsSchema);
     db.run("INSERT INTO col VALUES (1, 0, 0, 0, 11, 0, 0, 0, '{}', ?1, ?2, '{}', '{}')",
-           {modelsJson(spec), decksJson(spec)});
-    notesAndCards(db, spec);
+           {modelsJson(content), decksJson(content)});
+    notesAndCards(db, content);
     return db.bytes();
 }
 
-std::string currentCollection(const AnkiSpec& spec) {
+std::string currentCollection(const AnkiContent& content) {
     Database db;
     db.exec(kColSchema);
     db.exec(kNotesAndCardsSchema);
@@ -195,8 +195,8 @@ std::string currentCollection(const AnkiSpec& spec) {
         "blob not null);"
         "CREATE UNIQUE INDEX idx_notetypes_name ON notetypes (name);");
     db.exec("INSERT INTO col VALUES (1, 0, 0, 0, 18, 0, 0, 0, '', '', '', '', '')");
-    for (std::size_t m = 0; m < spec.models.size(); ++m) {
-        const AnkiModelSpec& model = spec.models[m];
+    for (std::size_t m = 0; m < content.models.size(); ++m) {
+        const AnkiTestModel& model = content.models[m];
         const std::string id = std::to_string(kModelBase + static_cast<std::int64_t>(m));
         std::string config;
         varintField(config, 1, model.cloze ? 1 : 0);  // kind
@@ -217,8 +217,8 @@ std::string currentCollection(const AnkiSpec& spec) {
                    {"Karte " + std::to_string(t + 1), tconfig});
         }
     }
-    for (std::size_t d = 0; d < spec.decks.size(); ++d) {
-        std::string name = spec.decks[d];
+    for (std::size_t d = 0; d < content.decks.size(); ++d) {
+        std::string name = content.decks[d];
         for (std::size_t at = name.find("::"); at != std::string::npos; at = name.find("::", at)) {
             name.replace(at, 2, "\x1f");
         }
@@ -226,13 +226,13 @@ std::string currentCollection(const AnkiSpec& spec) {
                    std::to_string(kDeckBase + static_cast<std::int64_t>(d)) + ", ?1, 0, 0, ?2, ?3)",
                {name, "", ""});
     }
-    notesAndCards(db, spec);
+    notesAndCards(db, content);
     return db.bytes();
 }
 
 // Since 2.1.50 the package still carries a collection.anki2 that only asks to update Anki.
 std::string stubCollection() {
-    AnkiSpec stub;
+    AnkiContent stub;
     stub.models = {basicModel()};
     stub.notes = {
         {0,
@@ -295,47 +295,47 @@ std::string gzipBytes(const std::string& bytes) {
     return out;
 }
 
-AnkiModelSpec basicModel() {
+AnkiTestModel basicModel() {
     return {{"Front", "Back"}, {{"{{Front}}", "{{FrontSide}}<hr id=answer>{{Back}}"}}, false};
 }
 
-AnkiModelSpec basicAndReversedModel() {
+AnkiTestModel basicAndReversedModel() {
     return {{"Front", "Back"},
             {{"{{Front}}", "{{FrontSide}}<hr id=answer>{{Back}}"},
              {"{{Back}}", "{{FrontSide}}<hr id=answer>{{Front}}"}},
             false};
 }
 
-AnkiModelSpec clozeModel() {
+AnkiTestModel clozeModel() {
     return {{"Text", "Back Extra"}, {{"{{cloze:Text}}", "{{cloze:Text}}<br>{{Back Extra}}"}}, true};
 }
 
-std::string olderAnkiPackage(const AnkiSpec& spec, const std::string& collectionName) {
-    Entries entries = {{collectionName, olderCollection(spec)}};
+std::string olderAnkiPackage(const AnkiContent& content, const std::string& collectionName) {
+    Entries entries = {{collectionName, olderCollection(content)}};
     std::string map = "{";
-    for (std::size_t i = 0; i < spec.media.size(); ++i) {
+    for (std::size_t i = 0; i < content.media.size(); ++i) {
         map += (i > 0 ? "," : "") + jsonString(std::to_string(i)) + ":" +
-               jsonString(spec.media[i].first);
-        entries.push_back({std::to_string(i), spec.media[i].second});
+               jsonString(content.media[i].first);
+        entries.push_back({std::to_string(i), content.media[i].second});
     }
     entries.push_back({"media", map + "}"});
     return zipBytes(entries);
 }
 
-std::string currentAnkiPackage(const AnkiSpec& spec) {
+std::string currentAnkiPackage(const AnkiContent& content) {
     std::string meta;
     varintField(meta, 1, 3);  // PackageMetadata.version = LATEST
     Entries entries = {{"collection.anki2", stubCollection()},
-                       {"collection.anki21b", zstdBytes(currentCollection(spec))},
+                       {"collection.anki21b", zstdBytes(currentCollection(content))},
                        {"meta", meta}};
     std::string map;
-    for (std::size_t i = 0; i < spec.media.size(); ++i) {
+    for (std::size_t i = 0; i < content.media.size(); ++i) {
         std::string entry;
-        bytesField(entry, 1, spec.media[i].first);
-        varintField(entry, 2, spec.media[i].second.size());
+        bytesField(entry, 1, content.media[i].first);
+        varintField(entry, 2, content.media[i].second.size());
         bytesField(entry, 3, std::string(20, '\x5a'));  // sha1
         bytesField(map, 1, entry);
-        entries.push_back({std::to_string(i), zstdBytes(spec.media[i].second)});
+        entries.push_back({std::to_string(i), zstdBytes(content.media[i].second)});
     }
     entries.push_back({"media", zstdBytes(map)});
     return zipBytes(entries);

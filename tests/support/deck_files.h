@@ -23,36 +23,36 @@ struct AnkiCardState {
     int lapses = 0;
 };
 
-struct AnkiNoteSpec {
+struct AnkiTestNote {
     int model = 0;  // index into the models
     std::vector<std::string> fields;
     std::vector<AnkiCardState> cards;
     int deck = 0;  // index into the decks
 };
 
-struct AnkiModelSpec {
+struct AnkiTestModel {
     std::vector<std::string> fields;
     std::vector<std::pair<std::string, std::string>> templates;  // question, answer format
     bool cloze = false;
 };
 
-struct AnkiSpec {
-    std::vector<AnkiModelSpec> models;
+struct AnkiContent {
+    std::vector<AnkiTestModel> models;
     std::vector<std::string> decks = {"Default"};  // "Eltern::Kind" for nested decks
-    std::vector<AnkiNoteSpec> notes;
+    std::vector<AnkiTestNote> notes;
     std::vector<std::pair<std::string, std::string>> media;  // file name, bytes
 };
 
 // The two usual note types.
-AnkiModelSpec basicModel();
-AnkiModelSpec basicAndReversedModel();
-AnkiModelSpec clozeModel();
+AnkiTestModel basicModel();
+AnkiTestModel basicAndReversedModel();
+AnkiTestModel clozeModel();
 
 // An .apkg of Anki before 2.1.50 ("collection.anki2" or ".anki21").
-std::string olderAnkiPackage(const AnkiSpec& spec,
+std::string olderAnkiPackage(const AnkiContent& content,
                              const std::string& collectionName = "collection.anki21");
 // An .apkg of Anki since 2.1.50.
-std::string currentAnkiPackage(const AnkiSpec& spec);
+std::string currentAnkiPackage(const AnkiContent& content);
 
 struct KvtmlTranslation {
     std::string text, comment, pronunciation, image, sound;
