@@ -7,8 +7,8 @@
 #include <ostream>
 #include <streambuf>
 
+#include "app/app.h"
 #include "cli/batch_platform.h"
-#include "core/app.h"
 #include "full_set.h"
 #include "study/answer.h"
 #include "study/box_choice.h"

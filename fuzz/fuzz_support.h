@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/app.h"
 #include "cli/batch_platform.h"
-#include "core/app.h"
 
 namespace memvalo::fuzz {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "app/app.h"
 
 namespace memvalo {
 

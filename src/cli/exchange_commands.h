@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app.h"
+#include "app/app.h"
 
 namespace memvalo {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "app/app.h"
 #include "cli/batch_platform.h"
 #include "cli/commands.h"
-#include "core/app.h"
 #include "core/startup.h"
 
 int main(int argc, char** argv) {

@@ -27,7 +27,7 @@ bool consumeOneShotMarker(MainWindowModel& w) {
 }
 
 // Keeps the picture's aspect ratio: the longer side fills its limit.
-void fit(App& app, const std::string& picture) {
+void fit(Session& app, const std::string& picture) {
     Control& box = app.frm1.bildbox;
     ImageSize size;
     try {
@@ -56,7 +56,7 @@ void fit(App& app, const std::string& picture) {
     }
 }
 
-void showShipped(App& app, std::string_view picture) {
+void showShipped(Session& app, std::string_view picture) {
     fit(app, app.paths.programFolder + std::string(picture));
     app.frm1.bildbox.visible = true;
 }
@@ -72,7 +72,7 @@ bool isPictureType(const std::string& type) {
 
 // A reference without a root, as the shipped example's, names a file beside the set; one
 // not there is still looked for where the program runs, as before.
-std::optional<std::string> mediaOnDisk(const App& app, const std::string& reference) {
+std::optional<std::string> mediaOnDisk(const Session& app, const std::string& reference) {
     if (!app.setPath.empty() && !std::filesystem::path(reference).is_absolute()) {
         const auto beside = findFileIgnoringCase(GetPathOrFileName(app.setPath, true) + reference);
         if (beside) return beside;
@@ -80,7 +80,7 @@ std::optional<std::string> mediaOnDisk(const App& app, const std::string& refere
     return findFileIgnoringCase(reference);
 }
 
-void show(App& app) {
+void show(Session& app) {
     MainWindowModel& w = app.frm1;
     if (app.startingUp() || consumeOneShotMarker(w) || w.mnunixbild.checked) return;
     w.bildbox.visible = false;
@@ -112,7 +112,7 @@ void show(App& app) {
 
 }  // namespace
 
-void anzeige(App& app) {
+void anzeige(Session& app) {
     guarded(app, "anzeige", [&] { show(app); });
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-#include "core/app.h"
+#include "core/session.h"
 
 namespace memvalo {
 
 // Shows the picture of the card on screen, or plays its sound, fitted into the picture area.
-void anzeige(App& app);
+void anzeige(Session& app);
 
 }  // namespace memvalo

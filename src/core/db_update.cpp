@@ -37,12 +37,12 @@ bool isOwnBackupFolder(const std::string& folder, const std::string& backupFolde
     return fs::equivalent(folder.empty() ? "." : folder, backupFolder, ec);
 }
 
-void advance(App& app) {
+void advance(Session& app) {
     Control& bar = app.frm1.progress;
     if (bar.value < bar.max) ++bar.value;
 }
 
-void copyOldFiles(App& app, const std::string& setBasePath, const std::string& backupFolder) {
+void copyOldFiles(Session& app, const std::string& setBasePath, const std::string& backupFolder) {
     const std::string setName = GetPathOrFileName(setBasePath, false);
     for (int box = 1; box <= 5; ++box) {
         const std::string extension(boxExtension(box));
@@ -60,7 +60,7 @@ void copyOldFiles(App& app, const std::string& setBasePath, const std::string& b
     }
 }
 
-UpdateResult convert(App& app, const std::string& setBasePath, const std::string& folder,
+UpdateResult convert(Session& app, const std::string& setBasePath, const std::string& folder,
                      const std::string& fileName, const SaveStepHook& hook) {
     const std::string backupFolder = updateBackupFolder(folder);
     if (backupFolder.empty()) {
@@ -114,7 +114,7 @@ std::vector<SetFileContent> convertedSetFiles(OldSet& old, SetOptions options) {
     return files;
 }
 
-UpdateResult db_update(App& app, const std::string& setBasePath, const std::string& folder,
+UpdateResult db_update(Session& app, const std::string& setBasePath, const std::string& folder,
                        const std::string& fileName, const SaveStepHook& hook) {
     const Answer answer = app.msgBox(kQuestion, kTitle, Buttons::OKCancel, Icon::Information);
     app.abortFlag = static_cast<int>(answer);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
 #include "core/old_format_reader.h"
+#include "core/session.h"
 #include "core/set_files.h"
 #include "core/set_save_transaction.h"
 
@@ -27,7 +27,7 @@ std::vector<SetFileContent> convertedSetFiles(OldSet& old, SetOptions options);
 
 // Leaves "alles_ok" or "unmöglich" in the marker text as well; when declined, the marker text
 // keeps its content. The new files are written through the crash-safe set writer.
-UpdateResult db_update(App& app, const std::string& setBasePath, const std::string& folder,
+UpdateResult db_update(Session& app, const std::string& setBasePath, const std::string& folder,
                        const std::string& fileName, const SaveStepHook& hook = {});
 
 }  // namespace memvalo

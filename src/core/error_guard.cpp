@@ -57,7 +57,7 @@ bool ProcedureGuard::step(const std::function<void()>& body) {
     return false;
 }
 
-bool guarded(App& app, std::string_view procedure, const std::function<void()>& body,
+bool guarded(Session& app, std::string_view procedure, const std::function<void()>& body,
              std::string_view module) {
     return ProcedureGuard(app, procedure, module).step(body);
 }

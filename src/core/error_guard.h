@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "core/app.h"
+#include "core/session.h"
 
 namespace memvalo {
 
 class ProcedureGuard {
   public:
-    ProcedureGuard(App& app, std::string_view procedure, std::string_view module = "Module1")
+    ProcedureGuard(Session& app, std::string_view procedure, std::string_view module = "Module1")
         : app_(app), procedure_(procedure), module_(module) {}
 
     // Runs one step; true when it ran to its end. After a skip the procedure goes on with its
@@ -23,14 +23,14 @@ class ProcedureGuard {
     bool left() const { return left_; }
 
   private:
-    App& app_;
+    Session& app_;
     std::string procedure_;
     std::string module_;
     bool left_ = false;
 };
 
 // A procedure of one step. Returns true when the body ran to its end.
-bool guarded(App& app, std::string_view procedure, const std::function<void()>& body,
+bool guarded(Session& app, std::string_view procedure, const std::function<void()>& body,
              std::string_view module = "Module1");
 
 }  // namespace memvalo

@@ -17,7 +17,7 @@ namespace {
 constexpr std::string_view kEmptyTitle = "Kasten 5 leeren";
 constexpr std::string_view kImportTitle = "Datenimport nicht möglich";
 
-void showBox5Count(App& app) {
+void showBox5Count(Session& app) {
     const int count = app.store.k(5).anz;
     app.store.ist[4] = count;
     app.frm1.lblazist[4].caption = std::to_string(count);
@@ -32,7 +32,7 @@ void hideBox5Browsing(MainWindowModel& w) {
 }
 
 // The side file the user picks; empty when the dialog was cancelled.
-std::string chooseSideFile(App& app) {
+std::string chooseSideFile(Session& app) {
     FileDialog dialog;
     dialog.title = "Lerndatei Kasten 5 importieren";
     dialog.filter = "Kasten 5 Import (*.k06)|*.k06";
@@ -44,7 +44,7 @@ std::string chooseSideFile(App& app) {
 }
 
 // A side file named after another set is imported only when the user insists.
-bool fitsOrUserInsists(App& app, const std::string& file) {
+bool fitsOrUserInsists(Session& app, const std::string& file) {
     if (app.setPath.empty()) return true;
     const std::string setName = basePathOf(GetPathOrFileName(app.setPath, false));
     if (GetPathOrFileName(file, false).starts_with(setName + "_bak")) return true;
@@ -57,7 +57,7 @@ bool fitsOrUserInsists(App& app, const std::string& file) {
 }
 
 // Reads the side file into a fresh box; a file that cannot be read leaves box 5 as it was.
-bool readSideFile(App& app, const std::string& file) {
+bool readSideFile(Session& app, const std::string& file) {
     FileBytes bytes;
     if (const std::error_code ec = readWholeFile(file, bytes)) {
         app.msgBox("Die Datei " + file + " kann nicht gelesen werden (" + fileErrorReason(ec) +
@@ -95,7 +95,7 @@ std::string freeSideFile(const std::string& setBasePath) {
     return {};
 }
 
-bool kasten5_speichern(App& app) {
+bool kasten5_speichern(Session& app) {
     if (app.setPath.empty()) {
         app.msgBox(
             "Kasten 5 kann erst gesichert werden, wenn die Lerndatei gespeichert ist.\r"
@@ -135,7 +135,7 @@ bool kasten5_speichern(App& app) {
     return true;
 }
 
-bool kasten5_import(App& app) {
+bool kasten5_import(Session& app) {
     const std::string file = chooseSideFile(app);
     const bool imported = !file.empty() && fitsOrUserInsists(app, file) && readSideFile(app, file);
     if (!imported) app.markierung = "nichts";

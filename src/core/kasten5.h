@@ -4,7 +4,7 @@
 // read back into the empty box.
 #include <string>
 
-#include "core/app.h"
+#include "core/session.h"
 
 namespace memvalo {
 
@@ -17,10 +17,10 @@ std::string freeSideFile(const std::string& setBasePath);
 
 // Writes box 5 to the next free side file, then empties the box. False, with the user told
 // and box 5 unchanged, when the set has no name yet, all names are taken or writing failed.
-bool kasten5_speichern(App& app);
+bool kasten5_speichern(Session& app);
 
 // Asks for a side file and reads it into box 5. False when nothing was imported; the marker
 // text then holds "nichts".
-bool kasten5_import(App& app);
+bool kasten5_import(Session& app);
 
 }  // namespace memvalo

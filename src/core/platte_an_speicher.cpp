@@ -95,7 +95,7 @@ void readSet(const std::string& base, FileBytes& bytes, LoadedSet& set,
     }
 }
 
-void applySet(App& app, LoadedSet& set) {
+void applySet(Session& app, LoadedSet& set) {
     app.store.boxes.swap(set.boxes);
     applySetOptions(app, set.options);
     for (int box = 1; box <= 5; ++box) {
@@ -107,16 +107,16 @@ void applySet(App& app, LoadedSet& set) {
 }
 
 // Converts a set of the older format; false when loading must stop.
-bool updateOldFormat(App& app) {
+bool updateOldFormat(Session& app) {
     const UpdateResult result =
         db_update(app, app.setBasePath, GetPathOrFileName(app.setPath, true),
                   GetPathOrFileName(app.setPath, false));
     if (result == UpdateResult::Converted) {
-        app.msgBox("Konvertierung beendet!", App::kTitle);
+        app.msgBox("Konvertierung beendet!", Session::kTitle);
         return true;
     }
     if (result == UpdateResult::Impossible) {
-        app.msgBox("Konvertierung fehlgeschlagen!", App::kTitle);
+        app.msgBox("Konvertierung fehlgeschlagen!", Session::kTitle);
         app.abortFlag = 2;
     }
     app.markierung.clear();
@@ -125,7 +125,7 @@ bool updateOldFormat(App& app) {
 
 // Takes the set's write lock, waiting for a save under way, and completes or clears away what a
 // writer that died left. A set whose lock file cannot be made lies where nobody saves.
-void lockForReading(App& app, SetWriteLock& lock, const SaveStepHook& hook) {
+void lockForReading(Session& app, SetWriteLock& lock, const SaveStepHook& hook) {
     if (lock.acquire(app.setBasePath).code == SetConflict::Locked) {
         throw Refusal{"Die Lerndatei " + app.setPath +
                       " wird gerade von einem anderen Programm gespeichert und kann jetzt nicht "
@@ -144,7 +144,7 @@ bool exists(const std::string& path) {
 }
 
 // Reads the set into `set`; NewSetWanted when an older set was not converted.
-LoadResult readWholeSet(App& app, LoadedSet& set, std::vector<std::string>& notes,
+LoadResult readWholeSet(Session& app, LoadedSet& set, std::vector<std::string>& notes,
                         DiskStamp& stamp) {
     const std::string ldtPath = app.setBasePath + ".ldt";
     FileBytes bytes;
@@ -164,7 +164,7 @@ LoadResult readWholeSet(App& app, LoadedSet& set, std::vector<std::string>& note
 // A set is read without its lock, so a reader never needs to write beside it. A save that
 // is pending is waited for first; one that came while the files were read shows in their
 // stamps or its marker, and then the set is read again under the lock.
-LoadResult load(App& app, const SaveStepHook& hook) {
+LoadResult load(Session& app, const SaveStepHook& hook) {
     const std::string& base = app.setBasePath;
     SetWriteLock lock;
     bool locked = false;
@@ -200,7 +200,7 @@ LoadResult load(App& app, const SaveStepHook& hook) {
 
 }  // namespace
 
-LoadResult platte_an_speicher(App& app, const SaveStepHook& hook) {
+LoadResult platte_an_speicher(Session& app, const SaveStepHook& hook) {
     app.setBasePath = basePathOf(app.setPath);
     app.abortFlag = 0;
     try {

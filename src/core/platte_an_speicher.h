@@ -1,6 +1,6 @@
 #pragma once
 // Loading the learning set named by app.setPath into memory and the window.
-#include "core/app.h"
+#include "core/session.h"
 #include "core/set_save_transaction.h"
 
 namespace memvalo {
@@ -13,6 +13,6 @@ enum class LoadResult {
 
 // Completes an interrupted save first. Everything is read into a fresh store, and only a set
 // that reads completely replaces the one in memory. The abort flag is 2 unless loaded.
-LoadResult platte_an_speicher(App& app, const SaveStepHook& hook = {});
+LoadResult platte_an_speicher(Session& app, const SaveStepHook& hook = {});
 
 }  // namespace memvalo

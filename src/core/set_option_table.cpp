@@ -43,11 +43,11 @@ constexpr SetOption kCapacities{"",
                                     for (const std::string& capacity : o.capacities)
                                         lines.push_back(trimBlanks(capacity));
                                 },
-                                [](const App& app, SetOptions& o) {
+                                [](const Session& app, SetOptions& o) {
                                     for (int i = 0; i < 5; ++i)
                                         o.capacities[i] = trimBlanks(app.frm1.txtazsoll[i].caption);
                                 },
-                                [](App& app, const SetOptions& o) {
+                                [](Session& app, const SetOptions& o) {
                                     for (int i = 0; i < 5; ++i) {
                                         const auto box = static_cast<std::size_t>(i);
                                         app.store.soll[box] = std::stoi(o.capacities[box]);
@@ -69,8 +69,8 @@ constexpr SetOption kBox5Answered{
     [](const SetOptions& o, std::vector<std::string>& lines) {
         lines.push_back(" " + std::to_string(o.box5Answered) + " ");
     },
-    [](const App& app, SetOptions& o) { o.box5Answered = app.kasten5_beantwortet; },
-    [](App& app, const SetOptions& o) { app.kasten5_beantwortet = o.box5Answered; },
+    [](const Session& app, SetOptions& o) { o.box5Answered = app.kasten5_beantwortet; },
+    [](Session& app, const SetOptions& o) { app.kasten5_beantwortet = o.box5Answered; },
     true};
 
 constexpr SetOption kMediaFolder{
@@ -81,8 +81,8 @@ constexpr SetOption kMediaFolder{
     [](const SetOptions& o, std::vector<std::string>& lines) {
         lines.push_back(withoutLineBreaks(o.mediaFolder));
     },
-    [](const App& app, SetOptions& o) { o.mediaFolder = app.settings.mediaPfad; },
-    [](App& app, const SetOptions& o) { app.settings.mediaPfad = o.mediaFolder; },
+    [](const Session& app, SetOptions& o) { o.mediaFolder = app.settings.mediaPfad; },
+    [](Session& app, const SetOptions& o) { app.settings.mediaPfad = o.mediaFolder; },
     true};
 
 constexpr SetOption kPicturesWithQuestion{
@@ -91,8 +91,8 @@ constexpr SetOption kPicturesWithQuestion{
     [](const SetOptions& o, std::vector<std::string>& lines) {
         lines.push_back(o.zeigbild ? "ja" : "nein");
     },
-    [](const App& app, SetOptions& o) { o.zeigbild = app.frm1.mnuzeigbild.checked; },
-    [](App& app, const SetOptions& o) { app.frm1.mnuzeigbild.checked = o.zeigbild; },
+    [](const Session& app, SetOptions& o) { o.zeigbild = app.frm1.mnuzeigbild.checked; },
+    [](Session& app, const SetOptions& o) { app.frm1.mnuzeigbild.checked = o.zeigbild; },
     true};
 
 // The file asks the opposite question: "ja" means pictures are shown at all.
@@ -102,9 +102,9 @@ constexpr SetOption kNoPictures{
     [](const SetOptions& o, std::vector<std::string>& lines) {
         lines.push_back(o.nixbild ? "nein" : "ja");
     },
-    [](const App& app, SetOptions& o) { o.nixbild = app.frm1.mnunixbild.checked; },
+    [](const Session& app, SetOptions& o) { o.nixbild = app.frm1.mnunixbild.checked; },
     // No pictures at all leaves nothing to show with the question.
-    [](App& app, const SetOptions& o) {
+    [](Session& app, const SetOptions& o) {
         app.frm1.mnunixbild.checked = o.nixbild;
         app.frm1.mnuzeigbild.enabled = !o.nixbild;
     },
@@ -118,13 +118,13 @@ std::span<const SetOption> setOptionTable() {
     return kTable;
 }
 
-SetOptions setOptionsOf(const App& app) {
+SetOptions setOptionsOf(const Session& app) {
     SetOptions options;
     for (const SetOption& option : setOptionTable()) option.fromApp(app, options);
     return options;
 }
 
-void applySetOptions(App& app, const SetOptions& options) {
+void applySetOptions(Session& app, const SetOptions& options) {
     for (const SetOption& option : setOptionTable()) option.toApp(app, options);
 }
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app.h"
 #include "core/item_reader.h"
+#include "core/session.h"
 #include "core/set_files.h"
 
 namespace memvalo {
@@ -21,8 +21,8 @@ struct SetOption {
     void (*read)(ItemReader& in, SetOptions& options, std::vector<int>& badLines);
     // The value lines, unencoded and without line ends.
     void (*write)(const SetOptions& options, std::vector<std::string>& lines);
-    void (*fromApp)(const App& app, SetOptions& options);
-    void (*toApp)(App& app, const SetOptions& options);
+    void (*fromApp)(const Session& app, SetOptions& options);
+    void (*toApp)(Session& app, const SetOptions& options);
     // False for the capacities: the store's capacities count with the cards.
     bool countsAsChange;
 };
@@ -31,7 +31,7 @@ struct SetOption {
 std::span<const SetOption> setOptionTable();
 
 // The options of the set in memory, and applying a set's options to the program.
-SetOptions setOptionsOf(const App& app);
-void applySetOptions(App& app, const SetOptions& options);
+SetOptions setOptionsOf(const Session& app);
+void applySetOptions(Session& app, const SetOptions& options);
 
 }  // namespace memvalo

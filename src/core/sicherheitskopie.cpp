@@ -47,11 +47,11 @@ constexpr std::string_view kNotReadyTitle = "Backup klappt nicht so recht...";
 
 enum class Reaction { Repeat, GoOn, Stop };
 
-void giveUp(App& app) {
-    app.msgBox("Also aufgeben... Wie Sie wünschen!", App::kTitle);
+void giveUp(Session& app) {
+    app.msgBox("Also aufgeben... Wie Sie wünschen!", Session::kTitle);
 }
 
-Reaction askRetry(App& app, std::string_view text) {
+Reaction askRetry(Session& app, std::string_view text) {
     if (app.msgBox(text, kNotReadyTitle, Buttons::RetryCancel, Icon::Critical) == Answer::Retry) {
         return Reaction::Repeat;
     }
@@ -59,7 +59,7 @@ Reaction askRetry(App& app, std::string_view text) {
     return Reaction::Stop;
 }
 
-Reaction react(App& app, BackupError error) {
+Reaction react(Session& app, BackupError error) {
     switch (error) {
         case BackupError::FolderExists:
             return Reaction::GoOn;
@@ -96,7 +96,7 @@ Reaction react(App& app, BackupError error) {
 
 // Runs one step until it succeeds or the user's answer moves on; false ends the backup.
 template <typename Step>
-bool runStep(App& app, bool creatingFolder, Step&& step) {
+bool runStep(Session& app, bool creatingFolder, Step&& step) {
     for (;;) {
         const std::error_code ec = step();
         if (!ec) return true;
@@ -140,7 +140,7 @@ std::string backupFolderFor(const std::string& setPath, const std::string& today
     return GetPathOrFileName(setPath, true) + digitsOf(today);
 }
 
-void sicherheitskopie(App& app, const BackupFileOps& ops) {
+void sicherheitskopie(Session& app, const BackupFileOps& ops) {
     app.setBasePath = basePathOf(app.setPath);
     const std::string setName = basePathOf(GetPathOrFileName(app.setPath, false));
     const std::string folder = backupFolderFor(app.setPath, app.platform.today());

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/app.h"
+#include "core/session.h"
 
 namespace memvalo {
 
@@ -21,6 +21,6 @@ BackupFileOps realBackupFileOps();
 std::string backupFolderFor(const std::string& setPath, const std::string& today);
 
 // The set itself is never touched; failures are told to the user with the program's messages.
-void sicherheitskopie(App& app, const BackupFileOps& ops = realBackupFileOps());
+void sicherheitskopie(Session& app, const BackupFileOps& ops = realBackupFileOps());
 
 }  // namespace memvalo

@@ -8,7 +8,7 @@
 
 namespace memvalo {
 
-std::vector<SetFileContent> setFilesOf(App& app) {
+std::vector<SetFileContent> setFilesOf(Session& app) {
     std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(setOptionsOf(app))}};
     for (int box = 1; box <= 5; ++box) {
         files.push_back({boxExtension(box), boxFileBytes(app.store.k(box), box)});
@@ -16,11 +16,11 @@ std::vector<SetFileContent> setFilesOf(App& app) {
     return files;
 }
 
-bool speicher_an_platte(App& app, const SaveStepHook& hook) {
+bool speicher_an_platte(Session& app, const SaveStepHook& hook) {
     app.setBasePath = basePathOf(app.setPath);
     app.settings.letzteDatei = app.setPath;
     if (GetPathOrFileName(app.setPath, false).empty()) {
-        app.msgBox("Abspeichern wurde abgebrochen...", App::kTitle);
+        app.msgBox("Abspeichern wurde abgebrochen...", Session::kTitle);
         return false;
     }
     DiskStamp written;
@@ -31,13 +31,13 @@ bool speicher_an_platte(App& app, const SaveStepHook& hook) {
         return true;
     }
     if (const std::string text = setConflictText(app.setPath, e.code); !text.empty()) {
-        app.msgBox(text, App::kTitle, Buttons::OK, Icon::Exclamation);
+        app.msgBox(text, Session::kTitle, Buttons::OK, Icon::Exclamation);
         return false;
     }
     const bool notFound = e.code == std::errc::no_such_file_or_directory;
     app.msgBox(std::string(notFound ? "Nisch vorhanden!" : "Abspeichern wurde abgebrochen...") +
                    "\r" + cannotWriteText(e),
-               App::kTitle);
+               Session::kTitle);
     return false;
 }
 

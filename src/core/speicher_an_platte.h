@@ -1,18 +1,18 @@
 #pragma once
 // Saving the boxes and options in memory as the six files of the set named by app.setPath.
-#include "core/app.h"
+#include "core/session.h"
 #include "core/set_save_transaction.h"
 
 namespace memvalo {
 
 // The six files of the set in memory, in the order they are written. A blank wrong-answer
 // count is stored back as "0", in memory as in the file.
-std::vector<SetFileContent> setFilesOf(App& app);
+std::vector<SetFileContent> setFilesOf(Session& app);
 
 // Writes all six files crash-safely; true when the new set is on disk. On failure the user is
 // told and the files on disk are the old set (or, after the commit point, the new one once the
 // set is next opened). A set that another program changed since app.diskStamp, or keeps
 // locked, is not written.
-bool speicher_an_platte(App& app, const SaveStepHook& hook = {});
+bool speicher_an_platte(Session& app, const SaveStepHook& hook = {});
 
 }  // namespace memvalo

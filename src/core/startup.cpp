@@ -17,7 +17,7 @@ std::string programFolderFor(const std::string& executablePath) {
     return withTrailingSeparator(exeFolder.string());
 }
 
-bool Main(App& app, const std::string& executablePath) {
+bool Main(Session& app, const std::string& executablePath) {
     Paths& p = app.paths;
     p.programFolder = programFolderFor(executablePath);
     p.exeName = fs::path(executablePath).stem().string();

@@ -3,7 +3,7 @@
 // folder with the settings and history files in it.
 #include <string>
 
-#include "core/app.h"
+#include "core/session.h"
 
 namespace memvalo {
 
@@ -13,6 +13,6 @@ std::string programFolderFor(const std::string& executablePath);
 
 // Sets app.paths and creates the data folder on first start. False, after telling the user,
 // when no data folder can be had; the program must then end at once.
-bool Main(App& app, const std::string& executablePath);
+bool Main(Session& app, const std::string& executablePath);
 
 }  // namespace memvalo

@@ -13,13 +13,13 @@ std::string encoded(std::string text) {
 }
 
 // Rule A: in entry mode, or while pictures are shown during a query.
-bool displayRuleA(const App& app) {
+bool displayRuleA(const Session& app) {
     const Control& zeigbild = app.frm1.mnuzeigbild;
     return modeCaption(app) == "Eingabe" || (zeigbild.checked && zeigbild.enabled);
 }
 
 // Rule B, box 5 only: while browsing, unless pictures are off altogether.
-bool displayRuleB(const App& app) {
+bool displayRuleB(const Session& app) {
     return modeCaption(app) == "Blättern" && !app.frm1.mnunixbild.checked;
 }
 
@@ -29,11 +29,11 @@ void renormalise(FixedText& field) {
 
 }  // namespace
 
-std::string modeCaption(const App& app) {
+std::string modeCaption(const Session& app) {
     return trimBlanks(app.frm1.lblbild.caption);
 }
 
-void felder_an_maskeds(App& app) {
+void felder_an_maskeds(Session& app) {
     MainWindowModel& w = app.frm1;
     CardRecord& r = app.store.maskeds;
     for (const CardField& f : kCardFields) r.*f.text = encoded(trimBlanks(f.box(w).caption));
@@ -42,7 +42,7 @@ void felder_an_maskeds(App& app) {
     r.medium = app.medienverweis;
 }
 
-void maskeds_an_felder(App& app) {
+void maskeds_an_felder(Session& app) {
     MainWindowModel& w = app.frm1;
     const CardRecord& r = app.store.maskeds;
     for (const CardField& f : kCardFields) f.box(w).caption = r.*f.text;
@@ -52,7 +52,7 @@ void maskeds_an_felder(App& app) {
     if (displayRuleA(app)) anzeige(app);
 }
 
-void kds_an_felder(App& app, int box) {
+void kds_an_felder(Session& app, int box) {
     MainWindowModel& w = app.frm1;
     const CardRecord& r = app.store.workRecord(box);
     for (const CardField& f : kCardFields) f.box(w).caption = trimTrailingBlanks(r.*f.text);
@@ -65,7 +65,7 @@ void kds_an_felder(App& app, int box) {
     if (displayRuleA(app) || (box == 5 && displayRuleB(app))) anzeige(app);
 }
 
-void felder_an_kds(App& app, int box) {
+void felder_an_kds(Session& app, int box) {
     CardRecord& r = app.store.workRecord(box);
     for (const CardField& f : kCardFields) anfuehrung_weg(r.*f.text);
     renormalise(r.erstellt);

@@ -1,42 +1,42 @@
 #pragma once
 // Cards travel between a box and the window only through the work records: these procedures
 // copy a work record into the window's fields and the fields back into a record.
-#include "core/app.h"
+#include "core/session.h"
 
 namespace memvalo {
 
 // The study mode as the mode label shows it: "Eingabe", "Abfrage" or "Blättern".
-std::string modeCaption(const App& app);
+std::string modeCaption(const Session& app);
 
-void felder_an_maskeds(App& app);
-void maskeds_an_felder(App& app);
+void felder_an_maskeds(Session& app);
+void maskeds_an_felder(Session& app);
 // Box 2..5 work record to the window.
-void kds_an_felder(App& app, int box);
+void kds_an_felder(Session& app, int box);
 // Normalises the box 2..5 work record in place: quotes replaced, fixed fields re-padded.
-void felder_an_kds(App& app, int box);
+void felder_an_kds(Session& app, int box);
 
-inline void k2ds_an_felder(App& app) {
+inline void k2ds_an_felder(Session& app) {
     kds_an_felder(app, 2);
 }
-inline void k3ds_an_felder(App& app) {
+inline void k3ds_an_felder(Session& app) {
     kds_an_felder(app, 3);
 }
-inline void k4ds_an_felder(App& app) {
+inline void k4ds_an_felder(Session& app) {
     kds_an_felder(app, 4);
 }
-inline void k5ds_an_felder(App& app) {
+inline void k5ds_an_felder(Session& app) {
     kds_an_felder(app, 5);
 }
-inline void felder_an_k2ds(App& app) {
+inline void felder_an_k2ds(Session& app) {
     felder_an_kds(app, 2);
 }
-inline void felder_an_k3ds(App& app) {
+inline void felder_an_k3ds(Session& app) {
     felder_an_kds(app, 3);
 }
-inline void felder_an_k4ds(App& app) {
+inline void felder_an_k4ds(Session& app) {
     felder_an_kds(app, 4);
 }
-inline void felder_an_k5ds(App& app) {
+inline void felder_an_k5ds(Session& app) {
     felder_an_kds(app, 5);
 }
 

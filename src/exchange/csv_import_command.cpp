@@ -10,7 +10,7 @@
 
 namespace memvalo {
 
-void mnucsvimport_Click(App& app) {
+void mnucsvimport_Click(FilesContext& app) {
     mnudatneu_Click(app);
     if (app.files.beenden_antwort == 2) return;
     setTitleSuffix(app, "   Import");

@@ -10,7 +10,7 @@
 #include "exchange/csv_conversion.h"
 #include "exchange/file_error.h"
 #include "exchange/import_text.h"
-#include "exchange/window_geometry.h"
+#include "settings/window_geometry.h"
 
 namespace memvalo {
 
@@ -19,7 +19,7 @@ namespace {
 constexpr std::string_view kFirstStatus =
     "Bitte eine CSV- formatierte Datei öffnen (Trennzeichen entweder \";\" oder TAB)";
 
-void applyLayout(App& app, CsvImportWindowModel& f) {
+void applyLayout(FilesContext& app, CsvImportWindowModel& f) {
     centreOverMainWindow(app, f.me, 540, 222);
     place(f.cmdcsvopen, 12, 12, 130, 32);
     place(f.lblcsvdatei, 154, 12, 374, 32);
@@ -46,7 +46,7 @@ void close(CsvImportWindowModel& f) {
 
 }  // namespace
 
-void frmcsv_Load(App& app, CsvImportWindowModel& f) {
+void frmcsv_Load(FilesContext& app, CsvImportWindowModel& f) {
     applyLayout(app, f);
     f.me.caption = "CSV-Import";
     f.cmdcsvopen.caption = "&Öffnen";
@@ -67,7 +67,7 @@ void frmcsv_Load(App& app, CsvImportWindowModel& f) {
     f.cmdcsvopen.focusRequested = true;
 }
 
-void cmdcsvopen_Click(App& app, CsvImportWindowModel& f) {
+void cmdcsvopen_Click(FilesContext& app, CsvImportWindowModel& f) {
     std::string& lastFolder = app.settings.csvImportOrdner;
     if (lastFolder.empty()) lastFolder = app.platform.documentsFolder();
     FileDialog dialog;
@@ -86,7 +86,7 @@ void cmdcsvopen_Click(App& app, CsvImportWindowModel& f) {
     zeichen_prüfen(app, f);
 }
 
-void zeichen_prüfen(App& app, CsvImportWindowModel& f) {
+void zeichen_prüfen(FilesContext& app, CsvImportWindowModel& f) {
     std::string bytes;
     // A file that cannot be read is refused as one without separators.
     if (readWholeFile(f.csvPfad, bytes)) bytes.clear();
@@ -108,7 +108,7 @@ void zeichen_prüfen(App& app, CsvImportWindowModel& f) {
     f.cmdimport.focusRequested = true;
 }
 
-void cmdimport_Click(App& app, CsvImportWindowModel& f) {
+void cmdimport_Click(FilesContext& app, CsvImportWindowModel& f) {
     if (f.csvPfad.empty()) return;
     FileDialog dialog;
     dialog.title = "Lerndatei erzeugen und abspeichern unter:";
@@ -131,7 +131,7 @@ void cmdimport_Click(App& app, CsvImportWindowModel& f) {
     f.cmdok.focusRequested = true;
 }
 
-bool konvert(App& app, CsvImportWindowModel& f, const std::string& ordner,
+bool konvert(FilesContext& app, CsvImportWindowModel& f, const std::string& ordner,
              const std::string& dateiname) {
     const DiskStamp before = stampSet(importedSetBase(ordner, dateiname));
     std::string bytes;
@@ -155,7 +155,7 @@ bool konvert(App& app, CsvImportWindowModel& f, const std::string& ordner,
         if (conflict.empty()) {
             showFileError(app, written);
         } else {
-            app.msgBox(conflict, App::kTitle, Buttons::OK, Icon::Exclamation);
+            app.msgBox(conflict, FilesContext::kTitle, Buttons::OK, Icon::Exclamation);
         }
         return false;
     }

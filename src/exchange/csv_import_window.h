@@ -4,7 +4,7 @@
 // the new set to the main window, "Abbrechen" hands over nothing.
 #include <string>
 
-#include "core/app.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 
 namespace memvalo {
@@ -32,12 +32,12 @@ class CsvImportWindowModel : public WindowModel {
     std::string importPfad;
 };
 
-void frmcsv_Load(App& app, CsvImportWindowModel& f);
-void cmdcsvopen_Click(App& app, CsvImportWindowModel& f);
-void zeichen_prüfen(App& app, CsvImportWindowModel& f);
-void cmdimport_Click(App& app, CsvImportWindowModel& f);
+void frmcsv_Load(FilesContext& app, CsvImportWindowModel& f);
+void cmdcsvopen_Click(FilesContext& app, CsvImportWindowModel& f);
+void zeichen_prüfen(FilesContext& app, CsvImportWindowModel& f);
+void cmdimport_Click(FilesContext& app, CsvImportWindowModel& f);
 // True when the new set is on disk.
-bool konvert(App& app, CsvImportWindowModel& f, const std::string& ordner,
+bool konvert(FilesContext& app, CsvImportWindowModel& f, const std::string& ordner,
              const std::string& dateiname);
 void cmdok_Click(CsvImportWindowModel& f);
 void cmdcancel_Click(CsvImportWindowModel& f);

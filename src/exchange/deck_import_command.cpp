@@ -12,7 +12,7 @@
 
 namespace memvalo {
 
-void mnufremdimport_Click(App& app) {
+void mnufremdimport_Click(FilesContext& app) {
     mnudatneu_Click(app);
     if (app.files.beenden_antwort == 2) return;
     setTitleSuffix(app, "   Import");

@@ -8,7 +8,7 @@
 #include "core/utf8.h"
 #include "exchange/deck_reader.h"
 #include "exchange/deck_set_writer.h"
-#include "exchange/window_geometry.h"
+#include "settings/window_geometry.h"
 
 namespace memvalo {
 
@@ -18,7 +18,7 @@ constexpr std::string_view kTitle = "Kartei eines anderen Programms importieren"
 constexpr std::string_view kAlle = "alle";
 constexpr std::size_t kPreviewCards = 3;
 
-void applyLayout(App& app, DeckImportWindowModel& f) {
+void applyLayout(FilesContext& app, DeckImportWindowModel& f) {
     centreOverMainWindow(app, f.me, 560, 384);
     place(f.lblformat, 12, 12, 536, 22);
     place(f.lblanzahl, 12, 36, 536, 22);
@@ -85,7 +85,7 @@ void showFound(DeckImportWindowModel& f) {
 }
 
 // The cards of the chosen deck; a vocabulary file is read anew for other languages.
-bool choose(App& app, DeckImportWindowModel& f, bool reread) {
+bool choose(FilesContext& app, DeckImportWindowModel& f, bool reread) {
     if (reread && !leseKartei(app, f)) return false;
     f.gewaehlt = f.deck;
     if (!f.options.stapel.empty()) {
@@ -108,7 +108,7 @@ void close(DeckImportWindowModel& f) {
 
 }  // namespace
 
-bool leseKartei(App& app, DeckImportWindowModel& f) {
+bool leseKartei(FilesContext& app, DeckImportWindowModel& f) {
     try {
         app.platform.setBusy(true);
         f.deck = readDeck(f.pfad, {"", f.options.frageSprache, f.options.antwortSprache});
@@ -121,7 +121,7 @@ bool leseKartei(App& app, DeckImportWindowModel& f) {
     }
 }
 
-void frmfremd_Load(App& app, DeckImportWindowModel& f) {
+void frmfremd_Load(FilesContext& app, DeckImportWindowModel& f) {
     applyLayout(app, f);
     f.me.caption = std::string(kTitle);
     f.cmdwahl.caption =
@@ -135,7 +135,7 @@ void frmfremd_Load(App& app, DeckImportWindowModel& f) {
     f.cmdimport.focusRequested = true;
 }
 
-void cmdwahl_Click(App& app, DeckImportWindowModel& f) {
+void cmdwahl_Click(FilesContext& app, DeckImportWindowModel& f) {
     const auto count = static_cast<int>(f.deck.choices.size());
     if (count < 2) return;
     if (f.deck.choiceKind == DeckChoiceKind::Stapel) {
@@ -150,7 +150,7 @@ void cmdwahl_Click(App& app, DeckImportWindowModel& f) {
     choose(app, f, true);
 }
 
-void cmdantwortwahl_Click(App& app, DeckImportWindowModel& f) {
+void cmdantwortwahl_Click(FilesContext& app, DeckImportWindowModel& f) {
     const auto count = static_cast<int>(f.deck.choices.size());
     if (count < 2) return;
     f.options.antwortSprache =
@@ -158,7 +158,7 @@ void cmdantwortwahl_Click(App& app, DeckImportWindowModel& f) {
     choose(app, f, true);
 }
 
-void cmdimport_Click(App& app, DeckImportWindowModel& f) {
+void cmdimport_Click(FilesContext& app, DeckImportWindowModel& f) {
     FileDialog dialog;
     dialog.title = "Lerndatei erzeugen und abspeichern unter:";
     dialog.filter = "Lerndatei(*.ldt)|*.ldt";

@@ -4,8 +4,8 @@
 // of deck or languages, then "Importieren..." asks for the new set's name, writes it and reports.
 #include <string>
 
-#include "core/app.h"
 #include "exchange/deck.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 
 namespace memvalo {
@@ -35,13 +35,13 @@ class DeckImportWindowModel : public WindowModel {
 
 // Reads the deck at f.pfad; false (after a message naming the file and the reason) when it
 // is refused.
-bool leseKartei(App& app, DeckImportWindowModel& f);
-void frmfremd_Load(App& app, DeckImportWindowModel& f);
+bool leseKartei(FilesContext& app, DeckImportWindowModel& f);
+void frmfremd_Load(FilesContext& app, DeckImportWindowModel& f);
 // The next deck of the package ("alle" first), or the next question language.
-void cmdwahl_Click(App& app, DeckImportWindowModel& f);
+void cmdwahl_Click(FilesContext& app, DeckImportWindowModel& f);
 // The next answer language.
-void cmdantwortwahl_Click(App& app, DeckImportWindowModel& f);
-void cmdimport_Click(App& app, DeckImportWindowModel& f);
+void cmdantwortwahl_Click(FilesContext& app, DeckImportWindowModel& f);
+void cmdimport_Click(FilesContext& app, DeckImportWindowModel& f);
 void cmdcancel_Click(DeckImportWindowModel& f);
 
 }  // namespace memvalo

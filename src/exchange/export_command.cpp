@@ -4,7 +4,7 @@
 
 namespace memvalo {
 
-void mnuexporttext_Click(App& app) {
+void mnuexporttext_Click(FilesContext& app) {
     if (!app.showExportWindow) return;
     ExportWindowModel window;
     app.onTopBracket([&] { app.showExportWindow(app, window); });

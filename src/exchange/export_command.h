@@ -1,9 +1,9 @@
 #pragma once
-#include "core/app.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
 // "Exportieren...": the export window over the main window.
-void mnuexporttext_Click(App& app);
+void mnuexporttext_Click(FilesContext& app);
 
 }  // namespace memvalo

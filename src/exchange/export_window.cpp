@@ -5,7 +5,7 @@
 #include "core/text_encoding.h"
 #include "exchange/export_file.h"
 #include "exchange/file_error.h"
-#include "exchange/window_geometry.h"
+#include "settings/window_geometry.h"
 
 namespace memvalo {
 
@@ -14,7 +14,7 @@ namespace {
 constexpr std::array<const char*, 5> kBoxCaptions = {"Kasten 1", "Kasten 2", "Kasten 3", "Kasten 4",
                                                      "Kasten 5"};
 
-void applyLayout(App& app, ExportWindowModel& f) {
+void applyLayout(FilesContext& app, ExportWindowModel& f) {
     // The format options stand one under the other above the frames.
     const int framesTop = 22 + 26 * static_cast<int>(f.formatOptions.size());
     centreOverMainWindow(app, f.me, 700, framesTop + 244);
@@ -64,7 +64,7 @@ void setCaptions(ExportWindowModel& f) {
 }
 
 // An empty box has nothing to export: its check box is cleared and greyed.
-void greyEmptyBoxes(const App& app, ExportWindowModel& f) {
+void greyEmptyBoxes(const FilesContext& app, ExportWindowModel& f) {
     for (int i = 0; i < 5; ++i) {
         if (app.store.k(i + 1).anz > 0) continue;
         f.chkkasten[i].checked = false;
@@ -83,7 +83,7 @@ void enablePlainChoices(ExportWindowModel& f, bool plain) {
     for (int i = 0; i < f.chkfelder.size(); ++i) f.chkfelder[i].enabled = plain;
 }
 
-std::string askAuthor(App& app) {
+std::string askAuthor(FilesContext& app) {
     const auto answer = app.inputBox(
         "Sie können jetzt Ihren Namen eingeben.\rEr kennzeichnet Sie als Autor Ihrer "
         "Lerndaten.\rFalls Sie dies nicht wünschen, klicken Sie auf 'Abbrechen'.",
@@ -92,9 +92,9 @@ std::string askAuthor(App& app) {
     return *answer;
 }
 
-void openPage(App& app, const std::string& path) {
+void openPage(FilesContext& app, const std::string& path) {
     if (app.platform.openDocument(path)) return;
-    app.msgBox("Die Seite konnte nicht im Browser geöffnet werden:\r" + path, App::kTitle,
+    app.msgBox("Die Seite konnte nicht im Browser geöffnet werden:\r" + path, FilesContext::kTitle,
                Buttons::OK, Icon::Exclamation);
 }
 
@@ -118,7 +118,7 @@ std::string_view frameOf(std::string_view control) {
     return {};
 }
 
-void frmexport_Load(App& app, ExportWindowModel& f) {
+void frmexport_Load(FilesContext& app, ExportWindowModel& f) {
     applyLayout(app, f);
     setCaptions(f);
     enablePlainChoices(f, true);
@@ -134,7 +134,7 @@ void frmexport_Load(App& app, ExportWindowModel& f) {
     f.formatOptions.front()->focusRequested = true;
 }
 
-void optformat_Click(App& app, ExportWindowModel& f) {
+void optformat_Click(FilesContext& app, ExportWindowModel& f) {
     const bool plain = !chosenFormat(f).page;
     enablePlainChoices(f, plain);
     if (plain) greyEmptyBoxes(app, f);
@@ -150,11 +150,11 @@ void chkallefelder_Click(ExportWindowModel& f) {
     for (int i = 0; i < f.chkfelder.size(); ++i) f.chkfelder[i].checked = f.chkallefelder.checked;
 }
 
-void chkwiederholen_Click(App& app, ExportWindowModel& f) {
+void chkwiederholen_Click(FilesContext& app, ExportWindowModel& f) {
     app.settings.wiederholen = f.chkwiederholen.checked ? 1 : 0;
 }
 
-void chkabsatz_Click(App& app, ExportWindowModel& f) {
+void chkabsatz_Click(FilesContext& app, ExportWindowModel& f) {
     app.settings.absatz = f.chkabsatz.checked ? 1 : 0;
 }
 
@@ -175,7 +175,7 @@ ExportChoice exportChoiceOf(const ExportWindowModel& f) {
     return choice;
 }
 
-void cmdexport_Click(App& app, ExportWindowModel& f) {
+void cmdexport_Click(FilesContext& app, ExportWindowModel& f) {
     const ExchangeFormat& format = chosenFormat(f);
     ExportChoice choice = exportChoiceOf(f);
     FileDialog dialog;

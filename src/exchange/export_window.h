@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app.h"
 #include "core/card_fields.h"
 #include "exchange/exchange_format.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 
 namespace memvalo {
@@ -40,14 +40,14 @@ class ExportWindowModel : public WindowModel {
 // places are given within the frame.
 std::string_view frameOf(std::string_view control);
 
-void frmexport_Load(App& app, ExportWindowModel& f);
+void frmexport_Load(FilesContext& app, ExportWindowModel& f);
 // One of the format options was chosen.
-void optformat_Click(App& app, ExportWindowModel& f);
+void optformat_Click(FilesContext& app, ExportWindowModel& f);
 void chkallekästen_Click(ExportWindowModel& f);
 void chkallefelder_Click(ExportWindowModel& f);
-void chkwiederholen_Click(App& app, ExportWindowModel& f);
-void chkabsatz_Click(App& app, ExportWindowModel& f);
-void cmdexport_Click(App& app, ExportWindowModel& f);
+void chkwiederholen_Click(FilesContext& app, ExportWindowModel& f);
+void chkabsatz_Click(FilesContext& app, ExportWindowModel& f);
+void cmdexport_Click(FilesContext& app, ExportWindowModel& f);
 void cmdcancel_Click(ExportWindowModel& f);
 
 // The format whose option is chosen, and what the other choices ask for.

@@ -37,8 +37,8 @@ std::string fileErrorText(std::error_code ec) {
     return std::to_string(e.number) + "\r" + e.description;
 }
 
-void showFileError(App& app, std::error_code ec) {
-    app.msgBox(fileErrorText(ec), App::kTitle);
+void showFileError(FilesContext& app, std::error_code ec) {
+    app.msgBox(fileErrorText(ec), FilesContext::kTitle);
 }
 
 }  // namespace memvalo

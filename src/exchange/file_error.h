@@ -4,12 +4,12 @@
 #include <string>
 #include <system_error>
 
-#include "core/app.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
 // "76\rPfad nicht gefunden"
 std::string fileErrorText(std::error_code ec);
-void showFileError(App& app, std::error_code ec);
+void showFileError(FilesContext& app, std::error_code ec);
 
 }  // namespace memvalo

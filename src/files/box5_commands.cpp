@@ -12,28 +12,28 @@ constexpr std::string_view kDoneTitle = "Alles klar...";
 // The hourglass for as long as the command runs.
 class BusyPointer {
   public:
-    explicit BusyPointer(App& app) : app_(app) { app_.platform.setBusy(true); }
+    explicit BusyPointer(FilesContext& app) : app_(app) { app_.platform.setBusy(true); }
     ~BusyPointer() { app_.platform.setBusy(false); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 
   private:
-    App& app_;
+    FilesContext& app_;
 };
 
-void toEntryMode(App& app, const EventTable& events) {
+void toEntryMode(FilesContext& app, const EventTable& events) {
     UiEvent click{"mnueingabe", "Click"};
     events.dispatch(app, click);
 }
 
-void box5MenuState(App& app, bool boxHoldsCards) {
+void box5MenuState(FilesContext& app, bool boxHoldsCards) {
     app.frm1.mnu5leeren.enabled = boxHoldsCards;
     app.frm1.mnu5import.enabled = !boxHoldsCards;
 }
 
 }  // namespace
 
-void mnu5leeren_Click(App& app, const EventTable& events) {
+void mnu5leeren_Click(FilesContext& app, const EventTable& events) {
     BusyPointer busy(app);
     app.playSound("harp.wav");
     if (!kasten5_speichern(app)) return;
@@ -44,7 +44,7 @@ void mnu5leeren_Click(App& app, const EventTable& events) {
     box5MenuState(app, false);
 }
 
-void mnu5import_Click(App& app, const EventTable& events) {
+void mnu5import_Click(FilesContext& app, const EventTable& events) {
     if (app.store.k(5).anz != 0) {
         app.msgBox("Kasten 5 ist nicht leer, daher kann auch nichts importiert werden",
                    "Datenimport nicht möglich", Buttons::OK, Icon::Information);

@@ -17,7 +17,7 @@ void showSetMenus(MainWindowModel& w) {
     }
 }
 
-void openFieldsForTyping(App& app) {
+void openFieldsForTyping(FilesContext& app) {
     MainWindowModel& w = app.frm1;
     for (const CardField& f : kCardFields) {
         f.cover(w).visible = false;
@@ -37,7 +37,7 @@ void showEntryButtons(MainWindowModel& w) {
 
 }  // namespace
 
-void resetWindowForEntry(App& app) {
+void resetWindowForEntry(FilesContext& app) {
     MainWindowModel& w = app.frm1;
     app.study.kasten = 1;
     w.lblkasten.caption = "1";

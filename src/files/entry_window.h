@@ -1,10 +1,10 @@
 #pragma once
-#include "core/app.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
 // Puts the window into entry mode for box 1, as a new or freshly opened set starts: fields
 // open for typing, the set's menus shown, the query controls hidden.
-void resetWindowForEntry(App& app);
+void resetWindowForEntry(FilesContext& app);
 
 }  // namespace memvalo

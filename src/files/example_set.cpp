@@ -19,13 +19,13 @@ constexpr std::string_view kFolder = "beispiel/";
 constexpr std::string_view kCopyFolder = "Beispiel/";
 constexpr std::string_view kName = "Englisch-Beispiel.ldt";
 
-std::string shippedExamplePath(const App& app) {
+std::string shippedExamplePath(const FilesContext& app) {
     return app.paths.programFolder + std::string(kFolder) + std::string(kName);
 }
 
 // The shipped cards name their pictures and sounds without a folder: in the copy they name
 // the copies made beside it.
-void takeMediaAlong(App& job, const std::string& from, const std::string& to) {
+void takeMediaAlong(FilesContext& job, const std::string& from, const std::string& to) {
     for (int box = 1; box <= 5; ++box) {
         Box& k = job.store.k(box);
         for (int slot = 1; slot <= k.anz; ++slot) {
@@ -40,12 +40,12 @@ void takeMediaAlong(App& job, const std::string& from, const std::string& to) {
 }
 
 // Reads the shipped set apart from the one in memory and saves it as the learner's copy.
-bool copyExample(App& app, const std::string& copy) {
+bool copyExample(FilesContext& app, const std::string& copy) {
     const std::string shipped = shippedExamplePath(app);
     const std::string to = GetPathOrFileName(copy, true);
     std::error_code ec;
     fs::create_directories(to, ec);
-    App job(app.platform);
+    FilesContext job(app.platform);
     job.paths = app.paths;
     job.setPath = shipped;
     if (platte_an_speicher(job) != LoadResult::Loaded) return false;
@@ -56,11 +56,11 @@ bool copyExample(App& app, const std::string& copy) {
 
 }  // namespace
 
-std::string exampleCopyPath(const App& app) {
+std::string exampleCopyPath(const FilesContext& app) {
     return app.paths.dataFolder + std::string(kCopyFolder) + std::string(kName);
 }
 
-void mnubeispiel_Click(App& app) {
+void mnubeispiel_Click(FilesContext& app) {
     const std::string copy = exampleCopyPath(app);
     std::error_code ec;
     if (!fs::exists(copy, ec) && !copyExample(app, copy)) {

@@ -12,12 +12,12 @@ namespace {
 
 constexpr int kCancelled = 2;
 
-bool typedCardIsEmpty(const App& app) {
+bool typedCardIsEmpty(const FilesContext& app) {
     return trimBlanks(app.frm1.txtfrage.caption).empty() &&
            trimBlanks(app.frm1.txtantwort.caption).empty();
 }
 
-void refuseEmptyCard(App& app) {
+void refuseEmptyCard(FilesContext& app) {
     app.msgBox(
         "Bitte diesen Datensatz noch ausfüllen oder\r"
         "den Lösch-Button drücken\r"
@@ -31,7 +31,7 @@ void refuseEmptyCard(App& app) {
 
 // Yes: the card on screen and the set are saved; without a name to save under, or when the
 // save fails, the command that asked is cancelled rather than going on without the save.
-void saveBeforeLeaving(App& app) {
+void saveBeforeLeaving(FilesContext& app) {
     if (app.frm1.mnueingabe.checked && typedCardIsEmpty(app)) {
         refuseEmptyCard(app);
         return;
@@ -53,7 +53,7 @@ void saveBeforeLeaving(App& app) {
     enableAfterSave(app);
 }
 
-bool mustAsk(const App& app) {
+bool mustAsk(const FilesContext& app) {
     const bool flagsSayUnsaved =
         app.karte_gespeichert == "nein" && app.schritt_gespeichert == "nein";
     return flagsSayUnsaved || hasUnsavedChanges(app);
@@ -61,7 +61,7 @@ bool mustAsk(const App& app) {
 
 }  // namespace
 
-void beenden_frage(App& app) {
+void beenden_frage(FilesContext& app) {
     app.files.beenden_antwort = 0;
     if (trimBlanks(app.frm1.txtfrage.caption).empty()) app.karte_gespeichert = "ja";
     int shown = 0;

@@ -2,15 +2,15 @@
 
 namespace memvalo {
 
-void mnudatei_Click(App& app) {
+void mnudatei_Click(FilesContext& app) {
     app.frm1.mnudatspeichern.enabled = !app.setPath.empty();
 }
 
-void mnugleichauf_Click(App& app) {
+void mnugleichauf_Click(FilesContext& app) {
     app.frm1.mnugleichauf.checked = !app.frm1.mnugleichauf.checked;
 }
 
-void mnusiko_janein_Click(App& app) {
+void mnusiko_janein_Click(FilesContext& app) {
     app.frm1.mnusiko_janein.checked = !app.frm1.mnusiko_janein.checked;
 }
 

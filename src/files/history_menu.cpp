@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kCaptionLength = 35;
 
-void showInMenu(App& app, const FileHistory& history) {
+void showInMenu(FilesContext& app, const FileHistory& history) {
     MainWindowModel& w = app.frm1;
     const bool any = history.count() > 0;
     for (Control* c : {&w.mnustrich, &w.mnunix, &w.mmmmm, &w.mnuhistorie}) c->visible = any;
@@ -26,7 +26,7 @@ void showInMenu(App& app, const FileHistory& history) {
 
 }  // namespace
 
-void reportHistoryFault(App& app, bool reading, std::error_code ec) {
+void reportHistoryFault(FilesContext& app, bool reading, std::error_code ec) {
     if (app.files.historyFaultShown) return;
     app.files.historyFaultShown = true;
     app.msgBox("Die Liste der zuletzt benutzten Lerndateien kann nicht " +
@@ -36,7 +36,7 @@ void reportHistoryFault(App& app, bool reading, std::error_code ec) {
                "Dateiliste", Buttons::OK, Icon::Exclamation);
 }
 
-void verlauf_aktualisieren(App& app) {
+void verlauf_aktualisieren(FilesContext& app) {
     FileHistory& history = app.files.verlauf;
     const std::string& file = app.paths.historyFile;
     const std::error_code readError = history.load(file);
@@ -53,7 +53,7 @@ void verlauf_aktualisieren(App& app) {
     showInMenu(app, history);
 }
 
-void m_Click(App& app, int index) {
+void m_Click(FilesContext& app, int index) {
     const std::string path = app.files.verlauf.entry(index);
     // Sets made on a case-insensitive system may name the file in another letter case.
     const auto onDisk = findFileIgnoringCase(path);
@@ -65,7 +65,7 @@ void m_Click(App& app, int index) {
     openFromHistory(app, *onDisk);
 }
 
-void mnuhistorie_Click(App& app) {
+void mnuhistorie_Click(FilesContext& app) {
     std::error_code ec;
     std::filesystem::remove(app.paths.historyFile, ec);
     app.files.verlauf.clear();

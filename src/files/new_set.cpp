@@ -13,7 +13,7 @@ namespace memvalo {
 
 namespace {
 
-void startWithOneEmptyCard(App& app) {
+void startWithOneEmptyCard(FilesContext& app) {
     CardStore& s = app.store;
     s.clearBoxes();
     leerds_erstellen(s, app.platform.today());
@@ -25,7 +25,7 @@ void startWithOneEmptyCard(App& app) {
     for (int box = 2; box <= 5; ++box) s.k(box).pos = 1;
 }
 
-void resetCounts(App& app) {
+void resetCounts(FilesContext& app) {
     CardStore& s = app.store;
     MainWindowModel& w = app.frm1;
     s.ist = {0, 0, 0, 0, 0};
@@ -40,7 +40,7 @@ void resetCounts(App& app) {
 
 }  // namespace
 
-void mnudatneu_Click(App& app) {
+void mnudatneu_Click(FilesContext& app) {
     beenden_frage(app);
     if (app.files.beenden_antwort == 2) return;
     app.files.beenden_antwort = 0;

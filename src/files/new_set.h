@@ -1,9 +1,9 @@
 #pragma once
-#include "core/app.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
 // A new, empty set: box 1 with one empty card to type into, default capacities, no name yet.
-void mnudatneu_Click(App& app);
+void mnudatneu_Click(FilesContext& app);
 
 }  // namespace memvalo

@@ -28,18 +28,18 @@ namespace memvalo {
 
 namespace {
 
-void enableHistoryEntries(App& app, bool enabled) {
+void enableHistoryEntries(FilesContext& app, bool enabled) {
     for (int i = 1; i <= 8; ++i) app.frm1.m[i].enabled = enabled;
 }
 
 // Another set replaces the one in memory: its unsaved changes are offered for saving first.
-bool mayLeaveOpenSet(App& app) {
+bool mayLeaveOpenSet(FilesContext& app) {
     if (!hasUnsavedChanges(app)) return true;
     beenden_frage(app);
     return app.files.beenden_antwort != 2;
 }
 
-void offerBackup(App& app) {
+void offerBackup(FilesContext& app) {
     if (app.settings.sicherheitskopie != "Sicherheitskopie=ja") return;
     app.frm1.mnusiko_janein.checked = true;
     const Answer answer =
@@ -49,7 +49,7 @@ void offerBackup(App& app) {
 }
 
 // The window after a set was read: box 1 at its first card, the box-5 commands to match.
-void showOpenedSet(App& app) {
+void showOpenedSet(FilesContext& app) {
     MainWindowModel& w = app.frm1;
     CardStore& s = app.store;
     Box& k1 = s.k(1);
@@ -72,7 +72,7 @@ void showOpenedSet(App& app) {
 }
 
 // Reads the set at `path`; on refusal the set that was open stays open as it was.
-void openSet(App& app, const std::string& path) {
+void openSet(FilesContext& app, const std::string& path) {
     if (!mayOpenSharedSet(app, path)) {
         app.frm1.mnudatöffnen.enabled = true;
         enableHistoryEntries(app, true);
@@ -111,7 +111,7 @@ void openSet(App& app, const std::string& path) {
 
 }  // namespace
 
-void mnudatöffnen_Click(App& app) {
+void mnudatöffnen_Click(FilesContext& app) {
     if (!mayLeaveOpenSet(app)) return;
     const auto path = askSetToOpen(app);
     if (!path) {
@@ -121,7 +121,7 @@ void mnudatöffnen_Click(App& app) {
     openSet(app, *path);
 }
 
-void openNamedSet(App& app, const std::string& path) {
+void openNamedSet(FilesContext& app, const std::string& path) {
     std::error_code ec;
     const std::string full = std::filesystem::absolute(path, ec).lexically_normal().string();
     const auto onDisk = findFileIgnoringCase(full);
@@ -138,7 +138,7 @@ void openNamedSet(App& app, const std::string& path) {
     openFromHistory(app, *onDisk);
 }
 
-void openFromHistory(App& app, const std::string& path) {
+void openFromHistory(FilesContext& app, const std::string& path) {
     if (!mayLeaveOpenSet(app)) return;
     enableHistoryEntries(app, false);
     openSet(app, path);

@@ -12,7 +12,7 @@ namespace memvalo {
 namespace {
 
 // An empty card in entry mode must be filled or deleted first: an empty card is not saved.
-bool refusesEmptyCard(App& app, std::string_view title) {
+bool refusesEmptyCard(FilesContext& app, std::string_view title) {
     const MainWindowModel& w = app.frm1;
     const bool empty =
         trimBlanks(w.txtfrage.caption).empty() && trimBlanks(w.txtantwort.caption).empty();
@@ -22,7 +22,7 @@ bool refusesEmptyCard(App& app, std::string_view title) {
     return true;
 }
 
-void afterSave(App& app) {
+void afterSave(FilesContext& app) {
     enableAfterSave(app);
     for (int i = 1; i <= 8; ++i) app.frm1.m[i].enabled = true;
     verlauf_aktualisieren(app);
@@ -31,7 +31,7 @@ void afterSave(App& app) {
 
 }  // namespace
 
-void mnudatspeichern_Click(App& app) {
+void mnudatspeichern_Click(FilesContext& app) {
     if (refusesEmptyCard(app, "Leere Datensatze nicht speichern")) return;
     storeTypedCard(app);
     std::string path = app.setPath;
@@ -43,7 +43,7 @@ void mnudatspeichern_Click(App& app) {
     if (saveSetAs(app, path)) afterSave(app);
 }
 
-void mnudatspeiunter_Click(App& app) {
+void mnudatspeiunter_Click(FilesContext& app) {
     if (refusesEmptyCard(app, "Leere Datensätze nicht speichern")) return;
     storeTypedCard(app);
     const auto chosen = askSetToSave(app, std::string(kSaveAsTitle));

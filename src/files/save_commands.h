@@ -1,9 +1,9 @@
 #pragma once
-#include "core/app.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
-void mnudatspeichern_Click(App& app);
-void mnudatspeiunter_Click(App& app);
+void mnudatspeichern_Click(FilesContext& app);
+void mnudatspeiunter_Click(FilesContext& app);
 
 }  // namespace memvalo

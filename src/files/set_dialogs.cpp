@@ -8,7 +8,7 @@ namespace {
 
 constexpr const char* kFilter = "Lerndatei (*.ldt)|*.ldt";
 
-FileDialog setDialog(App& app, const std::string& title) {
+FileDialog setDialog(FilesContext& app, const std::string& title) {
     FileDialog dialog;
     dialog.title = title;
     dialog.filter = kFilter;
@@ -22,7 +22,7 @@ FileDialog setDialog(App& app, const std::string& title) {
 
 }  // namespace
 
-std::optional<std::string> askSetToOpen(App& app) {
+std::optional<std::string> askSetToOpen(FilesContext& app) {
     FileDialog dialog = setDialog(app, "Lerndatei öffnen");
     dialog.fileMustExist = true;
     auto path = app.onTopBracket([&] { return app.platform.openFileDialog(dialog); });
@@ -30,7 +30,7 @@ std::optional<std::string> askSetToOpen(App& app) {
     return path;
 }
 
-std::optional<std::string> askSetToSave(App& app, const std::string& title) {
+std::optional<std::string> askSetToSave(FilesContext& app, const std::string& title) {
     FileDialog dialog = setDialog(app, title);
     dialog.overwritePrompt = true;
     // So that the overwrite question sees the name the set will really get.

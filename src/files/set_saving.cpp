@@ -16,7 +16,7 @@
 
 namespace memvalo {
 
-void storeTypedCard(App& app) {
+void storeTypedCard(FilesContext& app) {
     // Only in entry mode does the window show a card of box 1; in a query it shows a card of
     // the box being asked, which must never be copied over a card of box 1.
     if (modeCaption(app) != "Eingabe") return;
@@ -25,7 +25,7 @@ void storeTypedCard(App& app) {
     if (positionHoldsCard(app, 1) || (app.store.k(1).anz == 0 && typed)) storeShownCard(app);
 }
 
-bool saveSetAs(App& app, const std::string& path) {
+bool saveSetAs(FilesContext& app, const std::string& path) {
     switch (askBeforeOverwriting(app, path)) {
         case OverwriteChoice::Save:
             break;
@@ -60,7 +60,7 @@ bool saveSetAs(App& app, const std::string& path) {
     return true;
 }
 
-void enableAfterSave(App& app) {
+void enableAfterSave(FilesContext& app) {
     MainWindowModel& w = app.frm1;
     for (Control* c : {&w.mnudatspeiunter, &w.mnudatneu, &w.mnudatöffnen, &w.mnudatspeichern}) {
         c->enabled = true;

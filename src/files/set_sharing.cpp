@@ -4,7 +4,7 @@
 
 namespace memvalo {
 
-bool mayOpenSharedSet(App& app, const std::string& path) {
+bool mayOpenSharedSet(FilesContext& app, const std::string& path) {
     if (!app.files.claim.othersClaim(basePathOf(path))) return true;
     const Answer answer = app.msgBox(
         "Die Lerndatei\r" + path +
@@ -14,11 +14,11 @@ bool mayOpenSharedSet(App& app, const std::string& path) {
     return answer == Answer::Yes;
 }
 
-void claimOpenSet(App& app) {
+void claimOpenSet(FilesContext& app) {
     app.files.claim.claim(app.setBasePath);
 }
 
-OverwriteChoice askBeforeOverwriting(App& app, const std::string& path) {
+OverwriteChoice askBeforeOverwriting(FilesContext& app, const std::string& path) {
     const std::string base = basePathOf(path);
     if (app.diskStamp.basePath != base || unchangedOnDisk(app.diskStamp)) {
         return OverwriteChoice::Save;

@@ -20,7 +20,7 @@ std::string typedText(const Control& field) {
     return text;
 }
 
-bool typedCardDiffers(const App& app) {
+bool typedCardDiffers(const FilesContext& app) {
     if (modeCaption(app) != "Eingabe") return false;
     const MainWindowModel& w = app.frm1;
     const Box& k1 = app.store.k(1);
@@ -36,7 +36,7 @@ bool typedCardDiffers(const App& app) {
 
 }  // namespace
 
-std::uint64_t setFingerprint(const App& app) {
+std::uint64_t setFingerprint(const FilesContext& app) {
     Fingerprint f;
     addCards(f, app.store);
     const SetOptions options = setOptionsOf(app);
@@ -50,11 +50,11 @@ std::uint64_t setFingerprint(const App& app) {
     return f.value();
 }
 
-void markSetSaved(App& app) {
+void markSetSaved(FilesContext& app) {
     app.files.savedFingerprint = setFingerprint(app);
 }
 
-bool hasUnsavedChanges(const App& app) {
+bool hasUnsavedChanges(const FilesContext& app) {
     if (!app.files.savedFingerprint) {
         // No set was made, opened or saved yet: only cards brought in otherwise (a box-5
         // import at start) or typed since are at stake.

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/app.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
@@ -10,8 +10,8 @@ namespace memvalo {
 inline constexpr std::string_view kProductTitle = "Memvalo    Lernkartei mit fünf Kästen ";
 
 // The caption: the program's title, its version and the suffix naming the open set.
-void setTitleSuffix(App& app, const std::string& suffix);
+void setTitleSuffix(FilesContext& app, const std::string& suffix);
 // "   Datei: " and the file name of the open set.
-void showSetInTitle(App& app);
+void showSetInTitle(FilesContext& app);
 
 }  // namespace memvalo

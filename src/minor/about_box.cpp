@@ -5,7 +5,7 @@
 #include "core/codec.h"
 #include "core/maker.h"
 #include "core/safe_file.h"
-#include "exchange/window_geometry.h"
+#include "settings/window_geometry.h"
 
 namespace memvalo {
 
@@ -44,7 +44,7 @@ FrmInfoModel::FrmInfoModel() {
     place(cmdinfoend, 484, 480, 100, 28);
 }
 
-std::string LoadRTFFromRes(const App& app, int id) {
+std::string LoadRTFFromRes(const FilesContext& app, int id) {
     const std::string path = app.paths.programFolder + resourceFile(id);
     std::string bytes;
     if (resourceFile(id).empty() || readWholeFile(path, bytes)) {
@@ -53,14 +53,14 @@ std::string LoadRTFFromRes(const App& app, int id) {
     return cp1252ToUtf8(bytes);
 }
 
-void frminfo_Load(App& app, FrmInfoModel& f) {
+void frminfo_Load(FilesContext& app, FrmInfoModel& f) {
     centreOverMainWindow(app, f.me, 600, 520);
     f.lblversion.caption = app.paths.version;
     f.txtinfo.caption = withMakerAddresses(LoadRTFFromRes(app, kShortManual));
     f.cmdinfoend.focusRequested = true;
 }
 
-void lblhomepage_Click(App& app) {
+void lblhomepage_Click(FilesContext& app) {
     app.platform.openDocument(std::string(kHomePage));
 }
 
@@ -68,7 +68,7 @@ void cmdinfoend_Click(FrmInfoModel& f) {
     f.me.visible = false;
 }
 
-void mnuüber_Click(App& app) {
+void mnuüber_Click(FilesContext& app) {
     if (!app.showAboutBox) return;
     FrmInfoModel f;
     app.onTopBracket([&] { app.showAboutBox(app, f); });

@@ -2,7 +2,7 @@
 // The about box `frminfo`: the version, the short manual and the way to the maker's home page.
 #include <string>
 
-#include "core/app.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 
 namespace memvalo {
@@ -25,14 +25,14 @@ inline constexpr int kShortManual = 101;
 
 // The text of a shipped text resource, decoded from its Windows-1252 bytes; a note naming the
 // file when it is missing.
-std::string LoadRTFFromRes(const App& app, int id);
+std::string LoadRTFFromRes(const FilesContext& app, int id);
 
-void frminfo_Load(App& app, FrmInfoModel& f);
+void frminfo_Load(FilesContext& app, FrmInfoModel& f);
 // Either link label opens the home page.
-void lblhomepage_Click(App& app);
+void lblhomepage_Click(FilesContext& app);
 void cmdinfoend_Click(FrmInfoModel& f);
 
 // The menu command "Über...": the about box inside the on-top bracket.
-void mnuüber_Click(App& app);
+void mnuüber_Click(FilesContext& app);
 
 }  // namespace memvalo

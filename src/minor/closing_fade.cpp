@@ -22,7 +22,7 @@ std::uint32_t rgb(double red, double green, double blue) {
 
 }  // namespace
 
-void schluß(App& app) {
+void schluß(FilesContext& app) {
     double& delay = app.settings.abspann;
     if (!(delay >= kSmallestDelay)) delay = kDelayAtEnd;
     Control& cover = app.frm1.picende;

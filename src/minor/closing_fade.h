@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/app.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
 // Readies the fade: a delay below 3 becomes 200, and `picende` covers the window, white. Then
 // the front end runs the fade; it ends by itself.
-void schluß(App& app);
+void schluß(FilesContext& app);
 
 // The background colours of the fade for a delay, in order (0x00BBGGRR): red and blue rise
 // from 0 to 255 with green at 99, then red and green fall back to 0 with blue at 99.

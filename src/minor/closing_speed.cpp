@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "exchange/window_geometry.h"
+#include "settings/window_geometry.h"
 
 namespace memvalo {
 
@@ -53,7 +53,7 @@ std::string delayText(double delay) {
     return shown;
 }
 
-void frmzeit_Load(App& app, FrmZeitModel& f) {
+void frmzeit_Load(FilesContext& app, FrmZeitModel& f) {
     centreOverMainWindow(app, f.me, 440, 268);
     double& delay = app.settings.abspann;
     if (delay == 0) delay = kOffered;
@@ -65,7 +65,7 @@ void frmzeit_Load(App& app, FrmZeitModel& f) {
     f.lblwert.caption = delayText(delay);
 }
 
-void scrollzeit_Change(App& app, FrmZeitModel& f) {
+void scrollzeit_Change(FilesContext& app, FrmZeitModel& f) {
     app.settings.abspann = f.scrollzeit.value;
     f.lblwert.caption = delayText(app.settings.abspann);
 }
@@ -74,7 +74,7 @@ void cmdzeitzurück_Click(FrmZeitModel& f) {
     f.me.visible = false;
 }
 
-void mnuabspann_Click(App& app) {
+void mnuabspann_Click(FilesContext& app) {
     if (!app.showClosingSpeedWindow) return;
     FrmZeitModel f;
     app.onTopBracket([&] { app.showClosingSpeedWindow(app, f); });

@@ -2,7 +2,7 @@
 // The closing-speed window `frmzeit`: how fast the colour fade at program end runs.
 #include <string>
 
-#include "core/app.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 
 namespace memvalo {
@@ -21,14 +21,14 @@ class FrmZeitModel : public WindowModel {
     Control& cmdzeitzurück = add("cmdzeitzurück", ControlKind::Button);
 };
 
-void frmzeit_Load(App& app, FrmZeitModel& f);
-void scrollzeit_Change(App& app, FrmZeitModel& f);
+void frmzeit_Load(FilesContext& app, FrmZeitModel& f);
+void scrollzeit_Change(FilesContext& app, FrmZeitModel& f);
 void cmdzeitzurück_Click(FrmZeitModel& f);
 
 // The delay as the window shows it: a thousandth of it, with a decimal comma ("1,5").
 std::string delayText(double delay);
 
 // The menu command "Abspanngeschwindigkeit": the window inside the on-top bracket.
-void mnuabspann_Click(App& app);
+void mnuabspann_Click(FilesContext& app);
 
 }  // namespace memvalo

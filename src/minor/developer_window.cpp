@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "exchange/window_geometry.h"
+#include "settings/window_geometry.h"
 
 namespace memvalo {
 
@@ -25,7 +25,7 @@ FrmDebugModel::FrmDebugModel() {
     place(lblbildschirm, 16, 12 + 6 * kRow, 388, kRow);
 }
 
-void frmdebug_Load(const App& app, FrmDebugModel& f) {
+void frmdebug_Load(const FilesContext& app, FrmDebugModel& f) {
     const Geometry& main = app.frm1.me.geometry;
     Geometry& g = f.me.geometry;
     g.left = std::max(0, main.left + main.width - g.width);
@@ -33,7 +33,7 @@ void frmdebug_Load(const App& app, FrmDebugModel& f) {
     frmdebug_Timer(app, f);
 }
 
-void frmdebug_Timer(const App& app, FrmDebugModel& f) {
+void frmdebug_Timer(const FilesContext& app, FrmDebugModel& f) {
     for (int box = 1; box <= 5; ++box) {
         const std::string number = std::to_string(box);
         f.lblanzahl[box].caption =

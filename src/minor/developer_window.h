@@ -3,7 +3,7 @@
 // boxes, the learning set and the screen size, refreshed while it is open.
 #include <string>
 
-#include "core/app.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 
 namespace memvalo {
@@ -21,8 +21,8 @@ class FrmDebugModel : public WindowModel {
 };
 
 // Places the window at the main window's upper right corner, where it hides least of the card.
-void frmdebug_Load(const App& app, FrmDebugModel& f);
+void frmdebug_Load(const FilesContext& app, FrmDebugModel& f);
 // The timer's tick: the labels show the program's values as they are now.
-void frmdebug_Timer(const App& app, FrmDebugModel& f);
+void frmdebug_Timer(const FilesContext& app, FrmDebugModel& f);
 
 }  // namespace memvalo

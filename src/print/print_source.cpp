@@ -37,7 +37,7 @@ void readSavedBox(const std::string& basePath, int box, Box& into) {
 
 }  // namespace
 
-std::unique_ptr<PrintBoxes> boxesToPrint(App& app) {
+std::unique_ptr<PrintBoxes> boxesToPrint(FilesContext& app) {
     auto boxes = std::make_unique<PrintBoxes>();
     if (app.setPath.empty()) {
         *boxes = app.store.boxes;
@@ -50,7 +50,7 @@ std::unique_ptr<PrintBoxes> boxesToPrint(App& app) {
     } catch (const Unreadable& unreadable) {
         app.msgBox("Die gespeicherte Lerndatei kann nicht gelesen werden.\r" + unreadable.text +
                        "\rEs wird nichts gedruckt.",
-                   App::kTitle, Buttons::OK, Icon::Exclamation);
+                   FilesContext::kTitle, Buttons::OK, Icon::Exclamation);
         return nullptr;
     }
     return boxes;

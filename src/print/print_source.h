@@ -5,14 +5,14 @@
 #include <array>
 #include <memory>
 
-#include "core/app.h"
 #include "core/box.h"
+#include "files/files_context.h"
 
 namespace memvalo {
 
 using PrintBoxes = std::array<Box, 5>;
 
 // nullptr when the saved files cannot be read; the user has been told why.
-std::unique_ptr<PrintBoxes> boxesToPrint(App& app);
+std::unique_ptr<PrintBoxes> boxesToPrint(FilesContext& app);
 
 }  // namespace memvalo

@@ -9,27 +9,27 @@ namespace memvalo {
 
 namespace {
 
-void tell(App& app, const std::string& text) {
-    app.msgBox(text, App::kTitle, Buttons::OK, Icon::Exclamation);
+void tell(FilesContext& app, const std::string& text) {
+    app.msgBox(text, FilesContext::kTitle, Buttons::OK, Icon::Exclamation);
 }
 
 // The hourglass while the pages are made; message boxes come after it.
 class BusyPointer {
   public:
-    explicit BusyPointer(App& app) : app_(app) { app_.platform.setBusy(true); }
+    explicit BusyPointer(FilesContext& app) : app_(app) { app_.platform.setBusy(true); }
     ~BusyPointer() { app_.platform.setBusy(false); }
     BusyPointer(const BusyPointer&) = delete;
     BusyPointer& operator=(const BusyPointer&) = delete;
 
   private:
-    App& app_;
+    FilesContext& app_;
 };
 
 std::string quoted(const std::string& name) {
     return "'" + name + "'";
 }
 
-std::optional<std::string> askPdfFile(App& app, const std::string& suggestedName) {
+std::optional<std::string> askPdfFile(FilesContext& app, const std::string& suggestedName) {
     FileDialog dialog;
     dialog.title = "Als PDF-Datei drucken";
     dialog.filter = "PDF-Datei (*.pdf)|*.pdf";
@@ -59,7 +59,8 @@ PrinterList GetPrinters(Printer& printer) {
     return list;
 }
 
-std::optional<PrintTarget> chooseTarget(App& app, Printer& printer, const std::string& entry,
+std::optional<PrintTarget> chooseTarget(FilesContext& app, Printer& printer,
+                                        const std::string& entry,
                                         const std::string& suggestedPdfName) {
     if (entry == kPdfDevice) {
         auto path = askPdfFile(app, suggestedPdfName);
@@ -74,8 +75,8 @@ std::optional<PrintTarget> chooseTarget(App& app, Printer& printer, const std::s
     return PrintTarget{entry, ""};
 }
 
-bool runPrintJob(App& app, Printer& printer, const PrintTarget& target, const std::string& title,
-                 const std::function<void(PrintJob&)>& print) {
+bool runPrintJob(FilesContext& app, Printer& printer, const PrintTarget& target,
+                 const std::string& title, const std::function<void(PrintJob&)>& print) {
     enum class Outcome { Printed, Refused, Failed };
     const Outcome outcome = [&] {
         const BusyPointer busy(app);

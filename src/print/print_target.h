@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "files/files_context.h"
 #include "print/print_job.h"
 
 namespace memvalo {
@@ -30,12 +30,13 @@ struct PrintTarget {
 // Makes the chosen entry the target: selects the printer of that name, or asks for the name of
 // the PDF file (".pdf" is added when it is missing). nullopt when nothing is to be printed:
 // the user cancelled, or was told why not.
-std::optional<PrintTarget> chooseTarget(App& app, Printer& printer, const std::string& entry,
+std::optional<PrintTarget> chooseTarget(FilesContext& app, Printer& printer,
+                                        const std::string& entry,
                                         const std::string& suggestedPdfName);
 
 // Begins the document, lets `print` fill it and ends it; a printer or file that fails is
 // reported to the user. True when the document reached the printer or the file.
-bool runPrintJob(App& app, Printer& printer, const PrintTarget& target, const std::string& title,
-                 const std::function<void(PrintJob&)>& print);
+bool runPrintJob(FilesContext& app, Printer& printer, const PrintTarget& target,
+                 const std::string& title, const std::function<void(PrintJob&)>& print);
 
 }  // namespace memvalo

@@ -14,7 +14,7 @@ void place(Control& c, int x, int y, int width, int height) {
 }
 
 // The set's name without ".ldt"; "Lerndatei" for a set never saved.
-std::string setName(const App& app) {
+std::string setName(const FilesContext& app) {
     if (app.setPath.empty()) return "Lerndatei";
     const std::string file = GetPathOrFileName(app.setPath, false);
     return file.size() > 4 ? file.substr(0, file.size() - 4) : file;
@@ -41,7 +41,7 @@ void markEmptyBoxes(PrintWindowModel& f) {
     }
 }
 
-void printBox(App& app, PrintWindowModel& f, Printer& printer) {
+void printBox(FilesContext& app, PrintWindowModel& f, Printer& printer) {
     const std::string boxName = "Kasten " + std::to_string(f.kasten);
     const auto target =
         chooseTarget(app, printer, f.Combo1.caption, setName(app) + " " + boxName + ".pdf");
@@ -54,7 +54,7 @@ void printBox(App& app, PrintWindowModel& f, Printer& printer) {
                     [&](PrintJob& job) { printCardSheets(job, box, f.kasten, fonts); });
     if (printed && !target->pdfPath.empty()) {
         app.msgBox(boxName + " wurde in die PDF-Datei '" + target->pdfPath + "' gedruckt.",
-                   App::kTitle, Buttons::OK, Icon::Information);
+                   FilesContext::kTitle, Buttons::OK, Icon::Information);
     }
 }
 
@@ -73,10 +73,10 @@ void applyPrintWindowLayout(PrintWindowModel& f) {
     place(f.lblhinweis, 12, 314, 396, 36);
 }
 
-bool frmprint_Load(App& app, PrintWindowModel& f) {
+bool frmprint_Load(FilesContext& app, PrintWindowModel& f) {
     Printer* printer = app.platform.printer();
     if (printer == nullptr) {
-        app.msgBox("Hier steht kein Drucker zur Verfügung.", App::kTitle, Buttons::OK,
+        app.msgBox("Hier steht kein Drucker zur Verfügung.", FilesContext::kTitle, Buttons::OK,
                    Icon::Exclamation);
         return false;
     }
@@ -109,10 +109,10 @@ void optkasten_Click(PrintWindowModel& f, int index) {
     for (int box = 1; box <= 5; ++box) f.optkasten[box].checked = box == index;
 }
 
-void cmdausdruck_Click(App& app, PrintWindowModel& f) {
+void cmdausdruck_Click(FilesContext& app, PrintWindowModel& f) {
     if (f.kasten == 0) {
-        app.msgBox("Bitte wählen Sie zuerst den Kasten, der gedruckt werden soll.", App::kTitle,
-                   Buttons::OK, Icon::Information);
+        app.msgBox("Bitte wählen Sie zuerst den Kasten, der gedruckt werden soll.",
+                   FilesContext::kTitle, Buttons::OK, Icon::Information);
         return;
     }
     Printer& printer = *app.platform.printer();
@@ -125,7 +125,7 @@ void Command1_Click(PrintWindowModel& f) {
     f.me.visible = false;
 }
 
-void mnuprint_Click(App& app) {
+void mnuprint_Click(FilesContext& app) {
     if (app.showPrintWindow) app.onTopBracket([&] { app.showPrintWindow(app); });
 }
 

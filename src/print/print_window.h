@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 #include "print/print_source.h"
 
@@ -38,12 +38,12 @@ class PrintWindowModel : public WindowModel {
 // Where the controls lie (twips) and the window's size.
 void applyPrintWindowLayout(PrintWindowModel& f);
 // False when there is nothing the window could print from; the user has been told why.
-bool frmprint_Load(App& app, PrintWindowModel& f);
+bool frmprint_Load(FilesContext& app, PrintWindowModel& f);
 void optkasten_Click(PrintWindowModel& f, int index);
-void cmdausdruck_Click(App& app, PrintWindowModel& f);
+void cmdausdruck_Click(FilesContext& app, PrintWindowModel& f);
 void Command1_Click(PrintWindowModel& f);
 
 // The menu command "Drucken": the print window inside the on-top bracket.
-void mnuprint_Click(App& app);
+void mnuprint_Click(FilesContext& app);
 
 }  // namespace memvalo

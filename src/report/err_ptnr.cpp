@@ -55,7 +55,7 @@ void placeErrorRows(ErrPtnrModel& f) {
 
 // The frames one below the other at the left edge; the window as wide as the error frame and
 // as high as the visible frames, in the middle of the screen.
-void arrange(const App& app, ErrPtnrModel& f) {
+void arrange(const FilesContext& app, ErrPtnrModel& f) {
     f.framCallStack.visible = false;
     for (int i = 0; i < 4; ++i) {
         f.cmdProtocol[i].visible = true;
@@ -113,7 +113,7 @@ std::string_view errPtnrFrameOf(std::string_view control) {
     return {};
 }
 
-ErrorChoice OnError(App& app, ErrPtnrModel& f, const ErrorReport& report,
+ErrorChoice OnError(FilesContext& app, ErrPtnrModel& f, const ErrorReport& report,
                     const std::function<void()>& showModal) {
     f.lblError[0].caption = report.description + " (" + std::to_string(report.number) + ")";
     f.lblError[1].caption = report.module;
@@ -130,7 +130,7 @@ ErrorChoice OnError(App& app, ErrPtnrModel& f, const ErrorReport& report,
     return f.choice;
 }
 
-void cmdProtocol_Click(App& app, ErrPtnrModel& f, int index) {
+void cmdProtocol_Click(FilesContext& app, ErrPtnrModel& f, int index) {
     switch (index) {
         case 0:
             printProtocol(app, f);

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app.h"
+#include "files/files_context.h"
 #include "model/window_model.h"
 #include "report/system_info.h"
 
@@ -52,11 +52,11 @@ std::string_view errPtnrFrameOf(std::string_view control);
 
 // Shows the failure and returns how the failed procedure goes on. showModal shows the window
 // until a continuation button or its close button ends it.
-ErrorChoice OnError(App& app, ErrPtnrModel& f, const ErrorReport& report,
+ErrorChoice OnError(FilesContext& app, ErrPtnrModel& f, const ErrorReport& report,
                     const std::function<void()>& showModal);
 
 // The protocol buttons: 0 print, 1 save, 2 e-mail, 3 home page.
-void cmdProtocol_Click(App& app, ErrPtnrModel& f, int index);
+void cmdProtocol_Click(FilesContext& app, ErrPtnrModel& f, int index);
 // A continuation button stores its choice and closes the window.
 void cmdContinue_Click(ErrPtnrModel& f, int index);
 

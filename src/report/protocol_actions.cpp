@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::string_view kTitle = "Fehlerprotokoll";
 
-std::string currentProtocol(App& app, ErrPtnrModel& f) {
+std::string currentProtocol(FilesContext& app, ErrPtnrModel& f) {
     return protocolText(f, app.platform.today(), app.platform.timeOfDay());
 }
 
@@ -32,7 +32,7 @@ bool exists(const std::string& path) {
     return std::filesystem::exists(path, ec);
 }
 
-std::optional<PrintTarget> printTarget(App& app, Printer& printer) {
+std::optional<PrintTarget> printTarget(FilesContext& app, Printer& printer) {
     const std::string device = printer.currentDevice();
     if (!device.empty()) return PrintTarget{device, ""};
     return chooseTarget(app, printer, std::string(kPdfDevice),
@@ -41,13 +41,13 @@ std::optional<PrintTarget> printTarget(App& app, Printer& printer) {
 
 }  // namespace
 
-std::string protocolFilePath(const App& app) {
+std::string protocolFilePath(const FilesContext& app) {
     const std::string& program = app.paths.programFolder;
     const std::string folder = writableFolder(program) ? program : app.paths.dataFolder;
     return folder + app.paths.exeName + ".ERR";
 }
 
-void printProtocol(App& app, ErrPtnrModel& f) {
+void printProtocol(FilesContext& app, ErrPtnrModel& f) {
     Printer* printer = app.platform.printer();
     if (printer == nullptr) return;
     const auto target = printTarget(app, *printer);
@@ -61,7 +61,7 @@ void printProtocol(App& app, ErrPtnrModel& f) {
     });
 }
 
-void saveProtocol(App& app, ErrPtnrModel& f) {
+void saveProtocol(FilesContext& app, ErrPtnrModel& f) {
     const std::string name = protocolFilePath(app);
     if (exists(name) && app.msgBox("Vorhandene Datei '" + name + "' überschreiben ?", kTitle,
                                    Buttons::YesNo, Icon::Question) == Answer::No) {
@@ -78,7 +78,7 @@ void saveProtocol(App& app, ErrPtnrModel& f) {
                Buttons::OK, Icon::Information);
 }
 
-void mailProtocol(App& app, ErrPtnrModel& f) {
+void mailProtocol(FilesContext& app, ErrPtnrModel& f) {
     app.msgBox(
         "Es wird jetzt Ihr Standard-Email-Programm aufgerufen. Die Fehlerbeschreibung sowie das "
         "Fehlerprotokoll\r\n"
@@ -94,7 +94,7 @@ void mailProtocol(App& app, ErrPtnrModel& f) {
     app.platform.openDocument("mailto:" + trimBlanks(kSupportAddress));
 }
 
-void showHomePage(App& app, ErrPtnrModel& f) {
+void showHomePage(FilesContext& app, ErrPtnrModel& f) {
     app.platform.setClipboardText(currentProtocol(app, f));
     app.platform.openDocument(std::string(kHomePage));
 }

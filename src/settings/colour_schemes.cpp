@@ -41,7 +41,7 @@ void paint(const std::vector<Control*>& controls, std::optional<std::uint32_t> b
 }
 
 // Every target except the window background.
-void applyUserColours(App& app) {
+void applyUserColours(SettingsContext& app) {
     MainWindowModel& w = app.frm1;
     const auto& f = app.settings.farben;
     paint(buttons(w), f[0], f[1]);
@@ -56,7 +56,7 @@ void applyUserColours(App& app) {
     for (const CardField& field : kCardFields) field.cover(w).backColor = f[11];
 }
 
-void checkScheme(App& app, Control& entry, const char* scheme) {
+void checkScheme(SettingsContext& app, Control& entry, const char* scheme) {
     MainWindowModel& w = app.frm1;
     for (Control* c : {&w.mnudefault, &w.mnusystemfarb, &w.mnufarbselbst, &w.mnufarbverlauf}) {
         c->checked = c == &entry;
@@ -64,22 +64,22 @@ void checkScheme(App& app, Control& entry, const char* scheme) {
     app.settings.farbschema = scheme;
 }
 
-void editColours(App& app) {
+void editColours(SettingsContext& app) {
     if (app.showColourWindow) app.onTopBracket([&] { app.showColourWindow(app); });
 }
 
 }  // namespace
 
-void farbselbst(App& app) {
+void farbselbst(SettingsContext& app) {
     applyUserColours(app);
     app.frm1.me.backColor = app.settings.farben[6];
 }
 
-void Farbverlauf(App& app) {
+void Farbverlauf(SettingsContext& app) {
     applyUserColours(app);
 }
 
-void farbsystem(App& app) {
+void farbsystem(SettingsContext& app) {
     MainWindowModel& w = app.frm1;
     const SystemColours& sys = app.settings.systemColours;
     w.me.backColor = sys.activeBorder;
@@ -94,7 +94,7 @@ void farbsystem(App& app) {
     w.progress.foreColor = std::nullopt;
 }
 
-void voreinstellung(App& app) {
+void voreinstellung(SettingsContext& app) {
     MainWindowModel& w = app.frm1;
     const std::uint32_t caption = app.settings.systemColours.activeCaption;
     for (Control* c : buttons(w)) c->backColor = kDesignedFace;
@@ -106,7 +106,7 @@ void voreinstellung(App& app) {
     w.progress.backColor = kDesignedBar;
 }
 
-void applyStoredScheme(App& app) {
+void applyStoredScheme(SettingsContext& app) {
     MainWindowModel& w = app.frm1;
     const std::string scheme = app.settings.farbschema;
     if (scheme == "benutzer") {
@@ -124,23 +124,23 @@ void applyStoredScheme(App& app) {
     }
 }
 
-void mnudefault_Click(App& app) {
+void mnudefault_Click(SettingsContext& app) {
     checkScheme(app, app.frm1.mnudefault, "default");
     voreinstellung(app);
 }
 
-void mnusystemfarb_Click(App& app) {
+void mnusystemfarb_Click(SettingsContext& app) {
     checkScheme(app, app.frm1.mnusystemfarb, "system");
     farbsystem(app);
 }
 
-void mnufarbselbst_Click(App& app) {
+void mnufarbselbst_Click(SettingsContext& app) {
     checkScheme(app, app.frm1.mnufarbselbst, "benutzer");
     editColours(app);
     farbselbst(app);
 }
 
-void mnufarbverlauf_Click(App& app) {
+void mnufarbverlauf_Click(SettingsContext& app) {
     checkScheme(app, app.frm1.mnufarbverlauf, "farbverlauf");
     editColours(app);
     Farbverlauf(app);

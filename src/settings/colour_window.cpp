@@ -15,7 +15,7 @@ constexpr std::array<int, 4> kScrollMin = {1, 1, 0, 1};
 constexpr std::array<int, 4> kScrollMax = {520, 520, 520, 4};
 constexpr int kAllTextFields = 3;
 
-void showGradientControls(App& app, ColourWindowModel& f, bool show) {
+void showGradientControls(SettingsContext& app, ColourWindowModel& f, bool show) {
     for (Control* c : {&f.lblred, &f.lblgreen, &f.lblblue, &f.lblrichtung, &f.imgrichtung}) {
         c->visible = show;
     }
@@ -31,7 +31,7 @@ void showGradientControls(App& app, ColourWindowModel& f, bool show) {
     for (int i = 0; i < 9; ++i) f.cmdauswahl[i].enabled = !show;
 }
 
-bool confirmAllTextFields(App& app) {
+bool confirmAllTextFields(SettingsContext& app) {
     return app.msgBox(
                "Hiermit werden die Farben in allen Textboxen auf die ausgewählte Farbe "
                "gesetzt!\rMöchten Sie das?",
@@ -62,17 +62,17 @@ void applyColourWindowLayout(ColourWindowModel& f) {
     place(f.cmdfarbende, 315, 250, 145, 60);
 }
 
-bool previewsGradient(const App& app) {
+bool previewsGradient(const SettingsContext& app) {
     return app.settings.farbschema == "farbverlauf";
 }
 
-std::string directionIcon(const App& app, int direction) {
+std::string directionIcon(const SettingsContext& app, int direction) {
     static constexpr std::array<const char*, 4> kIcons = {"up.ico", "down.ico", "left.ico",
                                                           "right.ico"};
     return app.paths.programFolder + kIcons[std::clamp(direction, 1, 4) - 1];
 }
 
-void frmfarb_Load(App& app, ColourWindowModel& f) {
+void frmfarb_Load(SettingsContext& app, ColourWindowModel& f) {
     f.me.caption = "Farbzuweisung treffen";
     f.cmdfarbende.caption = "Übernehmen und\rraus hier!";
     f.cmdbeispiel.caption = "Button\r(Befehlsschaltfläche)";
@@ -93,7 +93,7 @@ void frmfarb_Load(App& app, ColourWindowModel& f) {
     zuweisung(app, f);
 }
 
-void zuweisung(App& app, ColourWindowModel& f) {
+void zuweisung(SettingsContext& app, ColourWindowModel& f) {
     const auto& c = app.settings.farben;
     f.cmdbeispiel.backColor = c[0];
     f.cmdbeispiel.foreColor = c[1];
@@ -105,7 +105,7 @@ void zuweisung(App& app, ColourWindowModel& f) {
     f.lblflach.foreColor = c[7];
 }
 
-void cmdauswahl_Click(App& app, ColourWindowModel& f, int index) {
+void cmdauswahl_Click(SettingsContext& app, ColourWindowModel& f, int index) {
     if (index == kAllTextFields && !confirmAllTextFields(app)) return;
     auto& colours = app.settings.farben;
     const auto chosen = app.onTopBracket([&] { return app.platform.colorDialog(colours[index]); });
@@ -118,7 +118,7 @@ void cmdauswahl_Click(App& app, ColourWindowModel& f, int index) {
     zuweisung(app, f);
 }
 
-void scroll_Change(App& app, ColourWindowModel& f, int index) {
+void scroll_Change(SettingsContext& app, ColourWindowModel& f, int index) {
     app.settings.verlauf[index] = f.scrollBars()[index]->value;
     if (index == 3) f.imgrichtung.picture = directionIcon(app, f.scrollrichtung.value);
 }

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "core/app.h"
 #include "model/window_model.h"
+#include "settings/settings_context.h"
 
 namespace memvalo {
 
@@ -39,17 +39,17 @@ class ColourWindowModel : public WindowModel {
 
 // Where the controls of the colour window lie (twips) and its size.
 void applyColourWindowLayout(ColourWindowModel& f);
-void frmfarb_Load(App& app, ColourWindowModel& f);
-void zuweisung(App& app, ColourWindowModel& f);
-void cmdauswahl_Click(App& app, ColourWindowModel& f, int index);
+void frmfarb_Load(SettingsContext& app, ColourWindowModel& f);
+void zuweisung(SettingsContext& app, ColourWindowModel& f);
+void cmdauswahl_Click(SettingsContext& app, ColourWindowModel& f, int index);
 // A scroll bar moved: index 0 red, 1 green, 2 blue, 3 direction.
-void scroll_Change(App& app, ColourWindowModel& f, int index);
+void scroll_Change(SettingsContext& app, ColourWindowModel& f, int index);
 void cmdfarbende_Click(ColourWindowModel& f);
 
 // Whether the window previews the gradient on itself.
-bool previewsGradient(const App& app);
+bool previewsGradient(const SettingsContext& app);
 
 // The icon file of a gradient direction 1..4.
-std::string directionIcon(const App& app, int direction);
+std::string directionIcon(const SettingsContext& app, int direction);
 
 }  // namespace memvalo

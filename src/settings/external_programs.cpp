@@ -19,12 +19,12 @@ struct ProgramSlot {
     std::span<const std::string_view> knownNames;
 };
 
-ProgramSlot paint(App& app) {
+ProgramSlot paint(SettingsContext& app) {
     return {app.settings.paintPfad, app.frm1.mnupaint,  kSearchPaint,
             "Paint aufrufen",       "Programm1 ändern", paintProgramNames()};
 }
 
-ProgramSlot recorder(App& app) {
+ProgramSlot recorder(SettingsContext& app) {
     return {app.settings.recorderPfad, app.frm1.mnurecorder, kSearchRecorder,
             "Audiorecorder aufrufen",  "Programm2 ändern",   soundRecorderNames()};
 }
@@ -36,7 +36,7 @@ std::string searchPath() {
 
 // A program outside the window's reach must not hide behind an always-on-top window; the
 // setting stays "ja", so the next message box puts the window on top again.
-void leaveTop(App& app) {
+void leaveTop(SettingsContext& app) {
     if (app.ontop != "ja") return;
     app.AlwaysOnTop(false);
     app.frm1.mnutop.checked = false;
@@ -48,7 +48,7 @@ bool looksLikeProgram(const std::string& path) {
     return isExecutableFile(path) && utf8::lower(utf8::right(path, 4)) != ".exe";
 }
 
-void choose(App& app, const ProgramSlot& slot, bool checkProgram) {
+void choose(SettingsContext& app, const ProgramSlot& slot, bool checkProgram) {
     FileDialog dialog;
     dialog.title = "Programm suchen";
     dialog.initialFolder = app.paths.programFolder;
@@ -59,8 +59,8 @@ void choose(App& app, const ProgramSlot& slot, bool checkProgram) {
     if (!chosen) return;
     if (checkProgram && !looksLikeProgram(*chosen)) return;
     slot.path = *chosen;
-    const auto name = app.inputBox("Geben Sie der Anwendung einen passenden Namen", App::kTitle,
-                                   GetPathOrFileName(*chosen, false));
+    const auto name = app.inputBox("Geben Sie der Anwendung einen passenden Namen",
+                                   SettingsContext::kTitle, GetPathOrFileName(*chosen, false));
     if (name && !name->empty()) {
         slot.entry.caption = *name;
     } else {
@@ -68,7 +68,7 @@ void choose(App& app, const ProgramSlot& slot, bool checkProgram) {
     }
 }
 
-void start(App& app, const ProgramSlot& slot) {
+void start(SettingsContext& app, const ProgramSlot& slot) {
     leaveTop(app);
     const std::string path = trimBlanks(slot.path);
     if (!path.empty() && !app.platform.startProgram(path)) {
@@ -82,7 +82,7 @@ void start(App& app, const ProgramSlot& slot) {
     if (slot.entry.caption == slot.searchCaption || path.empty()) choose(app, slot, true);
 }
 
-void change(App& app, const ProgramSlot& slot) {
+void change(SettingsContext& app, const ProgramSlot& slot) {
     leaveTop(app);
     choose(app, slot, false);
 }
@@ -95,30 +95,30 @@ void reset(const ProgramSlot& slot, const std::string& pathList) {
 
 }  // namespace
 
-void detectExternalPrograms(App& app, std::string_view pathList) {
+void detectExternalPrograms(SettingsContext& app, std::string_view pathList) {
     for (const ProgramSlot& slot : {recorder(app), paint(app)}) {
         if (const auto found = findOnPath(slot.knownNames, pathList)) slot.path = *found;
         if (trimBlanks(slot.path).empty()) slot.entry.caption = slot.searchCaption;
     }
 }
 
-void mnupaint_Click(App& app) {
+void mnupaint_Click(SettingsContext& app) {
     start(app, paint(app));
 }
 
-void mnurecorder_Click(App& app) {
+void mnurecorder_Click(SettingsContext& app) {
     start(app, recorder(app));
 }
 
-void mnuresetpaint_Click(App& app) {
+void mnuresetpaint_Click(SettingsContext& app) {
     change(app, paint(app));
 }
 
-void mnuresetrec_Click(App& app) {
+void mnuresetrec_Click(SettingsContext& app) {
     change(app, recorder(app));
 }
 
-void mnureset_Click(App& app) {
+void mnureset_Click(SettingsContext& app) {
     const std::string pathList = searchPath();
     reset(recorder(app), pathList);
     reset(paint(app), pathList);

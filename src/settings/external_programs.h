@@ -3,7 +3,7 @@
 // menu, chosen by the user, and reset to what the desktop offers.
 #include <string_view>
 
-#include "core/app.h"
+#include "settings/settings_context.h"
 
 namespace memvalo {
 
@@ -12,12 +12,12 @@ inline constexpr std::string_view kSearchRecorder = "Audioprogramm suchen...";
 
 // Takes the first known program of each kind found on the search path; an entry without a
 // program offers the search instead.
-void detectExternalPrograms(App& app, std::string_view searchPath);
+void detectExternalPrograms(SettingsContext& app, std::string_view searchPath);
 
-void mnupaint_Click(App& app);
-void mnurecorder_Click(App& app);
-void mnuresetpaint_Click(App& app);
-void mnuresetrec_Click(App& app);
-void mnureset_Click(App& app);
+void mnupaint_Click(SettingsContext& app);
+void mnurecorder_Click(SettingsContext& app);
+void mnuresetpaint_Click(SettingsContext& app);
+void mnuresetrec_Click(SettingsContext& app);
+void mnureset_Click(SettingsContext& app);
 
 }  // namespace memvalo

@@ -16,7 +16,7 @@ void setFont(Control& field, const FontChoice& chosen) {
 
 }  // namespace
 
-void chooseFieldFont(App& app, std::size_t index) {
+void chooseFieldFont(SettingsContext& app, std::size_t index) {
     Control& field = kCardFields.at(index).box(app.frm1);
     const std::size_t colourIndex = kCardFields.at(index).colourSlot;
     const FontChoice preset{
@@ -31,7 +31,7 @@ void chooseFieldFont(App& app, std::size_t index) {
     app.settings.schriftgroessen[index] = chosen->size;
 }
 
-void mnufontgesamt_Click(App& app) {
+void mnufontgesamt_Click(SettingsContext& app) {
     const auto chosen = app.onTopBracket([&] { return app.platform.fontDialog(std::nullopt); });
     if (!chosen) return;
     for (std::size_t i = 0; i < kCardFieldCount; ++i) {

@@ -2,12 +2,12 @@
 // The fonts and text colours of the card fields, chosen in the font dialog.
 #include <cstddef>
 
-#include "core/app.h"
+#include "settings/settings_context.h"
 
 namespace memvalo {
 
 // The font menu entry of the card field at `field` (mnufontfrage, mnufontantwort, ...).
-void chooseFieldFont(App& app, std::size_t field);
-void mnufontgesamt_Click(App& app);
+void chooseFieldFont(SettingsContext& app, std::size_t field);
+void mnufontgesamt_Click(SettingsContext& app);
 
 }  // namespace memvalo

@@ -27,7 +27,7 @@ Gradient gradientFor(int red, int green, int blue, int direction) {
     return {rgb(r / 3, g / 3, b / 3), rgb(r, g, b), static_cast<GradientDirection>(d)};
 }
 
-std::optional<Gradient> verlaufsub(const App& app) {
+std::optional<Gradient> verlaufsub(const SettingsContext& app) {
     const std::string& scheme = app.settings.farbschema;
     if (scheme == "default") return gradientFor(350, 300, 320, 1);
     if (scheme == "farbverlauf") {

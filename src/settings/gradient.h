@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/app.h"
+#include "settings/settings_context.h"
 
 namespace memvalo {
 
@@ -21,6 +21,6 @@ Gradient gradientFor(int red, int green, int blue, int direction);
 
 // The gradient of the current scheme: the designed one for "default", the user's for
 // "farbverlauf", none for the other schemes.
-std::optional<Gradient> verlaufsub(const App& app);
+std::optional<Gradient> verlaufsub(const SettingsContext& app);
 
 }  // namespace memvalo

@@ -37,53 +37,59 @@ std::string schemeFromMenu(const MainWindowModel& w) {
 
 // The 37 head lines: no keys, each value at its fixed place.
 constexpr std::array kHead = {
-    SettingsOption{"", [](App&, SettingsIn& in) { in.line(); },
-                   [](App& app, SettingsOut& out) { out.line(app.paths.version); }, nullptr,
-                   nullptr, nullptr},
-    SettingsOption{"", [](App& app, SettingsIn& in) { app.settings.sicherheitskopie = in.line(); },
-                   [](App& app, SettingsOut& out) { out.line(app.settings.sicherheitskopie); },
-                   [](App& app) { app.settings.sicherheitskopie = "Sicherheitskopie = nein"; },
-                   nullptr, nullptr},
-    SettingsOption{"",
-                   [](App& app, SettingsIn& in) { app.settings.abspann = in.number(in.line()); },
-                   [](App& app, SettingsOut& out) { out.number(app.settings.abspann); },
-                   [](App& app) { app.settings.abspann = 1500; }, nullptr, nullptr},
-    SettingsOption{"", [](App& app, SettingsIn& in) { app.settings.farbschema = in.line(); },
-                   [](App& app, SettingsOut& out) { out.line(schemeFromMenu(app.frm1)); },
-                   [](App& app) { app.settings.farbschema = "benutzer"; }, nullptr, nullptr},
+    SettingsOption{"", [](SettingsContext&, SettingsIn& in) { in.line(); },
+                   [](SettingsContext& app, SettingsOut& out) { out.line(app.paths.version); },
+                   nullptr, nullptr, nullptr},
     SettingsOption{
-        "", [](App& app, SettingsIn& in) { app.frm1.mnuklang.checked = in.line() == "Klang ein"; },
-        [](App& app, SettingsOut& out) {
-            out.line(app.frm1.mnuklang.checked ? "Klang ein" : "Klang aus");
-        },
-        nullptr, nullptr, nullptr},
+        "", [](SettingsContext& app, SettingsIn& in) { app.settings.sicherheitskopie = in.line(); },
+        [](SettingsContext& app, SettingsOut& out) { out.line(app.settings.sicherheitskopie); },
+        [](SettingsContext& app) { app.settings.sicherheitskopie = "Sicherheitskopie = nein"; },
+        nullptr, nullptr},
+    SettingsOption{
+        "",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.abspann = in.number(in.line()); },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.settings.abspann); },
+        [](SettingsContext& app) { app.settings.abspann = 1500; }, nullptr, nullptr},
+    SettingsOption{
+        "", [](SettingsContext& app, SettingsIn& in) { app.settings.farbschema = in.line(); },
+        [](SettingsContext& app, SettingsOut& out) { out.line(schemeFromMenu(app.frm1)); },
+        [](SettingsContext& app) { app.settings.farbschema = "benutzer"; }, nullptr, nullptr},
+    SettingsOption{"",
+                   [](SettingsContext& app, SettingsIn& in) {
+                       app.frm1.mnuklang.checked = in.line() == "Klang ein";
+                   },
+                   [](SettingsContext& app, SettingsOut& out) {
+                       out.line(app.frm1.mnuklang.checked ? "Klang ein" : "Klang aus");
+                   },
+                   nullptr, nullptr, nullptr},
     // The user colours but the covers', which has a pair of its own.
     SettingsOption{"",
-                   [](App& app, SettingsIn& in) {
+                   [](SettingsContext& app, SettingsIn& in) {
                        for (int i = 0; i <= 10; ++i) {
                            app.settings.farben[i] = clampedColour(in.int32(in.line()), kMaxColour);
                        }
                    },
-                   [](App& app, SettingsOut& out) {
+                   [](SettingsContext& app, SettingsOut& out) {
                        for (int i = 0; i <= 10; ++i) out.number(app.settings.farben[i]);
                    },
-                   [](App& app) {
+                   [](SettingsContext& app) {
                        for (int i = 0; i <= 10; ++i)
                            app.settings.farben[i] = kDefaultUserColours[i];
                    },
                    nullptr, nullptr},
     SettingsOption{"",
-                   [](App& app, SettingsIn& in) {
+                   [](SettingsContext& app, SettingsIn& in) {
                        for (int& v : app.settings.verlauf) v = in.int32(in.line());
                    },
-                   [](App& app, SettingsOut& out) {
+                   [](SettingsContext& app, SettingsOut& out) {
                        for (int v : app.settings.verlauf) out.number(v);
                    },
-                   [](App& app) { app.settings.verlauf = kDefaultGradient; }, nullptr, nullptr},
+                   [](SettingsContext& app) { app.settings.verlauf = kDefaultGradient; }, nullptr,
+                   nullptr},
     // Name, size, bold and underline of each card field.
     SettingsOption{
         "",
-        [](App& app, SettingsIn& in) {
+        [](SettingsContext& app, SettingsIn& in) {
             for (std::size_t i = 0; i < kCardFieldCount; ++i) {
                 FontSpec& font = kCardFields[i].box(app.frm1).font;
                 font.name = in.line();
@@ -93,7 +99,7 @@ constexpr std::array kHead = {
                 font.underline = in.line() == "Wahr";
             }
         },
-        [](App& app, SettingsOut& out) {
+        [](SettingsContext& app, SettingsOut& out) {
             for (std::size_t i = 0; i < kCardFieldCount; ++i) {
                 const FontSpec& font = kCardFields[i].box(app.frm1).font;
                 out.line(font.name);
@@ -102,113 +108,138 @@ constexpr std::array kHead = {
                 out.line(font.underline ? "Wahr" : "Falsch");
             }
         },
-        [](App& app) {
+        [](SettingsContext& app) {
             for (const CardField& field : kCardFields) {
                 field.box(app.frm1).font = FontSpec{"Arial", field.fontSize, false, false, false};
             }
             app.settings.schriftgroessen = kDefaultFontSizes;
         },
         nullptr, nullptr},
-    SettingsOption{
-        "",
-        [](App& app, SettingsIn& in) {
-            app.settings.schliessen = trimBlanks(in.line()) == "1" ? 1 : 0;
-        },
-        [](App& app, SettingsOut& out) { out.line(app.settings.schliessen == 1 ? "1" : "0"); },
-        [](App& app) { app.settings.schliessen = 1; }, nullptr, nullptr},
+    SettingsOption{"",
+                   [](SettingsContext& app, SettingsIn& in) {
+                       app.settings.schliessen = trimBlanks(in.line()) == "1" ? 1 : 0;
+                   },
+                   [](SettingsContext& app, SettingsOut& out) {
+                       out.line(app.settings.schliessen == 1 ? "1" : "0");
+                   },
+                   [](SettingsContext& app) { app.settings.schliessen = 1; }, nullptr, nullptr},
 };
 
 // The 24 pairs of a key line and a value line.
 constexpr std::array kPairs = {
-    SettingsOption{"[Fensterposition links]",
-                   [](App& app, SettingsIn& in) { app.settings.links = in.int32(in.value()); },
-                   [](App& app, SettingsOut& out) { out.number(app.frm1.me.geometry.left); },
-                   nullptr, nullptr, nullptr},
-    SettingsOption{"[Fensterposition oben]",
-                   [](App& app, SettingsIn& in) { app.settings.oben = in.int32(in.value()); },
-                   [](App& app, SettingsOut& out) { out.number(app.frm1.me.geometry.top); },
-                   nullptr, nullptr, nullptr},
-    SettingsOption{"[Höhe]",
-                   [](App& app, SettingsIn& in) { app.settings.hoehe = in.int32(in.value()); },
-                   [](App& app, SettingsOut& out) { out.number(app.frm1.me.geometry.height); },
-                   nullptr, nullptr, nullptr},
-    SettingsOption{"[Breite]",
-                   [](App& app, SettingsIn& in) { app.settings.breite = in.int32(in.value()); },
-                   [](App& app, SettingsOut& out) { out.number(app.frm1.me.geometry.width); },
-                   nullptr, nullptr, nullptr},
-    SettingsOption{"[zentrieren]",
-                   [](App& app, SettingsIn& in) { app.settings.zentrieren = in.int16(in.value()); },
-                   [](App& app, SettingsOut& out) { out.number(app.settings.zentrieren); }, nullptr,
-                   nullptr, nullptr},
+    SettingsOption{
+        "[Fensterposition links]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.links = in.int32(in.value()); },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.frm1.me.geometry.left); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{
+        "[Fensterposition oben]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.oben = in.int32(in.value()); },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.frm1.me.geometry.top); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{
+        "[Höhe]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.hoehe = in.int32(in.value()); },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.frm1.me.geometry.height); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{
+        "[Breite]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.breite = in.int32(in.value()); },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.frm1.me.geometry.width); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{
+        "[zentrieren]",
+        [](SettingsContext& app, SettingsIn& in) {
+            app.settings.zentrieren = in.int16(in.value());
+        },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.settings.zentrieren); },
+        nullptr, nullptr, nullptr},
     SettingsOption{
         "[Größe merken]",
-        [](App& app, SettingsIn& in) { app.settings.groesseMerken = in.int16(in.value()); },
-        [](App& app, SettingsOut& out) { out.number(app.settings.groesseMerken); }, nullptr,
+        [](SettingsContext& app, SettingsIn& in) {
+            app.settings.groesseMerken = in.int16(in.value());
+        },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.settings.groesseMerken); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{"[Ontop]",
+                   [](SettingsContext& app, SettingsIn& in) {
+                       app.ontop = in.value() == "ja" ? "ja" : "nein";
+                   },
+                   [](SettingsContext& app, SettingsOut& out) { out.line(app.ontop); }, nullptr,
+                   nullptr, nullptr},
+    SettingsOption{
+        "[Paintpfad]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.paintPfad = in.value(); },
+        [](SettingsContext& app, SettingsOut& out) { out.line(app.settings.paintPfad); }, nullptr,
         nullptr, nullptr},
     SettingsOption{
-        "[Ontop]", [](App& app, SettingsIn& in) { app.ontop = in.value() == "ja" ? "ja" : "nein"; },
-        [](App& app, SettingsOut& out) { out.line(app.ontop); }, nullptr, nullptr, nullptr},
-    SettingsOption{"[Paintpfad]",
-                   [](App& app, SettingsIn& in) { app.settings.paintPfad = in.value(); },
-                   [](App& app, SettingsOut& out) { out.line(app.settings.paintPfad); }, nullptr,
-                   nullptr, nullptr},
-    SettingsOption{"[Paintname]",
-                   [](App& app, SettingsIn& in) { app.frm1.mnupaint.caption = in.value(); },
-                   [](App& app, SettingsOut& out) { out.line(app.frm1.mnupaint.caption); }, nullptr,
-                   nullptr, nullptr},
-    SettingsOption{"[Recoderpfad]",
-                   [](App& app, SettingsIn& in) { app.settings.recorderPfad = in.value(); },
-                   [](App& app, SettingsOut& out) { out.line(app.settings.recorderPfad); }, nullptr,
-                   nullptr, nullptr},
-    SettingsOption{"[recordername]",
-                   [](App& app, SettingsIn& in) { app.frm1.mnurecorder.caption = in.value(); },
-                   [](App& app, SettingsOut& out) { out.line(app.frm1.mnurecorder.caption); },
-                   nullptr, nullptr, nullptr},
-    SettingsOption{"[mediapfad]",
-                   [](App& app, SettingsIn& in) { app.settings.mediaPfad = in.value(); },
-                   [](App& app, SettingsOut& out) { out.line(app.settings.mediaPfad); }, nullptr,
-                   nullptr, nullptr},
-    SettingsOption{"[X=verkleinern]",
-                   [](App& app, SettingsIn& in) { app.frm1.mnumini.checked = in.value() == "ja"; },
-                   [](App& app, SettingsOut& out) { out.line(yesNo(app.frm1.mnumini.checked)); },
-                   nullptr, nullptr, nullptr},
+        "[Paintname]",
+        [](SettingsContext& app, SettingsIn& in) { app.frm1.mnupaint.caption = in.value(); },
+        [](SettingsContext& app, SettingsOut& out) { out.line(app.frm1.mnupaint.caption); },
+        nullptr, nullptr, nullptr},
     SettingsOption{
-        "[verbergen]",
-        [](App& app, SettingsIn& in) { app.frm1.mnuverbergen.checked = in.value() == "ja"; },
-        [](App& app, SettingsOut& out) { out.line(yesNo(app.frm1.mnuverbergen.checked)); }, nullptr,
+        "[Recoderpfad]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.recorderPfad = in.value(); },
+        [](SettingsContext& app, SettingsOut& out) { out.line(app.settings.recorderPfad); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{
+        "[recordername]",
+        [](SettingsContext& app, SettingsIn& in) { app.frm1.mnurecorder.caption = in.value(); },
+        [](SettingsContext& app, SettingsOut& out) { out.line(app.frm1.mnurecorder.caption); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{
+        "[mediapfad]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.mediaPfad = in.value(); },
+        [](SettingsContext& app, SettingsOut& out) { out.line(app.settings.mediaPfad); }, nullptr,
         nullptr, nullptr},
+    SettingsOption{
+        "[X=verkleinern]",
+        [](SettingsContext& app, SettingsIn& in) { app.frm1.mnumini.checked = in.value() == "ja"; },
+        [](SettingsContext& app, SettingsOut& out) { out.line(yesNo(app.frm1.mnumini.checked)); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{"[verbergen]",
+                   [](SettingsContext& app, SettingsIn& in) {
+                       app.frm1.mnuverbergen.checked = in.value() == "ja";
+                   },
+                   [](SettingsContext& app, SettingsOut& out) {
+                       out.line(yesNo(app.frm1.mnuverbergen.checked));
+                   },
+                   nullptr, nullptr, nullptr},
     // "unten" means the upper field (the question) is covered.
-    SettingsOption{
-        "[Fragefeld]",
-        [](App& app, SettingsIn& in) { setCoverMode(app, in.value() == "unten" ? 1 : 0); },
-        [](App& app, SettingsOut& out) {
-            out.line(app.frm1.mnuverdecktunten.checked ? "oben" : "unten");
-        },
-        nullptr, nullptr, nullptr},
-    SettingsOption{
-        "[Zusatzfelder zeigen]",
-        [](App& app, SettingsIn& in) {
-            const bool extraVisible = in.value() != "nein";
-            app.frm1.mnuzusatzsichtbar.checked = extraVisible;
-            app.settings.zusatzmodus = extraVisible ? 1 : 0;
-        },
-        [](App& app, SettingsOut& out) { out.line(yesNo(app.frm1.mnuzusatzsichtbar.checked)); },
-        nullptr, nullptr, nullptr},
+    SettingsOption{"[Fragefeld]",
+                   [](SettingsContext& app, SettingsIn& in) {
+                       setCoverMode(app, in.value() == "unten" ? 1 : 0);
+                   },
+                   [](SettingsContext& app, SettingsOut& out) {
+                       out.line(app.frm1.mnuverdecktunten.checked ? "oben" : "unten");
+                   },
+                   nullptr, nullptr, nullptr},
+    SettingsOption{"[Zusatzfelder zeigen]",
+                   [](SettingsContext& app, SettingsIn& in) {
+                       const bool extraVisible = in.value() != "nein";
+                       app.frm1.mnuzusatzsichtbar.checked = extraVisible;
+                       app.settings.zusatzmodus = extraVisible ? 1 : 0;
+                   },
+                   [](SettingsContext& app, SettingsOut& out) {
+                       out.line(yesNo(app.frm1.mnuzusatzsichtbar.checked));
+                   },
+                   nullptr, nullptr, nullptr},
     SettingsOption{
         "[Farbe Abdeckfelder]",
-        [](App& app, SettingsIn& in) {
+        [](SettingsContext& app, SettingsIn& in) {
             const std::string cover = in.value();
             app.settings.farben[11] =
                 cover.empty() ? kDefaultCoverColour : clampedColour(in.int32(cover), 16777210);
         },
-        [](App& app, SettingsOut& out) { out.number(app.settings.farben[11]); },
-        [](App& app) { app.settings.farben[11] = kDefaultUserColours[11]; }, nullptr, nullptr},
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.settings.farben[11]); },
+        [](SettingsContext& app) { app.settings.farben[11] = kDefaultUserColours[11]; }, nullptr,
+        nullptr},
     SettingsOption{"[Datei gleich öffnen]",
-                   [](App& app, SettingsIn& in) {
+                   [](SettingsContext& app, SettingsIn& in) {
                        app.settings.letzteDatei = in.value();
                        app.frm1.mnugleichauf.checked = !app.settings.letzteDatei.empty();
                    },
-                   [](App& app, SettingsOut& out) {
+                   [](SettingsContext& app, SettingsOut& out) {
                        const SettingsValues& s = app.settings;
                        const bool openAtStart =
                            app.frm1.mnugleichauf.checked && !s.letzteDatei.empty();
@@ -217,47 +248,57 @@ constexpr std::array kPairs = {
                    nullptr, nullptr, nullptr},
     SettingsOption{
         "[Korrektur ermöglichen]",
-        [](App& app, SettingsIn& in) {
+        [](SettingsContext& app, SettingsIn& in) {
             const std::string korrektur = in.value();
             app.settings.korrektur = korrektur.empty() ? 0 : in.int16(korrektur);
         },
-        [](App& app, SettingsOut& out) { out.number(app.frm1.mnukorrekt.checked ? 1 : 0); },
-        nullptr, [](App& app) { app.frm1.mnukorrekt.checked = app.settings.korrektur == 1; },
+        [](SettingsContext& app, SettingsOut& out) {
+            out.number(app.frm1.mnukorrekt.checked ? 1 : 0);
+        },
+        nullptr,
+        [](SettingsContext& app) { app.frm1.mnukorrekt.checked = app.settings.korrektur == 1; },
         nullptr},
     SettingsOption{
         "[Antwort vor Frage schreiben]",
-        [](App& app, SettingsIn& in) { app.settings.wiederholen = in.int16(in.value()); },
-        [](App& app, SettingsOut& out) { out.number(app.settings.wiederholen); }, nullptr, nullptr,
-        nullptr},
-    SettingsOption{"[Absatz bei Fragen]",
-                   [](App& app, SettingsIn& in) { app.settings.absatz = in.int16(in.value()); },
-                   [](App& app, SettingsOut& out) { out.number(app.settings.absatz); }, nullptr,
-                   nullptr, nullptr},
+        [](SettingsContext& app, SettingsIn& in) {
+            app.settings.wiederholen = in.int16(in.value());
+        },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.settings.wiederholen); },
+        nullptr, nullptr, nullptr},
+    SettingsOption{
+        "[Absatz bei Fragen]",
+        [](SettingsContext& app, SettingsIn& in) { app.settings.absatz = in.int16(in.value()); },
+        [](SettingsContext& app, SettingsOut& out) { out.number(app.settings.absatz); }, nullptr,
+        nullptr, nullptr},
     SettingsOption{
         "[Blättern]",
-        [](App& app, SettingsIn& in) {
+        [](SettingsContext& app, SettingsIn& in) {
             const std::string blaettern = in.value();
             app.settings.blaettern = blaettern.empty() ? "nein" : blaettern;
         },
-        [](App& app, SettingsOut& out) { out.line(app.settings.blaettern); },
-        [](App& app) { app.settings.blaettern = "nein"; },
-        [](App& app) { app.frm1.mnukey.checked = app.settings.blaettern == "ja"; },
-        [](App& app) { app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein"; }},
+        [](SettingsContext& app, SettingsOut& out) { out.line(app.settings.blaettern); },
+        [](SettingsContext& app) { app.settings.blaettern = "nein"; },
+        [](SettingsContext& app) { app.frm1.mnukey.checked = app.settings.blaettern == "ja"; },
+        [](SettingsContext& app) {
+            app.settings.blaettern = app.frm1.mnukey.checked ? "ja" : "nein";
+        }},
     SettingsOption{"[nur ein Zusatzfeld zeigen]",
-                   [](App& app, SettingsIn& in) {
+                   [](SettingsContext& app, SettingsIn& in) {
                        const bool onlyOne = in.value() != "nein";
                        app.frm1.mnunureins.checked = onlyOne;
                        if (onlyOne) app.settings.zusatzmodus = 2;
                    },
-                   [](App& app, SettingsOut& out) { out.line(yesNo(app.frm1.mnunureins.checked)); },
+                   [](SettingsContext& app, SettingsOut& out) {
+                       out.line(yesNo(app.frm1.mnunureins.checked));
+                   },
                    nullptr, nullptr, nullptr},
     SettingsOption{"[Letztes CSV-Import-Verzeichnis]",
-                   [](App& app, SettingsIn& in) {
+                   [](SettingsContext& app, SettingsIn& in) {
                        std::string& folder = app.settings.csvImportOrdner;
                        folder = in.value();
                        if (folder.empty()) folder = app.platform.documentsFolder();
                    },
-                   [](App& app, SettingsOut& out) {
+                   [](SettingsContext& app, SettingsOut& out) {
                        std::string& folder = app.settings.csvImportOrdner;
                        if (folder.empty()) folder = app.platform.documentsFolder();
                        out.line(folder);
@@ -311,13 +352,13 @@ std::span<const SettingsOption> settingsOptionTable() {
     return kTable;
 }
 
-void showOptionsInMenus(App& app) {
+void showOptionsInMenus(SettingsContext& app) {
     for (const SettingsOption& option : settingsOptionTable()) {
         if (option.showInMenu) option.showInMenu(app);
     }
 }
 
-void takeOptionsFromMenus(App& app) {
+void takeOptionsFromMenus(SettingsContext& app) {
     for (const SettingsOption& option : settingsOptionTable()) {
         if (option.takeFromMenu) option.takeFromMenu(app);
     }

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app.h"
+#include "settings/settings_context.h"
 
 namespace memvalo {
 
@@ -49,20 +49,21 @@ class SettingsOut {
 
 struct SettingsOption {
     std::string_view key;  // the key line before the value; empty for a head line
-    void (*read)(App& app, SettingsIn& in);
-    void (*write)(App& app, SettingsOut& out);
-    void (*reset)(App& app);         // the default after a first start; nullptr: left as it is
-    void (*showInMenu)(App& app);    // the stored value as a check mark; nullptr: none
-    void (*takeFromMenu)(App& app);  // the check mark as the stored value; nullptr: none
+    void (*read)(SettingsContext& app, SettingsIn& in);
+    void (*write)(SettingsContext& app, SettingsOut& out);
+    void (*reset)(SettingsContext& app);  // the default after a first start; nullptr: left as it is
+    void (*showInMenu)(SettingsContext& app);  // the stored value as a check mark; nullptr: none
+    void (*takeFromMenu)(
+        SettingsContext& app);  // the check mark as the stored value; nullptr: none
 };
 
 // The options in the order of the settings file.
 std::span<const SettingsOption> settingsOptionTable();
 
 // The stored values as menu check marks, once the settings are read.
-void showOptionsInMenus(App& app);
+void showOptionsInMenus(SettingsContext& app);
 // The check marks the menus keep ahead of their stored values, taken over before a set is
 // opened and at the end.
-void takeOptionsFromMenus(App& app);
+void takeOptionsFromMenus(SettingsContext& app);
 
 }  // namespace memvalo

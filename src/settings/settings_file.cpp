@@ -27,14 +27,14 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-void readOptions(App& app, SettingsIn& in) {
+void readOptions(SettingsContext& app, SettingsIn& in) {
     for (const SettingsOption& option : settingsOptionTable()) {
         if (!option.key.empty()) in.line();
         option.read(app, in);
     }
 }
 
-std::string settingsText(App& app) {
+std::string settingsText(SettingsContext& app) {
     SettingsOut out;
     for (const SettingsOption& option : settingsOptionTable()) {
         if (!option.key.empty()) out.line(std::string(option.key));
@@ -44,7 +44,7 @@ std::string settingsText(App& app) {
 }
 
 // The window's placement changes too often to count as an option.
-std::string optionsText(App& app) {
+std::string optionsText(SettingsContext& app) {
     const Geometry placed = std::exchange(app.frm1.me.geometry, Geometry{});
     std::string text = settingsText(app);
     app.frm1.me.geometry = placed;
@@ -52,7 +52,7 @@ std::string optionsText(App& app) {
 }
 
 // `why` tells, on a line of its own, what was wrong with a file that is there.
-void takeDefaultPath(App& app, const std::string& why) {
+void takeDefaultPath(SettingsContext& app, const std::string& why) {
     app.msgBox(
         "Wahrscheinlich haben Sie das Programm zum 1.Mal gestartet.\r"
         "Es ist noch keine Einstellungsdatei vorhanden.\r"
@@ -65,13 +65,13 @@ void takeDefaultPath(App& app, const std::string& why) {
 
 }  // namespace
 
-void applyDefaultSettings(App& app) {
+void applyDefaultSettings(SettingsContext& app) {
     for (const SettingsOption& option : settingsOptionTable()) {
         if (option.reset) option.reset(app);
     }
 }
 
-SettingsRead applySettingsText(App& app, std::string_view bytes) {
+SettingsRead applySettingsText(SettingsContext& app, std::string_view bytes) {
     SettingsIn in(splitLines(cp1252ToUtf8(bytes)));
     try {
         readOptions(app, in);
@@ -84,11 +84,11 @@ SettingsRead applySettingsText(App& app, std::string_view bytes) {
     return {true, 0};
 }
 
-std::string settingsFileBytes(App& app) {
+std::string settingsFileBytes(SettingsContext& app) {
     return utf8ToCp1252(settingsText(app));
 }
 
-void readSettings(App& app) {
+void readSettings(SettingsContext& app) {
     const std::string& file = app.paths.settingsFile;
     std::string bytes;
     if (const std::error_code ec = readWholeFile(file, bytes, kMaxLineFileBytes)) {
@@ -107,7 +107,7 @@ void readSettings(App& app) {
     app.settings.optionsOnDisk = optionsText(app);
 }
 
-void writeSettings(App& app) {
+void writeSettings(SettingsContext& app) {
     const std::string& file = app.paths.settingsFile;
     // Also after a failed write, which is told once rather than after every later event.
     app.settings.optionsOnDisk = optionsText(app);
@@ -118,11 +118,11 @@ void writeSettings(App& app) {
     }
 }
 
-void rememberSettingsShown(App& app) {
+void rememberSettingsShown(SettingsContext& app) {
     if (!app.settings.optionsOnDisk.empty()) app.settings.optionsOnDisk = optionsText(app);
 }
 
-void keepChangedSettings(App& app) {
+void keepChangedSettings(SettingsContext& app) {
     SettingsValues& s = app.settings;
     // Nothing is the learner's own before the window is set up.
     if (s.optionsOnDisk.empty() || app.startingUp()) return;

@@ -4,14 +4,14 @@
 #include <string>
 #include <string_view>
 
-#include "core/app.h"
+#include "settings/settings_context.h"
 
 namespace memvalo {
 
 // Applies the stored values to the window and the options. A file that ends early keeps the
 // current values of everything after its end; a missing or unreadable file tells the user
 // and falls back to the defaults, which are written at once.
-void readSettings(App& app);
+void readSettings(SettingsContext& app);
 
 // What reading the text of a settings file found: a bad value (its 1-based line) makes the
 // read unusable, and the caller falls back to the defaults.
@@ -19,21 +19,21 @@ struct SettingsRead {
     bool usable;
     int badLine;
 };
-SettingsRead applySettingsText(App& app, std::string_view bytes);
+SettingsRead applySettingsText(SettingsContext& app, std::string_view bytes);
 
 // The settings file's bytes for the current state.
-std::string settingsFileBytes(App& app);
+std::string settingsFileBytes(SettingsContext& app);
 
 // Replaces the settings file with the current state (never half-written).
-void writeSettings(App& app);
+void writeSettings(SettingsContext& app);
 
 // Writes the settings file when an option differs from what the file held when last read or
 // written, so that reading it again, as opening a set does, keeps what the learner set.
-void keepChangedSettings(App& app);
+void keepChangedSettings(SettingsContext& app);
 // Once start-up has shown the file's options in the menus, they count as what the file holds.
-void rememberSettingsShown(App& app);
+void rememberSettingsShown(SettingsContext& app);
 
 // The default values, as after a first start; writes nothing.
-void applyDefaultSettings(App& app);
+void applyDefaultSettings(SettingsContext& app);
 
 }  // namespace memvalo

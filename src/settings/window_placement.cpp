@@ -11,18 +11,18 @@ namespace {
 constexpr std::string_view kMaximised = "Fenster verkleinern";
 constexpr std::string_view kRestored = "Fenster maximieren";
 
-void moveTo(App& app, int left, int top) {
+void moveTo(SettingsContext& app, int left, int top) {
     app.frm1.me.geometry.left = left;
     app.frm1.me.geometry.top = top;
 }
 
-void resizeTo(App& app, int width, int height) {
+void resizeTo(SettingsContext& app, int width, int height) {
     app.frm1.me.geometry.width = width;
     app.frm1.me.geometry.height = height;
     Form_Resize(app);
 }
 
-void maximise(App& app) {
+void maximise(SettingsContext& app) {
     SettingsValues& s = app.settings;
     const Geometry& g = app.frm1.me.geometry;
     app.frm1.mnumax.caption = kMaximised;
@@ -34,7 +34,7 @@ void maximise(App& app) {
     resizeTo(app, s.screenWidth, s.screenHeight);
 }
 
-void restore(App& app) {
+void restore(SettingsContext& app) {
     SettingsValues& s = app.settings;
     app.frm1.mnumax.caption = kRestored;
     s.links = s.savedLeft;
@@ -49,7 +49,7 @@ void restore(App& app) {
 
 }  // namespace
 
-void Form_Resize(App& app) {
+void Form_Resize(SettingsContext& app) {
     MainWindowModel& w = app.frm1;
     Geometry& g = w.me.geometry;
     if (g.width < kMinWindowWidth) g.width = kMinWindowWidth + 1;
@@ -65,13 +65,13 @@ void Form_Resize(App& app) {
 }
 
 // Centred on the screen; both sizes are in twips.
-void centreWindow(App& app) {
+void centreWindow(SettingsContext& app) {
     const Geometry& g = app.frm1.me.geometry;
     moveTo(app, app.settings.screenWidth / 2 - g.width / 2,
            app.settings.screenHeight / 2 - g.height / 2);
 }
 
-void mnumax_Click(App& app) {
+void mnumax_Click(SettingsContext& app) {
     if (app.frm1.mnumax.caption == kMaximised) {
         restore(app);
     } else {
@@ -79,7 +79,7 @@ void mnumax_Click(App& app) {
     }
 }
 
-void mnuzentrieren_Click(App& app) {
+void mnuzentrieren_Click(SettingsContext& app) {
     MainWindowModel& w = app.frm1;
     if (w.mnuposition.checked) {
         w.mnuposition.checked = false;
@@ -91,7 +91,7 @@ void mnuzentrieren_Click(App& app) {
     w.mnuzentrieren.checked = true;
 }
 
-void mnuposition_Click(App& app) {
+void mnuposition_Click(SettingsContext& app) {
     MainWindowModel& w = app.frm1;
     if (w.mnuzentrieren.checked) {
         w.mnuzentrieren.checked = false;
@@ -101,23 +101,23 @@ void mnuposition_Click(App& app) {
     w.mnuposition.checked = true;
 }
 
-void mnumerkgroß_Click(App& app) {
+void mnumerkgroß_Click(SettingsContext& app) {
     Control& entry = app.frm1.mnumerkgroß;
     entry.checked = !entry.checked;
     app.settings.groesseMerken = entry.checked ? 1 : 0;
 }
 
-void mnuverbergen_Click(App& app) {
+void mnuverbergen_Click(SettingsContext& app) {
     app.frm1.mnuverbergen.checked = !app.frm1.mnuverbergen.checked;
 }
 
-void mnumini_Click(App& app) {
+void mnumini_Click(SettingsContext& app) {
     Control& entry = app.frm1.mnumini;
     entry.checked = !entry.checked;
     app.settings.schliessen = entry.checked ? 1 : 0;
 }
 
-void mnutop_Click(App& app) {
+void mnutop_Click(SettingsContext& app) {
     Control& entry = app.frm1.mnutop;
     entry.checked = !entry.checked;
     app.ontop = entry.checked ? "ja" : "nein";

@@ -27,7 +27,7 @@ CardRecord promoted(const CardRecord& card, int box, const std::string& today) {
     return moved;
 }
 
-void reportBoxEmptied(App& app, int box) {
+void reportBoxEmptied(StudyContext& app, int box) {
     const std::string name = "Karteikasten " + plainNumber(box) + " ist leer";
     std::string text = std::string("Geschafft!!") + kCR + name + "!";
     if (box == 1) {
@@ -37,7 +37,7 @@ void reportBoxEmptied(App& app, int box) {
     app.msgBox(text, name, Buttons::OK, Icon::Information);
 }
 
-void refreshCounts(App& app, int box) {
+void refreshCounts(StudyContext& app, int box) {
     CardStore& s = app.store;
     MainWindowModel& w = app.frm1;
     if (box == 1) {
@@ -51,7 +51,7 @@ void refreshCounts(App& app, int box) {
 }
 
 // Box 1 to 4: the card moves to the end of the next box while that one has room.
-void rightMovesUp(App& app, int box) {
+void rightMovesUp(StudyContext& app, int box) {
     CardStore& s = app.store;
     MainWindowModel& w = app.frm1;
     const int target = box + 1;
@@ -73,7 +73,7 @@ void rightMovesUp(App& app, int box) {
         removeCard(app, box);
         refreshCounts(app, box);
         if (box == 1 && boxFull(app, 2)) {
-            app.msgBox("Kasten 2 ist voll !", App::kTitle);
+            app.msgBox("Kasten 2 ist voll !", StudyContext::kTitle);
             w.cmdantwort.visible = false;
             return;
         }
@@ -84,7 +84,7 @@ void rightMovesUp(App& app, int box) {
         if (box > 1) w.bildbox.visible = false;
     }
     if (targetBox.anz >= s.soll[box]) {
-        app.msgBox("Kasten " + plainNumber(target) + " ist voll!", App::kTitle);
+        app.msgBox("Kasten " + plainNumber(target) + " ist voll!", StudyContext::kTitle);
         w.cmdantwort.visible = false;
         w.cmdrichtig.visible = false;
         if (box == 1) w.bildbox.visible = false;
@@ -93,7 +93,7 @@ void rightMovesUp(App& app, int box) {
 }
 
 // Box 5: the card stays, the pass steps on, and after the last card it ends.
-void rightInBox5(App& app) {
+void rightInBox5(StudyContext& app) {
     CardStore& s = app.store;
     Box& k5 = s.k(5);
     writeBackCorrection(app, 5);
@@ -113,7 +113,7 @@ void rightInBox5(App& app) {
 
 }  // namespace
 
-void cmdrichtig_Click(App& app) {
+void cmdrichtig_Click(StudyContext& app) {
     auto before = beforeAnswer(app);
     if (!beginAnswer(app, true)) return;
     const int box = app.study.kasten;

@@ -13,7 +13,7 @@
 
 namespace memvalo {
 
-void showCardCovered(App& app) {
+void showCardCovered(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     w.cmdantwort.visible = true;
     w.cmdrichtig.visible = false;
@@ -26,7 +26,7 @@ void showCardCovered(App& app) {
     if (!w.mnuzeigbild.checked) w.bildbox.visible = false;
 }
 
-bool beginAnswer(App& app, bool richtig) {
+bool beginAnswer(StudyContext& app, bool richtig) {
     app.playSound(richtig ? "yes.wav" : "falsch.wav");
     showCardCovered(app);
     app.schritt_gespeichert = "nein";
@@ -36,7 +36,7 @@ bool beginAnswer(App& app, bool richtig) {
     return false;
 }
 
-void writeBackCorrection(App& app, int box) {
+void writeBackCorrection(StudyContext& app, int box) {
     if (app.settings.korrektur != 1) return;
     MainWindowModel& w = app.frm1;
     CardRecord& record = app.store.workRecord(box);
@@ -59,7 +59,7 @@ void countWrongAnswer(CardRecord& card) {
     card.falsch = std::to_string(count + 1);
 }
 
-void endBox5Pass(App& app) {
+void endBox5Pass(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     w.lblazist[4].caption = paddedNumber(0);
     zeigen(app);

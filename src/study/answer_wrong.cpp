@@ -25,7 +25,7 @@ CardRecord backToBox1(const CardRecord& card) {
 }
 
 // Box 1: the card stays; after the last card the pass starts again at the first.
-void wrongInBox1(App& app) {
+void wrongInBox1(StudyContext& app) {
     Box& k1 = app.store.k(1);
     const bool wraps = k1.pos >= k1.anz;
     if (wraps) {
@@ -40,19 +40,19 @@ void wrongInBox1(App& app) {
     refreshProgress(app);
 }
 
-void reportBoxEmptied(App& app, int box) {
+void reportBoxEmptied(StudyContext& app, int box) {
     app.msgBox("Kasten " + plainNumber(box) + " ist leer!" + kCR +
                    "Wählen Sie einen anderen Kasten oder wechseln Sie zur Eingabe",
                "Hinweis", Buttons::OK, Icon::Information);
 }
 
-void refreshCounts(App& app, int box) {
+void refreshCounts(StudyContext& app, int box) {
     app.store.ist[box - 1] = app.store.k(box).anz;
     app.frm1.lblazist[box - 1].caption = paddedNumber(app.store.ist[box - 1]);
 }
 
 // Box 5 keeps its place in the pass: the card that followed the removed one is asked next.
-void continueBox5(App& app, int oldPosition) {
+void continueBox5(StudyContext& app, int oldPosition) {
     Box& k5 = app.store.k(5);
     if (oldPosition > k5.anz && k5.anz >= 1) {
         // The last card of the pass was answered: the pass is over, as after a correct one.
@@ -65,7 +65,7 @@ void continueBox5(App& app, int oldPosition) {
 }
 
 // Boxes 2 to 5: the card goes back to the end of box 1.
-void wrongSendsBack(App& app, int box) {
+void wrongSendsBack(StudyContext& app, int box) {
     CardStore& s = app.store;
     Box& k = s.k(box);
     if (s.k(1).full()) {
@@ -108,7 +108,7 @@ void wrongSendsBack(App& app, int box) {
 
 }  // namespace
 
-void cmdfalsch_Click(App& app) {
+void cmdfalsch_Click(StudyContext& app) {
     auto before = beforeAnswer(app);
     if (!beginAnswer(app, false)) return;
     const int box = app.study.kasten;

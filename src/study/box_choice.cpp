@@ -17,12 +17,12 @@ namespace memvalo {
 
 namespace {
 
-void checkItem(App& app, int box) {
+void checkItem(StudyContext& app, int box) {
     for (int i = 0; i < 5; ++i) app.frm1.mnukk[i].checked = i == box - 1;
 }
 
 // Asks whether to shuffle the box, then starts the query at its first card.
-void shuffleAndStart(App& app, int box) {
+void shuffleAndStart(StudyContext& app, int box) {
     Box& k = app.store.k(box);
     const Answer answer = app.msgBox("Datensatz im Kasten " + plainNumber(box) + " mischen?",
                                      "Abfrage", Buttons::YesNo, Icon::Question);
@@ -35,7 +35,7 @@ void shuffleAndStart(App& app, int box) {
     showCard(app, box, 1);
 }
 
-void finishBoxChoice(App& app) {
+void finishBoxChoice(StudyContext& app) {
     const int box = app.study.kasten;
     app.frm1.lblkasten.caption = paddedNumber(box);
     if (box == 5) {
@@ -47,7 +47,7 @@ void finishBoxChoice(App& app) {
                 app.frm1.lblazist[box - 1].caption + " von ", paddedNumber(app.store.soll[i]));
 }
 
-void browseBox5(App& app) {
+void browseBox5(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     showBrowseMode(app, "Blättern");
     setVisible({&w.cmd5anfang, &w.cmd5zurück, &w.cmd5vor, &w.cmd5ende, &w.lblxvony, &w.Label5},
@@ -63,11 +63,11 @@ void browseBox5(App& app) {
 
 // A query of box 5 says so, also when the window was browsing box 5 before: the page keys
 // and the pictures follow the mode label.
-void queryBox5(App& app) {
+void queryBox5(StudyContext& app) {
     if (app.frm1.mnuzufall.checked) showQueryMode(app);
 }
 
-bool wantsToResume(App& app, int answered) {
+bool wantsToResume(StudyContext& app, int answered) {
     const std::string n = plainNumber(answered);
     const std::string text = "Sie haben bereits " + n + (answered == 1 ? " Frage " : " Fragen ") +
                              " richtig beantwortet." + kCR + "Möchten Sie mit der " +
@@ -76,7 +76,7 @@ bool wantsToResume(App& app, int answered) {
     return app.msgBox(text, "Was möchten Sie tun?", Buttons::YesNo, Icon::Question) == Answer::Yes;
 }
 
-void reportAllAnswered(App& app) {
+void reportAllAnswered(StudyContext& app) {
     app.msgBox(std::string("Sie hatten alle Fragen in diesem Kasten beantwortet.") + kCR +
                    "Wenn Sie OK drücken, können Sie nochmals von vorne anfangen" + kCR +
                    "oder aus dem Menü einen anderen Kasten zum Beantworten auswählen" + kCR +
@@ -85,7 +85,7 @@ void reportAllAnswered(App& app) {
 }
 
 // Box 5 may go on from where an earlier pass stopped; false when it did, or browses instead.
-bool box5StartsAnew(App& app) {
+bool box5StartsAnew(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     Box& k5 = app.store.k(5);
     if (app.kasten5_beantwortet > 0) --app.kasten5_beantwortet;
@@ -109,7 +109,7 @@ bool box5StartsAnew(App& app) {
     return true;
 }
 
-void chooseBox5(App& app) {
+void chooseBox5(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     w.lblkasten.caption = paddedNumber(5);
     checkItem(app, 5);
@@ -127,7 +127,7 @@ void chooseBox5(App& app) {
     finishBoxChoice(app);
 }
 
-void chooseBox(App& app, int box) {
+void chooseBox(StudyContext& app, int box) {
     MainWindowModel& w = app.frm1;
     for (int d = box; d <= 4; ++d) w.dateLabel(d).caption.clear();
     checkItem(app, box);
@@ -143,7 +143,7 @@ void chooseBox(App& app, int box) {
 
 }  // namespace
 
-void mnukastwahl_Click(App& app) {
+void mnukastwahl_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     CardStore& s = app.store;
     app.markierung.clear();
@@ -169,7 +169,7 @@ void mnukastwahl_Click(App& app) {
     }
 }
 
-void mnukk_Click(App& app, int index) {
+void mnukk_Click(StudyContext& app, int index) {
     MainWindowModel& w = app.frm1;
     forgetLastAnswer(app);
     const int box = index + 1;

@@ -47,23 +47,23 @@ int numericValue(const std::string& text) {
     return value;
 }
 
-int cardsInBox(const App& app, int index) {
+int cardsInBox(const StudyContext& app, int index) {
     return app.store.k(index + 1).anz;
 }
 
-std::string minimumMessage(const App& app, int index) {
+std::string minimumMessage(const StudyContext& app, int index) {
     return std::string(" Es sind schon mehr Karten im Kasten!") + kCR + "Mindestanzahl. " +
            plainNumber(cardsInBox(app, index));
 }
 
-void refuse(App& app, int index, const std::string& text) {
-    app.msgBox(text, App::kTitle);
+void refuse(StudyContext& app, int index, const std::string& text) {
+    app.msgBox(text, StudyContext::kTitle);
     app.frm1.txtazsoll[index].caption.clear();
     app.frm1.txtazsoll[index].focusRequested = true;
 }
 
 // Why a value cannot become the capacity of its box; nothing when it can.
-std::optional<std::string> unusableReason(const App& app, int index) {
+std::optional<std::string> unusableReason(const StudyContext& app, int index) {
     const std::string& text = app.frm1.txtazsoll[index].caption;
     const int value = numericValue(text);
     if (utf8::length(text) >= 5 || value > Box::kSlots) return kMaximum;
@@ -72,14 +72,14 @@ std::optional<std::string> unusableReason(const App& app, int index) {
     return std::nullopt;
 }
 
-bool orderBroken(const App& app) {
+bool orderBroken(const StudyContext& app) {
     for (int i = 4; i >= 1; --i) {
         if (app.store.soll[i] < app.store.soll[i - 1]) return true;
     }
     return false;
 }
 
-std::string advisoryMessages(const App& app) {
+std::string advisoryMessages(const StudyContext& app) {
     std::string text;
     for (std::size_t i = 0; i < kAdvisories.size(); ++i) {
         const Advisory& r = kAdvisories[i];
@@ -90,7 +90,7 @@ std::string advisoryMessages(const App& app) {
     return text;
 }
 
-void closeEditing(App& app) {
+void closeEditing(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = false;
     for (const CardField& f : kCardFields) f.box(w).enabled = true;
@@ -112,7 +112,7 @@ void closeEditing(App& app) {
 
 }  // namespace
 
-void mnuazkändern_Click(App& app) {
+void mnuazkändern_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     for (int i = 0; i < 5; ++i) w.txtazsoll[i].enabled = true;
     w.txtazsoll[0].focusRequested = true;
@@ -123,14 +123,14 @@ void mnuazkändern_Click(App& app) {
                false);
 }
 
-void txtazsoll_KeyPress(App&, int, UiEvent& event) {
+void txtazsoll_KeyPress(StudyContext&, int, UiEvent& event) {
     constexpr int kBackspace = 8;
     constexpr int kDelete = 127;
     const bool digit = event.key >= '0' && event.key <= '9';
     if (!digit && event.key != kBackspace && event.key != kDelete) event.key = 0;
 }
 
-void txtazsoll_LostFocus(App& app, int index) {
+void txtazsoll_LostFocus(StudyContext& app, int index) {
     const Control& field = app.frm1.txtazsoll[index];
     if (utf8::length(field.caption) >= 5) refuse(app, index, kMaximum);
     if (numericValue(field.caption) > Box::kSlots) refuse(app, index, kMaximum);
@@ -140,13 +140,13 @@ void txtazsoll_LostFocus(App& app, int index) {
     if (field.caption == "0") refuse(app, index, kNull);
 }
 
-void cmdsollübernahme_Click(App& app) {
+void cmdsollübernahme_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     // A field the checks left empty, or never checked, must not become a capacity: a box
     // of capacity 0 could never take a card again.
     for (int i = 0; i < 5; ++i) {
         if (const auto reason = unusableReason(app, i)) {
-            app.msgBox(*reason, App::kTitle);
+            app.msgBox(*reason, StudyContext::kTitle);
             w.txtazsoll[i].focusRequested = true;
             return;
         }

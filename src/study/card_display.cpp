@@ -4,7 +4,7 @@
 
 namespace memvalo {
 
-void showWorkRecord(App& app, int box) {
+void showWorkRecord(StudyContext& app, int box) {
     if (box == 1) {
         maskeds_an_felder(app);
     } else {
@@ -12,12 +12,12 @@ void showWorkRecord(App& app, int box) {
     }
 }
 
-void showCard(App& app, int box, int slot) {
+void showCard(StudyContext& app, int box, int slot) {
     app.store.workRecord(box) = app.store.k(box)[slot];
     showWorkRecord(app, box);
 }
 
-void storeShownCard(App& app) {
+void storeShownCard(StudyContext& app) {
     felder_an_maskeds(app);
     Box& k1 = app.store.k(1);
     // In an emptied box 1 the card typed anew becomes its first card.
@@ -28,7 +28,7 @@ void storeShownCard(App& app) {
     k1[k1.pos] = app.store.maskeds;
 }
 
-bool positionHoldsCard(const App& app, int box) {
+bool positionHoldsCard(const StudyContext& app, int box) {
     const Box& k = app.store.k(box);
     return k.pos >= 1 && k.pos <= k.anz;
 }

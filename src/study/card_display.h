@@ -1,17 +1,17 @@
 #pragma once
 // Cards go from a box to the window through the box's work record (maskeds for box 1).
-#include "core/app.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
 // Shows the work record of `box` in the window's fields.
-void showWorkRecord(App& app, int box);
+void showWorkRecord(StudyContext& app, int box);
 // Copies card `slot` of `box` into its work record and shows it.
-void showCard(App& app, int box, int slot);
+void showCard(StudyContext& app, int box, int slot);
 // Takes the window's fields into maskeds and stores it into box 1 at its position; into an
 // empty box 1 as its first card.
-void storeShownCard(App& app);
+void storeShownCard(StudyContext& app);
 // True when the position of `box` points at one of its cards.
-bool positionHoldsCard(const App& app, int box);
+bool positionHoldsCard(const StudyContext& app, int box);
 
 }  // namespace memvalo

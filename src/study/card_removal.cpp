@@ -7,13 +7,13 @@ namespace memvalo {
 namespace {
 
 // The empty template of `box`: leerds for box 1, leerdsk2..5 for the others.
-const CardRecord& emptyTemplate(const App& app, int box) {
+const CardRecord& emptyTemplate(const StudyContext& app, int box) {
     return box == 1 ? app.store.leerds : app.store.leerdsk.at(static_cast<std::size_t>(box));
 }
 
 }  // namespace
 
-void removeCard(App& app, int box) {
+void removeCard(StudyContext& app, int box) {
     Box& k = app.store.k(box);
     const CardRecord& blank = emptyTemplate(app, box);
     if (k.anz == 1) {

@@ -1,6 +1,6 @@
 #pragma once
 // Taking the answered card out of its box.
-#include "core/app.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
@@ -8,6 +8,6 @@ namespace memvalo {
 // shows the card that now stands at the position (the one before when the last card went,
 // the empty template when none is left). The freed slot and, for an emptied box, the work
 // record get the box's empty template in its present state.
-void removeCard(App& app, int box);
+void removeCard(StudyContext& app, int box);
 
 }  // namespace memvalo

@@ -4,18 +4,18 @@
 
 namespace memvalo {
 
-void verdecken(App& app) {
+void verdecken(StudyContext& app) {
     const SettingsValues& s = app.settings;
     for (const CardField& f : kCardFields) {
         f.cover(app.frm1).visible = f.covered(s.verdeckmodus, s.zusatzmodus);
     }
 }
 
-void zeigen(App& app) {
+void zeigen(StudyContext& app) {
     for (const CardField& f : kCardFields) f.cover(app.frm1).visible = false;
 }
 
-void setCoverMode(App& app, int mode) {
+void setCoverMode(StudyContext& app, int mode) {
     MainWindowModel& w = app.frm1;
     const bool questionCovered = mode == 1;
     w.mnuverdecktoben.checked = questionCovered;
@@ -25,15 +25,15 @@ void setCoverMode(App& app, int mode) {
     app.settings.verdeckmodus = questionCovered ? 1 : 0;
 }
 
-void mnuverdecktunten_Click(App& app) {
+void mnuverdecktunten_Click(StudyContext& app) {
     setCoverMode(app, 0);
 }
 
-void mnuverdecktoben_Click(App& app) {
+void mnuverdecktoben_Click(StudyContext& app) {
     setCoverMode(app, 1);
 }
 
-void mnuzusatzsichtbar_Click(App& app) {
+void mnuzusatzsichtbar_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     w.mnuzusatzsichtbar.checked = !w.mnuzusatzsichtbar.checked;
     if (!w.mnuzusatzsichtbar.checked) {
@@ -43,7 +43,7 @@ void mnuzusatzsichtbar_Click(App& app) {
     }
 }
 
-void mnunureins_Click(App& app) {
+void mnunureins_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     w.mnunureins.checked = !w.mnunureins.checked;
     if (w.mnunureins.checked) {
@@ -53,7 +53,7 @@ void mnunureins_Click(App& app) {
     }
 }
 
-void mnukorrekt_Click(App& app) {
+void mnukorrekt_Click(StudyContext& app) {
     Control& korrekt = app.frm1.mnukorrekt;
     korrekt.checked = !korrekt.checked;
     app.settings.korrektur = korrekt.checked ? 1 : 0;

@@ -19,11 +19,11 @@ namespace memvalo {
 namespace {
 
 // Box 1 is full at its target value, and never beyond its 2000 slots.
-bool box1AtCapacity(const App& app) {
+bool box1AtCapacity(const StudyContext& app) {
     return app.store.k(1).anz >= std::min(app.store.soll[0], Box::kSlots);
 }
 
-void reportBox1FullOnEntry(App& app) {
+void reportBox1FullOnEntry(StudyContext& app) {
     app.msgBox(std::string("Der Karteikasten Nr. 1 ist voll. Speichern Sie erst ab und") + kCR +
                    "beantworten Sie dann einige Fragen richtig, damit wieder Platz wird." + kCR +
                    kCR + "Hinweis (obwohl Sie's schon wissen):" + kCR +
@@ -35,14 +35,14 @@ void reportBox1FullOnEntry(App& app) {
                "Dateneingabe", Buttons::OK, Icon::Exclamation);
 }
 
-void showEmptyCard(App& app) {
+void showEmptyCard(StudyContext& app) {
     leerds_erstellen(app.store, app.platform.today());
     app.store.maskeds = app.store.leerds;
     maskeds_an_felder(app);
 }
 
 // Opens a new empty card behind the last one; box 1 counts it from now on.
-void openNewCardAtEnd(App& app) {
+void openNewCardAtEnd(StudyContext& app) {
     Box& k1 = app.store.k(1);
     ++k1.anz;
     k1.pos = k1.anz;
@@ -51,14 +51,14 @@ void openNewCardAtEnd(App& app) {
 }
 
 // Stores the last card, stamped with today's date, and opens a new one behind it.
-void storeLastCard(App& app) {
+void storeLastCard(StudyContext& app) {
     app.frm1.lbldatum0.caption = trimBlanks(app.platform.today());
     storeShownCard(app);
     app.karte_gespeichert = "nein";
     openNewCardAtEnd(app);
 }
 
-void deleteShownCard(App& app, bool ok) {
+void deleteShownCard(StudyContext& app, bool ok) {
     Box& k1 = app.store.k(1);
     if (k1.anz == 1 && trimBlanks(app.frm1.txtfrage.caption).empty()) {
         k1.anz = 0;
@@ -89,14 +89,14 @@ void deleteShownCard(App& app, bool ok) {
 
 }  // namespace
 
-void unvollständig(App& app) {
+void unvollständig(StudyContext& app) {
     app.msgBox(
         std::string("Nicht so faul sein ;-))") + kCR + "Mindestens Frage und Antwort eingeben !",
         "Unvollständige Eingabe", Buttons::OK, Icon::Information);
     app.frm1.txtfrage.focusRequested = true;
 }
 
-void cmdvor_Click(App& app) {
+void cmdvor_Click(StudyContext& app) {
     Box& k1 = app.store.k(1);
     app.schritt_gespeichert = "nein";
     app.playSound("vor.wav");
@@ -123,21 +123,21 @@ void cmdvor_Click(App& app) {
     app.frm1.txtfrage.focusRequested = true;
 }
 
-void cmdlöschen_Click(App& app) {
+void cmdlöschen_Click(StudyContext& app) {
     if (app.store.k(1).anz == 0) return;
     const Answer answer = app.msgBox("Diesen Datensatz wirklich löschen?", "Datensatz löschen",
                                      Buttons::OKCancel, Icon::Critical, 2);
     try {
         deleteShownCard(app, answer == Answer::OK);
     } catch (const std::exception&) {
-        app.msgBox("Fehler im Modul LÖSCHEN ", App::kTitle);
+        app.msgBox("Fehler im Modul LÖSCHEN ", StudyContext::kTitle);
         return;
     }
     app.frm1.txtfrage.focusRequested = true;
     status_aktuell(app);
 }
 
-void cmdspiegel_Click(App& app) {
+void cmdspiegel_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     if (!questionAndAnswerFilled(app)) {
         app.msgBox("Frage und Antwortfeld dürfen nicht leer sein!", "Soll ich NICHTS spiegeln ??",
@@ -175,7 +175,7 @@ void cmdspiegel_Click(App& app) {
     w.cmdspiegel.visible = false;
 }
 
-void txtantwort_LostFocus(App& app) {
+void txtantwort_LostFocus(StudyContext& app) {
     if (!trimBlanks(app.frm1.txtantwort.caption).empty() && !app.frm1.mnuzufall.checked) {
         app.frm1.cmdspiegel.visible = true;
     }

@@ -10,12 +10,12 @@ namespace memvalo {
 
 namespace {
 
-bool entryMode(const App& app) {
+bool entryMode(const StudyContext& app) {
     return app.frm1.mnueingabe.checked;
 }
 
 // Outside entry mode the card on screen is the one at the position of the checked box.
-void intoShownCard(App& app, const std::string& medium) {
+void intoShownCard(StudyContext& app, const std::string& medium) {
     for (int box = 1; box <= 5; ++box) {
         Box& k = app.store.k(box);
         if (!app.frm1.mnukk[box - 1].checked || k.pos < 1 || k.pos > k.anz) continue;
@@ -26,7 +26,7 @@ void intoShownCard(App& app, const std::string& medium) {
     }
 }
 
-void removeReference(App& app) {
+void removeReference(StudyContext& app) {
     // This question stays below a window kept on top: it is asked without the bracket.
     const MessageBox frage{"Bildverweis wirklich entfernen?", "Sicherheitsfrage",
                            Buttons::YesNoCancel, Icon::Question, 1};
@@ -36,7 +36,7 @@ void removeReference(App& app) {
     anzeige(app);
 }
 
-void assignFile(App& app) {
+void assignFile(StudyContext& app) {
     FileDialog dialog;
     dialog.title = "Bild oder Klang auswählen";
     dialog.filter =
@@ -55,7 +55,7 @@ void assignFile(App& app) {
 
 }  // namespace
 
-void bildbox_MouseDown(App& app, int button) {
+void bildbox_MouseDown(StudyContext& app, int button) {
     if (button == 2) {
         removeReference(app);
     } else {
@@ -63,11 +63,11 @@ void bildbox_MouseDown(App& app, int button) {
     }
 }
 
-void mnubt_Click(App& app) {
+void mnubt_Click(StudyContext& app) {
     bildbox_MouseDown(app, 1);
 }
 
-void mnuzeigbild_Click(App& app) {
+void mnuzeigbild_Click(StudyContext& app) {
     Control& zeigbild = app.frm1.mnuzeigbild;
     if (zeigbild.checked) {
         zeigbild.checked = false;
@@ -79,7 +79,7 @@ void mnuzeigbild_Click(App& app) {
     }
 }
 
-void mnunixbild_Click(App& app) {
+void mnunixbild_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     if (w.mnunixbild.checked) {
         w.mnunixbild.checked = false;
@@ -92,7 +92,7 @@ void mnunixbild_Click(App& app) {
     }
 }
 
-void mnuazersetzen_Click(App& app) {
+void mnuazersetzen_Click(StudyContext& app) {
     Control& ersetzen = app.frm1.mnuazersetzen;
     if (ersetzen.checked) {
         ersetzen.checked = false;
@@ -105,7 +105,7 @@ void mnuazersetzen_Click(App& app) {
     app.platform.setBusy(false);
 }
 
-void textChanged(App& app, int field) {
+void textChanged(StudyContext& app, int field) {
     if (!app.frm1.mnuazersetzen.checked) return;
     std::string& text = kCardFields.at(static_cast<std::size_t>(field)).box(app.frm1).caption;
     // Rewriting the field only when there is something to convert keeps the cursor where it

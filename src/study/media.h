@@ -1,16 +1,16 @@
 #pragma once
 // Pictures and sounds of a card, and the display options for them and for quotation marks.
-#include "core/app.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
 // Right button: removes the card's picture or sound; any other: chooses a file for it.
-void bildbox_MouseDown(App& app, int button);
-void mnubt_Click(App& app);
-void mnuzeigbild_Click(App& app);
-void mnunixbild_Click(App& app);
-void mnuazersetzen_Click(App& app);
+void bildbox_MouseDown(StudyContext& app, int button);
+void mnubt_Click(StudyContext& app);
+void mnuzeigbild_Click(StudyContext& app);
+void mnunixbild_Click(StudyContext& app);
+void mnuazersetzen_Click(StudyContext& app);
 // A card text changed (field 0..3): shows real quotation marks while the option is on.
-void textChanged(App& app, int field);
+void textChanged(StudyContext& app, int field);
 
 }  // namespace memvalo

@@ -12,7 +12,7 @@ constexpr std::uint32_t rgb(std::uint32_t red, std::uint32_t green, std::uint32_
     return red | (green << 8) | (blue << 16);
 }
 
-void setLabel(App& app, std::string_view text, std::uint32_t back, std::uint32_t fore) {
+void setLabel(StudyContext& app, std::string_view text, std::uint32_t back, std::uint32_t fore) {
     Control& label = app.frm1.lblbild;
     label.caption = std::string(text);
     label.backColor = back;
@@ -22,15 +22,15 @@ void setLabel(App& app, std::string_view text, std::uint32_t back, std::uint32_t
 
 }  // namespace
 
-void showEntryMode(App& app) {
+void showEntryMode(StudyContext& app) {
     setLabel(app, " Eingabe ", rgb(255, 0, 0), rgb(255, 255, 0));
 }
 
-void showQueryMode(App& app) {
+void showQueryMode(StudyContext& app) {
     setLabel(app, " Abfrage ", rgb(0, 255, 0), rgb(0, 0, 0));
 }
 
-void showBrowseMode(App& app, std::string_view text) {
+void showBrowseMode(StudyContext& app, std::string_view text) {
     setLabel(app, text, rgb(255, 255, 0), rgb(0, 0, 255));
 }
 

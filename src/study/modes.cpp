@@ -14,14 +14,14 @@
 
 namespace memvalo {
 
-void mnumoduswahl_Click(App& app) {
+void mnumoduswahl_Click(StudyContext& app) {
     if (!app.frm1.mnueingabe.checked || !questionAndAnswerFilled(app)) return;
     // The first-card step stores the card without complaining about it.
     app.markierung = "speichern";
     if (app.store.k(1).pos > 1) cmdanfang_Click(app);
 }
 
-void mnueingabe_Click(App& app) {
+void mnueingabe_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     CardStore& s = app.store;
     forgetLastAnswer(app);
@@ -62,7 +62,7 @@ void mnueingabe_Click(App& app) {
     w.progress.value = s.ist[0];
 }
 
-void optk5_Click(App& app) {
+void optk5_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     forgetLastAnswer(app);
     app.playSound("blubb.wav");

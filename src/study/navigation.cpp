@@ -15,11 +15,11 @@ namespace {
 constexpr int kPageUp = 33;
 constexpr int kPageDown = 34;
 
-bool questionEmpty(const App& app) {
+bool questionEmpty(const StudyContext& app) {
     return trimBlanks(app.frm1.txtfrage.caption).empty();
 }
 
-void showBox5Card(App& app, int slot) {
+void showBox5Card(StudyContext& app, int slot) {
     forgetLastAnswer(app);
     app.store.k(5).pos = slot;
     showCard(app, 5, slot);
@@ -27,7 +27,7 @@ void showBox5Card(App& app, int slot) {
 }
 
 // The page keys work in entry mode and while box 5 is browsed, when the learner wants them.
-bool pageKeysActive(const App& app, int key) {
+bool pageKeysActive(const StudyContext& app, int key) {
     const std::string mode = modeCaption(app);
     return (key == kPageUp || key == kPageDown) && app.settings.blaettern == "ja" &&
            (mode == "Eingabe" || mode == "Blättern");
@@ -35,7 +35,7 @@ bool pageKeysActive(const App& app, int key) {
 
 }  // namespace
 
-void cmdanfang_Click(App& app) {
+void cmdanfang_Click(StudyContext& app) {
     app.playSound("anfangdat.wav");
     if (!questionEmpty(app)) {
         storeShownCard(app);
@@ -48,7 +48,7 @@ void cmdanfang_Click(App& app) {
     status_aktuell(app);
 }
 
-void cmdzurück_Click(App& app) {
+void cmdzurück_Click(StudyContext& app) {
     Box& k1 = app.store.k(1);
     app.playSound("zurück.wav");
     if (k1.pos < 2) {
@@ -64,7 +64,7 @@ void cmdzurück_Click(App& app) {
     app.frm1.txtfrage.focusRequested = true;
 }
 
-void cmdende_Click(App& app) {
+void cmdende_Click(StudyContext& app) {
     Box& k1 = app.store.k(1);
     app.playSound("endedat.wav");
     if (!questionEmpty(app)) {
@@ -77,30 +77,30 @@ void cmdende_Click(App& app) {
     status_aktuell(app);
 }
 
-void cmd5anfang_Click(App& app) {
+void cmd5anfang_Click(StudyContext& app) {
     app.playSound("anfangdat.wav");
     if (app.store.k(5).anz >= 1) showBox5Card(app, 1);
 }
 
-void cmd5zurück_Click(App& app) {
+void cmd5zurück_Click(StudyContext& app) {
     app.playSound("zurück.wav");
     const Box& k5 = app.store.k(5);
     if (k5.pos > 1) showBox5Card(app, k5.pos - 1);
 }
 
-void cmd5vor_Click(App& app) {
+void cmd5vor_Click(StudyContext& app) {
     app.playSound("vor.wav");
     const Box& k5 = app.store.k(5);
     if (k5.pos < k5.anz) showBox5Card(app, k5.pos + 1);
 }
 
-void cmd5ende_Click(App& app) {
+void cmd5ende_Click(StudyContext& app) {
     app.playSound("endedat.wav");
     const Box& k5 = app.store.k(5);
     if (k5.anz >= 1) showBox5Card(app, k5.anz);
 }
 
-void frm1_KeyDown(App& app, UiEvent& event) {
+void frm1_KeyDown(StudyContext& app, UiEvent& event) {
     if (!pageKeysActive(app, event.key)) return;
     const bool entry = modeCaption(app) == "Eingabe";
     if (event.key == kPageUp) {
@@ -110,11 +110,11 @@ void frm1_KeyDown(App& app, UiEvent& event) {
     }
 }
 
-void frm1_KeyUp(App& app, UiEvent& event) {
+void frm1_KeyUp(StudyContext& app, UiEvent& event) {
     if (pageKeysActive(app, event.key)) app.frm1.txtfrage.focusRequested = true;
 }
 
-void mnukey_Click(App& app) {
+void mnukey_Click(StudyContext& app) {
     app.frm1.mnukey.checked = !app.frm1.mnukey.checked;
 }
 

@@ -1,20 +1,20 @@
 #pragma once
 // Paging box 1 in entry mode and box 5 while it is browsed, by buttons and page keys.
-#include "core/app.h"
 #include "model/events.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
-void cmdanfang_Click(App& app);
-void cmdzurück_Click(App& app);
-void cmdende_Click(App& app);
-void cmd5anfang_Click(App& app);
-void cmd5zurück_Click(App& app);
-void cmd5vor_Click(App& app);
-void cmd5ende_Click(App& app);
+void cmdanfang_Click(StudyContext& app);
+void cmdzurück_Click(StudyContext& app);
+void cmdende_Click(StudyContext& app);
+void cmd5anfang_Click(StudyContext& app);
+void cmd5zurück_Click(StudyContext& app);
+void cmd5vor_Click(StudyContext& app);
+void cmd5ende_Click(StudyContext& app);
 // Page Up steps forward and Page Down back, in entry mode and while box 5 is browsed.
-void frm1_KeyDown(App& app, UiEvent& event);
-void frm1_KeyUp(App& app, UiEvent& event);
-void mnukey_Click(App& app);
+void frm1_KeyDown(StudyContext& app, UiEvent& event);
+void frm1_KeyUp(StudyContext& app, UiEvent& event);
+void mnukey_Click(StudyContext& app);
 
 }  // namespace memvalo

@@ -16,7 +16,7 @@ namespace memvalo {
 namespace {
 
 // Box 1 is queried on from its first card, keeping what the window shows of the current one.
-void restartBox1(App& app) {
+void restartBox1(StudyContext& app) {
     Box& k1 = app.store.k(1);
     if (positionHoldsCard(app, 1)) storeShownCard(app);
     k1.pos = 1;
@@ -26,7 +26,7 @@ void restartBox1(App& app) {
 
 }  // namespace
 
-void mnuzufall_Click(App& app) {
+void mnuzufall_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     forgetLastAnswer(app);
     w.mnuazkändern.enabled = false;

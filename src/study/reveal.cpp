@@ -6,7 +6,7 @@
 
 namespace memvalo {
 
-void cmdantwort_Click(App& app) {
+void cmdantwort_Click(StudyContext& app) {
     MainWindowModel& w = app.frm1;
     app.markierung.clear();
     // Answering a box other than box 1 wrongly would push box 1 beyond its capacity.

@@ -1,9 +1,9 @@
 #pragma once
 // The reveal button: uncovers the card and offers the two answer buttons.
-#include "core/app.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
-void cmdantwort_Click(App& app);
+void cmdantwort_Click(StudyContext& app);
 
 }  // namespace memvalo

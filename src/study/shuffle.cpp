@@ -7,7 +7,7 @@
 
 namespace memvalo {
 
-void shuffleBox(App& app, int box, int count) {
+void shuffleBox(StudyContext& app, int box, int count) {
     if (count <= 1) return;
     Box& k = app.store.k(box);
     // Slot 0 is unused in both arrays, so the numbering matches the box.

@@ -2,26 +2,26 @@
 // Putting the cards of a box into random order before a query, so that answers cannot be
 // learnt by their order. Every order is equally likely; the random source starts from the
 // same state in every run, so the first shuffle after start repeats from run to run.
-#include "core/app.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
 // Shuffles the first `count` cards of `box`; a box of one card draws no number.
-void shuffleBox(App& app, int box, int count);
+void shuffleBox(StudyContext& app, int box, int count);
 
-inline void zufallswert(App& app, int count) {
+inline void zufallswert(StudyContext& app, int count) {
     shuffleBox(app, 1, count);
 }
-inline void zufall_kasten2(App& app, int count) {
+inline void zufall_kasten2(StudyContext& app, int count) {
     shuffleBox(app, 2, count);
 }
-inline void zufall_kasten3(App& app, int count) {
+inline void zufall_kasten3(StudyContext& app, int count) {
     shuffleBox(app, 3, count);
 }
-inline void zufall_kasten4(App& app, int count) {
+inline void zufall_kasten4(StudyContext& app, int count) {
     shuffleBox(app, 4, count);
 }
-inline void zufall_kasten5(App& app, int count) {
+inline void zufall_kasten5(StudyContext& app, int count) {
     shuffleBox(app, 5, count);
 }
 

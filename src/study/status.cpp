@@ -6,7 +6,7 @@
 
 namespace memvalo {
 
-void setProgress(App& app, int maximum, int value, const std::string& vonText,
+void setProgress(StudyContext& app, int maximum, int value, const std::string& vonText,
                  const std::string& bisText) {
     Control& bar = app.frm1.progress;
     bar.max = maximum;
@@ -15,7 +15,7 @@ void setProgress(App& app, int maximum, int value, const std::string& vonText,
     bar.text2 = bisText;
 }
 
-void status_aktuell(App& app) {
+void status_aktuell(StudyContext& app) {
     CardStore& s = app.store;
     MainWindowModel& w = app.frm1;
     const Box& k1 = s.k(1);
@@ -26,20 +26,20 @@ void status_aktuell(App& app) {
     setProgress(app, maximum, k1.pos, paddedNumber(k1.pos) + " von ", paddedNumber(maximum));
 }
 
-void progressOfBox5(App& app) {
+void progressOfBox5(StudyContext& app) {
     const Box& k5 = app.store.k(5);
     // A bar needs a maximum of at least 1, even for an empty box.
     setProgress(app, std::max(k5.anz, 1), k5.pos, paddedNumber(k5.pos) + " von ",
                 paddedNumber(k5.anz));
 }
 
-void status5(App& app) {
+void status5(StudyContext& app) {
     const Box& k5 = app.store.k(5);
     app.frm1.lblxvony.caption = paddedNumber(k5.pos) + " von " + paddedNumber(k5.anz);
     progressOfBox5(app);
 }
 
-void refreshProgress(App& app) {
+void refreshProgress(StudyContext& app) {
     CardStore& s = app.store;
     for (int box = 1; box <= 5; ++box) {
         if (!app.frm1.mnukk[box - 1].checked) continue;

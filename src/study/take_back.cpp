@@ -101,7 +101,7 @@ void undoWindowChanges(const AnswerSnapshot& snapshot) {
     }
 }
 
-void restore(App& app, const AnswerSnapshot& snapshot) {
+void restore(StudyContext& app, const AnswerSnapshot& snapshot) {
     CardStore& s = app.store;
     snapshot.boxes->undo();
     s.maskeds = snapshot.maskeds;
@@ -123,7 +123,7 @@ void restore(App& app, const AnswerSnapshot& snapshot) {
 
 }  // namespace
 
-std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
+std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
     // A new answer ends the last one's chance of being taken back, and its watch on the cards.
     // Its snapshot, if nothing else holds it, takes this one's copies in the room it has.
     auto snapshot = std::move(app.study.lastAnswer);
@@ -154,7 +154,7 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app) {
     return snapshot;
 }
 
-void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before) {
+void offerTakeBack(StudyContext& app, std::shared_ptr<AnswerSnapshot> before) {
     for (auto& shown : before->window) {
         shown.changedFields = changedFields(shown.before, *shown.control);
     }
@@ -163,12 +163,12 @@ void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before) {
     app.frm1.mnuzurücknehmen.enabled = true;
 }
 
-void forgetLastAnswer(App& app) {
+void forgetLastAnswer(StudyContext& app) {
     app.study.lastAnswer.reset();
     app.frm1.mnuzurücknehmen.enabled = false;
 }
 
-void mnuzurücknehmen_Click(App& app) {
+void mnuzurücknehmen_Click(StudyContext& app) {
     const auto snapshot = app.study.lastAnswer;
     if (!snapshot) return;
     forgetLastAnswer(app);
@@ -181,7 +181,7 @@ void mnuzurücknehmen_Click(App& app) {
     restore(app, *snapshot);
 }
 
-void takeBackByKey(App& app, UiEvent& event) {
+void takeBackByKey(StudyContext& app, UiEvent& event) {
     constexpr int kKeyZ = 'Z';
     constexpr int kCtrl = 2;
     const MainWindowModel& w = app.frm1;

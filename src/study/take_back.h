@@ -5,22 +5,22 @@
 // back, not a history.
 #include <memory>
 
-#include "core/app.h"
 #include "model/events.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
 struct AnswerSnapshot;
 
 // Taken just before an answer changes anything.
-std::shared_ptr<AnswerSnapshot> beforeAnswer(App& app);
+std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app);
 // The answer is given: it can be taken back until something else moves the learner on.
-void offerTakeBack(App& app, std::shared_ptr<AnswerSnapshot> before);
+void offerTakeBack(StudyContext& app, std::shared_ptr<AnswerSnapshot> before);
 // Paging, a mode change, another box, saving and opening leave no answer to take back.
-void forgetLastAnswer(App& app);
-void mnuzurücknehmen_Click(App& app);
+void forgetLastAnswer(StudyContext& app);
+void mnuzurücknehmen_Click(StudyContext& app);
 // Ctrl+Z on the main window while the next card's answer is shown: its menu, and the menu's
 // shortcut with it, wait for the answer, but the slip noticed only now can still be mended.
-void takeBackByKey(App& app, UiEvent& event);
+void takeBackByKey(StudyContext& app, UiEvent& event);
 
 }  // namespace memvalo

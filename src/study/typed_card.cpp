@@ -9,14 +9,14 @@ namespace memvalo {
 namespace {
 
 // Coming from entry mode, the window holds the card being typed at the position of box 1.
-bool comingFromEntry(const App& app) {
+bool comingFromEntry(const StudyContext& app) {
     const Box& k1 = app.store.k(1);
     return app.frm1.mnueingabe.checked && k1.pos >= 1 && k1.pos <= k1.anz;
 }
 
 // A new card at the end of box 1 that was never stored is dropped when it is unusable: no
 // answer, or no question while the other boxes are empty. A stored card is never dropped.
-bool typedCardUnusable(const App& app) {
+bool typedCardUnusable(const StudyContext& app) {
     const CardStore& s = app.store;
     const Box& k1 = s.k(1);
     const CardRecord& last = k1[k1.anz];
@@ -28,7 +28,7 @@ bool typedCardUnusable(const App& app) {
            (othersEmpty && trimBlanks(app.frm1.txtfrage.caption).empty());
 }
 
-void dropTypedCard(App& app) {
+void dropTypedCard(StudyContext& app) {
     Box& k1 = app.store.k(1);
     k1[k1.anz] = app.store.leerds;
     --k1.anz;
@@ -44,12 +44,12 @@ void dropTypedCard(App& app) {
 
 }  // namespace
 
-bool questionAndAnswerFilled(const App& app) {
+bool questionAndAnswerFilled(const StudyContext& app) {
     return !trimBlanks(app.frm1.txtfrage.caption).empty() &&
            !trimBlanks(app.frm1.txtantwort.caption).empty();
 }
 
-void settleTypedCard(App& app) {
+void settleTypedCard(StudyContext& app) {
     if (!comingFromEntry(app)) return;
     // The card typed last is kept even when no step stored it yet.
     if (questionAndAnswerFilled(app)) {

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/app.h"
+#include "study/study_context.h"
 
 namespace memvalo {
 
 // The window's question and answer both hold more than blanks: a card that may be stored.
-bool questionAndAnswerFilled(const App& app);
+bool questionAndAnswerFilled(const StudyContext& app);
 
 // Leaving entry mode, or choosing it again, settles the card the window holds: a complete
 // one is stored, a never-stored blank one at the end of box 1 is dropped.
-void settleTypedCard(App& app);
+void settleTypedCard(StudyContext& app);
 
 }  // namespace memvalo

@@ -1,4 +1,5 @@
 #include "minor/about_box.h"
+#include "app/app.h"
 #include "ui/minor_windows.h"
 #include "ui/model_dialog.h"
 

@@ -2,7 +2,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "settings/gradient.h"
 #include "ui/gradient_painter.h"
 

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QTimer>
 
+#include "app/app.h"
 #include "ui/control_widgets.h"
 #include "ui/main_window.h"
 #include "ui/minor_windows.h"

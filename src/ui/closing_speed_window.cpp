@@ -1,3 +1,4 @@
+#include "app/app.h"
 #include "minor/closing_speed.h"
 #include "ui/minor_windows.h"
 #include "ui/model_dialog.h"

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/app.h"
 #include "settings/gradient.h"
 #include "ui/control_widgets.h"
 #include "ui/gradient_painter.h"
@@ -25,7 +26,7 @@ ColourWindow::ColourWindow(App& app, std::function<void()> afterChange, QWidget*
     applyColourWindowLayout(model_);
     frmfarb_Load(app_, model_);
     const Geometry& g = model_.me.geometry;
-    setFixedSize(g.width / kTwipsPerPx, g.height / kTwipsPerPx + menuHeight);
+    setFixedSize(g.width / kTwipsPerPixel, g.height / kTwipsPerPixel + menuHeight);
     menuBar->setGeometry(0, 0, width(), menuHeight);
     area_->setGeometry(0, menuHeight, width(), height() - menuHeight);
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "app/app.h"
 #include "settings/colour_window.h"
 
 namespace memvalo {

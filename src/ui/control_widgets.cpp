@@ -48,8 +48,8 @@ class PictureBox : public QLabel {
 };
 
 QRect pixels(const Geometry& g) {
-    return {g.left / kTwipsPerPx, g.top / kTwipsPerPx, g.width / kTwipsPerPx,
-            g.height / kTwipsPerPx};
+    return {g.left / kTwipsPerPixel, g.top / kTwipsPerPixel, g.width / kTwipsPerPixel,
+            g.height / kTwipsPerPixel};
 }
 
 // The text's ink made readable on each of the backgrounds it may stand on, in the enabled

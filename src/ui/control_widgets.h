@@ -13,7 +13,7 @@
 
 namespace memvalo {
 
-inline constexpr int kTwipsPerPx = 15;
+inline constexpr int kTwipsPerPixel = 15;
 
 // The widget for a control, by its kind; nullptr for kinds that are not widgets (menus, the
 // window itself, the tray icon). multiLine: a text box that holds several lines.

@@ -1,7 +1,7 @@
 #pragma once
 // What the settings logic needs to know of the desktop before the window starts: the screen,
 // the system colours, whether there is a tray; and the colour and print windows it opens.
-#include "core/app.h"
+#include "app/app.h"
 #include "ui/main_window.h"
 
 namespace memvalo {

@@ -1,6 +1,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/app.h"
 #include "minor/developer_window.h"
 #include "ui/minor_windows.h"
 #include "ui/model_dialog.h"

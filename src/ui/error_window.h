@@ -2,6 +2,7 @@
 // The error window on screen, over the model that the run keeps from its first error on.
 #include <QWidget>
 
+#include "app/app.h"
 #include "report/err_ptnr.h"
 
 namespace memvalo {

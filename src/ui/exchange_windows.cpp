@@ -1,5 +1,6 @@
 #include "ui/exchange_windows.h"
 
+#include "app/app.h"
 #include "ui/model_dialog.h"
 
 namespace memvalo {

@@ -3,6 +3,7 @@
 // modally over the parent until one of its procedures closes it.
 #include <QWidget>
 
+#include "app/app.h"
 #include "exchange/csv_import_window.h"
 #include "exchange/deck_import_window.h"
 #include "exchange/export_window.h"

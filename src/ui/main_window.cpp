@@ -60,7 +60,7 @@ MainWindow::MainWindow(App& app, const EventTable& events)
         if (!syncing_ && isVisible()) sync();
     });
     setCentralWidget(area_);
-    setMinimumSize(kMinWindowWidth / kTwipsPerPx, kMinWindowHeight / kTwipsPerPx);
+    setMinimumSize(kMinWindowWidth / kTwipsPerPixel, kMinWindowHeight / kTwipsPerPixel);
     buildMenus();
     buildControls();
     keyboard_ = new KeyboardAccess(this, widgets_);
@@ -194,8 +194,8 @@ void MainWindow::fire(UiEvent& event) {
 void MainWindow::readBack() {
     for (auto& [name, widget] : widgets_) readBackControl(app_.frm1.at(name), widget);
     if (isVisible() && !isMinimized() && !isMaximized()) {
-        app_.frm1.me.geometry = {x() * kTwipsPerPx, y() * kTwipsPerPx, width() * kTwipsPerPx,
-                                 height() * kTwipsPerPx};
+        app_.frm1.me.geometry = {x() * kTwipsPerPixel, y() * kTwipsPerPixel,
+                                 width() * kTwipsPerPixel, height() * kTwipsPerPixel};
     }
 }
 
@@ -289,8 +289,8 @@ void MainWindow::applyWindow() {
     const Control& me = app_.frm1.me;
     setWindowTitle(displayText(me.caption).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     const Geometry& g = me.geometry;
-    const QSize size(g.width / kTwipsPerPx, g.height / kTwipsPerPx);
-    const QPoint place(g.left / kTwipsPerPx, g.top / kTwipsPerPx);
+    const QSize size(g.width / kTwipsPerPixel, g.height / kTwipsPerPixel);
+    const QPoint place(g.left / kTwipsPerPixel, g.top / kTwipsPerPixel);
     const WindowState state = app_.frm1.windowState;
     if (state == WindowState::Normal && !isMaximized()) {
         if (this->size() != size) resize(size);

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "model/events.h"
 #include "ui/design_captions.h"
 #include "ui/menu_bar_fitting.h"

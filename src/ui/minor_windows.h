@@ -2,7 +2,7 @@
 // The small windows the main window opens from its menus, and the colour fade at its end.
 #include <QWidget>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "minor/about_box.h"
 #include "minor/closing_speed.h"
 

@@ -17,8 +17,8 @@ ModelDialog::ModelDialog(ControlMap& controls, const std::string& formName, cons
     : QDialog(parent), controls_(controls), me_(controls.at(formName)) {
     setObjectName(toQt(formName));
     const Geometry& g = me_.geometry;
-    setFixedSize(g.width / kTwipsPerPx, g.height / kTwipsPerPx);
-    move(g.left / kTwipsPerPx, g.top / kTwipsPerPx);
+    setFixedSize(g.width / kTwipsPerPixel, g.height / kTwipsPerPixel);
+    move(g.left / kTwipsPerPixel, g.top / kTwipsPerPixel);
     setWindowTitle(toQt(me_.caption));
     // Frames first, so that the controls inside them find their parent.
     for (const bool frames : {true, false}) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/app.h"
 #include "ui/control_widgets.h"
 #include "ui/qt_text.h"
 
@@ -15,8 +16,8 @@ namespace memvalo {
 namespace {
 
 QRect pixels(const Geometry& g) {
-    return {g.left / kTwipsPerPx, g.top / kTwipsPerPx, g.width / kTwipsPerPx,
-            g.height / kTwipsPerPx};
+    return {g.left / kTwipsPerPixel, g.top / kTwipsPerPixel, g.width / kTwipsPerPixel,
+            g.height / kTwipsPerPixel};
 }
 
 template <typename W>
@@ -44,7 +45,7 @@ PrintWindow::PrintWindow(App& app, QWidget* parent) : QDialog(parent), app_(app)
 
 void PrintWindow::build() {
     const Geometry& g = model_.me.geometry;
-    setFixedSize(g.width / kTwipsPerPx, g.height / kTwipsPerPx);
+    setFixedSize(g.width / kTwipsPerPixel, g.height / kTwipsPerPixel);
     setWindowTitle(toQt(model_.me.caption));
 
     label1_ = made(new QLabel(this), "Label1");

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <array>
 
+#include "app/app.h"
 #include "print/print_window.h"
 
 class QComboBox;

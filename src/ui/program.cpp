@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "core/app.h"
+#include "app/app.h"
+#include "app/event_registry.h"
 #include "core/startup.h"
 #include "model/events.h"
 #include "ui/desktop_setup.h"
-#include "ui/event_registry.h"
 #include "ui/main_window.h"
 #include "ui/program_style.h"
 #include "ui/qt_platform.h"

@@ -1,4 +1,4 @@
-#include "core/app.h"
+#include "app/app.h"
 
 #include "core/error_guard.h"
 #include "core/safe_file.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "core/platte_an_speicher.h"
 #include "exchange/anki_collection.h"
 #include "exchange/deck_reader.h"

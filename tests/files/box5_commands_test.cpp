@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "app/file_events.h"
 #include "core/kasten5.h"
-#include "files/file_events.h"
 #include "support/app_fixture.h"
 
 namespace memvalo {

@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/exit_command.h"
 #include "core/transfer.h"
-#include "files/exit_command.h"
 #include "files/exit_question.h"
 #include "files/file_menu.h"
 #include "files/history_menu.h"

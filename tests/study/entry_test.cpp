@@ -1,9 +1,9 @@
 // Typing, storing, deleting and mirroring cards in entry mode.
 #include "study/entry.h"
 
+#include "app/study_events.h"
 #include "study/card_display.h"
 #include "study/media.h"
-#include "study/study_events.h"
 #include "study/study_fixture.h"
 
 namespace memvalo::test {

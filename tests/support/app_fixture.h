@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "support/scripted_platform.h"
 #include "support/temp_dir.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "core/platte_an_speicher.h"
 #include "core/speicher_an_platte.h"
 #include "support/scripted_platform.h"

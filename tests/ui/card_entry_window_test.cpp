@@ -182,4 +182,5 @@ class CardEntryWindowTest : public QObject {
 }  // namespace memvalo::test
 
 QTEST_MAIN(memvalo::test::CardEntryWindowTest)
+#include "app/app.h"
 #include "card_entry_window_test.moc"

@@ -174,4 +174,5 @@ class MainWindowTest : public QObject {
 }  // namespace memvalo::test
 
 QTEST_MAIN(memvalo::test::MainWindowTest)
+#include "app/app.h"
 #include "main_window_test.moc"

@@ -122,4 +122,5 @@ class PrintPdfTest : public QObject {
 }  // namespace memvalo::test
 
 QTEST_MAIN(memvalo::test::PrintPdfTest)
+#include "app/app.h"
 #include "print_pdf_test.moc"

@@ -171,4 +171,5 @@ class QtPlatformTest : public QObject {
 }  // namespace memvalo::test
 
 QTEST_MAIN(memvalo::test::QtPlatformTest)
+#include "app/app.h"
 #include "qt_platform_test.moc"

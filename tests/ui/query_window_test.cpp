@@ -132,4 +132,5 @@ class QueryWindowTest : public QObject {
 }  // namespace memvalo::test
 
 QTEST_MAIN(memvalo::test::QueryWindowTest)
+#include "app/app.h"
 #include "query_window_test.moc"

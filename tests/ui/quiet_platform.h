@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "ui/qt_platform.h"
 
 namespace memvalo::test {

@@ -9,8 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/app.h"
+#include "app/event_registry.h"
 #include "ui/desktop_setup.h"
-#include "ui/event_registry.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/quiet_platform.h"

@@ -192,4 +192,5 @@ class WindowLayoutTest : public QObject {
 }  // namespace memvalo::test
 
 QTEST_MAIN(memvalo::test::WindowLayoutTest)
+#include "app/app.h"
 #include "window_layout_test.moc"

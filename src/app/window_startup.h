@@ -3,7 +3,7 @@
 // stored settings, placement, the history, on-top, the last set and the colour scheme.
 #include <string_view>
 
-#include "core/app.h"
+#include "app/app.h"
 
 namespace memvalo {
 

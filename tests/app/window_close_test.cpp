@@ -1,4 +1,4 @@
-#include "settings/window_close.h"
+#include "app/window_close.h"
 
 #include <gtest/gtest.h>
 

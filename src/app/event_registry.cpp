@@ -1,12 +1,12 @@
-#include "ui/event_registry.h"
+#include "app/event_registry.h"
 
-#include "exchange/exchange_events.h"
-#include "files/file_events.h"
+#include "app/exchange_events.h"
+#include "app/file_events.h"
+#include "app/settings_events.h"
+#include "app/study_events.h"
 #include "minor/about_box.h"
 #include "minor/closing_speed.h"
 #include "print/print_window.h"
-#include "settings/settings_events.h"
-#include "study/study_events.h"
 
 namespace memvalo {
 

@@ -1,6 +1,6 @@
-#include "settings/window_close.h"
+#include "app/window_close.h"
 
-#include "files/exit_command.h"
+#include "app/exit_command.h"
 
 namespace memvalo {
 

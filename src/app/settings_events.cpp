@@ -1,14 +1,14 @@
-#include "settings/settings_events.h"
+#include "app/settings_events.h"
 
 #include <cstdlib>
 
-#include "core/app.h"
+#include "app/app.h"
+#include "app/window_close.h"
+#include "app/window_startup.h"
 #include "settings/colour_schemes.h"
 #include "settings/external_programs.h"
 #include "settings/field_fonts.h"
-#include "settings/window_close.h"
 #include "settings/window_placement.h"
-#include "settings/window_startup.h"
 
 namespace memvalo {
 

@@ -1,4 +1,4 @@
-#include "files/exit_command.h"
+#include "app/exit_command.h"
 
 #include "files/exit_question.h"
 #include "files/history_menu.h"

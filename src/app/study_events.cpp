@@ -1,4 +1,4 @@
-#include "study/study_events.h"
+#include "app/study_events.h"
 
 #include <array>
 #include <string>

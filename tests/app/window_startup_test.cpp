@@ -1,4 +1,4 @@
-#include "settings/window_startup.h"
+#include "app/window_startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "files/file_events.h"
+#include "app/file_events.h"
 
 #include <string>
 
+#include "app/exit_command.h"
 #include "files/box5_commands.h"
 #include "files/example_set.h"
-#include "files/exit_command.h"
 #include "files/file_menu.h"
 #include "files/history_menu.h"
 #include "files/new_set.h"

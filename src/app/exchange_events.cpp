@@ -1,8 +1,8 @@
-#include "exchange/exchange_events.h"
+#include "app/exchange_events.h"
 
 #include <string>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "exchange/csv_import_command.h"
 #include "exchange/deck_import_command.h"
 #include "exchange/export_command.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Closing the main window, the tray icon, and the mouse on the window's free area.
-#include "core/app.h"
+#include "app/app.h"
 #include "model/events.h"
 
 namespace memvalo {

@@ -1,4 +1,4 @@
-#include "exchange/window_geometry.h"
+#include "settings/window_geometry.h"
 
 #include <algorithm>
 
@@ -20,7 +20,7 @@ void place(Control& c, int x, int y, int width, int height) {
     c.geometry = {x * kTwips, y * kTwips, width * kTwips, height * kTwips};
 }
 
-void centreOverMainWindow(const App& app, Control& window, int width, int height) {
+void centreOverMainWindow(const SettingsContext& app, Control& window, int width, int height) {
     const Geometry& main = app.frm1.me.geometry;
     Geometry& g = window.geometry;
     g.width = width * kTwips;

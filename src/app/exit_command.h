@@ -1,5 +1,5 @@
 #pragma once
-#include "core/app.h"
+#include "app/app.h"
 
 namespace memvalo {
 
