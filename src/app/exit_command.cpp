@@ -24,7 +24,7 @@ bool mnuende_Click(App& app) {
     takeOptionsFromMenus(app);
     writeSettings(app);
     schluß(app);
-    if (app.runClosingFade) app.runClosingFade(app);
+    app.platform.runClosingFade();
     app.store.clearBoxes();
     app.platform.unloadForms();
     return true;

@@ -48,8 +48,8 @@ void registerFileEvents(EventTable& table) {
             telling(kOpenFault, kOpenTitle));
     }
     table.onClick("mnubeispiel", mnubeispiel_Click, telling(kOpenFault, kOpenTitle));
-    table.onClick("mnu5leeren", [&table](App& app) { mnu5leeren_Click(app, table); });
-    table.onClick("mnu5import", [&table](App& app) { mnu5import_Click(app, table); });
+    table.onClick("mnu5leeren", mnu5leeren_Click);
+    table.onClick("mnu5import", mnu5import_Click);
 }
 
 }  // namespace memvalo

@@ -71,7 +71,7 @@ void sevTray1_MouseDown(App& app, UiEvent& event) {
 
 void Form_MouseDown(App& app, UiEvent& event) {
     const bool shiftRightClick = event.button == 2 && event.shift == 1;
-    if (shiftRightClick && app.showDeveloperWindow) app.showDeveloperWindow(app);
+    if (shiftRightClick) app.platform.showDeveloperWindow();
 }
 
 }  // namespace memvalo

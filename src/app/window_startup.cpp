@@ -110,8 +110,8 @@ void prepareHistory(App& app) {
 
 void openAtStart(App& app) {
     MainWindowModel& w = app.frm1;
-    if (!app.files.commandLineSet.empty()) {
-        openNamedSet(app, app.files.commandLineSet);
+    if (!app.commandLineSet.empty()) {
+        openNamedSet(app, app.commandLineSet);
         return;
     }
     if (!w.mnugleichauf.checked) return;

@@ -35,6 +35,15 @@ class BatchPlatform : public Platform {
     std::string today() override;
     std::string dataHome() override;
     std::string documentsFolder() override;
+    void showDeveloperWindow() override {}
+    void showColourWindow() override {}
+    void showCsvImportWindow(CsvImportWindowModel&) override {}
+    void showDeckImportWindow(DeckImportWindowModel&) override {}
+    void showExportWindow(ExportWindowModel&) override {}
+    void showAboutBox(FrmInfoModel&) override {}
+    void showClosingSpeedWindow(FrmZeitModel&) override {}
+    void showPrintWindow() override {}
+    void runClosingFade() override {}
 
   private:
     std::ostream& err_;

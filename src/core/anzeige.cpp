@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "core/busy_pointer.h"
 #include "core/error_guard.h"
 #include "core/paths.h"
 #include "core/runtime_error.h"
@@ -93,14 +94,10 @@ void show(Session& app) {
     }
     const std::string type = utf8::lower(utf8::right(reference, 3));
     if (isPictureType(type)) {
-        app.platform.setBusy(true);
-        try {
+        {
+            const BusyPointer busy(app.platform);
             fit(app, *onDisk);
-        } catch (...) {
-            app.platform.setBusy(false);
-            throw;
         }
-        app.platform.setBusy(false);
         w.bildbox.visible = true;
     } else if (type == "wav") {
         showShipped(app, "sound.jpg");

@@ -11,6 +11,13 @@
 
 namespace memvalo {
 
+// The models of the windows the program opens over the main window.
+class CsvImportWindowModel;
+class DeckImportWindowModel;
+class ExportWindowModel;
+class FrmInfoModel;
+class FrmZeitModel;
+
 // Message-box buttons and icons with their classic numbers.
 enum class Buttons {
     OK = 0,
@@ -158,6 +165,20 @@ class Platform {
 
     // nullptr where the desktop offers no printing (the command-line tool).
     virtual Printer* printer() { return nullptr; }
+
+    // The program's other windows, where the desktop has windows. The developer window stays
+    // open beside the main window; the others run modally over their model until it is
+    // hidden.
+    virtual void showDeveloperWindow() = 0;
+    virtual void showColourWindow() = 0;
+    virtual void showCsvImportWindow(CsvImportWindowModel& window) = 0;
+    virtual void showDeckImportWindow(DeckImportWindowModel& window) = 0;
+    virtual void showExportWindow(ExportWindowModel& window) = 0;
+    virtual void showAboutBox(FrmInfoModel& window) = 0;
+    virtual void showClosingSpeedWindow(FrmZeitModel& window) = 0;
+    virtual void showPrintWindow() = 0;
+    // Runs the colour fade over the window at program end until it has ended by itself.
+    virtual void runClosingFade() = 0;
 };
 
 }  // namespace memvalo

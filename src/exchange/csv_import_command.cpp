@@ -14,9 +14,8 @@ void mnucsvimport_Click(FilesContext& app) {
     mnudatneu_Click(app);
     if (app.files.beenden_antwort == 2) return;
     setTitleSuffix(app, "   Import");
-    if (!app.showCsvImportWindow) return;
     CsvImportWindowModel window;
-    app.onTopBracket([&] { app.showCsvImportWindow(app, window); });
+    app.onTopBracket([&] { app.platform.showCsvImportWindow(window); });
     const std::string& path = window.importPfad;
     std::error_code ec;
     if (path.empty() || !std::filesystem::exists(path, ec)) return;

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/busy_pointer.h"
 #include "core/maker.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
@@ -141,15 +142,18 @@ bool konvert(FilesContext& app, CsvImportWindowModel& f, const std::string& ordn
     }
     Box box1;
     const std::string title = wrongLineTitle();
-    app.platform.setBusy(true);
-    const int count = konvertCards(
-        importFileText(std::move(bytes)), f.trennzeichen, app.platform.today(), box1, [&](int) {
-            app.platform.setBusy(false);
-            app.msgBox(kWrongFieldCount, title, Buttons::OK, Icon::Critical);
-            app.platform.setBusy(true);
-        });
-    const std::error_code written = writeImportedSet(ordner, dateiname, box1, &before);
-    app.platform.setBusy(false);
+    int count = 0;
+    const std::error_code written = [&] {
+        BusyPointer busy(app.platform);
+        count = konvertCards(importFileText(std::move(bytes)), f.trennzeichen, app.platform.today(), box1,
+                             [&](int) {
+                                 busy.without([&] {
+                                     app.msgBox(kWrongFieldCount, title, Buttons::OK,
+                                                Icon::Critical);
+                                 });
+                             });
+        return writeImportedSet(ordner, dateiname, box1, &before);
+    }();
     if (written) {
         const std::string conflict = setConflictText(ordner + dateiname, written);
         if (conflict.empty()) {

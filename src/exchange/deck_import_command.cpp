@@ -23,11 +23,11 @@ void mnufremdimport_Click(FilesContext& app) {
     if (dialog.initialFolder.empty()) dialog.initialFolder = app.platform.documentsFolder();
     dialog.fileMustExist = true;
     const auto chosen = app.onTopBracket([&] { return app.platform.openFileDialog(dialog); });
-    if (!chosen || chosen->empty() || !app.showDeckImportWindow) return;
+    if (!chosen || chosen->empty()) return;
     DeckImportWindowModel window;
     window.pfad = *chosen;
     if (!leseKartei(app, window)) return;
-    app.onTopBracket([&] { app.showDeckImportWindow(app, window); });
+    app.onTopBracket([&] { app.platform.showDeckImportWindow(window); });
     std::error_code ec;
     if (window.importPfad.empty() || !std::filesystem::exists(window.importPfad, ec)) return;
     openFromHistory(app, window.importPfad);

@@ -5,9 +5,8 @@
 namespace memvalo {
 
 void mnuexporttext_Click(FilesContext& app) {
-    if (!app.showExportWindow) return;
     ExportWindowModel window;
-    app.onTopBracket([&] { app.showExportWindow(app, window); });
+    app.onTopBracket([&] { app.platform.showExportWindow(window); });
 }
 
 }  // namespace memvalo

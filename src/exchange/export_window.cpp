@@ -1,5 +1,6 @@
 #include "exchange/export_window.h"
 
+#include "core/busy_pointer.h"
 #include "core/card_fields.h"
 #include "core/paths.h"
 #include "core/text_encoding.h"
@@ -187,11 +188,12 @@ void cmdexport_Click(FilesContext& app, ExportWindowModel& f) {
     const auto path = app.onTopBracket([&] { return app.platform.saveFileDialog(dialog); });
     if (!path || path->empty()) return;
     if (format.page) choice.autor = askAuthor(app);
-    app.platform.setBusy(true);
-    const std::string text =
-        format.write(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
-    const std::error_code ec = writeExportFile(*path, text, format);
-    app.platform.setBusy(false);
+    const std::error_code ec = [&] {
+        const BusyPointer busy(app.platform);
+        const std::string text = format.write(app.store, choice, GetPathOrFileName(*path, false),
+                                              app.platform.today());
+        return writeExportFile(*path, text, format);
+    }();
     if (ec) {
         showFileError(app, ec);
         return;

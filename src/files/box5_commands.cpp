@@ -1,30 +1,15 @@
 #include "files/box5_commands.h"
 
+#include "core/busy_pointer.h"
 #include "core/kasten5.h"
 #include "core/text_encoding.h"
+#include "study/modes.h"
 
 namespace memvalo {
 
 namespace {
 
 constexpr std::string_view kDoneTitle = "Alles klar...";
-
-// The hourglass for as long as the command runs.
-class BusyPointer {
-  public:
-    explicit BusyPointer(FilesContext& app) : app_(app) { app_.platform.setBusy(true); }
-    ~BusyPointer() { app_.platform.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-  private:
-    FilesContext& app_;
-};
-
-void toEntryMode(FilesContext& app, const EventTable& events) {
-    UiEvent click{"mnueingabe", "Click"};
-    events.dispatch(app, click);
-}
 
 void box5MenuState(FilesContext& app, bool boxHoldsCards) {
     app.frm1.mnu5leeren.enabled = boxHoldsCards;
@@ -33,25 +18,25 @@ void box5MenuState(FilesContext& app, bool boxHoldsCards) {
 
 }  // namespace
 
-void mnu5leeren_Click(FilesContext& app, const EventTable& events) {
-    BusyPointer busy(app);
+void mnu5leeren_Click(FilesContext& app) {
+    const BusyPointer busy(app.platform);
     app.playSound("harp.wav");
     if (!kasten5_speichern(app)) return;
     // The cards of an earlier pass are gone: the next pass of box 5 starts at its first card.
     app.kasten5_beantwortet = 0;
     app.msgBox("Kasten 5 wurde gesichert und geleert", kDoneTitle, Buttons::OK, Icon::Information);
-    toEntryMode(app, events);
+    mnueingabe_Click(app);
     box5MenuState(app, false);
 }
 
-void mnu5import_Click(FilesContext& app, const EventTable& events) {
+void mnu5import_Click(FilesContext& app) {
     if (app.store.k(5).anz != 0) {
         app.msgBox("Kasten 5 ist nicht leer, daher kann auch nichts importiert werden",
                    "Datenimport nicht möglich", Buttons::OK, Icon::Information);
         return;
     }
     if (trimBlanks(app.frm1.lblazist[4].caption) != "0") return;
-    BusyPointer busy(app);
+    const BusyPointer busy(app.platform);
     app.playSound("harp.wav");
     if (!kasten5_import(app)) {
         app.markierung.clear();
@@ -61,7 +46,7 @@ void mnu5import_Click(FilesContext& app, const EventTable& events) {
     app.frm1.mnuoptabfrage.visible = true;
     app.frm1.st1.visible = true;
     app.msgBox("Kasten 5 wurde importiert !", kDoneTitle, Buttons::OK, Icon::Information);
-    toEntryMode(app, events);
+    mnueingabe_Click(app);
     app.frm1.mnubt.enabled = true;
     box5MenuState(app, true);
 }

@@ -21,9 +21,6 @@ struct FileCommandsState {
     // A fingerprint of the set as last loaded, saved or newly made (none before the first):
     // a set that differs from it has changes the exit question must not let go unasked.
     std::optional<std::uint64_t> savedFingerprint;
-    // The set named on the command line (the file manager passes a double-clicked set so):
-    // opened at start in place of the last one.
-    std::string commandLineSet;
     // The window's claim on the set it has open, which other windows see.
     SetClaim claim;
     // The history file could not be read or written, and the user has been told so.

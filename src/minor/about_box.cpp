@@ -69,9 +69,8 @@ void cmdinfoend_Click(FrmInfoModel& f) {
 }
 
 void mnuüber_Click(FilesContext& app) {
-    if (!app.showAboutBox) return;
     FrmInfoModel f;
-    app.onTopBracket([&] { app.showAboutBox(app, f); });
+    app.onTopBracket([&] { app.platform.showAboutBox(f); });
 }
 
 }  // namespace memvalo

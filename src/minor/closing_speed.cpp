@@ -75,9 +75,8 @@ void cmdzeitzurück_Click(FrmZeitModel& f) {
 }
 
 void mnuabspann_Click(FilesContext& app) {
-    if (!app.showClosingSpeedWindow) return;
     FrmZeitModel f;
-    app.onTopBracket([&] { app.showClosingSpeedWindow(app, f); });
+    app.onTopBracket([&] { app.platform.showClosingSpeedWindow(f); });
 }
 
 }  // namespace memvalo

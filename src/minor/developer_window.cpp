@@ -8,7 +8,6 @@ namespace memvalo {
 
 namespace {
 
-constexpr int kTwips = 15;  // per pixel
 constexpr int kRow = 22;
 
 }  // namespace
@@ -29,7 +28,7 @@ void frmdebug_Load(const FilesContext& app, FrmDebugModel& f) {
     const Geometry& main = app.frm1.me.geometry;
     Geometry& g = f.me.geometry;
     g.left = std::max(0, main.left + main.width - g.width);
-    g.top = std::max(0, main.top + 60 * kTwips);
+    g.top = std::max(0, main.top + 60 * kTwipsPerPixel);
     frmdebug_Timer(app, f);
 }
 
@@ -43,8 +42,8 @@ void frmdebug_Timer(const FilesContext& app, FrmDebugModel& f) {
             "): " + std::to_string(app.store.soll[static_cast<std::size_t>(box - 1)]) + " Karten";
     }
     f.lbldatei.caption = "Lerndatei: " + (app.setPath.empty() ? "(keine)" : app.setPath);
-    f.lblbildschirm.caption = "Bildschirm: " + std::to_string(app.settings.screenWidth / kTwips) +
-                              " x " + std::to_string(app.settings.screenHeight / kTwips) + " Pixel";
+    f.lblbildschirm.caption = "Bildschirm: " + std::to_string(app.settings.screenWidth / kTwipsPerPixel) +
+                              " x " + std::to_string(app.settings.screenHeight / kTwipsPerPixel) + " Pixel";
 }
 
 }  // namespace memvalo

@@ -33,7 +33,10 @@ struct FontSpec {
     bool underline = false;
 };
 
-// Left, top, width and height in twips (15 twips per pixel).
+// Every geometry is kept in twips; windows are laid out and shown in pixels.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Left, top, width and height in twips.
 struct Geometry {
     int left = 0;
     int top = 0;

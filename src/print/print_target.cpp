@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/busy_pointer.h"
 #include "core/paths.h"
 #include "core/utf8.h"
 
@@ -12,18 +13,6 @@ namespace {
 void tell(FilesContext& app, const std::string& text) {
     app.msgBox(text, FilesContext::kTitle, Buttons::OK, Icon::Exclamation);
 }
-
-// The hourglass while the pages are made; message boxes come after it.
-class BusyPointer {
-  public:
-    explicit BusyPointer(FilesContext& app) : app_(app) { app_.platform.setBusy(true); }
-    ~BusyPointer() { app_.platform.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-  private:
-    FilesContext& app_;
-};
 
 std::string quoted(const std::string& name) {
     return "'" + name + "'";
@@ -79,7 +68,7 @@ bool runPrintJob(FilesContext& app, Printer& printer, const PrintTarget& target,
                  const std::string& title, const std::function<void(PrintJob&)>& print) {
     enum class Outcome { Printed, Refused, Failed };
     const Outcome outcome = [&] {
-        const BusyPointer busy(app);
+        const BusyPointer busy(app.platform);
         PrintJob job(printer);
         if (!job.begin(title, target.pdfPath)) return Outcome::Refused;
         print(job);

@@ -1,5 +1,6 @@
 #include "print/print_window.h"
 
+#include "settings/window_geometry.h"
 #include "files/unsaved_changes.h"
 #include "print/card_sheets.h"
 #include "print/print_target.h"
@@ -7,11 +8,6 @@
 namespace memvalo {
 
 namespace {
-
-void place(Control& c, int x, int y, int width, int height) {
-    constexpr int kTwips = 15;
-    c.geometry = {x * kTwips, y * kTwips, width * kTwips, height * kTwips};
-}
 
 // The set's name without ".ldt"; "Lerndatei" for a set never saved.
 std::string setName(const FilesContext& app) {
@@ -126,7 +122,7 @@ void Command1_Click(PrintWindowModel& f) {
 }
 
 void mnuprint_Click(FilesContext& app) {
-    if (app.showPrintWindow) app.onTopBracket([&] { app.showPrintWindow(app); });
+    app.onTopBracket([&] { app.platform.showPrintWindow(); });
 }
 
 }  // namespace memvalo

@@ -11,13 +11,12 @@ namespace memvalo {
 
 namespace {
 
-constexpr int kTwips = 15;  // per pixel
-constexpr int kWidth = 780 * kTwips;
-constexpr int kInset = 14 * kTwips;
-constexpr int kFirstRow = 24 * kTwips;
+constexpr int kWidth = 780 * kTwipsPerPixel;
+constexpr int kInset = 14 * kTwipsPerPixel;
+constexpr int kFirstRow = 24 * kTwipsPerPixel;
 // High enough for a caption of two lines: a long one wraps rather than shrinks.
-constexpr int kButtonHeight = 40 * kTwips;
-constexpr int kGap = 10 * kTwips;
+constexpr int kButtonHeight = 40 * kTwipsPerPixel;
+constexpr int kGap = 10 * kTwipsPerPixel;
 
 Geometry at(int left, int top, int width, int height) {
     return {left, top, width, height};
@@ -25,7 +24,7 @@ Geometry at(int left, int top, int width, int height) {
 
 void placeFrame(Control& frame, const char* caption, int height) {
     frame.caption = caption;
-    frame.geometry = at(0, 0, kWidth, height * kTwips);
+    frame.geometry = at(0, 0, kWidth, height * kTwipsPerPixel);
 }
 
 // Four buttons in a row across the frame.
@@ -40,13 +39,13 @@ void placeButtons(ControlArray<N>& buttons, const std::array<const char*, N>& ca
 
 void placeErrorRows(ErrPtnrModel& f) {
     constexpr std::array kTitles = {"Fehler-Nr:", "Modul:", "Prozedur:", "Zeilen-Nr.:"};
-    constexpr int kTitleWidth = 100 * kTwips;
+    constexpr int kTitleWidth = 100 * kTwipsPerPixel;
     int top = kFirstRow;
     for (int i = 0; i < 4; ++i) {
         // The description may take two lines.
-        const int height = (i == 0 ? 36 : 20) * kTwips;
+        const int height = (i == 0 ? 36 : 20) * kTwipsPerPixel;
         f.lblErrTitel[i].caption = kTitles[static_cast<std::size_t>(i)];
-        f.lblErrTitel[i].geometry = at(kInset, top, kTitleWidth, 20 * kTwips);
+        f.lblErrTitel[i].geometry = at(kInset, top, kTitleWidth, 20 * kTwipsPerPixel);
         f.lblError[i].geometry =
             at(kInset + kTitleWidth, top, kWidth - 2 * kInset - kTitleWidth, height);
         top += height;
@@ -86,15 +85,15 @@ ErrPtnrModel::ErrPtnrModel() {
         std::string(kMakerName) +
         "\rwenden sollten.Verwenden Sie die EMail-Funktion, um mir den Fehlerbericht direkt "
         "zukommen zu lassen.";
-    lblComment.geometry = at(kInset, kFirstRow - 2 * kTwips, kWidth - 2 * kInset, 36 * kTwips);
+    lblComment.geometry = at(kInset, kFirstRow - 2 * kTwipsPerPixel, kWidth - 2 * kInset, 36 * kTwipsPerPixel);
     placeFrame(framFehler, "Fehlerbeschreibung:", 24 + 36 + 3 * 20 + 10);
     placeErrorRows(*this);
     placeFrame(framProgInfo, "Programm-Infos:", 54);
-    lblProgInfo.geometry = at(kInset, kFirstRow, kWidth - 2 * kInset, 20 * kTwips);
+    lblProgInfo.geometry = at(kInset, kFirstRow, kWidth - 2 * kInset, 20 * kTwipsPerPixel);
     placeFrame(framProtocol, "Fehlerprotokoll ...", 74);
     placeButtons<4>(cmdProtocol, {"&Drucken", "&Speichern", "&EMail", "&WWW"});
     placeFrame(framCallStack, "CallStack:", 90);
-    lstCallStack.geometry = at(kInset, kFirstRow, kWidth - 2 * kInset, 56 * kTwips);
+    lstCallStack.geometry = at(kInset, kFirstRow, kWidth - 2 * kInset, 56 * kTwipsPerPixel);
     placeFrame(framContinue, "Weiterer Programmablauf...", 74);
     placeButtons<4>(cmdContinue, {"Befehl wieder&holen", "Fortsetzen mit &nächsten Befehl",
                                   "&Prozedur verlassen", "Programm &beenden"});

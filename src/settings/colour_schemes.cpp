@@ -65,7 +65,7 @@ void checkScheme(SettingsContext& app, Control& entry, const char* scheme) {
 }
 
 void editColours(SettingsContext& app) {
-    if (app.showColourWindow) app.onTopBracket([&] { app.showColourWindow(app); });
+    app.onTopBracket([&] { app.platform.showColourWindow(); });
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "settings/colour_window.h"
+#include "settings/window_geometry.h"
 
 #include <algorithm>
 
@@ -36,11 +37,6 @@ bool confirmAllTextFields(SettingsContext& app) {
                "Hiermit werden die Farben in allen Textboxen auf die ausgewählte Farbe "
                "gesetzt!\rMöchten Sie das?",
                "Sicherheitsabfrage", Buttons::YesNo, Icon::Question, 2) == Answer::Yes;
-}
-
-void place(Control& c, int x, int y, int width, int height) {
-    constexpr int kTwips = 15;
-    c.geometry = {x * kTwips, y * kTwips, width * kTwips, height * kTwips};
 }
 
 }  // namespace

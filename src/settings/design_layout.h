@@ -5,7 +5,6 @@
 
 namespace memvalo {
 
-inline constexpr int kTwipsPerPixel = 15;
 // The window may not be made smaller than this.
 inline constexpr int kMinWindowWidth = 8250;
 inline constexpr int kMinWindowHeight = 7920;

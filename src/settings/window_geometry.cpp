@@ -6,8 +6,6 @@ namespace memvalo {
 
 namespace {
 
-constexpr int kTwips = 15;
-
 // A window wider or taller than the main window still lies wholly on the screen.
 int onScreen(int start, int size, int screen) {
     if (screen > 0) start = std::min(start, screen - size);
@@ -17,14 +15,14 @@ int onScreen(int start, int size, int screen) {
 }  // namespace
 
 void place(Control& c, int x, int y, int width, int height) {
-    c.geometry = {x * kTwips, y * kTwips, width * kTwips, height * kTwips};
+    c.geometry = {x * kTwipsPerPixel, y * kTwipsPerPixel, width * kTwipsPerPixel, height * kTwipsPerPixel};
 }
 
-void centreOverMainWindow(const SettingsContext& app, Control& window, int width, int height) {
+void centreOverMainWindow(const Session& app, Control& window, int width, int height) {
     const Geometry& main = app.frm1.me.geometry;
     Geometry& g = window.geometry;
-    g.width = width * kTwips;
-    g.height = height * kTwips;
+    g.width = width * kTwipsPerPixel;
+    g.height = height * kTwipsPerPixel;
     g.left = onScreen(main.left + main.width / 2 - g.width / 2, g.width, app.settings.screenWidth);
     g.top =
         onScreen(main.top + main.height / 2 - g.height / 2, g.height, app.settings.screenHeight);

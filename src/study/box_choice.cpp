@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/busy_pointer.h"
 #include "core/text_encoding.h"
 #include "model/visibility.h"
 #include "study/box_messages.h"
@@ -27,9 +28,8 @@ void shuffleAndStart(StudyContext& app, int box) {
     const Answer answer = app.msgBox("Datensatz im Kasten " + plainNumber(box) + " mischen?",
                                      "Abfrage", Buttons::YesNo, Icon::Question);
     if (answer == Answer::Yes) {
-        app.platform.setBusy(true);
+        const BusyPointer busy(app.platform);
         shuffleBox(app, box, k.anz);
-        app.platform.setBusy(false);
     }
     k.pos = 1;
     showCard(app, box, 1);

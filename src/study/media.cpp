@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/busy_pointer.h"
 #include "core/anzeige.h"
 #include "core/paths.h"
 #include "core/text_encoding.h"
@@ -99,10 +100,9 @@ void mnuazersetzen_Click(StudyContext& app) {
         return;
     }
     app.playSound("zurück.wav");
-    app.platform.setBusy(true);
+    const BusyPointer busy(app.platform);
     ersetzen.checked = true;
     for (const CardField& f : kCardFields) anfuehrung_rein(f.box(app.frm1).caption);
-    app.platform.setBusy(false);
 }
 
 void textChanged(StudyContext& app, int field) {
@@ -111,9 +111,8 @@ void textChanged(StudyContext& app, int field) {
     // Rewriting the field only when there is something to convert keeps the cursor where it
     // is, and leaving blanks alone lets the learner type a blank between two words.
     if (text.find(kErsatzzeichen) == std::string::npos) return;
-    app.platform.setBusy(true);
+    const BusyPointer busy(app.platform);
     anfuehrung_rein(text);
-    app.platform.setBusy(false);
 }
 
 }  // namespace memvalo

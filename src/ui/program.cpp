@@ -57,14 +57,14 @@ int runProgram(int argc, char** argv, const std::function<void(QApplication&)>& 
     if (!Main(app, fromQt(QApplication::applicationFilePath()))) return 1;
     // "memvalo SET.ldt", as the desktop starts it for a double-clicked set.
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) app.files.commandLineSet = fromQt(arguments.at(1));
+    if (arguments.size() > 1) app.commandLineSet = fromQt(arguments.at(1));
 
     EventTable events;
     registerAllEvents(events);
     describeDesktop(app);
     MainWindow window(app, events);
     platform.setMainWindow(&window);
-    connectWindows(app, window);
+    platform.connectWindows(app, window);
     window.load();
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@ namespace memvalo {
 
 class App;
 class ErrPtnrModel;
+class MainWindow;
 class QtPrinter;
 class SoundPlayer;
 
@@ -23,6 +24,11 @@ class QtPlatform : public Platform {
     void setMainWindow(QWidget* window);
     // The run whose faults the error window shows.
     void setApp(App& app) { app_ = &app; }
+    // The program's other windows open over `window` from now on; before, they do not open.
+    void connectWindows(App& app, MainWindow& window) {
+        app_ = &app;
+        window_ = &window;
+    }
 
     Answer msgBox(const MessageBox& box) override;
     std::optional<std::string> inputBox(const InputBox& box) override;
@@ -44,12 +50,22 @@ class QtPlatform : public Platform {
     std::string dataHome() override;
     std::string documentsFolder() override;
     Printer* printer() override;
+    void showDeveloperWindow() override;
+    void showColourWindow() override;
+    void showCsvImportWindow(CsvImportWindowModel& window) override;
+    void showDeckImportWindow(DeckImportWindowModel& window) override;
+    void showExportWindow(ExportWindowModel& window) override;
+    void showAboutBox(FrmInfoModel& window) override;
+    void showClosingSpeedWindow(FrmZeitModel& window) override;
+    void showPrintWindow() override;
+    void runClosingFade() override;
 
   private:
     QWidget* dialogParent() const;
 
     QPointer<QWidget> mainWindow_;
     App* app_ = nullptr;
+    MainWindow* window_ = nullptr;
     // The error window's state, kept from the first error on.
     std::unique_ptr<ErrPtnrModel> errorWindow_;
     std::unique_ptr<SoundPlayer> sound_;

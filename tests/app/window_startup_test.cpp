@@ -148,7 +148,7 @@ TEST_F(StartupTest, TheSetNamedOnTheCommandLineOrTheLastOneOpens) {
         desktop.answers = {Answer::OK};
         App run(desktop);
         run.paths = app.paths;
-        run.files.commandLineSet = row.named;
+        run.commandLineSet = row.named;
         Form_Load(run, "");
         EXPECT_EQ(run.setPath, row.opened);
         EXPECT_EQ(run.frm1.txtfrage.caption, row.opened.empty() ? "" : "Haus");

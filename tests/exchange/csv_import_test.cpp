@@ -117,8 +117,8 @@ class CsvImportWindow : public DataFolderTest {
     CsvImportWindow() {
         std::ofstream(app.paths.settingsFile) << "";
         dir.write("woerter.csv", "Haus;house\r\nBaum;tree\r\nlinks;left;Richtung\r\n");
-        app.showCsvImportWindow = [this](App& a, CsvImportWindowModel& f) {
-            frmcsv_Load(a, f);
+        platform.whileImportOpen = [this](CsvImportWindowModel& f) {
+            frmcsv_Load(app, f);
             states.push_back(buttons(f));
             if (steps) steps(f);
         };

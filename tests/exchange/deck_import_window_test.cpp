@@ -23,8 +23,8 @@ class DeckImportWindow : public DataFolderTest {
                          {0, {"Maus", "mouse"}, {{0, 0, 0, 0, 0}}, 1}};
         content.media = {{"haus.jpg", "BILD"}};
         dir.write("deck.apkg", currentAnkiPackage(content));
-        app.showDeckImportWindow = [this](App& a, DeckImportWindowModel& f) {
-            frmfremd_Load(a, f);
+        platform.whileDeckImportOpen = [this](DeckImportWindowModel& f) {
+            frmfremd_Load(app, f);
             if (steps) steps(f);
         };
     }

@@ -138,11 +138,12 @@ TEST_F(FileCommandsTest, TheExitQuestionInEveryCase) {
     type("Haus", "a house");
     platform.answers = {Answer::Yes};
     int unloadsBeforeFade = -1;
-    app.runClosingFade = [&](App& a) {
+    platform.whileOpen = [&](const std::string&) {
         unloadsBeforeFade = platform.unloads;
-        EXPECT_TRUE(a.frm1.picende.visible);
+        EXPECT_TRUE(app.frm1.picende.visible);
     };
     EXPECT_TRUE(mnuende_Click(app));
+    EXPECT_EQ(platform.windows, Texts{"closingfade"});
     EXPECT_EQ(unloadsBeforeFade, 0);
     EXPECT_EQ(platform.unloads, 1);
     EXPECT_EQ(questionsOnDisk(dir.file("s.ldt"), 1), Texts{"Haus"});

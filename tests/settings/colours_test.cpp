@@ -12,16 +12,14 @@ namespace {
 // colours open the colour window first, and only the window background differs between the
 // user's colours and the gradient over them.
 TEST_F(AppTest, EachColourSchemeChecksOnlyItsEntryAndPaintsItsTargets) {
-    int colourWindows = 0;
-    app.showColourWindow = [&](App&) { ++colourWindows; };
     MainWindowModel& w = app.frm1;
     app.settings.farben[6] = 0x123456;
     app.settings.systemColours.activeBorder = 0x654321;
     const struct {
-        void (*command)(App&);
+        void (*command)(SettingsContext&);
         Control* entry;
         const char* scheme;
-        int colourWindows;
+        std::size_t colourWindows;
         std::optional<std::uint32_t> background;
         std::optional<Gradient> gradient;
     } cases[] = {
@@ -43,7 +41,7 @@ TEST_F(AppTest, EachColourSchemeChecksOnlyItsEntryAndPaintsItsTargets) {
             EXPECT_EQ(entry->checked, entry == c.entry);
         }
         EXPECT_EQ(app.settings.farbschema, c.scheme);
-        EXPECT_EQ(colourWindows, c.colourWindows);
+        EXPECT_EQ(platform.windows.size(), c.colourWindows);
         EXPECT_EQ(w.me.backColor, c.background);
         EXPECT_EQ(verlaufsub(app), c.gradient);
     }

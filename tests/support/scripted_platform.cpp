@@ -85,4 +85,19 @@ ErrorChoice ScriptedPlatform::reportError(const ErrorReport& report) {
     return next(errorChoices, "error window for " + report.procedure, ErrorChoice::Leave);
 }
 
+void ScriptedPlatform::open(const std::string& window) {
+    windows.push_back(window);
+    if (whileOpen) whileOpen(window);
+}
+
+void ScriptedPlatform::showCsvImportWindow(CsvImportWindowModel& window) {
+    open("csvimport");
+    if (whileImportOpen) whileImportOpen(window);
+}
+
+void ScriptedPlatform::showDeckImportWindow(DeckImportWindowModel& window) {
+    open("deckimport");
+    if (whileDeckImportOpen) whileDeckImportOpen(window);
+}
+
 }  // namespace memvalo::test

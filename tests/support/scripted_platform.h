@@ -2,6 +2,7 @@
 // A platform for tests: it records everything the program asks of the desktop and answers
 // from queues the test fills. A message box the test did not expect fails the test.
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -36,6 +37,13 @@ class ScriptedPlatform : public Platform {
     int beeps = 0;
     int unloads = 0;
     int busyDepth = 0;
+    // The other windows opened, in order: "developer", "colours", "csvimport", "export",
+    // "deckimport", "about", "closingspeed", "print", "closingfade"; each runs `whileOpen` if set, and the
+    // import window `whileImportOpen` with its model.
+    std::vector<std::string> windows;
+    std::function<void(const std::string&)> whileOpen;
+    std::function<void(CsvImportWindowModel&)> whileImportOpen;
+    std::function<void(DeckImportWindowModel&)> whileDeckImportOpen;
 
     // Fixed surroundings.
     std::string todayText = "06.12.2026";
@@ -71,6 +79,18 @@ class ScriptedPlatform : public Platform {
     std::string dataHome() override { return dataHomeFolder; }
     std::string documentsFolder() override { return documents; }
     Printer* printer() override { return &fakePrinter; }
+    void showDeveloperWindow() override { open("developer"); }
+    void showColourWindow() override { open("colours"); }
+    void showCsvImportWindow(CsvImportWindowModel& window) override;
+    void showDeckImportWindow(DeckImportWindowModel& window) override;
+    void showExportWindow(ExportWindowModel&) override { open("export"); }
+    void showAboutBox(FrmInfoModel&) override { open("about"); }
+    void showClosingSpeedWindow(FrmZeitModel&) override { open("closingspeed"); }
+    void showPrintWindow() override { open("print"); }
+    void runClosingFade() override { open("closingfade"); }
+
+  private:
+    void open(const std::string& window);
 };
 
 }  // namespace memvalo::test

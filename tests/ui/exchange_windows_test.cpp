@@ -16,7 +16,7 @@ class ExchangeWindowsTest : public QObject {
   private slots:
     void init() {
         w_ = std::make_unique<RealWindow>();
-        connectWindows(w_->app, *w_->window);
+        w_->platform.connectWindows(w_->app, *w_->window);
     }
     void cleanup() { w_.reset(); }
 
