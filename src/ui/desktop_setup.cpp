@@ -14,8 +14,8 @@ void describeDesktop(App& app) {
     SettingsValues& s = app.settings;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        s.screenWidth = area.width() * kTwipsPerPx;
-        s.screenHeight = area.height() * kTwipsPerPx;
+        s.screenWidth = area.width() * kTwipsPerPixel;
+        s.screenHeight = area.height() * kTwipsPerPixel;
     }
     const QPalette palette = QApplication::palette();
     SystemColours& c = s.systemColours;
