@@ -117,7 +117,6 @@ std::vector<SetFileContent> convertedSetFiles(OldSet& old, SetOptions options) {
 UpdateResult db_update(Session& app, const std::string& setBasePath, const std::string& folder,
                        const std::string& fileName, const SaveStepHook& hook) {
     const Answer answer = app.msgBox(kQuestion, kTitle, Buttons::OKCancel, Icon::Information);
-    app.abortFlag = static_cast<int>(answer);
     if (answer == Answer::Cancel) return UpdateResult::Declined;
     app.markierung.clear();
     Control& bar = app.frm1.progress;
@@ -129,7 +128,6 @@ UpdateResult db_update(Session& app, const std::string& setBasePath, const std::
     UpdateResult result = UpdateResult::Impossible;
     guarded(app, "db_update", [&] { result = convert(app, setBasePath, folder, fileName, hook); });
     bar.value = bar.max;
-    app.markierung = result == UpdateResult::Converted ? "alles_ok" : "unmöglich";
     return result;
 }
 

@@ -52,7 +52,6 @@ bool fitsOrUserInsists(Session& app, const std::string& file) {
         app.msgBox("Sie versuchen, einen Kasten zu importieren, der\rnicht zu Datei " + setName +
                        ".ldt passt!\r\rWollen Sie wirklich weitermachen??",
                    "Sicherheitsabfrage", Buttons::YesNo, Icon::Question, 2);
-    app.abortFlag = static_cast<int>(answer);
     return answer == Answer::Yes;
 }
 
@@ -137,9 +136,7 @@ bool kasten5_speichern(Session& app) {
 
 bool kasten5_import(Session& app) {
     const std::string file = chooseSideFile(app);
-    const bool imported = !file.empty() && fitsOrUserInsists(app, file) && readSideFile(app, file);
-    if (!imported) app.markierung = "nichts";
-    return imported;
+    return !file.empty() && fitsOrUserInsists(app, file) && readSideFile(app, file);
 }
 
 }  // namespace memvalo

@@ -117,7 +117,6 @@ bool updateOldFormat(Session& app) {
     }
     if (result == UpdateResult::Impossible) {
         app.msgBox("Konvertierung fehlgeschlagen!", Session::kTitle);
-        app.abortFlag = 2;
     }
     app.markierung.clear();
     return false;
@@ -202,14 +201,10 @@ LoadResult load(Session& app, const SaveStepHook& hook) {
 
 LoadResult platte_an_speicher(Session& app, const SaveStepHook& hook) {
     app.setBasePath = basePathOf(app.setPath);
-    app.abortFlag = 0;
     try {
-        const LoadResult result = load(app, hook);
-        if (result != LoadResult::Loaded) app.abortFlag = 2;
-        return result;
+        return load(app, hook);
     } catch (const Refusal& refusal) {
         app.msgBox(refusal.text, kRefusedTitle, Buttons::OK, Icon::Critical);
-        app.abortFlag = 2;
         return LoadResult::Refused;
     }
 }

@@ -32,7 +32,8 @@ class Session {
     Paths paths;
     RandomSource random;
 
-    // Passes short results and markers between steps ("speichern", "ja", "alles_ok" ...).
+    // "speichern" while the mode switch takes the card typed in box 1 to its first card: the
+    // step stores it without complaining about it. Empty otherwise.
     std::string markierung;
     // The media reference of the card on screen.
     std::string medienverweis;
@@ -49,8 +50,6 @@ class Session {
     std::string setBasePath;
     // The set's files as this program last read or wrote them.
     DiskStamp diskStamp;
-    // 2 when the set just asked for cannot be used (refused, or its update was declined).
-    int abortFlag = 0;
 
     // The options the settings file keeps.
     SettingsValues settings;

@@ -15,29 +15,5 @@ void kds_an_felder(Session& app, int box);
 // Normalises the box 2..5 work record in place: quotes replaced, fixed fields re-padded.
 void felder_an_kds(Session& app, int box);
 
-inline void k2ds_an_felder(Session& app) {
-    kds_an_felder(app, 2);
-}
-inline void k3ds_an_felder(Session& app) {
-    kds_an_felder(app, 3);
-}
-inline void k4ds_an_felder(Session& app) {
-    kds_an_felder(app, 4);
-}
-inline void k5ds_an_felder(Session& app) {
-    kds_an_felder(app, 5);
-}
-inline void felder_an_k2ds(Session& app) {
-    felder_an_kds(app, 2);
-}
-inline void felder_an_k3ds(Session& app) {
-    felder_an_kds(app, 3);
-}
-inline void felder_an_k4ds(Session& app) {
-    felder_an_kds(app, 4);
-}
-inline void felder_an_k5ds(Session& app) {
-    felder_an_kds(app, 5);
-}
 
 }  // namespace memvalo

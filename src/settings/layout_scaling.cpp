@@ -29,17 +29,16 @@ bool isLaidOut(const Control& control) {
            control.kind != ControlKind::Form;
 }
 
-clsControl& col_Controls::Add(int lTop, int lLeft, int lWidth, int lHeight,
-                              const std::string& sName, float iFontSize) {
+void col_Controls::Add(int lTop, int lLeft, int lWidth, int lHeight, const std::string& sName,
+                       float iFontSize) {
     clsControl record;
-    record.Tag = Count();
     record.Top = lTop;
     record.Left = lLeft;
     record.Width = lWidth;
     record.Height = lHeight;
     record.Name = sName;
     record.fontsize = iFontSize;
-    return items_[sName] = record;
+    items_[sName] = record;
 }
 
 const clsControl* col_Controls::find(const std::string& key) const {
@@ -51,8 +50,6 @@ void clsResize::Initialize() {
     const Geometry& g = form_->geometry;
     form.Height = g.height;
     form.Width = g.width;
-    form.Top = g.top;
-    form.Left = g.left;
     for (auto& [name, control] : *controls_) {
         if (!isLaidOut(control)) continue;
         const Geometry& c = control.geometry;
@@ -63,25 +60,17 @@ void clsResize::Initialize() {
     }
 }
 
-void clsResize::ResizeOption(const std::string& xControl, int iResizeOption, bool bFontSizing) {
-    clsControl& record = controls.Item(controlKey(xControl));
-    record.ResizeOption = iResizeOption;
-    record.FontSizing = bFontSizing;
-}
-
 void clsResize::DoResize() {
     if (form.Width <= 0 || form.Height <= 0) return;
     const double xr = static_cast<double>(form_->geometry.width) / form.Width;
     const double yr = static_cast<double>(form_->geometry.height) / form.Height;
     const double fr = Min(xr, yr);
-    const double s = ScaleMinMax / 100.0;
-    if (!(xr < 1 - s || xr > 1 + s || yr < 1 - s || yr > 1 + s) && s > 0) return;
     for (auto& [name, control] : *controls_) {
         if (!isLaidOut(control)) continue;
         const clsControl* record = controls.find(controlKey(name));
         if (record == nullptr) continue;
         const bool parked = control.geometry.left < 0;
-        if (record->FontSizing) control.font.size = record->fontsize * fr;
+        control.font.size = record->fontsize * fr;
         Geometry& g = control.geometry;
         // Scaling the offset record itself, (L + 75000) * xr - 75000, would bring a parked
         // control into view once the window grows by a third; its designed left is scaled
@@ -90,9 +79,6 @@ void clsResize::DoResize() {
         g.top = scaled(record->Top, yr);
         g.width = scaled(record->Width, xr);
         if (control.kind != ControlKind::ComboBox) g.height = scaled(record->Height, yr);
-        const int option = record->ResizeOption;
-        if (option == kKeepWidth || option == kKeepWidthHeight) g.width = record->Width;
-        if (option == kKeepHeight || option == kKeepWidthHeight) g.height = record->Height;
     }
 }
 

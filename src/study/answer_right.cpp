@@ -101,7 +101,7 @@ void rightInBox5(StudyContext& app) {
     app.kasten5_beantwortet = k5.pos;
     if (k5.pos < k5.anz) {
         app.frm1.lblazist[4].caption = paddedNumber(k5.anz - k5.pos);
-        felder_an_k5ds(app);
+        felder_an_kds(app, 5);
         k5[k5.pos] = s.kds[5];
         ++k5.pos;
         showCard(app, 5, k5.pos);

@@ -86,7 +86,7 @@ void wrongSendsBack(StudyContext& app, int box) {
             app.frm1.cmdantwort.visible = false;
         }
         reportBox1Full(app, true);
-        app.markierung = "ja";
+        app.markierung.clear();
         return;
     }
     if (k.anz == 0) {
@@ -98,7 +98,7 @@ void wrongSendsBack(StudyContext& app, int box) {
         continueBox5(app, oldPosition);
     } else if (box1Full(app)) {
         reportBox1Full(app, true);
-        app.markierung = "ja";
+        app.markierung.clear();
         return;
     } else {
         k.pos = 1;

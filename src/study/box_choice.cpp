@@ -186,7 +186,7 @@ void mnukk_Click(StudyContext& app, int index) {
     if (box >= 2 && box1Full(app)) {
         // The box worked so far stays current, so the card on screen and the box agree.
         reportBox1Full(app, true);
-        app.markierung = "ja";
+        app.markierung.clear();
         finishBoxChoice(app);
         return;
     }

@@ -12,7 +12,6 @@ void cmdantwort_Click(StudyContext& app) {
     // Answering a box other than box 1 wrongly would push box 1 beyond its capacity.
     if (box1Full(app) && !w.mnukk[0].checked) {
         reportBox1Full(app, false);
-        app.markierung = "ja";
         return;
     }
     app.playSound("antwort.wav");

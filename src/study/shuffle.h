@@ -9,20 +9,5 @@ namespace memvalo {
 // Shuffles the first `count` cards of `box`; a box of one card draws no number.
 void shuffleBox(StudyContext& app, int box, int count);
 
-inline void zufallswert(StudyContext& app, int count) {
-    shuffleBox(app, 1, count);
-}
-inline void zufall_kasten2(StudyContext& app, int count) {
-    shuffleBox(app, 2, count);
-}
-inline void zufall_kasten3(StudyContext& app, int count) {
-    shuffleBox(app, 3, count);
-}
-inline void zufall_kasten4(StudyContext& app, int count) {
-    shuffleBox(app, 4, count);
-}
-inline void zufall_kasten5(StudyContext& app, int count) {
-    shuffleBox(app, 5, count);
-}
 
 }  // namespace memvalo

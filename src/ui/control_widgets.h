@@ -13,8 +13,6 @@
 
 namespace memvalo {
 
-inline constexpr int kTwipsPerPixel = 15;
-
 // The widget for a control, by its kind; nullptr for kinds that are not widgets (menus, the
 // window itself, the tray icon). multiLine: a text box that holds several lines.
 QWidget* createControlWidget(const std::string& name, const Control& control, QWidget* parent,

@@ -28,16 +28,16 @@ TEST_F(StudyTest, ShuffleKeepsEveryCardOnceAndOrdersAlikeInEveryRun) {
     fill(4, someNames(40));
     app.store.k(4)[41].frage = "hinter dem letzten";
     const auto before = sortedCards(app.store.k(4));
-    zufall_kasten2(app, 1);
-    zufallswert(app, 0);
-    zufall_kasten4(app, 40);
+    shuffleBox(app, 2, 1);
+    shuffleBox(app, 1, 0);
+    shuffleBox(app, 4, 40);
     EXPECT_EQ(sortedCards(app.store.k(4)), before);
     EXPECT_NE(answersIn(4), someNames(40));
     EXPECT_EQ(app.store.k(4)[41].frage, "hinter dem letzten");
     ScriptedPlatform p;
     App run(p);
     for (const std::string& n : someNames(40)) run.store.k(4).append(card(n, 4));
-    zufall_kasten4(run, 40);
+    shuffleBox(run, 4, 40);
     for (int i = 1; i <= 40; ++i) EXPECT_EQ(run.store.k(4)[i].antwort, answersIn(4)[i - 1]);
 }
 
