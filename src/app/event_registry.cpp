@@ -1,5 +1,6 @@
 #include "app/event_registry.h"
 
+#include "app/app.h"
 #include "app/exchange_events.h"
 #include "app/file_events.h"
 #include "app/settings_events.h"

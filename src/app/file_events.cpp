@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/app.h"
 #include "app/exit_command.h"
 #include "files/box5_commands.h"
 #include "files/example_set.h"

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "app/app.h"
 #include "core/card_fields.h"
 #include "study/answer.h"
 #include "study/box_choice.h"

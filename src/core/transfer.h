@@ -15,5 +15,4 @@ void kds_an_felder(Session& app, int box);
 // Normalises the box 2..5 work record in place: quotes replaced, fixed fields re-padded.
 void felder_an_kds(Session& app, int box);
 
-
 }  // namespace memvalo

@@ -145,13 +145,11 @@ bool konvert(FilesContext& app, CsvImportWindowModel& f, const std::string& ordn
     int count = 0;
     const std::error_code written = [&] {
         BusyPointer busy(app.platform);
-        count = konvertCards(importFileText(std::move(bytes)), f.trennzeichen, app.platform.today(), box1,
-                             [&](int) {
-                                 busy.without([&] {
-                                     app.msgBox(kWrongFieldCount, title, Buttons::OK,
-                                                Icon::Critical);
-                                 });
-                             });
+        count = konvertCards(
+            importFileText(std::move(bytes)), f.trennzeichen, app.platform.today(), box1, [&](int) {
+                busy.without(
+                    [&] { app.msgBox(kWrongFieldCount, title, Buttons::OK, Icon::Critical); });
+            });
         return writeImportedSet(ordner, dateiname, box1, &before);
     }();
     if (written) {

@@ -42,8 +42,9 @@ void frmdebug_Timer(const FilesContext& app, FrmDebugModel& f) {
             "): " + std::to_string(app.store.soll[static_cast<std::size_t>(box - 1)]) + " Karten";
     }
     f.lbldatei.caption = "Lerndatei: " + (app.setPath.empty() ? "(keine)" : app.setPath);
-    f.lblbildschirm.caption = "Bildschirm: " + std::to_string(app.settings.screenWidth / kTwipsPerPixel) +
-                              " x " + std::to_string(app.settings.screenHeight / kTwipsPerPixel) + " Pixel";
+    f.lblbildschirm.caption =
+        "Bildschirm: " + std::to_string(app.settings.screenWidth / kTwipsPerPixel) + " x " +
+        std::to_string(app.settings.screenHeight / kTwipsPerPixel) + " Pixel";
 }
 
 }  // namespace memvalo

@@ -1,9 +1,9 @@
 #include "print/print_window.h"
 
-#include "settings/window_geometry.h"
 #include "files/unsaved_changes.h"
 #include "print/card_sheets.h"
 #include "print/print_target.h"
+#include "settings/window_geometry.h"
 
 namespace memvalo {
 

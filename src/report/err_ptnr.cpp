@@ -85,7 +85,8 @@ ErrPtnrModel::ErrPtnrModel() {
         std::string(kMakerName) +
         "\rwenden sollten.Verwenden Sie die EMail-Funktion, um mir den Fehlerbericht direkt "
         "zukommen zu lassen.";
-    lblComment.geometry = at(kInset, kFirstRow - 2 * kTwipsPerPixel, kWidth - 2 * kInset, 36 * kTwipsPerPixel);
+    lblComment.geometry =
+        at(kInset, kFirstRow - 2 * kTwipsPerPixel, kWidth - 2 * kInset, 36 * kTwipsPerPixel);
     placeFrame(framFehler, "Fehlerbeschreibung:", 24 + 36 + 3 * 20 + 10);
     placeErrorRows(*this);
     placeFrame(framProgInfo, "Programm-Infos:", 54);

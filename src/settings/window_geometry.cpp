@@ -15,7 +15,8 @@ int onScreen(int start, int size, int screen) {
 }  // namespace
 
 void place(Control& c, int x, int y, int width, int height) {
-    c.geometry = {x * kTwipsPerPixel, y * kTwipsPerPixel, width * kTwipsPerPixel, height * kTwipsPerPixel};
+    c.geometry = {x * kTwipsPerPixel, y * kTwipsPerPixel, width * kTwipsPerPixel,
+                  height * kTwipsPerPixel};
 }
 
 void centreOverMainWindow(const Session& app, Control& window, int width, int height) {

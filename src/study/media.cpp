@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/busy_pointer.h"
 #include "core/anzeige.h"
+#include "core/busy_pointer.h"
 #include "core/paths.h"
 #include "core/text_encoding.h"
 

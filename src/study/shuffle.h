@@ -9,5 +9,4 @@ namespace memvalo {
 // Shuffles the first `count` cards of `box`; a box of one card draws no number.
 void shuffleBox(StudyContext& app, int box, int count);
 
-
 }  // namespace memvalo

@@ -13,7 +13,6 @@ class Box5Commands : public test::AppTest {
   protected:
     Box5Commands() {
         registerFileEvents(events);
-        events.onClick("mnueingabe", [this](App&) { ++entryModeSwitches; });
         app.setPath = dir.file("englisch.ldt");
         for (int i = 1; i <= 3; ++i) {
             CardRecord card;
@@ -37,7 +36,6 @@ class Box5Commands : public test::AppTest {
     }
 
     EventTable events;
-    int entryModeSwitches = 0;
     Box original;
 };
 
@@ -51,7 +49,7 @@ TEST_F(Box5Commands, EmptyingAndReimportingRestoresTheSameCardsInOrder) {
     const MainWindowModel& w = app.frm1;
     EXPECT_EQ(std::to_string(app.store.k(5).anz) + w.lblazist[4].caption, "00");
     EXPECT_TRUE(!w.mnukk[4].enabled && !w.cmd5vor.visible && !w.mnu5leeren.enabled);
-    EXPECT_TRUE(w.mnu5import.enabled && entryModeSwitches == 1 && platform.busyDepth == 0);
+    EXPECT_TRUE(w.mnu5import.enabled && w.mnueingabe.checked && platform.busyDepth == 0);
     const std::string side = dir.read("englisch_bak1.k06");
     EXPECT_EQ(side.substr(0, side.find("\"Frage 2")),
               " 3 \r\n\"Frage 1, mit Komma\"\r\n\"Zeile\r\nzwei\"\r\n\"\"\r\n\"\"\r\n01.01.2026\r\n"
@@ -68,7 +66,7 @@ TEST_F(Box5Commands, EmptyingAndReimportingRestoresTheSameCardsInOrder) {
     ASSERT_EQ(app.store.k(5).anz, 3);
     for (int slot = 1; slot <= 3; ++slot) EXPECT_EQ(app.store.k(5)[slot], original[slot]);
     EXPECT_EQ(std::to_string(app.store.k(5).pos) + w.lblazist[4].caption, "33");
-    EXPECT_TRUE(w.mnu5leeren.enabled && !w.mnu5import.enabled && entryModeSwitches == 2);
+    EXPECT_TRUE(w.mnu5leeren.enabled && !w.mnu5import.enabled && w.mnueingabe.checked);
 
     platform.answers = {Answer::OK};
     click("mnu5leeren");
@@ -100,7 +98,7 @@ TEST_F(Box5Commands, ImportRefusesAFullBoxAForeignFileOnNoAndABrokenFile) {
     EXPECT_NE(platform.messages.back().text.find("ist kein lesbarer Kasten 5"), std::string::npos);
     click("mnu5import");
     EXPECT_EQ(app.store.k(5).anz, 0);
-    EXPECT_EQ(entryModeSwitches, 0);
+    EXPECT_FALSE(app.frm1.mnueingabe.checked);
 }
 
 TEST_F(Box5Commands, EmptyingRefusesWhenAllTwentyNamesAreTakenOrTheSetHasNoName) {
@@ -113,7 +111,7 @@ TEST_F(Box5Commands, EmptyingRefusesWhenAllTwentyNamesAreTakenOrTheSetHasNoName)
     app.setPath.clear();
     click("mnu5leeren");
     EXPECT_EQ(app.store.k(5).anz, 3);
-    EXPECT_TRUE(entryModeSwitches == 0 && platform.busyDepth == 0);
+    EXPECT_TRUE(!app.frm1.mnueingabe.checked && platform.busyDepth == 0);
 }
 
 TEST_F(Box5Commands, AnEmptyBox5IsASingleCountLine) {
