@@ -13,6 +13,7 @@ class Box5Commands : public test::AppTest {
   protected:
     Box5Commands() {
         registerFileEvents(events);
+        app.frm1.mnueingabe.checked = false;  // set again by the switch to entry mode
         app.setPath = dir.file("englisch.ldt");
         for (int i = 1; i <= 3; ++i) {
             CardRecord card;

@@ -92,7 +92,7 @@ Pressed press(App& app, std::mt19937& chance) {
 // twice, or stored over another slot, shows as a duplicate.
 void typeOrPage(App& app, std::mt19937& chance, int step) {
     MainWindowModel& w = app.frm1;
-    const std::pair<const Control*, void (*)(App&)> buttons[] = {
+    const std::pair<const Control*, void (*)(StudyContext&)> buttons[] = {
         {&w.cmdvor, cmdvor_Click},         {&w.cmdvor, cmdvor_Click},
         {&w.cmdvor, cmdvor_Click},         {&w.cmdzurück, cmdzurück_Click},
         {&w.cmdanfang, cmdanfang_Click},   {&w.cmdende, cmdende_Click},
