@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/busy_pointer.h"
 #include "core/paths.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
@@ -110,12 +111,10 @@ void close(DeckImportWindowModel& f) {
 
 bool leseKartei(FilesContext& app, DeckImportWindowModel& f) {
     try {
-        app.platform.setBusy(true);
+        const BusyPointer busy(app.platform);
         f.deck = readDeck(f.pfad, {"", f.options.frageSprache, f.options.antwortSprache});
-        app.platform.setBusy(false);
         return true;
     } catch (const ImportRefusal& refusal) {
-        app.platform.setBusy(false);
         app.msgBox(refusalText(f.pfad, refusal.what()), kTitle, Buttons::OK, Icon::Critical);
         return false;
     }
@@ -172,9 +171,10 @@ void cmdimport_Click(FilesContext& app, DeckImportWindowModel& f) {
     if (!chosen || chosen->empty()) return;
     const std::string target = withSetExtension(*chosen);
     DeckImportReport report;
-    app.platform.setBusy(true);
-    const FileError error = writeDeckSets(f.gewaehlt, target, app.platform.today(), report);
-    app.platform.setBusy(false);
+    const FileError error = [&] {
+        const BusyPointer busy(app.platform);
+        return writeDeckSets(f.gewaehlt, target, app.platform.today(), report);
+    }();
     if (error) {
         app.msgBox(cannotWriteText(error), kTitle, Buttons::OK, Icon::Critical);
         return;

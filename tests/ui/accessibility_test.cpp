@@ -46,7 +46,7 @@ class AccessibilityTest : public QObject {
   private slots:
     void init() {
         w_ = std::make_unique<RealWindow>();
-        connectWindows(w_->app, *w_->window);
+        w_->platform.connectWindows(w_->app, *w_->window);
         w_->app.frm1.mnuklang.checked = false;
         CardRecord card;
         card.frage = "Haus";
@@ -69,10 +69,10 @@ class AccessibilityTest : public QObject {
         const QString none = QStringLiteral("%1: ");
         QCOMPARE(unnamedIn(w.window.get()), none.arg("frm1"));
         const std::vector<std::pair<const char*, std::function<void()>>> windows = {
-            {"frmfarb", [&] { w.app.showColourWindow(w.app); }},
+            {"frmfarb", [&] { w.platform.showColourWindow(); }},
             {"frmcsv", [&] { QVERIFY(w.choose("mnucsvimport")); }},
             {"frmexport", [&] { QVERIFY(w.choose("mnuexporttext")); }},
-            {"frmprint", [&] { w.app.showPrintWindow(w.app); }},
+            {"frmprint", [&] { w.platform.showPrintWindow(); }},
             {"frminfo", [&] { QVERIFY(w.choose("mnuüber")); }},
             {"frmzeit", [&] { QVERIFY(w.choose("mnuabspann")); }},
             {"ErrPtnr",
@@ -87,7 +87,7 @@ class AccessibilityTest : public QObject {
             open();
             QCOMPARE(unnamed, none.arg(name));
         }
-        w.app.showDeveloperWindow(w.app);
+        w.platform.showDeveloperWindow();
         auto* developer = w.window->findChild<QWidget*>(QStringLiteral("frmdebug"));
         QVERIFY(developer != nullptr);
         QCOMPARE(unnamedIn(developer), none.arg("frmdebug"));
