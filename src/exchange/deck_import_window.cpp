@@ -24,10 +24,11 @@ void applyLayout(FilesContext& app, DeckImportWindowModel& f) {
     place(f.lblformat, 12, 12, 536, 22);
     place(f.lblanzahl, 12, 36, 536, 22);
     place(f.lblkaesten, 12, 60, 536, 22);
-    place(f.lblwahl, 12, 90, 280, 34);
-    place(f.cmdwahl, 300, 90, 120, 32);
-    place(f.cmdantwortwahl, 428, 90, 120, 32);
-    place(f.lblvorschau, 12, 132, 536, 194);
+    place(f.lblwahl, 12, 92, 140, 22);
+    place(f.cbowahl, 160, 88, 388, 28);
+    place(f.lblantwort, 12, 126, 140, 22);
+    place(f.cboantwort, 160, 122, 388, 28);
+    place(f.lblvorschau, 12, 160, 536, 166);
     place(f.cmdimport, 294, 338, 130, 34);
     place(f.cmdcancel, 432, 338, 116, 34);
 }
@@ -38,29 +39,22 @@ std::string oneLine(const std::string& text) {
     return utf8::length(out) > 60 ? utf8::left(out, 57) + "..." : out;
 }
 
-std::string language(const Deck& deck, int index) {
-    const auto i = static_cast<std::size_t>(index);
-    return i < deck.choices.size() ? deck.choices[i] : std::to_string(index);
-}
-
 void showChoice(DeckImportWindowModel& f) {
     const Deck& d = f.deck;
-    f.cmdwahl.visible = d.choices.size() > 1;
-    f.cmdantwortwahl.visible = d.choiceKind == DeckChoiceKind::Sprachen && d.choices.size() > 1;
-    switch (d.choiceKind) {
-        case DeckChoiceKind::Stapel:
-            f.lblwahl.caption =
-                "Stapel: " + (f.options.stapel.empty() ? std::string(kAlle) : f.options.stapel);
-            break;
-        case DeckChoiceKind::Sprachen:
-            f.lblwahl.caption = "Frage: " + language(d, f.options.frageSprache) +
-                                "\rAntwort: " + language(d, f.options.antwortSprache);
-            break;
-        case DeckChoiceKind::None:
-            f.lblwahl.caption.clear();
-            f.cmdwahl.visible = false;
-            break;
+    const bool languages = d.choiceKind == DeckChoiceKind::Sprachen;
+    f.lblwahl.visible = f.cbowahl.visible = d.choiceKind != DeckChoiceKind::None;
+    f.lblantwort.visible = f.cboantwort.visible = languages;
+    f.cbowahl.enabled = f.cboantwort.enabled = d.choices.size() > 1;
+    if (languages) {
+        f.cbowahl.items = f.cboantwort.items = d.choices;
+        f.cbowahl.value = f.options.frageSprache;
+        f.cboantwort.value = f.options.antwortSprache;
+        return;
     }
+    f.cbowahl.items = {std::string(kAlle)};
+    f.cbowahl.items.insert(f.cbowahl.items.end(), d.choices.begin(), d.choices.end());
+    const auto at = std::find(d.choices.begin(), d.choices.end(), f.options.stapel);
+    f.cbowahl.value = at == d.choices.end() ? 0 : static_cast<int>(at - d.choices.begin()) + 1;
 }
 
 void showFound(DeckImportWindowModel& f) {
@@ -97,10 +91,14 @@ bool choose(FilesContext& app, DeckImportWindowModel& f, bool reread) {
     return true;
 }
 
-int nextLanguage(int current, int other, int count) {
-    int next = (current + 1) % count;
-    if (next == other) next = (next + 1) % count;
-    return next;
+// Choosing for one side the language the other side has swaps the two.
+void chooseLanguage(int chosen, int& side, int& other) {
+    if (chosen == other) other = side;
+    side = chosen;
+}
+
+bool validChoice(const Control& list) {
+    return list.value >= 0 && static_cast<std::size_t>(list.value) < list.items.size();
 }
 
 void close(DeckImportWindowModel& f) {
@@ -123,9 +121,9 @@ bool leseKartei(FilesContext& app, DeckImportWindowModel& f) {
 void frmfremd_Load(FilesContext& app, DeckImportWindowModel& f) {
     applyLayout(app, f);
     f.me.caption = std::string(kTitle);
-    f.cmdwahl.caption =
-        f.deck.choiceKind == DeckChoiceKind::Sprachen ? "&Fragesprache" : "Anderer &Stapel";
-    f.cmdantwortwahl.caption = "A&ntwortsprache";
+    f.lblwahl.caption =
+        f.deck.choiceKind == DeckChoiceKind::Sprachen ? "&Fragesprache:" : "&Stapel:";
+    f.lblantwort.caption = "A&ntwortsprache:";
     f.cmdimport.caption = "&Importieren...";
     f.cmdimport.tooltip = "Die Karten als neue Lerndatei speichern";
     f.cmdcancel.caption = "&Abbrechen";
@@ -134,26 +132,20 @@ void frmfremd_Load(FilesContext& app, DeckImportWindowModel& f) {
     f.cmdimport.focusRequested = true;
 }
 
-void cmdwahl_Click(FilesContext& app, DeckImportWindowModel& f) {
-    const auto count = static_cast<int>(f.deck.choices.size());
-    if (count < 2) return;
+void cbowahl_Click(FilesContext& app, DeckImportWindowModel& f) {
+    if (!validChoice(f.cbowahl)) return;
     if (f.deck.choiceKind == DeckChoiceKind::Stapel) {
-        const auto& c = f.deck.choices;
-        const auto at = std::find(c.begin(), c.end(), f.options.stapel);
-        // "alle" comes before the first deck and after the last one.
-        f.options.stapel = at == c.end() ? c.front() : (at + 1 == c.end() ? "" : *(at + 1));
+        f.options.stapel = f.cbowahl.value == 0 ? "" : f.cbowahl.items[f.cbowahl.value];
         choose(app, f, false);
         return;
     }
-    f.options.frageSprache = nextLanguage(f.options.frageSprache, f.options.antwortSprache, count);
+    chooseLanguage(f.cbowahl.value, f.options.frageSprache, f.options.antwortSprache);
     choose(app, f, true);
 }
 
-void cmdantwortwahl_Click(FilesContext& app, DeckImportWindowModel& f) {
-    const auto count = static_cast<int>(f.deck.choices.size());
-    if (count < 2) return;
-    f.options.antwortSprache =
-        nextLanguage(f.options.antwortSprache, f.options.frageSprache, count);
+void cboantwort_Click(FilesContext& app, DeckImportWindowModel& f) {
+    if (!validChoice(f.cboantwort)) return;
+    chooseLanguage(f.cboantwort.value, f.options.antwortSprache, f.options.frageSprache);
     choose(app, f, true);
 }
 

@@ -17,8 +17,9 @@ class DeckImportWindowModel : public WindowModel {
     Control& lblanzahl = add("lblanzahl", ControlKind::Label);
     Control& lblkaesten = add("lblkaesten", ControlKind::Label);
     Control& lblwahl = add("lblwahl", ControlKind::Label);
-    Control& cmdwahl = add("cmdwahl", ControlKind::Button);
-    Control& cmdantwortwahl = add("cmdantwortwahl", ControlKind::Button);
+    Control& cbowahl = add("cbowahl", ControlKind::ComboBox);
+    Control& lblantwort = add("lblantwort", ControlKind::Label);
+    Control& cboantwort = add("cboantwort", ControlKind::ComboBox);
     Control& lblvorschau = add("lblvorschau", ControlKind::Label);
     Control& cmdimport = add("cmdimport", ControlKind::Button);
     Control& cmdcancel = add("cmdcancel", ControlKind::Button);
@@ -37,10 +38,10 @@ class DeckImportWindowModel : public WindowModel {
 // is refused.
 bool leseKartei(FilesContext& app, DeckImportWindowModel& f);
 void frmfremd_Load(FilesContext& app, DeckImportWindowModel& f);
-// The next deck of the package ("alle" first), or the next question language.
-void cmdwahl_Click(FilesContext& app, DeckImportWindowModel& f);
-// The next answer language.
-void cmdantwortwahl_Click(FilesContext& app, DeckImportWindowModel& f);
+// The deck of the package chosen in the list ("alle" first), or the question language.
+void cbowahl_Click(FilesContext& app, DeckImportWindowModel& f);
+// The answer language chosen in the list.
+void cboantwort_Click(FilesContext& app, DeckImportWindowModel& f);
 void cmdimport_Click(FilesContext& app, DeckImportWindowModel& f);
 void cmdcancel_Click(DeckImportWindowModel& f);
 

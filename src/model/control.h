@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace memvalo {
 
@@ -74,6 +75,8 @@ struct Control {
 
     // Image: the picture file shown.
     std::string picture;
+    // Drop-down list: its entries; `value` is the chosen one's index, `caption` its text.
+    std::vector<std::string> items;
 };
 
 // Controls by name; a name with an index reads "lblazist(0)".

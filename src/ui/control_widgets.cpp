@@ -3,6 +3,7 @@
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,18 @@ void applyFont(const Control& c, QWidget* w) {
     if (font != w->font()) w->setFont(font);
 }
 
+void applyItems(const Control& c, QComboBox* list) {
+    QStringList items;
+    for (const std::string& item : c.items) items << toQt(item);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
+    if (shown != items) {
+        list->clear();
+        list->addItems(items);
+    }
+    list->setCurrentIndex(c.value);
+}
+
 void applyKindState(Control& c, QWidget* w, const Backdrop& backdrop) {
     if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
         const QString text = displayText(c.caption);
@@ -132,6 +145,8 @@ void applyKindState(Control& c, QWidget* w, const Backdrop& backdrop) {
         if (c.backColor) palette.setColor(QPalette::Base, toQColor(*c.backColor));
         if (c.foreColor) palette.setColor(QPalette::Highlight, toQColor(*c.foreColor));
         if (palette != w->palette()) w->setPalette(palette);
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+        applyItems(c, list);
     } else if (auto* picture = dynamic_cast<PictureBox*>(w)) {
         picture->showPicture(toQt(c.picture));
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
@@ -209,6 +224,8 @@ QWidget* createControlWidget(const std::string& name, const Control& control, QW
             widget = new QScrollBar(Qt::Horizontal, parent);
             break;
         case ControlKind::ComboBox:
+            widget = new QComboBox(parent);
+            break;
         case ControlKind::Form:
         case ControlKind::Menu:
         case ControlKind::Tray:
@@ -255,6 +272,11 @@ bool readBackControl(Control& c, QWidget* w) {
     } else if (auto* toggle = qobject_cast<QAbstractButton*>(w); toggle && toggle->isCheckable()) {
         const bool changed = c.checked != toggle->isChecked();
         c.checked = toggle->isChecked();
+        return changed;
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+        const bool changed = c.value != list->currentIndex();
+        c.value = list->currentIndex();
+        c.caption = fromQt(list->currentText());
         return changed;
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(w)) {
         const bool changed = c.value != slider->value();

@@ -20,12 +20,14 @@ void showCsvImportWindow(App& app, CsvImportWindowModel& model, QWidget* parent)
 void showDeckImportWindow(App& app, DeckImportWindowModel& model, QWidget* parent) {
     frmfremd_Load(app, model);
     ModelDialog window(model.controls(), "frmfremd", nullptr, parent);
-    window.onClick("cmdwahl", [&] { cmdwahl_Click(app, model); });
-    window.onClick("cmdantwortwahl", [&] { cmdantwortwahl_Click(app, model); });
+    window.onChange("cbowahl", [&] { cbowahl_Click(app, model); });
+    window.onChange("cboantwort", [&] { cboantwort_Click(app, model); });
+    window.setBuddy("lblwahl", "cbowahl");
+    window.setBuddy("lblantwort", "cboantwort");
     window.onClick("cmdimport", [&] { cmdimport_Click(app, model); });
     window.onClick("cmdcancel", [&] { cmdcancel_Click(model); });
     window.onClose([&] { cmdcancel_Click(model); });
-    window.setTabOrder({"cmdwahl", "cmdantwortwahl", "cmdimport", "cmdcancel"});
+    window.setTabOrder({"cbowahl", "cboantwort", "cmdimport", "cmdcancel"});
     window.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <utility>
@@ -58,6 +59,11 @@ void ModelDialog::onClick(const std::string& control, std::function<void()> proc
 }
 
 void ModelDialog::onChange(const std::string& control, std::function<void()> procedure) {
+    if (auto* list = qobject_cast<QComboBox*>(widgets_.at(control))) {
+        connect(list, &QComboBox::activated, this,
+                [this, procedure = std::move(procedure)] { forward(procedure); });
+        return;
+    }
     auto* slider = qobject_cast<QAbstractSlider*>(widgets_.at(control));
     connect(slider, &QAbstractSlider::valueChanged, this,
             [this, procedure = std::move(procedure)] { forward(procedure); });
@@ -71,6 +77,10 @@ void ModelDialog::onLink(const std::string& control, std::function<void()> proce
     connect(label, &QLabel::linkActivated, this,
             [this, procedure = std::move(procedure)] { forward(procedure); });
     sync();
+}
+
+void ModelDialog::setBuddy(const std::string& label, const std::string& control) {
+    qobject_cast<QLabel*>(widgets_.at(label))->setBuddy(widgets_.at(control));
 }
 
 void ModelDialog::setTabOrder(const std::vector<std::string>& controls) {

@@ -27,11 +27,13 @@ class ModelDialog : public QDialog {
                 QWidget* parent);
 
     void onClick(const std::string& control, std::function<void()> procedure);
-    // A scroll bar's change of value.
+    // A scroll bar's change of value, a choice in a drop-down list.
     void onChange(const std::string& control, std::function<void()> procedure);
     // A label shown as a link: a click, or Return once Tab has reached it, follows it.
     void onLink(const std::string& control, std::function<void()> procedure);
     void onClose(std::function<void()> procedure) { close_ = std::move(procedure); }
+    // The label whose shortcut letter moves the focus to `control`.
+    void setBuddy(const std::string& label, const std::string& control);
     // The order Tab walks the controls in.
     void setTabOrder(const std::vector<std::string>& controls);
     void sync();

@@ -38,11 +38,14 @@ TEST_F(DeckImportWindow, ShowsWhatWasFoundSavesTheChosenDeckAndOpensIt) {
     platform.answers = {Answer::OK};
     Texts shown;
     steps = [&](DeckImportWindowModel& f) {
+        const auto choice = [&f] {
+            return f.cbowahl.items[static_cast<std::size_t>(f.cbowahl.value)];
+        };
         shown.push_back(f.lblformat.caption + " | " + f.lblanzahl.caption + " | " +
-                        f.lblkaesten.caption + " | " + f.lblwahl.caption);
-        cmdwahl_Click(app, f);  // "Default"
-        cmdwahl_Click(app, f);  // "Tiere"
-        shown.push_back(f.lblanzahl.caption + " | " + f.lblwahl.caption);
+                        f.lblkaesten.caption + " | " + choice());
+        f.cbowahl.value = 2;
+        cbowahl_Click(app, f);
+        shown.push_back(f.lblanzahl.caption + " | " + choice());
         EXPECT_EQ(f.lblvorschau.caption,
                   "Die ersten Karten:\r\rFrage: Hund\rAntwort: dog\r\rFrage: Katze\rAntwort: "
                   "cat\r\rFrage: Maus\rAntwort: mouse");
@@ -51,8 +54,8 @@ TEST_F(DeckImportWindow, ShowsWhatWasFoundSavesTheChosenDeckAndOpensIt) {
     };
     mnufremdimport_Click(app);
     EXPECT_EQ(shown, (Texts{"Format: Anki-Paket | Karten: 4 | Kasten 1: 2   Kasten 2: 0   "
-                            "Kasten 3: 1   Kasten 4: 0   Kasten 5: 1 | Stapel: alle",
-                            "Karten: 3 | Stapel: Tiere"}));
+                            "Kasten 3: 1   Kasten 4: 0   Kasten 5: 1 | alle",
+                            "Karten: 3 | Tiere"}));
     EXPECT_EQ(platform.openDialogs[0].filter, std::string(kDeckFileFilter));
     EXPECT_EQ(platform.saveDialogs[0].fileName, "deck");
     ASSERT_EQ(platform.messages.size(), 1U);
@@ -62,6 +65,33 @@ TEST_F(DeckImportWindow, ShowsWhatWasFoundSavesTheChosenDeckAndOpensIt) {
     EXPECT_EQ(app.store.k(1).anz, 2);
     EXPECT_EQ(app.store.k(5)[1].frage, "Katze");
     EXPECT_TRUE(app.frm1.me.caption.ends_with("   Datei: tiere.ldt"));
+}
+
+// Choosing for the question the answer's language swaps the two; the preview follows.
+TEST_F(DeckImportWindow, LanguageListsSwapWhenBothSidesWouldBeTheSame) {
+    const auto entry = [](const char* de, const char* en, const char* fr) {
+        return KvtmlEntry{
+            {{de, "", "", "", "", {}}, {en, "", "", "", "", {}}, {fr, "", "", "", "", {}}}};
+    };
+    dir.write("v.kvtml", kvtmlText({"Deutsch", "Englisch", "Französisch"},
+                                   {entry("Haus", "house", "maison")}));
+    platform.fileAnswers = {dir.file("v.kvtml")};
+    std::vector<std::pair<int, int>> chosen;
+    steps = [&](DeckImportWindowModel& f) {
+        EXPECT_EQ(f.cbowahl.items,
+                  (std::vector<std::string>{"Deutsch", "Englisch", "Französisch"}));
+        chosen.emplace_back(f.cbowahl.value, f.cboantwort.value);
+        f.cboantwort.value = 2;
+        cboantwort_Click(app, f);
+        chosen.emplace_back(f.cbowahl.value, f.cboantwort.value);
+        f.cbowahl.value = 2;
+        cbowahl_Click(app, f);
+        chosen.emplace_back(f.cbowahl.value, f.cboantwort.value);
+        EXPECT_EQ(f.lblvorschau.caption, "Die ersten Karten:\r\rFrage: maison\rAntwort: Haus");
+        cmdcancel_Click(f);
+    };
+    mnufremdimport_Click(app);
+    EXPECT_EQ(chosen, (std::vector<std::pair<int, int>>{{0, 1}, {0, 2}, {2, 0}}));
 }
 
 TEST_F(DeckImportWindow, ARefusedFileIsToldAndNothingIsWritten) {
