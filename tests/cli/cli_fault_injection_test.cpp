@@ -4,50 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 
 #include "core/set_files.h"
 #include "core/set_save_transaction.h"
 #include "support/cli_run.h"
-#include "support/temp_dir.h"
+#include "support/old_set_folder.h"
 
 namespace memvalo {
 namespace {
 
-namespace fs = std::filesystem;
-using SetBytes = std::map<std::string, std::string>;
+using test::SetBytes;
 
-// A tmpfs folder where there is one: the runs flush to disk hundreds of times.
-fs::path fastFolder() {
-    std::error_code ec;
-    return fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-}
-
-class FaultInjection : public ::testing::Test {
+class FaultInjection : public test::OldSetFolder {
   protected:
-    FaultInjection() : dir(fastFolder()) { fs::create_directory(dir.file("set")); }
-
-    std::string setPath() const { return dir.file("set/satz.ldt"); }
-
-    // Every file in a form the tool rewrites differently, so old and new can be told apart.
-    void putOldSet() const {
-        for (const auto& [ext, bytes] : kOldSet) dir.write("set/satz" + ext, bytes);
-    }
-
-    SetBytes setOnDisk() const {
-        SetBytes set;
-        for (std::string_view ext : kSetExtensions) {
-            set[std::string(ext)] = dir.read("set/satz" + std::string(ext));
-        }
-        return set;
-    }
-
-    bool leftovers() const {
-        for (const auto& entry : fs::directory_iterator(dir.file("set"))) {
-            if (entry.path().filename().string().back() == '~') return true;
-        }
-        return false;
-    }
+    FaultInjection() : OldSetFolder("set/") {}
 
     test::CliRun resave(const std::string& op, int at) const {
         const std::string environment = "LD_PRELOAD='" MEMVALO_FAULT_INJECTOR
@@ -62,15 +32,6 @@ class FaultInjection : public ::testing::Test {
     test::CliRun check() const {
         return test::runCli("check '" + setPath() + "'", dir.file("err"));
     }
-
-    const SetBytes kOldSet = {
-        {".cfg", "10\r\n20\r\n30\r\n40\r\n50\r\n[k]\r\n5\r\n[k]\r\n\r\n[k]\r\nja\r\n[k]\r\nja\r\n"},
-        {".ldt", "1\r\n\"f\",\"a\",\"\",\"\"\r\n01.01.2026\r\n1\r\n\r\n"},
-        {".k02", "0 \r\n"},
-        {".k03", "0 \r\n"},
-        {".k04", "0 \r\n"},
-        {".k05", "0\r\n"}};
-    test::TempDir dir;
 };
 
 TEST_F(FaultInjection, EveryFailedCallIsReportedAndLeavesAWholeSet) {
@@ -91,7 +52,7 @@ TEST_F(FaultInjection, EveryFailedCallIsReportedAndLeavesAWholeSet) {
             EXPECT_EQ(run.exitCode, 1);
             EXPECT_NE(run.err.find(" " + dir.file("set/")), std::string::npos) << run.err;
             EXPECT_NE(run.err.find(" werden ("), std::string::npos) << run.err;
-            const bool committed = fs::exists(commitMarkerOf(dir.file("set/satz")));
+            const bool committed = std::filesystem::exists(commitMarkerOf(dir.file("set/satz")));
             const SetBytes afterFault = setOnDisk();
             EXPECT_TRUE(committed || afterFault == kOldSet || afterFault == newSet);
 

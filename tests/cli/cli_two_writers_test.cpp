@@ -10,12 +10,11 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 
 #include "core/set_files.h"
 #include "support/cli_run.h"
-#include "support/temp_dir.h"
+#include "support/old_set_folder.h"
 
 extern char** environ;
 
@@ -24,8 +23,7 @@ constexpr std::string_view kBusy = "wird gerade von einem anderen Programm gespe
 namespace memvalo {
 namespace {
 
-namespace fs = std::filesystem;
-using SetBytes = std::map<std::string, std::string>;
+using test::SetBytes;
 
 // A started tool; its standard error goes to a file.
 class Running {
@@ -54,18 +52,12 @@ class Running {
     std::string errFile_;
 };
 
-class TwoWriters : public ::testing::Test {
+class TwoWriters : public test::OldSetFolder {
   protected:
-    TwoWriters() : dir(fastFolder()) {
+    TwoWriters() {
         dir.write("karten.csv", "haus;house\r\nbaum;tree\r\nauto;car\r\nhund;dog\r\nkatze;cat\r\n");
     }
 
-    static fs::path fastFolder() {
-        std::error_code ec;
-        return fs::is_directory("/dev/shm", ec) ? fs::path("/dev/shm") : fs::temp_directory_path();
-    }
-
-    std::string setPath() const { return dir.file("satz.ldt"); }
     std::string resaveCommand() const {
         return std::string(MEMVALO_CLI_PATH) + " resave '" + setPath() + "'";
     }
@@ -74,38 +66,12 @@ class TwoWriters : public ::testing::Test {
                setPath() + "'";
     }
 
-    // Every file in a form a resave rewrites differently, so old and new can be told apart.
-    void putOldSet() const {
-        for (const auto& [ext, bytes] : kOldSet) dir.write("satz" + ext, bytes);
-    }
-    SetBytes setOnDisk() const {
-        SetBytes set;
-        for (std::string_view ext : kSetExtensions) {
-            set[std::string(ext)] = dir.read("satz" + std::string(ext));
-        }
-        return set;
-    }
-    bool leftovers() const {
-        for (const auto& entry : fs::directory_iterator(dir.path())) {
-            if (entry.path().filename().string().back() == '~') return true;
-        }
-        return false;
-    }
     // The set a command leaves when it runs alone on the old set.
     SetBytes aloneOnOldSet(const std::string& command) const {
         putOldSet();
         EXPECT_EQ(Running(command, dir.file("err")).wait(), 0) << dir.read("err");
         return setOnDisk();
     }
-
-    const SetBytes kOldSet = {
-        {".cfg", "10\r\n20\r\n30\r\n40\r\n50\r\n[k]\r\n5\r\n[k]\r\n\r\n[k]\r\nja\r\n[k]\r\nja\r\n"},
-        {".ldt", "1\r\n\"f\",\"a\",\"\",\"\"\r\n01.01.2026\r\n1\r\n\r\n"},
-        {".k02", "0 \r\n"},
-        {".k03", "0 \r\n"},
-        {".k04", "0 \r\n"},
-        {".k05", "0\r\n"}};
-    test::TempDir dir;
 };
 
 int roundsWanted() {
