@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <map>
 
-#include "core/set_files.h"
 #include "support/cli_run.h"
 #include "support/old_set_folder.h"
 
