@@ -1,9 +1,11 @@
 #include "core/written_card_bytes.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
 
 #include "core/card_record.h"
+#include "core/codec.h"
+#include "core/text_encoding.h"
 
 namespace memvalo {
 
@@ -24,12 +26,26 @@ bool plainByte(char c) {
     return b >= 0x20 && c != ',' && c != '"' && c != '&';
 }
 
+// A card text as loading and writing it again give it back: a character reference it holds
+// may be written in another form.
+bool textReadsBackAsItself(std::string_view stored) {
+    thread_local std::string text;
+    thread_local std::string again;
+    text.clear();
+    again.clear();
+    appendUtf8(text, stored, References::Decode);
+    anfuehrung_weg(text);
+    appendCp1252(again, text);
+    return again == stored;
+}
+
 // "text" and a line end. Every byte inside reads back as itself, except an "&".
 std::size_t quotedText(std::string_view bytes, std::size_t at) {
     if (at >= bytes.size() || bytes[at] != '"') return kNot;
     const std::size_t close = bytes.find('"', at + 1);
     if (close == kNot) return kNot;
-    if (std::memchr(bytes.data() + at + 1, '&', close - at - 1) != nullptr) return kNot;
+    const std::string_view text = bytes.substr(at + 1, close - at - 1);
+    if (text.find('&') != kNot && !textReadsBackAsItself(text)) return kNot;
     return afterLineEnd(bytes, close + 1);
 }
 
