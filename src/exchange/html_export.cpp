@@ -80,14 +80,13 @@ void questionList(Page& page, const CardStore& store) {
                   std::to_string(box) + ":</font></b></p>");
         if (box == 1) page.line("<p align=\"left\"><font size=\"3\">");
         const Box& k = store.k(box);
-        CardRecord scratch;
         for (int n = 1; n <= k.anz; ++n) {
             const std::string id = cardId(box, n);
             page.line("<b><a name=" + quoted("frage_" + id) + "></a>");
             page.line(std::to_string(box) + "." + std::to_string(n) + ".</b>");
             page.line(page.choice().absatz ? "<br>" : kNbsp);
             page.line("<a href=" + quoted("#antwort_" + id) + ">");
-            page.line(page.asListed(k.peek(n, scratch)) + "</a><br>");
+            page.line(page.asListed(k[n]) + "</a><br>");
         }
     }
     page.line("</font></p>");
@@ -121,15 +120,13 @@ void answerList(Page& page, const CardStore& store) {
                   ":</font></b></p>");
         page.line("<p align=\"left\"><font size=\"3\">");
         const Box& k = store.k(box);
-        CardRecord scratch;
         for (int n = 1; n <= k.anz; ++n) {
-            const CardRecord& card = k.peek(n, scratch);
             const std::string id = cardId(box, n);
             page.line((box == 5 ? "" : "<b>") + std::string("<a name=") + quoted("antwort_" + id) +
                       "></a>");
-            answerNumber(page, card, box, n);
+            answerNumber(page, k[n], box, n);
             if (c.wiederholen) page.line("<blockquote><font size=+0>");
-            std::string entry = page.answered(card);
+            std::string entry = page.answered(k[n]);
             umbruch_html(entry);
             page.line(entry + "</a><br>");
             if (c.wiederholen) page.line("</font></blockquote>");
