@@ -1,6 +1,7 @@
 #include "core/box.h"
 
 #include <algorithm>
+#include <atomic>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -19,9 +20,16 @@ void checkSlot(int slot) {
 
 const CardRecord kBlank;
 
+std::atomic<std::uint64_t> lastStamp{0};
+
 }  // namespace
 
+void Box::restamp() {
+    stamp_ = lastStamp.fetch_add(1, std::memory_order_relaxed) + 1;
+}
+
 Box::Box(const Box& other) : anz(other.anz), pos(other.pos), stored_(other.stored_) {
+    restamp();
     slots_.reserve(other.slots_.size());
     try {
         for (const Slot& slot : other.slots_) {
@@ -38,7 +46,10 @@ Box::Box(Box&& other) noexcept
     : anz(other.anz),
       pos(other.pos),
       slots_(std::exchange(other.slots_, {})),
-      stored_(std::move(other.stored_)) {}
+      stored_(std::move(other.stored_)) {
+    restamp();
+    other.restamp();
+}
 
 Box::~Box() {
     dropFrom(0);
@@ -57,6 +68,7 @@ Box& Box::operator=(Box&& other) noexcept {
     pos = other.pos;
     slots_ = std::exchange(other.slots_, {});
     stored_ = std::move(other.stored_);
+    other.restamp();
     return *this;
 }
 
@@ -136,6 +148,28 @@ void Box::remove(int slot, const CardRecord& vacated) {
     --anz;
 }
 
+void Box::permute(const std::vector<int>& to) {
+    const int count = static_cast<int>(to.size()) - 1;
+    if (count < 1) return;
+    checkSlot(count);
+    // Two cards in one slot would leave a record owned twice.
+    std::vector<bool> taken(static_cast<std::size_t>(count));
+    for (int i = 1; i <= count; ++i) {
+        const int target = to[static_cast<std::size_t>(i)];
+        if (target < 1 || target > count || taken[static_cast<std::size_t>(target - 1)]) {
+            throw std::invalid_argument("keine Umordnung der Kartenplätze");
+        }
+        taken[static_cast<std::size_t>(target - 1)] = true;
+    }
+    changing(0);
+    slotAt(count);
+    const std::vector<Slot> before(slots_.begin(), slots_.begin() + count);
+    for (int i = 1; i <= count; ++i) {
+        slots_[static_cast<std::size_t>(to[static_cast<std::size_t>(i)] - 1)] =
+            before[static_cast<std::size_t>(i - 1)];
+    }
+}
+
 void Box::clear() {
     changing(0);
     dropFrom(0);
@@ -163,13 +197,21 @@ std::size_t Box::sizeHint() const {
     return size;
 }
 
+std::optional<std::uint32_t> Box::storedAt(int slot) const {
+    const auto index = static_cast<std::size_t>(slot - 1);
+    if (slot < 1 || index >= slots_.size() || slots_[index].record() != nullptr) return {};
+    return slots_[index].at();
+}
+
 void Box::keepRecords(int count) {
+    restamp();
     dropFrom(static_cast<std::size_t>(std::max(count, 0)));
 }
 
 void Box::reinsert(int slot, int end, const CardRecord& card) {
     checkSlot(slot);
     checkSlot(end);
+    restamp();
     slotAt(end);
     const auto first = slots_.begin() + (slot - 1);
     std::rotate(first, slots_.begin() + (end - 1), slots_.begin() + end);

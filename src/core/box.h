@@ -2,6 +2,8 @@
 // One box of the card file: slots 1..2000, the cards without gaps in slots 1..anz.
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/card_record.h"
@@ -29,6 +31,9 @@ class StoredCards {
     virtual void decode(std::uint32_t at, CardRecord& card) const = 0;
     // The stored bytes, about the size the cards take once written again.
     virtual std::size_t size() const = 0;
+    // The file's bytes as read, and the box whose file they are.
+    virtual std::string_view bytes() const = 0;
+    virtual int boxNumber() const = 0;
 };
 
 class Box {
@@ -61,12 +66,22 @@ class Box {
     // Takes the card out of `slot`; the following cards move up one slot, and the slot left
     // at the end (the last card's) then holds `vacated`.
     void remove(int slot, const CardRecord& vacated = {});
+    // Puts the card of slot i into slot to[i] for i = 1..to.size() - 1 (to[0] is unused), a
+    // permutation of those slots; no card is decoded for it.
+    void permute(const std::vector<int>& to);
     // Empties the box: every slot blank, count and position 0.
     void clear();
     // Fills an empty box's first slots with stored cards, one per start; anz is the caller's.
     void holdStored(std::shared_ptr<const StoredCards> cards, std::vector<std::uint32_t> starts);
     // About the bytes the box's cards take when written.
     std::size_t sizeHint() const;
+    // The stored cards the box holds, and where a slot's card starts in them while it is
+    // still held so; nothing for a slot whose card has a record.
+    const std::shared_ptr<const StoredCards>& stored() const { return stored_; }
+    std::optional<std::uint32_t> storedAt(int slot) const;
+    // Another value after every change of the cards through the box, never the same for two
+    // boxes: an unchanged stamp means unchanged cards, as long as anz is the same too.
+    std::uint64_t stamp() const { return stamp_; }
 
     // The records made so far: the slots reached, never more.
     int records() const { return static_cast<int>(slots_.size()); }
@@ -105,14 +120,18 @@ class Box {
     // Deletes the records of the slots from `first` on and drops those slots.
     void dropFrom(std::size_t first);
     void changing(int slot, bool removal = false) {
+        restamp();
         if (observer_ != nullptr) observer_->beforeChange(*this, slot, removal);
     }
+
+    void restamp();
 
     // Slot n at index n - 1. The records are held by pointer, so a removal moves pointers and
     // never another card's record. Decoding a stored card on a read changes no card.
     mutable std::vector<Slot> slots_;
     std::shared_ptr<const StoredCards> stored_;
     BoxObserver* observer_ = nullptr;
+    std::uint64_t stamp_ = 0;
 };
 
 }  // namespace memvalo

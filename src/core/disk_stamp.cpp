@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <functional>
+#include <array>
+#include <bit>
+#include <cstring>
 
 #include "core/safe_file.h"
 #include "core/set_files.h"
@@ -27,6 +29,26 @@ bool sameStat(const FileStamp& a, const FileStamp& b) {
            a.inode == b.inode;
 }
 
+// A hash of a file's bytes over four lanes of eight bytes each, so that the processor works
+// on them side by side: it runs over every file a load reads and a save writes. Every step
+// is invertible, so a file changed in one place always gets another hash.
+std::size_t contentHash(std::string_view bytes) {
+    constexpr std::uint64_t kOdd = 0x9E3779B97F4A7C15u;
+    std::array<std::uint64_t, 4> lanes = {1, 2, 3, 4};
+    std::size_t i = 0;
+    for (; i + 32 <= bytes.size(); i += 32) {
+        for (std::size_t lane = 0; lane < 4; ++lane) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, bytes.data() + i + 8 * lane, 8);
+            lanes[lane] = (lanes[lane] ^ word) * kOdd;
+        }
+    }
+    std::uint64_t hash = bytes.size();
+    for (std::uint64_t lane : lanes) hash = (std::rotl(hash, 23) ^ lane) * kOdd;
+    for (; i < bytes.size(); ++i) hash = (hash ^ static_cast<unsigned char>(bytes[i])) * kOdd;
+    return static_cast<std::size_t>(hash ^ (hash >> 29));
+}
+
 FileStamp stampFromDisk(const std::string& path) {
     std::string bytes;
     readWholeFile(path, bytes);
@@ -36,7 +58,7 @@ FileStamp stampFromDisk(const std::string& path) {
 }  // namespace
 
 FileStamp withHash(FileStamp stat, std::string_view bytes) {
-    if (stat.exists) stat.hash = std::hash<std::string_view>{}(bytes);
+    if (stat.exists) stat.hash = contentHash(bytes);
     return stat;
 }
 

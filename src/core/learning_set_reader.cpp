@@ -70,7 +70,8 @@ class StoredBoxFile final : public StoredCards {
         }
     }
     std::size_t size() const override { return bytes_.size(); }
-    std::string_view bytes() const { return bytes_; }
+    std::string_view bytes() const override { return bytes_; }
+    int boxNumber() const override { return boxNumber_; }
 
   private:
     FileBytes bytes_;

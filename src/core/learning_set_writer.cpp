@@ -7,6 +7,7 @@
 #include "core/file_bytes.h"
 #include "core/set_option_table.h"
 #include "core/text_encoding.h"
+#include "core/written_card_bytes.h"
 
 namespace memvalo {
 
@@ -98,8 +99,19 @@ std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     makePagesPresent(out.data(), out.capacity());
     const std::string count = std::to_string(box.anz);
     putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + count + " " : count);
+    // Cards still held as this box file's bytes go back as they are wherever writing them
+    // would give the same bytes; only the others are decoded and encoded.
+    const StoredCards* stored = box.stored().get();
+    const bool ownFile = stored != nullptr && stored->boxNumber() == boxNumber;
     CardRecord scratch;
     for (int slot = 1; slot <= box.anz; ++slot) {
+        if (const auto at = ownFile ? box.storedAt(slot) : std::nullopt) {
+            const std::size_t end = writtenCardEnd(stored->bytes(), *at, boxNumber, falsch);
+            if (end != std::string_view::npos) {
+                out.append(stored->bytes().substr(*at, end - *at));
+                continue;
+            }
+        }
         const CardRecord& card = box.peek(slot, scratch);
         const std::string wrong = savedFalsch(card.falsch);
         // The card in memory then holds its count as the file does; `card` stays readable, as

@@ -98,21 +98,35 @@ std::error_code syncFolder(const std::string& folder) {
     return ec;
 }
 
+WrittenFile::~WrittenFile() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::error_code WrittenFile::write(const std::string& path, std::string_view bytes,
+                                   const std::string& permissionsOf) {
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd_ < 0) return lastError();
+    struct stat old {};
+    if (::stat(permissionsOf.c_str(), &old) == 0 && ::fchmod(fd_, old.st_mode & 07777) != 0) {
+        return lastError();
+    }
+    return writeAll(fd_, bytes);
+}
+
+std::error_code WrittenFile::sync() {
+    std::error_code ec;
+    if (::fsync(fd_) != 0) ec = lastError();
+    if (::close(std::exchange(fd_, -1)) != 0 && !ec) ec = lastError();
+    return ec;
+}
+
 std::error_code writeSynced(const std::string& path, std::string_view bytes,
                             const std::string& permissionsOf,
                             const std::function<std::error_code()>& beforeSync) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return lastError();
-    struct stat old {};
-    std::error_code ec;
-    if (::stat(permissionsOf.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        ec = lastError();
-    }
-    if (!ec) ec = writeAll(fd, bytes);
+    WrittenFile file;
+    std::error_code ec = file.write(path, bytes, permissionsOf);
     if (!ec && beforeSync) ec = beforeSync();
-    if (!ec && ::fsync(fd) != 0) ec = lastError();
-    if (::close(fd) != 0 && !ec) ec = lastError();
-    return ec;
+    return ec ? ec : file.sync();
 }
 
 std::string linkTarget(const std::string& path) {

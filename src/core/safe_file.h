@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "core/file_bytes.h"
 
@@ -58,6 +59,23 @@ std::error_code writeAll(int fd, std::string_view bytes);
 std::error_code writeSynced(const std::string& path, std::string_view bytes,
                             const std::string& permissionsOf,
                             const std::function<std::error_code()>& beforeSync = {});
+// A file written and still open, so that several files can be written before any is flushed:
+// the first flush then commits them all to disk in one go, and the others find little left.
+class WrittenFile {
+  public:
+    WrittenFile() = default;
+    WrittenFile(WrittenFile&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    WrittenFile& operator=(WrittenFile&&) = delete;
+    ~WrittenFile();
+    // Creates or empties `path` and writes the bytes, as writeSynced does.
+    std::error_code write(const std::string& path, std::string_view bytes,
+                          const std::string& permissionsOf);
+    // Flushes the file to disk and closes it.
+    std::error_code sync();
+
+  private:
+    int fd_ = -1;
+};
 // Syncs the folder so a rename inside it survives a crash.
 std::error_code syncFolder(const std::string& folder);
 

@@ -169,13 +169,21 @@ FileError saveLocked(const std::string& basePath, const std::vector<SetFileConte
     const Steps steps(hook);
     const std::string token = uniqueToken();
     Renames renames;
+    std::vector<WrittenFile> written;
+    written.reserve(files.size());
     for (const SetFileContent& file : files) {
         const std::string target = linkTarget(basePath + std::string(file.extension));
         renames.emplace_back(target, target + "." + token + std::string(kTempSuffix));
-        if (auto e = writeStep(steps, SaveStep::Write, SaveStep::Sync, renames.back().second,
-                               file.bytes, target)) {
-            return undo(basePath, renames, {e.code, target});
-        }
+        const std::string& temp = renames.back().second;
+        std::error_code ec = steps.before(SaveStep::Write, temp);
+        if (!ec) ec = written.emplace_back().write(temp, file.bytes, target);
+        if (ec) return undo(basePath, renames, {ec, target});
+    }
+    // Flushed only once all are written: the first flush commits them all at once.
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        std::error_code ec = steps.before(SaveStep::Sync, renames[i].second);
+        if (!ec) ec = written[i].sync();
+        if (ec) return undo(basePath, renames, {ec, renames[i].first});
     }
     // The temporary files must be on disk under their names before the marker vouches for them.
     if (auto e = syncFolders(steps, basePath)) return undo(basePath, renames, e);

@@ -1,12 +1,12 @@
 #pragma once
 // What the file commands remember between two events: the exit question's answer, the
 // title suffix, the history, and what the set looked like when it was last loaded or saved.
-#include <cstdint>
 #include <optional>
 #include <string>
 
 #include "core/set_lock.h"
 #include "files/file_history.h"
+#include "files/saved_set.h"
 
 namespace memvalo {
 
@@ -18,9 +18,9 @@ struct FileCommandsState {
     FileHistory verlauf;
     // The file dialogs share one dialog; a save without a set path keeps its last title.
     std::string dialogTitle = "Lerndatei speichern";
-    // A fingerprint of the set as last loaded, saved or newly made (none before the first):
-    // a set that differs from it has changes the exit question must not let go unasked.
-    std::optional<std::uint64_t> savedFingerprint;
+    // The set as last loaded, saved or newly made (none before the first): a set that
+    // differs from it has changes the exit question must not let go unasked.
+    std::optional<SavedSet> saved;
     // The window's claim on the set it has open, which other windows see.
     SetClaim claim;
     // The history file could not be read or written, and the user has been told so.

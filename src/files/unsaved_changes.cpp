@@ -34,11 +34,9 @@ bool typedCardDiffers(const FilesContext& app) {
     return app.medienverweis != stored.medium;
 }
 
-}  // namespace
-
-std::uint64_t setFingerprint(const FilesContext& app) {
+// The options a save writes that count as a change.
+std::uint64_t optionsFingerprint(const FilesContext& app) {
     Fingerprint f;
-    addCards(f, app.store);
     const SetOptions options = setOptionsOf(app);
     std::vector<std::string> lines;
     for (const SetOption& option : setOptionTable()) {
@@ -50,19 +48,34 @@ std::uint64_t setFingerprint(const FilesContext& app) {
     return f.value();
 }
 
+bool matchesSaved(const FilesContext& app, const SavedSet& saved) {
+    if (app.store.soll != saved.soll || optionsFingerprint(app) != saved.options) return false;
+    for (int box = 1; box <= 5; ++box) {
+        if (!saved.boxes[static_cast<std::size_t>(box - 1)].matches(app.store.k(box))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void markSetSaved(FilesContext& app) {
-    app.files.savedFingerprint = setFingerprint(app);
+    SavedSet& saved = app.files.saved.emplace();
+    for (int box = 1; box <= 5; ++box) {
+        saved.boxes[static_cast<std::size_t>(box - 1)] = BoxSnapshot(app.store.k(box));
+    }
+    saved.soll = app.store.soll;
+    saved.options = optionsFingerprint(app);
 }
 
 bool hasUnsavedChanges(const FilesContext& app) {
-    if (!app.files.savedFingerprint) {
+    if (!app.files.saved) {
         // No set was made, opened or saved yet: only cards brought in otherwise (a box-5
         // import at start) or typed since are at stake.
         bool anyCards = false;
         for (const Box& box : app.store.boxes) anyCards = anyCards || box.anz > 0;
         return anyCards || typedCardDiffers(app);
     }
-    return setFingerprint(app) != *app.files.savedFingerprint || typedCardDiffers(app);
+    return !matchesSaved(app, *app.files.saved) || typedCardDiffers(app);
 }
 
 }  // namespace memvalo

@@ -10,7 +10,7 @@ namespace memvalo {
 void shuffleBox(StudyContext& app, int box, int count) {
     if (count <= 1) return;
     Box& k = app.store.k(box);
-    // Slot 0 is unused in both arrays, so the numbering matches the box.
+    // Slot 0 is unused, so the numbering matches the box.
     std::vector<int> ziel(static_cast<std::size_t>(count) + 1);
     std::iota(ziel.begin(), ziel.end(), 0);
     for (int j = count; j >= 2; --j) {
@@ -18,11 +18,7 @@ void shuffleBox(StudyContext& app, int box, int count) {
         const int z = std::min(static_cast<int>(app.random.next() * j) + 1, j);
         std::swap(ziel[static_cast<std::size_t>(j)], ziel[static_cast<std::size_t>(z)]);
     }
-    std::vector<CardRecord> scratch(ziel.size());
-    for (int i = 1; i <= count; ++i) {
-        scratch[static_cast<std::size_t>(ziel[static_cast<std::size_t>(i)])] = std::move(k[i]);
-    }
-    for (int i = 1; i <= count; ++i) k[i] = std::move(scratch[static_cast<std::size_t>(i)]);
+    k.permute(ziel);
 }
 
 }  // namespace memvalo

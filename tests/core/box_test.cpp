@@ -1,9 +1,12 @@
 #include "core/box.h"
+#include "core/box_snapshot.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace memvalo {
 namespace {
@@ -56,6 +59,8 @@ struct CountingCards final : StoredCards {
         into = card("s" + std::to_string(at));
     }
     std::size_t size() const override { return 0; }
+    std::string_view bytes() const override { return {}; }
+    int boxNumber() const override { return 0; }
 };
 
 TEST(Box, StoredCardsAreDecodedOnceWhenReachedAndMoveLikeOthers) {
@@ -78,6 +83,46 @@ TEST(Box, StoredCardsAreDecodedOnceWhenReachedAndMoveLikeOthers) {
     box.reinsert(1, 3, card("s1"));
     EXPECT_EQ(box[1].frage + box[2].frage + box[3].frage, "s1s2s3");
     EXPECT_EQ(copy[1].frage + copy[2].frage + copy[3].frage, "s1s2s3");
+}
+
+// A snapshot sees every change of a card, a count or an order, and none after a change and
+// its undoing, whether the cards were reached or still stored.
+TEST(BoxSnapshot, SeesChangesButNotUndoneOnes) {
+    const std::vector<std::pair<const char*, std::function<void(Box&)>>> changes = {
+        {"", [](Box& b) { b[2]; }},
+        {"", [](Box& b) { b[2].frage = "s2"; }},
+        {"",
+         [](Box& b) {
+             b.permute({0, 1, 2, 3});
+         }},
+        {"",
+         [](Box& b) {
+             const CardRecord taken = std::as_const(b)[1];
+             b.remove(1);
+             b.reinsert(1, 3, taken);
+             b.anz = 3;
+         }},
+        {"x", [](Box& b) { b[3].frage = "anders"; }},
+        {"x", [](Box& b) { b[1].falsch = "1"; }},
+        {"x",
+         [](Box& b) {
+             b.permute({0, 2, 1, 3});
+         }},
+        {"x", [](Box& b) { b.remove(3); }},
+        {"x", [](Box& b) { b.append(card("neu")); }},
+        {"x", [](Box& b) { b = Box(); }},
+    };
+    for (const bool reached : {false, true}) {
+        for (const auto& [changed, change] : changes) {
+            Box box;
+            box.holdStored(std::make_shared<CountingCards>(), {1, 2, 3});
+            box.anz = 3;
+            if (reached) std::as_const(box)[2];
+            const BoxSnapshot saved(box);
+            change(box);
+            EXPECT_EQ(!saved.matches(box), *changed == 'x') << reached;
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/codec.h"
 #include "core/learning_set_reader.h"
 #include "core/learning_set_writer.h"
@@ -102,6 +104,63 @@ TEST(BoxFile, ReadsCountsWithAndWithoutBlanksAndItemsSeparatedByCommas) {
     Box b;
     readBoxFile(FileBytes(" 0 \r\n"), 3, b);
     EXPECT_EQ(b.anz, 0);
+}
+
+// The items of one card as a file may hold them: the four texts, the date made (also each box
+// date), the wrong-answer count and the media path, each followed by a line end.
+struct CardItems {
+    std::string texts, date, falsch, medium;
+};
+
+std::string texts(const std::string& frage) {
+    return frage + "\r\n\"b\"\r\n\"\"\r\n\"\"";
+}
+
+std::string boxFile(int shape, const std::vector<CardItems>& cards) {
+    std::string out = std::to_string(cards.size()) + "\r\n";
+    for (const CardItems& c : cards) {
+        out += c.texts + "\r\n";
+        for (int i = 0; i < 1 + CardRecord::datesOfBox(shape); ++i) out += c.date + "\r\n";
+        out += c.falsch + "\r\n" + c.medium + "\r\n";
+    }
+    return out;
+}
+
+TEST(BoxFile, UntouchedEditedAndMovedCardsGiveTheBytesOfAFullEncoding) {
+    const std::vector<CardItems> cards = {
+        {texts("\"Frage\""), "06.12.2026", "2         ", "/m.jpg"},
+        {texts("Frage"), "06.12.2026", "2         ", "/m.jpg"},
+        {"\"a\",\"b\"\r\n\"\", \"\"", "06.12.2026", "2", ""},
+        {texts("\"&#65; &#38;#65; & x\""), "06.12.2026", "2         ", "/a&#65;.jpg"},
+        {texts(std::string("\"\xE4\x81\x8D\x9D\0\x7F ~^\"", 11)), "  ", "12", "/\xE4.jpg"},
+        {texts("\"Zeile\r\nZeile\nZeile\""), "6.12.2026", "          ", "  /m.jpg  "},
+        {texts("\"Frage\""), " 6.12.2026", " 3", "\"/m,x.jpg\""},
+        {texts("\"Frage\""), "06.12.2026 1", "12345678901", "/m.jpg"},
+        {texts("\"Frage\""), "          ", "2 ", "/m.jpg"},
+        {texts("\"Frage\"  "), "06.12.2026", "2         ", "/m.jpg"},
+    };
+    const std::vector<FalschForm> forms = {FalschForm::Padded, FalschForm::Trimmed};
+    for (int shape = 1; shape <= 5; ++shape) {
+        for (const FalschForm form : forms) {
+            for (int change = 0; change < 3; ++change) {
+                SCOPED_TRACE(::testing::Message()
+                             << shape << " " << static_cast<int>(form) << " " << change);
+                Box loaded;
+                readBoxFile(FileBytes(boxFile(shape, cards)), shape, loaded);
+                if (change == 1) loaded[2].frage = "neu";
+                if (change == 2) {
+                    loaded.remove(3);
+                    loaded.append(card("hinein", "b"));
+                }
+                Box decoded = loaded;
+                for (int slot = 1; slot <= decoded.anz; ++slot) std::as_const(decoded)[slot];
+                EXPECT_EQ(boxFileBytes(loaded, shape, form), boxFileBytes(decoded, shape, form));
+                for (int slot = 1; slot <= decoded.anz; ++slot) {
+                    EXPECT_EQ(std::as_const(loaded)[slot], std::as_const(decoded)[slot]);
+                }
+            }
+        }
+    }
 }
 
 void expectRefused(const std::string& bytes, FormatError::Kind kind, int line) {
