@@ -11,6 +11,7 @@
 #include "core/card_fields.h"
 #include "core/card_store.h"
 #include "core/disk_stamp.h"
+#include "core/learning_history.h"
 #include "core/paths.h"
 #include "core/platform.h"
 #include "core/random_source.h"
@@ -27,6 +28,7 @@ class DeckImportWindowModel;
 class ExportWindowModel;
 class FrmInfoModel;
 class FrmZeitModel;
+class StatisticsWindowModel;
 
 class App {
   public:
@@ -59,6 +61,8 @@ class App {
     std::string setBasePath;
     // The set's files as this program last read or wrote them.
     DiskStamp diskStamp;
+    // The set's learning history, as far as it is kept.
+    LearningHistory history;
     // 2 when the set just asked for cannot be used (refused, or its update was declined).
     int abortFlag = 0;
 
@@ -78,6 +82,9 @@ class App {
     std::function<void(App&, FrmInfoModel&)> showAboutBox;
     std::function<void(App&, FrmZeitModel&)> showClosingSpeedWindow;
     std::function<void(App&)> showPrintWindow;
+    std::function<void(App&, StatisticsWindowModel&)> showStatisticsWindow;
+    // Shows the card at that place of its box in the card search; empty: nothing happens.
+    std::function<void(App&, int box, int position)> showCardSearchAt;
     // Runs the colour fade over the window at program end until it has ended by itself.
     std::function<void(App&)> runClosingFade;
 

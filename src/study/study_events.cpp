@@ -13,6 +13,7 @@
 #include "study/modes.h"
 #include "study/navigation.h"
 #include "study/reveal.h"
+#include "study/statistics_window.h"
 #include "study/take_back.h"
 
 namespace memvalo {
@@ -94,6 +95,7 @@ void registerStudyEvents(EventTable& table) {
     registerEntryEvents(table);
     registerNavigationEvents(table);
     registerCapacityEvents(table);
+    registerStatisticsEvents(table);
 }
 
 }  // namespace memvalo
