@@ -38,7 +38,8 @@ std::optional<std::string> askPicturePath(App& app) {
     FileDialog dialog;
     dialog.title = "Lernstatistik als Bild speichern";
     dialog.filter = "PNG-Bild (*.png)|*.png";
-    dialog.initialFolder = app.frm1.lblinidir.caption;
+    dialog.initialFolder =
+        app.setPath.empty() ? app.frm1.lblinidir.caption : GetPathOrFileName(app.setPath, true);
     dialog.fileName =
         app.setPath.empty() ? "Lernstatistik.png" : basePathOf(setName(app)) + "-Statistik.png";
     dialog.overwritePrompt = true;

@@ -11,6 +11,7 @@
 #include "ui/minor_windows.h"
 #include "ui/print_window.h"
 #include "ui/qt_text.h"
+#include "ui/statistics_window.h"
 
 namespace memvalo {
 
@@ -52,6 +53,10 @@ void connectWindows(App& app, MainWindow& window) {
         showExportWindow(a, model, &window);
     };
     app.showPrintWindow = [&window](App& a) { showPrintWindow(a, &window); };
+    app.showStatisticsWindow = [&window](App& a, StatisticsWindowModel& model) {
+        window.sync();
+        showStatisticsWindow(a, model, &window);
+    };
     app.showAboutBox = [&window](App& a, FrmInfoModel& model) { showAboutBox(a, model, &window); };
     app.showClosingSpeedWindow = [&window](App& a, FrmZeitModel& model) {
         showClosingSpeedWindow(a, model, &window);
