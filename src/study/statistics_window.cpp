@@ -8,11 +8,6 @@ namespace memvalo {
 
 namespace {
 
-void tellFault(App& app, std::string_view what) {
-    app.msgBox("Die Lernstatistik kann nicht gezeigt werden:\r" + std::string(what), App::kTitle,
-               Buttons::OK, Icon::Critical);
-}
-
 std::string setName(const App& app) {
     return app.setPath.empty() ? "neue Lerndatei" : GetPathOrFileName(app.setPath, false);
 }
@@ -53,7 +48,9 @@ void reportPictureNotSaved(App& app, const std::string& path) {
 }
 
 void registerStatisticsEvents(EventTable& table) {
-    table.onClick("mnustatistik", mnustatistik_Click, tellFault);
+    // The window only reads the set: a fault ends it silently, as window commands end, and
+    // nothing is lost.
+    table.onClick("mnustatistik", mnustatistik_Click, FaultPolicy{});
 }
 
 }  // namespace memvalo
