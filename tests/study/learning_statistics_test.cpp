@@ -7,6 +7,7 @@
 
 #include "core/history_file.h"
 #include "core/platte_an_speicher.h"
+#include "core/sicherheitskopie.h"
 #include "core/speicher_an_platte.h"
 #include "study/study_fixture.h"
 #include "study/take_back.h"
@@ -70,7 +71,10 @@ TEST_F(LearningDays, AnswersAndDailyCountsAreSavedWithTheSetAndCounted) {
     ASSERT_EQ(stats.problemCards.size(), 1U);
     EXPECT_EQ(stats.problemCards[0].answer, "b");
 
-    // Saved under another name, the history goes along whole.
+    // A backup and a save under another name take the history along.
+    expectAnswers({Answer::OK});
+    sicherheitskopie(app);
+    EXPECT_EQ(dir.read("07122026/satz.vlf"), dir.read("satz.vlf"));
     on("08.12.2026");
     app.setPath = dir.file("kopie.ldt");
     save();
