@@ -14,6 +14,7 @@
 #include "study/modes.h"
 #include "study/navigation.h"
 #include "study/reveal.h"
+#include "study/statistics_window.h"
 #include "study/take_back.h"
 
 namespace memvalo {
@@ -95,6 +96,8 @@ void registerStudyEvents(EventTable& table) {
     registerEntryEvents(table);
     registerNavigationEvents(table);
     registerCapacityEvents(table);
+    // The statistics window only reads the set: a fault ends it silently, and nothing is lost.
+    table.onClick("mnustatistik", mnustatistik_Click, FaultPolicy{});
 }
 
 }  // namespace memvalo

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/history_file.h"
 #include "core/safe_file.h"
 #include "core/transfer.h"
 #include "files/history_menu.h"
@@ -150,6 +151,7 @@ void Form_Load(App& app, std::string_view searchPath) {
     const bool onTop = app.ontop == "ja";
     app.AlwaysOnTop(onTop);
     w.mnutop.checked = onTop;
+    startHistory(app);
     openAtStart(app);
     setUpTray(app);
     applyStoredScheme(app);

@@ -39,6 +39,7 @@ class BatchPlatform : public Platform {
     void showColourWindow() override {}
     void showCsvImportWindow(CsvImportWindowModel&) override {}
     void showDeckImportWindow(DeckImportWindowModel&) override {}
+    void showStatisticsWindow(StatisticsWindowModel&) override {}
     void showExportWindow(ExportWindowModel&) override {}
     void showAboutBox(FrmInfoModel&) override {}
     void showClosingSpeedWindow(FrmZeitModel&) override {}

@@ -8,6 +8,7 @@
 #include "cli/batch_platform.h"
 #include "cli/deck_command.h"
 #include "cli/exchange_commands.h"
+#include "cli/statistics_command.h"
 #include "core/db_update.h"
 #include "core/learning_set_reader.h"
 #include "core/platte_an_speicher.h"
@@ -29,6 +30,8 @@ constexpr const char* kUsageHead =
     "  check SET.ldt     liest die Lerndatei und zeigt Füllstand und Kapazität jedes Kastens\n"
     "  resave SET.ldt    liest die Lerndatei und speichert sie sicher neu\n"
     "  convert SET.ldt   wandelt eine Lerndatei des älteren Formats um\n"
+    "  statistik SET.ldt zeigt Kästen, Antworten der letzten 7 und 30 Tage, Trefferquote je\n"
+    "                    Kasten, Lerntage in Folge und die zehn Problemkarten\n"
     "  import-csv DATEI ZIEL\n"
     "                    wandelt eine Textdatei mit Semikolon oder TAB zwischen den Feldern\n"
     "                    in die neue Lerndatei ZIEL um (alle Karten in Kasten 1)\n"
@@ -125,6 +128,7 @@ int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out
     }
     if (args.size() == 2 && args[0] == "check") return check(app, args[1], out, err);
     if (args.size() == 2 && args[0] == "resave") return resave(app, args[1], err);
+    if (args.size() == 2 && args[0] == "statistik") return printStatistics(app, args[1], out, err);
     if (args.size() == 2 && args[0] == "convert") return convert(app, args[1], out, err);
     if (args.size() == 3 && args[0] == "import-csv")
         return importCsv(app, args[1], args[2], out, err);

@@ -17,6 +17,7 @@ class DeckImportWindowModel;
 class ExportWindowModel;
 class FrmInfoModel;
 class FrmZeitModel;
+class StatisticsWindowModel;
 
 // Message-box buttons and icons with their classic numbers.
 enum class Buttons {
@@ -177,6 +178,7 @@ class Platform {
     virtual void showAboutBox(FrmInfoModel& window) = 0;
     virtual void showClosingSpeedWindow(FrmZeitModel& window) = 0;
     virtual void showPrintWindow() = 0;
+    virtual void showStatisticsWindow(StatisticsWindowModel& window) = 0;
     // Runs the colour fade over the window at program end until it has ended by itself.
     virtual void runClosingFade() = 0;
 };

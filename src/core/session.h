@@ -10,6 +10,7 @@
 #include "core/card_fields.h"
 #include "core/card_store.h"
 #include "core/disk_stamp.h"
+#include "core/learning_history.h"
 #include "core/paths.h"
 #include "core/platform.h"
 #include "core/random_source.h"
@@ -50,6 +51,8 @@ class Session {
     std::string setBasePath;
     // The set's files as this program last read or wrote them.
     DiskStamp diskStamp;
+    // The set's learning history, as far as it is kept.
+    LearningHistory history;
 
     // The options the settings file keeps.
     SettingsValues settings;

@@ -1,10 +1,18 @@
 #include "core/set_save_transaction.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <utility>
 
+#include "core/learning_history.h"
 #include "core/paths.h"
 #include "core/set_files.h"
 #include "core/set_lock.h"
@@ -14,6 +22,9 @@ namespace memvalo {
 namespace {
 
 constexpr std::string_view kMarkerHeader = "memvalo save 2";
+// A marker that also names lines to append; older versions take it for one of their first.
+constexpr std::string_view kAppendingHeader = "memvalo save 3";
+constexpr std::string_view kAppendLine = "verlauf";
 constexpr std::string_view kMarkerEnd = "ende";
 constexpr std::string_view kTempSuffix = ".new~";
 
@@ -30,6 +41,12 @@ class Steps {
 
 // A file of the set and the temporary file that replaces it.
 using Renames = std::vector<std::pair<std::string, std::string>>;
+
+// What a marker vouches for.
+struct Commit {
+    Renames renames;
+    std::optional<AppendedBytes> appended;
+};
 
 // The file each extension finally names, links followed, in the order of kSetExtensions.
 std::vector<std::string> targetsOf(const std::string& basePath) {
@@ -78,16 +95,47 @@ std::vector<std::string_view> linesOf(std::string_view text) {
     return lines;
 }
 
-std::string markerText(const Renames& renames) {
-    std::string text = std::string(kMarkerHeader) + "\r\n";
+std::string markerText(const Renames& renames, const AppendedBytes* appended) {
+    std::string text = std::string(appended ? kAppendingHeader : kMarkerHeader) + "\r\n";
     for (const auto& [target, temp] : renames) text += target + "\r\n" + temp + "\r\n";
+    if (appended) {
+        text += std::string(kAppendLine) + "\r\n" + appended->path + "\r\n" +
+                std::to_string(appended->keep) + "\r\n" + appended->bytes;
+    }
     return text + std::string(kMarkerEnd) + "\r\n";
+}
+
+// The lines to append as a marker names them after its renames: "verlauf", the file, the length
+// to keep, the lines (each ending in CR LF, none of them "ende").
+std::optional<Commit> appendingCommitOf(std::string_view marker) {
+    const std::string end = "\r\n" + std::string(kMarkerEnd) + "\r\n";
+    const std::string intro = "\r\n" + std::string(kAppendLine) + "\r\n";
+    const std::size_t at = marker.find(intro);
+    if (!marker.ends_with(end) || at == std::string_view::npos) return std::nullopt;
+    const std::vector<std::string_view> head = linesOf(marker.substr(0, at + 2));
+    const std::vector<std::string_view> tail = linesOf(marker.substr(at + intro.size()));
+    if (head.size() % 2 != 1 || tail.size() < 3) return std::nullopt;
+    Commit commit;
+    for (std::size_t i = 1; i + 1 < head.size(); i += 2) {
+        commit.renames.emplace_back(std::string(head[i]), std::string(head[i + 1]));
+    }
+    std::uint64_t keep = 0;
+    const auto [last, ec] = std::from_chars(tail[1].data(), tail[1].data() + tail[1].size(), keep);
+    if (ec != std::errc() || last != tail[1].data() + tail[1].size()) return std::nullopt;
+    const std::size_t bytesAt = at + intro.size() + tail[0].size() + tail[1].size() + 4;
+    const std::size_t length = marker.size() - bytesAt - (end.size() - 2);
+    commit.appended =
+        AppendedBytes{std::string(tail[0]), keep, std::string(marker.substr(bytesAt, length))};
+    return commit;
 }
 
 // The renames a marker vouches for. A marker cut short by a crash vouches for none: it was
 // not yet on disk, so no rename has followed it. A marker of an older version names only the
 // targets; their temporary files had fixed names then.
-Renames renamesOf(const std::string& basePath, std::string_view marker) {
+Commit commitOf(const std::string& basePath, std::string_view marker) {
+    if (marker.starts_with(std::string(kAppendingHeader) + "\r\n")) {
+        return appendingCommitOf(marker).value_or(Commit{});
+    }
     const std::vector<std::string_view> lines = linesOf(marker);
     Renames renames;
     if (!lines.empty() && lines.front() == kMarkerHeader) {
@@ -95,20 +143,42 @@ Renames renamesOf(const std::string& basePath, std::string_view marker) {
         for (std::size_t i = 1; i + 1 < lines.size(); i += 2) {
             renames.emplace_back(std::string(lines[i]), std::string(lines[i + 1]));
         }
-        return renames;
+        return {renames, std::nullopt};
     }
     for (const std::string& target : targetsOf(basePath)) {
         renames.emplace_back(target, target + std::string(kTempSuffix));
     }
-    return renames;
+    return {renames, std::nullopt};
+}
+
+// Cuts the file back to what it held before the save and appends the save's lines. A file
+// shorter than that was changed by hand since; the lines then go at its end.
+std::error_code appendTo(const AppendedBytes& appended) {
+    const int fd = ::open(appended.path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return lastError();
+    struct stat info {};
+    std::error_code ec;
+    if (::fstat(fd, &info) != 0) ec = lastError();
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    const auto at = static_cast<off_t>(std::min(size, appended.keep));
+    if (!ec && size > appended.keep && ::ftruncate(fd, at) != 0) ec = lastError();
+    if (!ec && ::lseek(fd, at, SEEK_SET) < 0) ec = lastError();
+    if (!ec) ec = writeAll(fd, appended.bytes);
+    if (!ec && ::fsync(fd) != 0) ec = lastError();
+    if (::close(fd) != 0 && !ec) ec = lastError();
+    return ec;
 }
 
 // Renames every temporary file that is still there, then retires the marker.
-FileError rollForward(const Steps& steps, const std::string& basePath, const Renames& renames) {
-    for (const auto& [target, temp] : renames) {
+FileError rollForward(const Steps& steps, const std::string& basePath, const Commit& commit) {
+    for (const auto& [target, temp] : commit.renames) {
         if (!exists(temp)) continue;
         if (auto ec = steps.before(SaveStep::Rename, target)) return {ec, target};
         if (std::rename(temp.c_str(), target.c_str()) != 0) return {lastError(), target};
+    }
+    if (const auto& appended = commit.appended) {
+        if (auto ec = steps.before(SaveStep::Append, appended->path)) return {ec, appended->path};
+        if (auto ec = appendTo(*appended)) return {ec, appended->path};
     }
     if (auto e = syncFolders(steps, basePath)) return e;
     const std::string marker = commitMarkerOf(basePath);
@@ -124,6 +194,7 @@ void removeTemporaries(const std::string& basePath) {
     for (const std::string& target : targetsOf(basePath)) {
         prefixes.insert(GetPathOrFileName(target, false) + ".");
     }
+    prefixes.insert(GetPathOrFileName(basePath, false) + std::string(kHistoryExtension) + ".");
     for (const std::string& folder : foldersOf(basePath)) {
         std::error_code ec;
         for (const auto& entry :
@@ -189,11 +260,13 @@ FileError saveLocked(const std::string& basePath, const std::vector<SetFileConte
     if (auto e = syncFolders(steps, basePath)) return undo(basePath, renames, e);
     const std::string marker = commitMarkerOf(basePath);
     if (auto e = writeStep(steps, SaveStep::WriteMarker, SaveStep::SyncMarker, marker,
-                           markerText(renames), {})) {
+                           markerText(renames, checks.appended), {})) {
         return undo(basePath, renames, e);
     }
     if (auto e = syncFolders(steps, basePath)) return undo(basePath, renames, e);
-    if (auto e = rollForward(steps, basePath, renames)) return e;
+    Commit commit{renames, std::nullopt};
+    if (checks.appended) commit.appended = *checks.appended;
+    if (auto e = rollForward(steps, basePath, commit)) return e;
     if (checks.written) *checks.written = stampOfWritten(basePath, files);
     return {};
 }
@@ -239,7 +312,7 @@ FileError recoverLockedSetFiles(const std::string& basePath, const SaveStepHook&
         if (const std::error_code ec = readWholeFile(marker, text, kMaxLineFileBytes)) {
             return {ec, marker};
         }
-        if (auto e = rollForward(Steps(hook), basePath, renamesOf(basePath, text))) return e;
+        if (auto e = rollForward(Steps(hook), basePath, commitOf(basePath, text))) return e;
     }
     removeTemporaries(basePath);
     return {};

@@ -16,6 +16,7 @@
 // removed.
 // A file of the set that is a symbolic link stays one: the file it points to is replaced, and
 // its temporary file lies beside that file, so the rename stays within one folder.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -27,7 +28,16 @@
 
 namespace memvalo {
 
-enum class SaveStep { Write, Sync, WriteMarker, SyncMarker, Rename, SyncFolder, RemoveMarker };
+enum class SaveStep {
+    Write,
+    Sync,
+    WriteMarker,
+    SyncMarker,
+    Rename,
+    SyncFolder,
+    RemoveMarker,
+    Append
+};
 
 // Runs before every step with the path it touches; a returned error makes that step fail.
 // Tests use it to fail, or stop dead at, any single step.
@@ -39,12 +49,22 @@ struct SetFileContent {
 };
 
 // What a save checks and tells besides writing.
+// Bytes added to a file within the same commit, after it is cut back to its first `keep`
+// bytes: doing it again after a crash gives the same file.
+struct AppendedBytes {
+    std::string path;
+    std::uint64_t keep = 0;
+    std::string bytes;
+};
+
 struct SaveChecks {
     // When it stamps the same set, the save is refused (SetConflict::ChangedOnDisk) if another
     // program changed the set since.
     const DiskStamp* expected = nullptr;
     // Receives the stamp of the set just saved.
     DiskStamp* written = nullptr;
+    // Appended once the files are in place.
+    const AppendedBytes* appended = nullptr;
 };
 
 std::string commitMarkerOf(const std::string& basePath);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "core/learning_history.h"
 #include "core/set_files.h"
 #include "core/set_lock.h"
 
@@ -155,6 +156,14 @@ void sicherheitskopie(Session& app, const BackupFileOps& ops) {
             return ops.copyFile(app.setBasePath + extension, folder + "/" + setName + extension);
         });
         if (!copied) return;
+    }
+    // The learning history goes along where the set has one.
+    const std::string history = app.setBasePath + std::string(kHistoryExtension);
+    std::error_code ec;
+    if (fs::exists(history, ec) && !runStep(app, false, [&] {
+            return ops.copyFile(history, folder + "/" + setName + std::string(kHistoryExtension));
+        })) {
+        return;
     }
     app.msgBox("Die Datei(en) wurden in das folgende Verzeichnis kopiert:\r\r" + folder +
                    "\r\rAm Datum können Sie die jeweils neueste Version erkennen.\r\r"

@@ -1,5 +1,6 @@
 #include "core/speicher_an_platte.h"
 
+#include "core/history_file.h"
 #include "core/learning_set_writer.h"
 #include "core/set_files.h"
 #include "core/set_lock.h"
@@ -24,10 +25,17 @@ bool speicher_an_platte(Session& app, const SaveStepHook& hook) {
         return false;
     }
     DiskStamp written;
-    const FileError e = saveSetFiles(app.setBasePath, setFilesOf(app), hook,
-                                     {.expected = &app.diskStamp, .written = &written});
+    std::vector<SetFileContent> files = setFilesOf(app);
+    const std::optional<HistorySave> history = historySaveOf(app);
+    if (history && history->wholeFile) files.push_back({kHistoryExtension, *history->wholeFile});
+    const FileError e =
+        saveSetFiles(app.setBasePath, files, hook,
+                     {.expected = &app.diskStamp,
+                      .written = &written,
+                      .appended = history && history->appended ? &*history->appended : nullptr});
     if (!e) {
         app.diskStamp = std::move(written);
+        if (history) historySaved(app, *history);
         return true;
     }
     if (const std::string text = setConflictText(app.setPath, e.code); !text.empty()) {

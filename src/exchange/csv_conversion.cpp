@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/history_file.h"
 #include "core/learning_set_writer.h"
 #include "core/safe_file.h"
 #include "core/set_files.h"
@@ -90,6 +91,7 @@ std::error_code writeImportedSet(const std::string& folder, const std::string& f
                                          {".ldt", boxFileBytes(box1, 1)}};
     // Each empty box file holds only its count line "0".
     for (int box = 2; box <= 5; ++box) files.push_back({boxExtension(box), "0\r\n"});
+    withoutOldHistory(base, files);
     if (folder + fileName == base + ".ldt") return saveSetFiles(base, files, {}, {expected}).code;
     // A box-1 file of another name cannot join the set's save as a whole; each file is
     // still replaced whole, and no other writer comes between them.

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/box.h"
+#include "core/history_file.h"
 #include "core/learning_set_writer.h"
 #include "core/set_files.h"
 #include "core/set_save_transaction.h"
@@ -167,6 +168,7 @@ FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std:
                              boxFileBytes(setBoxes[static_cast<std::size_t>(box - 1)], box)});
         }
         const std::string path = continuationPath(setPath, number);
+        withoutOldHistory(basePathOf(path), files);
         if (FileError error = saveSetFiles(basePathOf(path), files)) return error;
         report.sets.push_back(path);
     }

@@ -1,5 +1,6 @@
 #include "files/new_set.h"
 
+#include "core/history_file.h"
 #include "core/transfer.h"
 #include "files/entry_window.h"
 #include "files/exit_question.h"
@@ -57,6 +58,7 @@ void mnudatneu_Click(FilesContext& app) {
     // save of the new set under its name is the learner's choice in the save dialog.
     app.files.claim.release();
     app.diskStamp = {};
+    startHistory(app);
     startWithOneEmptyCard(app);
     resetCounts(app);
     status_aktuell(app);

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/history_file.h"
 #include "core/paths.h"
 #include "core/platte_an_speicher.h"
 #include "core/set_files.h"
@@ -102,6 +103,7 @@ void openSet(FilesContext& app, const std::string& path) {
         if (result == LoadResult::NewSetWanted) mnudatneu_Click(app);
         return;
     }
+    openHistory(app);
     resetWindowForEntry(app);
     app.karte_gespeichert = "nein";
     showOpenedSet(app);

@@ -108,6 +108,7 @@ constexpr std::array kMenu = {
     MenuEntry{"mnutop", "immer im &Vordergrund", "mnufenster"},
 
     MenuEntry{"mnuinfo", "&Info", ""},
+    MenuEntry{"mnustatistik", "&Lernstatistik...", "mnuinfo", "Ctrl+L"},
     MenuEntry{"mnubeispiel", "&Beispiel öffnen", "mnuinfo"},
     MenuEntry{"mnuüber", "&Über...", "mnuinfo"},
 };

@@ -162,6 +162,7 @@ class MainWindowModel : public WindowModel {
     Control& mnumini = menu("mnumini");
     Control& mnutop = menu("mnutop");
     Control& mnuinfo = menu("mnuinfo");
+    Control& mnustatistik = menu("mnustatistik");
     Control& mnubeispiel = menu("mnubeispiel");
     Control& mnuüber = menu("mnuüber");
 

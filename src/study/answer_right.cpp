@@ -1,5 +1,6 @@
 #include <string>
 
+#include "core/history_file.h"
 #include "core/text_encoding.h"
 #include "core/transfer.h"
 #include "study/answer.h"
@@ -117,6 +118,7 @@ void cmdrichtig_Click(StudyContext& app) {
     auto before = beforeAnswer(app);
     if (!beginAnswer(app, true)) return;
     const int box = app.study.kasten;
+    recordAnswer(app, box, true);
     if (box == 5) {
         rightInBox5(app);
     } else {

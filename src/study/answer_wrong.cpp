@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/history_file.h"
 #include "study/answer.h"
 #include "study/answer_steps.h"
 #include "study/box_messages.h"
@@ -112,6 +113,7 @@ void cmdfalsch_Click(StudyContext& app) {
     auto before = beforeAnswer(app);
     if (!beginAnswer(app, false)) return;
     const int box = app.study.kasten;
+    recordAnswer(app, box, false);
     if (box == 1) {
         wrongInBox1(app);
     } else {

@@ -27,6 +27,7 @@ struct AnswerSnapshot {
     std::string medienverweis;
     std::string karte_gespeichert;
     std::string schritt_gespeichert;
+    std::size_t historyAnswers = 0;
     // Each control the answer may change, as it was just before the answer, with a bit per
     // field the answer did change: only those changes are put back, so an option switched
     // since then stays as the learner left it.
@@ -116,6 +117,9 @@ void restore(StudyContext& app, const AnswerSnapshot& snapshot) {
     app.medienverweis = snapshot.medienverweis;
     app.karte_gespeichert = snapshot.karte_gespeichert;
     app.schritt_gespeichert = snapshot.schritt_gespeichert;
+    if (app.history.answers.size() > snapshot.historyAnswers) {
+        app.history.answers.resize(snapshot.historyAnswers);
+    }
     undoWindowChanges(snapshot);
     showCardCovered(app);
     app.frm1.cmdantwort.focusRequested = true;
@@ -143,6 +147,7 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
     snapshot->medienverweis = app.medienverweis;
     snapshot->karte_gespeichert = app.karte_gespeichert;
     snapshot->schritt_gespeichert = app.schritt_gespeichert;
+    snapshot->historyAnswers = app.history.answers.size();
     const auto controls = answerControls(app.frm1);
     snapshot->window.resize(controls.size());
     for (std::size_t i = 0; i < controls.size(); ++i) {

@@ -54,6 +54,7 @@ class QtPlatform : public Platform {
     void showColourWindow() override;
     void showCsvImportWindow(CsvImportWindowModel& window) override;
     void showDeckImportWindow(DeckImportWindowModel& window) override;
+    void showStatisticsWindow(StatisticsWindowModel& window) override;
     void showExportWindow(ExportWindowModel& window) override;
     void showAboutBox(FrmInfoModel& window) override;
     void showClosingSpeedWindow(FrmZeitModel& window) override;

@@ -5,6 +5,7 @@
 #include "ui/minor_windows.h"
 #include "ui/print_window.h"
 #include "ui/qt_platform.h"
+#include "ui/statistics_window.h"
 
 namespace memvalo {
 
@@ -29,6 +30,12 @@ void QtPlatform::showDeckImportWindow(DeckImportWindowModel& model) {
     if (window_ == nullptr) return;
     window_->sync();
     memvalo::showDeckImportWindow(*app_, model, window_);
+}
+
+void QtPlatform::showStatisticsWindow(StatisticsWindowModel& model) {
+    if (window_ == nullptr) return;
+    window_->sync();
+    memvalo::showStatisticsWindow(*app_, model, window_);
 }
 
 void QtPlatform::showExportWindow(ExportWindowModel& model) {

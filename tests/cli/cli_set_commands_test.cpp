@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "core/desktop_folders.h"
 #include "core/speicher_an_platte.h"
 #include "core/version.h"
 #include "support/app_fixture.h"
@@ -113,6 +114,27 @@ TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
         EXPECT_NE(run.err.find("Aufruf: memvalo-cli export"), std::string::npos) << wrong;
     }
     EXPECT_FALSE(std::filesystem::exists(dir.file("x.txt")));
+}
+
+TEST_F(CliSetCommands, StatistikCountsTheHistoryAndTheCards) {
+    CardRecord haus;
+    haus.frage = "Haus";
+    haus.antwort = "house";
+    haus.falsch = "4";
+    app.store.k(3).append(haus);
+    saveSet();
+    const std::string today = todayText();
+    dir.write("set.vlf", "A;" + today + ";10:00:00;2;r\r\nA;" + today + ";10:00:01;2;f\r\nA;" +
+                             today + ";10:00:02;2;r\r\nS;" + today + ";1;2;4;4;5\r\n");
+    const CliRun run = cli("statistik '" + dir.file("set.ldt") + "'");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    for (const std::string line :
+         {"  Kasten 3: 4 von 300\n", "Antworten in den letzten 7 Tagen: 3\n",
+          "  Kasten 2: 67 % / 67 %\n  Kasten 3: – / –\n",
+          "Lerntage in Folge: 1 (längste Folge: 1)\n",
+          "  1. Haus – house (Kasten 3, Karte 1): 4-mal falsch\n"}) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+    }
 }
 
 TEST_F(CliSetCommands, VersionAndHelpAnswerEveryUsualSpelling) {
