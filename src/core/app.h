@@ -22,6 +22,7 @@
 namespace memvalo {
 
 class clsResize;
+class CardSearchWindowModel;
 class CsvImportWindowModel;
 class DeckImportWindowModel;
 class ExportWindowModel;
@@ -78,6 +79,7 @@ class App {
     std::function<void(App&, FrmInfoModel&)> showAboutBox;
     std::function<void(App&, FrmZeitModel&)> showClosingSpeedWindow;
     std::function<void(App&)> showPrintWindow;
+    std::function<void(App&, CardSearchWindowModel&)> showCardSearchWindow;
     // Runs the colour fade over the window at program end until it has ended by itself.
     std::function<void(App&)> runClosingFade;
 

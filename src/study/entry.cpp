@@ -123,12 +123,16 @@ void cmdvor_Click(App& app) {
     app.frm1.txtfrage.focusRequested = true;
 }
 
+bool deletionConfirmed(App& app) {
+    return app.msgBox("Diesen Datensatz wirklich löschen?", "Datensatz löschen", Buttons::OKCancel,
+                      Icon::Critical, 2) == Answer::OK;
+}
+
 void cmdlöschen_Click(App& app) {
     if (app.store.k(1).anz == 0) return;
-    const Answer answer = app.msgBox("Diesen Datensatz wirklich löschen?", "Datensatz löschen",
-                                     Buttons::OKCancel, Icon::Critical, 2);
+    const bool ok = deletionConfirmed(app);
     try {
-        deleteShownCard(app, answer == Answer::OK);
+        deleteShownCard(app, ok);
     } catch (const std::exception&) {
         app.msgBox("Fehler im Modul LÖSCHEN ", App::kTitle);
         return;

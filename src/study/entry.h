@@ -8,6 +8,8 @@ namespace memvalo {
 void unvollständig(App& app);
 // Stores the card and goes on: to the next card, or at the end of box 1 to a new one.
 void cmdvor_Click(App& app);
+// Asks before a card is deleted: true when the learner confirms.
+bool deletionConfirmed(App& app);
 void cmdlöschen_Click(App& app);
 // Stores the card and opens its reversed twin: the answer becomes the question.
 void cmdspiegel_Click(App& app);

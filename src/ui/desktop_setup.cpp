@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 
+#include "ui/card_search_window.h"
 #include "ui/colour_window.h"
 #include "ui/control_widgets.h"
 #include "ui/exchange_windows.h"
@@ -52,6 +53,10 @@ void connectWindows(App& app, MainWindow& window) {
         showExportWindow(a, model, &window);
     };
     app.showPrintWindow = [&window](App& a) { showPrintWindow(a, &window); };
+    app.showCardSearchWindow = [&window](App& a, CardSearchWindowModel& model) {
+        window.sync();
+        showCardSearchWindow(a, model, &window);
+    };
     app.showAboutBox = [&window](App& a, FrmInfoModel& model) { showAboutBox(a, model, &window); };
     app.showClosingSpeedWindow = [&window](App& a, FrmZeitModel& model) {
         showClosingSpeedWindow(a, model, &window);

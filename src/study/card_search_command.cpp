@@ -1,0 +1,29 @@
+#include "study/card_search_command.h"
+
+#include <string>
+
+#include "study/card_search_window.h"
+#include "study/typed_card.h"
+
+namespace memvalo {
+
+void mnusuche_Click(App& app) {
+    openCardSearchAt(app, 0, 0);
+}
+
+void openCardSearchAt(App& app, int box, int position) {
+    if (!app.showCardSearchWindow) return;
+    // The card being typed is found, and changed, as stored.
+    settleTypedCard(app);
+    CardSearchWindowModel window;
+    frmsuche_Load(app, window, {box, position});
+    app.onTopBracket([&] { app.showCardSearchWindow(app, window); });
+}
+
+void reportSearchFault(App& app, std::string_view what) {
+    app.msgBox(
+        "Die Kartensuche wurde wegen eines unerwarteten Fehlers beendet:\r" + std::string(what),
+        App::kTitle, Buttons::OK, Icon::Critical);
+}
+
+}  // namespace memvalo
