@@ -115,9 +115,9 @@ class CardSearchDialog : public QDialog {
         header->setSectionsClickable(true);
         header->setSortIndicatorShown(true);
         header->setStretchLastSection(true);
-        const int fixed[] = {54, 62, 0, 0, 50, 82, 82, 82, 82, 82};
+        const int fixed[] = {64, 70, 0, 0, 66, 82, 82, 82, 82, 82};
         for (int c = 0; c < static_cast<int>(kSearchColumns.size()); ++c) {
-            header->resizeSection(c, fixed[c] > 0 ? fixed[c] : 170);
+            header->resizeSection(c, fixed[c] > 0 ? fixed[c] : 160);
         }
         connect(table_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this](const QModelIndex& current) {
