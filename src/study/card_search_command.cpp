@@ -18,6 +18,8 @@ void openCardSearchAt(App& app, int box, int position) {
     CardSearchWindowModel window;
     frmsuche_Load(app, window, {box, position});
     app.onTopBracket([&] { app.showCardSearchWindow(app, window); });
+    // Typing goes on where it was; nothing else takes the focus a closed window leaves.
+    if (app.frm1.mnueingabe.checked) app.frm1.txtfrage.focusRequested = true;
 }
 
 void reportSearchFault(App& app, std::string_view what) {

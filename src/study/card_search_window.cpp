@@ -279,7 +279,18 @@ void cmddoppelt_Click(App& app, CardSearchWindowModel& f) {
     }
 }
 
-void cmdschließen_Click(CardSearchWindowModel& f) {
+void cmdschließen_Click(App& app, CardSearchWindowModel& f) {
+    if (f.editing()) {
+        const Answer answer = app.msgBox("Die Änderungen an der Karte übernehmen?", "Karten suchen",
+                                         Buttons::YesNoCancel, Icon::Question);
+        if (answer == Answer::Cancel) return;
+        if (answer == Answer::Yes) {
+            cmdübernehmen_Click(app, f);
+            if (f.editing()) return;  // incomplete: the learner completes it first
+        } else {
+            cmdverwerfen_Click(app, f);
+        }
+    }
     f.me.visible = false;
 }
 

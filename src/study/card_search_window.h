@@ -79,7 +79,7 @@ void cmdbildweg_Click(App& app, CardSearchWindowModel& f);
 void cmdlöschen_Click(App& app, CardSearchWindowModel& f);
 void cmdkasten1_Click(App& app, CardSearchWindowModel& f);
 void cmddoppelt_Click(App& app, CardSearchWindowModel& f);
-// Closing drops an edit not taken over.
-void cmdschließen_Click(CardSearchWindowModel& f);
+// Closing asks whether an edit not yet taken over is to be taken over.
+void cmdschließen_Click(App& app, CardSearchWindowModel& f);
 
 }  // namespace memvalo

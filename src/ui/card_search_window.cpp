@@ -95,7 +95,7 @@ class CardSearchDialog : public QDialog {
 
   protected:
     void reject() override {
-        forward([this] { cmdschließen_Click(f_); });
+        forward([this] { cmdschließen_Click(app_, f_); });
     }
 
   private:
@@ -143,7 +143,7 @@ class CardSearchDialog : public QDialog {
         onClick("cmdlöschen", [this] { cmdlöschen_Click(app_, f_); });
         onClick("cmdkasten1", [this] { cmdkasten1_Click(app_, f_); });
         onClick("cmddoppelt", [this] { cmddoppelt_Click(app_, f_); });
-        onClick("cmdschließen", [this] { cmdschließen_Click(f_); });
+        onClick("cmdschließen", [this] { cmdschließen_Click(app_, f_); });
     }
 
     void onClick(const std::string& control, std::function<void()> procedure) {

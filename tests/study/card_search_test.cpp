@@ -160,6 +160,18 @@ TEST_F(CardSearch, AnEditNeedsQuestionAndAnswerAndCanBeDropped) {
     EXPECT_TRUE(app.store.k(2)[1] == before);
     EXPECT_EQ(f.txtfeld[0]->caption, before.frage);
     EXPECT_FALSE(hasUnsavedChanges(app));
+
+    // Closing during an edit asks: Cancel stays, No drops it, Yes takes it over.
+    for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
+        f.me.visible = true;
+        cmdbearbeiten_Click(f);
+        f.txtfeld[1]->caption = "neu";
+        expectAnswers({answer});
+        cmdschließen_Click(app, f);
+        EXPECT_EQ(f.me.visible, answer == Answer::Cancel);
+        if (answer == Answer::Cancel) cmdverwerfen_Click(app, f);
+        EXPECT_EQ(app.store.k(2)[1].antwort, answer == Answer::Yes ? "neu" : before.antwort);
+    }
 }
 
 // The main window asks box 2; the card it shows is edited, then deleted in the search.
