@@ -8,6 +8,7 @@
 #include "study/answer.h"
 #include "study/box_choice.h"
 #include "study/capacities.h"
+#include "study/card_search_command.h"
 #include "study/cover.h"
 #include "study/entry.h"
 #include "study/media.h"
@@ -53,6 +54,7 @@ void registerEntryEvents(EventTable& table) {
     table.add("bildbox", "MouseDown",
               [](App& app, UiEvent& event) { bildbox_MouseDown(app, event.button); });
     table.onClick("mnubt", mnubt_Click);
+    table.onClick("mnusuche", mnusuche_Click, reportSearchFault);
     table.onClick("mnuzeigbild", mnuzeigbild_Click);
     table.onClick("mnunixbild", mnunixbild_Click);
     table.onClick("mnuazersetzen", mnuazersetzen_Click);

@@ -40,6 +40,7 @@ class BatchPlatform : public Platform {
     void showCsvImportWindow(CsvImportWindowModel&) override {}
     void showDeckImportWindow(DeckImportWindowModel&) override {}
     void showStatisticsWindow(StatisticsWindowModel&) override {}
+    void showCardSearchWindow(CardSearchWindowModel&) override {}
     void showExportWindow(ExportWindowModel&) override {}
     void showAboutBox(FrmInfoModel&) override {}
     void showClosingSpeedWindow(FrmZeitModel&) override {}

@@ -8,6 +8,7 @@
 #include "cli/batch_platform.h"
 #include "cli/deck_command.h"
 #include "cli/exchange_commands.h"
+#include "cli/search_command.h"
 #include "cli/statistics_command.h"
 #include "core/db_update.h"
 #include "core/learning_set_reader.h"
@@ -39,6 +40,11 @@ constexpr const char* kUsageHead =
     "                    wandelt eine Kartei von Anki (.apkg, .colpkg), Parley (.kvtml) oder\n"
     "                    Pauker (.pau.gz, .pau, .xml) in die neue Lerndatei um; --stapel nimmt\n"
     "                    nur diesen Stapel, --sprachen fragt Sprache F ab, Antwort Sprache A\n"
+    "  suchen SET.ldt TEXT [--kaesten 2,3]\n"
+    "                    zeigt die Karten, die jedes Wort des TEXTES in Frage, Antwort oder\n"
+    "                    einem Zusatzfeld haben (ohne Rücksicht auf Groß- und Kleinschreibung\n"
+    "                    und Akzente), je Zeile Kasten, Position, Frage und Antwort;\n"
+    "                    --kaesten sucht nur in diesen Kästen\n"
     "  export FORMAT SET.ldt ZIEL [OPTIONEN]\n"
     "                    exportiert die Lerndatei als ";
 constexpr const char* kExportOptions =
@@ -134,6 +140,9 @@ int runCommand(App& app, const std::vector<std::string>& args, std::ostream& out
         return importCsv(app, args[1], args[2], out, err);
     if (!args.empty() && args[0] == "import") {
         return importDeck(app, {args.begin() + 1, args.end()}, out, err);
+    }
+    if (!args.empty() && args[0] == "suchen") {
+        return searchSet(app, {args.begin() + 1, args.end()}, out, err);
     }
     if (!args.empty() && args[0] == "export") {
         return exportSet(app, {args.begin() + 1, args.end()}, out, err);

@@ -57,12 +57,8 @@ struct UsageError {
 };
 
 void chooseBoxes(ExportChoice& choice, const std::string& list) {
-    choice.kaesten.fill(false);
-    for (const std::string& item : commaList(list)) {
-        if (item.size() != 1 || item[0] < '1' || item[0] > '5') {
-            throw UsageError{"Kein Kasten von 1 bis 5: \"" + item + "\""};
-        }
-        choice.kaesten[static_cast<std::size_t>(item[0] - '1')] = true;
+    if (const auto wrong = boxesNamed(list, choice.kaesten)) {
+        throw UsageError{"Kein Kasten von 1 bis 5: \"" + *wrong + "\""};
     }
 }
 
@@ -186,6 +182,15 @@ int exportSet(App& app, const std::vector<std::string>& args, std::ostream& out,
     }
     out << "Export komplett!\n";
     return 0;
+}
+
+std::optional<std::string> boxesNamed(const std::string& list, std::array<bool, 5>& boxes) {
+    boxes.fill(false);
+    for (const std::string& item : commaList(list)) {
+        if (item.size() != 1 || item[0] < '1' || item[0] > '5') return item;
+        boxes[static_cast<std::size_t>(item[0] - '1')] = true;
+    }
+    return std::nullopt;
 }
 
 }  // namespace memvalo

@@ -81,29 +81,46 @@ std::optional<std::string> mediaOnDisk(const Session& app, const std::string& re
     return findFileIgnoringCase(reference);
 }
 
+enum class MediumKind { None, Missing, Picture, Sound, Other };
+
+struct MediumFile {
+    MediumKind kind = MediumKind::None;
+    std::string path;  // the file on disk, or the shipped picture that stands for it
+};
+
+MediumFile findMedium(const Session& app, const std::string& reference) {
+    if (reference.empty()) return {};
+    const auto onDisk = mediaOnDisk(app, reference);
+    if (!onDisk) return {MediumKind::Missing, app.paths.programFolder + "fehlt.jpg"};
+    const std::string type = utf8::lower(utf8::right(reference, 3));
+    if (isPictureType(type)) return {MediumKind::Picture, *onDisk};
+    if (type == "wav") return {MediumKind::Sound, *onDisk};
+    return {MediumKind::Other, app.paths.programFolder + "leer.jpg"};
+}
+
 void show(Session& app) {
     MainWindowModel& w = app.frm1;
     if (app.startingUp() || consumeOneShotMarker(w) || w.mnunixbild.checked) return;
     w.bildbox.visible = false;
-    const std::string reference = trimBlanks(app.medienverweis);
-    if (reference.empty()) return;
-    const auto onDisk = mediaOnDisk(app, reference);
-    if (!onDisk) {
-        showShipped(app, "fehlt.jpg");
-        return;
-    }
-    const std::string type = utf8::lower(utf8::right(reference, 3));
-    if (isPictureType(type)) {
-        {
+    const MediumFile medium = findMedium(app, trimBlanks(app.medienverweis));
+    switch (medium.kind) {
+        case MediumKind::None:
+            return;
+        case MediumKind::Picture: {
             const BusyPointer busy(app.platform);
-            fit(app, *onDisk);
+            fit(app, medium.path);
         }
-        w.bildbox.visible = true;
-    } else if (type == "wav") {
-        showShipped(app, "sound.jpg");
-        app.EZPlay(*onDisk);
-    } else {
-        showShipped(app, "leer.jpg");
+            w.bildbox.visible = true;
+            return;
+        case MediumKind::Sound:
+            showShipped(app, "sound.jpg");
+            app.EZPlay(medium.path);
+            return;
+        case MediumKind::Missing:
+        case MediumKind::Other:
+            fit(app, medium.path);
+            w.bildbox.visible = true;
+            return;
     }
 }
 
@@ -111,6 +128,11 @@ void show(Session& app) {
 
 void anzeige(Session& app) {
     guarded(app, "anzeige", [&] { show(app); });
+}
+
+std::string mediumPicture(const Session& app, const std::string& reference) {
+    const MediumFile medium = findMedium(app, trimBlanks(reference));
+    return medium.kind == MediumKind::Sound ? app.paths.programFolder + "sound.jpg" : medium.path;
 }
 
 }  // namespace memvalo

@@ -12,6 +12,7 @@
 namespace memvalo {
 
 // The models of the windows the program opens over the main window.
+class CardSearchWindowModel;
 class CsvImportWindowModel;
 class DeckImportWindowModel;
 class ExportWindowModel;
@@ -179,6 +180,7 @@ class Platform {
     virtual void showClosingSpeedWindow(FrmZeitModel& window) = 0;
     virtual void showPrintWindow() = 0;
     virtual void showStatisticsWindow(StatisticsWindowModel& window) = 0;
+    virtual void showCardSearchWindow(CardSearchWindowModel& window) = 0;
     // Runs the colour fade over the window at program end until it has ended by itself.
     virtual void runClosingFade() = 0;
 };

@@ -7,11 +7,6 @@ namespace memvalo {
 
 namespace {
 
-std::string encoded(std::string text) {
-    anfuehrung_weg(text);
-    return text;
-}
-
 // Rule A: in entry mode, or while pictures are shown during a query.
 bool displayRuleA(const Session& app) {
     const Control& zeigbild = app.frm1.mnuzeigbild;
@@ -29,6 +24,12 @@ void renormalise(FixedText& field) {
 
 }  // namespace
 
+std::string storedCardText(std::string_view typed) {
+    std::string text = trimBlanks(typed);
+    anfuehrung_weg(text);
+    return text;
+}
+
 std::string modeCaption(const Session& app) {
     return trimBlanks(app.frm1.lblbild.caption);
 }
@@ -36,7 +37,7 @@ std::string modeCaption(const Session& app) {
 void felder_an_maskeds(Session& app) {
     MainWindowModel& w = app.frm1;
     CardRecord& r = app.store.maskeds;
-    for (const CardField& f : kCardFields) r.*f.text = encoded(trimBlanks(f.box(w).caption));
+    for (const CardField& f : kCardFields) r.*f.text = storedCardText(f.box(w).caption);
     r.erstellt = trimLeadingBlanks(w.lbldatum0.caption);
     r.falsch = trimLeadingBlanks(w.lblfalsch.caption);
     r.medium = app.medienverweis;

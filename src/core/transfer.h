@@ -8,6 +8,10 @@ namespace memvalo {
 // The study mode as the mode label shows it: "Eingabe", "Abfrage" or "Blättern".
 std::string modeCaption(const Session& app);
 
+// A card text as typed into a field, in the form a box keeps it: blanks trimmed, quotation
+// marks replaced.
+std::string storedCardText(std::string_view typed);
+
 void felder_an_maskeds(Session& app);
 void maskeds_an_felder(Session& app);
 // Box 2..5 work record to the window.

@@ -23,6 +23,7 @@ constexpr std::array kMenu = {
     MenuEntry{"mnucsvimport", "Importieren...", "mnudatei"},
     MenuEntry{"mnufremdimport", "Kartei eines anderen Programms importieren...", "mnudatei"},
     MenuEntry{"strich2", "-", "mnudatei"},
+    MenuEntry{"mnusuche", "&Karten suchen...", "mnudatei", "Ctrl+Shift+F"},
     MenuEntry{"mnuprint", "Dr&ucken", "mnudatei", "Ctrl+P"},
     MenuEntry{"mnustrich", "-", "mnudatei", "", kHidden},
     MenuEntry{"m(1)", "-", "mnudatei", "", kHidden},

@@ -94,6 +94,7 @@ class MainWindowModel : public WindowModel {
     Control& mnucsvimport = menu("mnucsvimport");
     Control& mnufremdimport = menu("mnufremdimport");
     Control& strich2 = menu("strich2");
+    Control& mnusuche = menu("mnusuche");
     Control& mnuprint = menu("mnuprint");
     Control& mnustrich = menu("mnustrich");
     ControlArray<8> m{controls_, "m", ControlKind::Menu, 1};

@@ -84,4 +84,13 @@ void endBox5Pass(StudyContext& app) {
     status5(app);
 }
 
+CardRecord backToBox1(const CardRecord& card) {
+    CardRecord back;
+    for (const CardField& f : kCardFields) back.*f.text = card.*f.text;
+    back.erstellt = card.erstellt;
+    back.falsch = card.falsch;
+    back.medium = card.medium;
+    return back;
+}
+
 }  // namespace memvalo

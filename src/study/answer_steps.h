@@ -14,6 +14,8 @@ bool beginAnswer(StudyContext& app, bool richtig);
 void writeBackCorrection(StudyContext& app, int box);
 // Counts one more wrong answer on the card: an empty or non-numeric count counts as 0.
 void countWrongAnswer(CardRecord& card);
+// The card as it returns to box 1: the dates of the higher boxes are dropped.
+CardRecord backToBox1(const CardRecord& card);
 // Ends a box-5 pass: all cards were answered, the window changes to browsing box 5.
 void endBox5Pass(StudyContext& app);
 

@@ -15,16 +15,6 @@ namespace memvalo {
 
 namespace {
 
-// The card as it returns to box 1: the dates of the higher boxes are dropped.
-CardRecord backToBox1(const CardRecord& card) {
-    CardRecord back;
-    for (const CardField& f : kCardFields) back.*f.text = card.*f.text;
-    back.erstellt = card.erstellt;
-    back.falsch = card.falsch;
-    back.medium = card.medium;
-    return back;
-}
-
 // Box 1: the card stays; after the last card the pass starts again at the first.
 void wrongInBox1(StudyContext& app) {
     Box& k1 = app.store.k(1);

@@ -4,14 +4,9 @@
 
 namespace memvalo {
 
-namespace {
-
-// The empty template of `box`: leerds for box 1, leerdsk2..5 for the others.
 const CardRecord& emptyTemplate(const StudyContext& app, int box) {
     return box == 1 ? app.store.leerds : app.store.leerdsk.at(static_cast<std::size_t>(box));
 }
-
-}  // namespace
 
 void removeCard(StudyContext& app, int box) {
     Box& k = app.store.k(box);

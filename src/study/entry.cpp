@@ -123,12 +123,16 @@ void cmdvor_Click(StudyContext& app) {
     app.frm1.txtfrage.focusRequested = true;
 }
 
+bool deletionConfirmed(StudyContext& app) {
+    return app.msgBox("Diesen Datensatz wirklich löschen?", "Datensatz löschen", Buttons::OKCancel,
+                      Icon::Critical, 2) == Answer::OK;
+}
+
 void cmdlöschen_Click(StudyContext& app) {
     if (app.store.k(1).anz == 0) return;
-    const Answer answer = app.msgBox("Diesen Datensatz wirklich löschen?", "Datensatz löschen",
-                                     Buttons::OKCancel, Icon::Critical, 2);
+    const bool ok = deletionConfirmed(app);
     try {
-        deleteShownCard(app, answer == Answer::OK);
+        deleteShownCard(app, ok);
     } catch (const std::exception&) {
         app.msgBox("Fehler im Modul LÖSCHEN ", StudyContext::kTitle);
         return;

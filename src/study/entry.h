@@ -8,6 +8,8 @@ namespace memvalo {
 void unvollständig(StudyContext& app);
 // Stores the card and goes on: to the next card, or at the end of box 1 to a new one.
 void cmdvor_Click(StudyContext& app);
+// Asks before a card is deleted: true when the learner confirms.
+bool deletionConfirmed(StudyContext& app);
 void cmdlöschen_Click(StudyContext& app);
 // Stores the card and opens its reversed twin: the answer becomes the question.
 void cmdspiegel_Click(StudyContext& app);

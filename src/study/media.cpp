@@ -38,6 +38,16 @@ void removeReference(StudyContext& app) {
 }
 
 void assignFile(StudyContext& app) {
+    const auto file = chooseMediumFile(app);
+    if (!file) return;
+    app.medienverweis = *file;
+    if (!entryMode(app)) intoShownCard(app, *file);
+    anzeige(app);
+}
+
+}  // namespace
+
+std::optional<std::string> chooseMediumFile(StudyContext& app) {
     FileDialog dialog;
     dialog.title = "Bild oder Klang auswählen";
     dialog.filter =
@@ -46,15 +56,11 @@ void assignFile(StudyContext& app) {
     dialog.initialFolder = app.settings.mediaPfad;
     dialog.fileMustExist = true;
     const auto file = app.onTopBracket([&] { return app.platform.openFileDialog(dialog); });
-    if (!file || file->empty()) return;
-    app.medienverweis = *file;
+    if (!file || file->empty()) return std::nullopt;
     const auto separator = file->rfind(kSeparator);
     if (separator != std::string::npos) app.settings.mediaPfad = file->substr(0, separator + 1);
-    if (!entryMode(app)) intoShownCard(app, *file);
-    anzeige(app);
+    return file;
 }
-
-}  // namespace
 
 void bildbox_MouseDown(StudyContext& app, int button) {
     if (button == 2) {

@@ -3,6 +3,7 @@
 #include "core/paths.h"
 #include "core/set_files.h"
 #include "core/text_encoding.h"
+#include "study/card_search_command.h"
 
 namespace memvalo {
 
@@ -24,9 +25,9 @@ void mnustatistik_Click(StudyContext& app) {
 }
 
 void problemCardChosen(StudyContext& app, const StatisticsWindowModel& model, std::size_t index) {
-    if (index >= model.stats.problemCards.size() || !app.showCardSearchAt) return;
+    if (index >= model.stats.problemCards.size()) return;
     const ProblemCard& card = model.stats.problemCards[index];
-    app.showCardSearchAt(app, card.box, card.position);
+    openCardSearchAt(app, card.box, card.position);
 }
 
 std::optional<std::string> askPicturePath(StudyContext& app) {

@@ -54,6 +54,12 @@ constexpr Accessible kAccessible[] = {
     {"frmfarb", "lblrichtung", "", "scrollrichtung"},
     {"frmfarb", "txtbeispiel", "Beispiel-Textfeld", ""},
     {"frminfo", "txtinfo", "Kurzanleitung", ""},
+    {"frmsuche", "lblsuche", "", "txtsuche"},
+    {"frmsuche", "lblfeld(0)", "", "txtfrage"},
+    {"frmsuche", "lblfeld(1)", "", "txtantwort"},
+    {"frmsuche", "lblfeld(2)", "", "txtzusatz1"},
+    {"frmsuche", "lblfeld(3)", "", "txtzusatz2"},
+    {"frmsuche", "bildbox", "Bild der Karte", ""},
     {"frmzeit", "scrollzeit", "Abspanngeschwindigkeit", ""},
     {"frmzeit", "txtinfo", "Hinweis", ""},
 };

@@ -55,6 +55,7 @@ class QtPlatform : public Platform {
     void showCsvImportWindow(CsvImportWindowModel& window) override;
     void showDeckImportWindow(DeckImportWindowModel& window) override;
     void showStatisticsWindow(StatisticsWindowModel& window) override;
+    void showCardSearchWindow(CardSearchWindowModel& window) override;
     void showExportWindow(ExportWindowModel& window) override;
     void showAboutBox(FrmInfoModel& window) override;
     void showClosingSpeedWindow(FrmZeitModel& window) override;

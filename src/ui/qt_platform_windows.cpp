@@ -1,4 +1,5 @@
 // The program's other windows as the Qt platform opens them over the main window.
+#include "ui/card_search_window.h"
 #include "ui/colour_window.h"
 #include "ui/exchange_windows.h"
 #include "ui/main_window.h"
@@ -36,6 +37,12 @@ void QtPlatform::showStatisticsWindow(StatisticsWindowModel& model) {
     if (window_ == nullptr) return;
     window_->sync();
     memvalo::showStatisticsWindow(*app_, model, window_);
+}
+
+void QtPlatform::showCardSearchWindow(CardSearchWindowModel& model) {
+    if (window_ == nullptr) return;
+    window_->sync();
+    memvalo::showCardSearchWindow(*app_, model, window_);
 }
 
 void QtPlatform::showExportWindow(ExportWindowModel& model) {

@@ -71,6 +71,35 @@ TEST_F(CliSetCommands, CheckAndResaveReadEveryBoxOrRefuseABrokenSet) {
     }
 }
 
+TEST_F(CliSetCommands, SuchenPrintsBoxPositionQuestionAndAnswerOfEachHit) {
+    CardRecord card;
+    card.frage =
+        "Stra\xC3\x9F"
+        "e";
+    card.antwort = "street";
+    app.store.k(3).append(card);
+    saveSet();
+    const std::string set = " '" + dir.file("set.ldt") + "'";
+    const struct {
+        std::string arguments;
+        int exitCode;
+        std::string out;
+    } cases[] = {
+        {"suchen" + set + " STRASSE", 0,
+         "3\t1\tStra\xC3\x9F"
+         "e\tstreet\n"},
+        {"suchen" + set + " strasse --kaesten 1,2", 0, ""},
+        {"suchen" + set + " frage --kaesten 2", 0, "2\t1\tFrage\t\n2\t2\tFrage\t\n"},
+        {"suchen" + set + " x --kaesten 6", 2, ""},
+        {"suchen" + set, 2, ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = cli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments << run.err;
+        EXPECT_EQ(run.out, c.out) << c.arguments;
+    }
+}
+
 TEST_F(CliSetCommands, ImportCsvWritesTheSetTellsWrongLinesAndRefusesFilesWithoutSeparators) {
     dir.write("woerter.txt", "Haus\thouse\r\n\r\nBaum\ttree\tZusatz\r\na\tb\tc\td\te\r\n");
     CliRun run = cli("import-csv '" + dir.file("woerter.txt") + "' '" + dir.file("neu.ldt") + "'");

@@ -38,8 +38,8 @@ class ScriptedPlatform : public Platform {
     int unloads = 0;
     int busyDepth = 0;
     // The other windows opened, in order: "developer", "colours", "csvimport", "export",
-    // "deckimport", "about", "closingspeed", "print", "closingfade"; each runs `whileOpen` if set,
-    // and the import window `whileImportOpen` with its model.
+    // "deckimport", "statistics", "cardsearch", "about", "closingspeed", "print", "closingfade";
+    // each runs `whileOpen` if set, and the import window `whileImportOpen` with its model.
     std::vector<std::string> windows;
     std::function<void(const std::string&)> whileOpen;
     std::function<void(CsvImportWindowModel&)> whileImportOpen;
@@ -88,6 +88,7 @@ class ScriptedPlatform : public Platform {
     void showClosingSpeedWindow(FrmZeitModel&) override { open("closingspeed"); }
     void showPrintWindow() override { open("print"); }
     void showStatisticsWindow(StatisticsWindowModel&) override { open("statistics"); }
+    void showCardSearchWindow(CardSearchWindowModel&) override { open("cardsearch"); }
     void runClosingFade() override { open("closingfade"); }
 
   private:

@@ -75,6 +75,7 @@ class AccessibilityTest : public QObject {
             {"frmprint", [&] { w.platform.showPrintWindow(); }},
             {"frminfo", [&] { QVERIFY(w.choose("mnuüber")); }},
             {"frmzeit", [&] { QVERIFY(w.choose("mnuabspann")); }},
+            {"frmsuche", [&] { QVERIFY(w.choose("mnusuche")); }},
             {"ErrPtnr",
              [&] {
                  w.platform.setApp(w.app), w.platform.reportError({"m", "p", 5, "Fehler", 0});

@@ -153,13 +153,16 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(reached, 2 * registered);
         const std::string lost = "Der Befehl wurde wegen eines unerwarteten Fehlers abgebrochen:\r";
+        const std::string search =
+            "Die Kartensuche wurde wegen eines unerwarteten Fehlers beendet:\r";
         const std::set<std::string> shown(platform_->messages.begin(), platform_->messages.end());
         QCOMPARE(shown, (std::set<std::string>{
                             "Fehler beim Öffnen !\r",
                             "Fehler beim Öffnen !\rEventuell fehlen die Dateien kreis.gif und "
                             "dreieck.gif",
                             "Fehler beim Abspeichern! Evtl. abgebrochen...\"", lost + "kaputt",
-                            lost + "Unbekannter Fehler"}));
+                            lost + "Unbekannter Fehler", search + "kaputt",
+                            search + "Unbekannter Fehler"}));
     }
 
   private:
