@@ -72,8 +72,7 @@ TEST_F(StartupTest, ATooSmallRememberedWindowOpensAtTheMinimumAndMaximisingRetur
     app.frm1.me.geometry.width = 3000;
     app.frm1.me.geometry.height = 7919;
     Form_Resize(app);
-    EXPECT_EQ(app.frm1.me.geometry.width, 8251);
-    EXPECT_EQ(app.frm1.me.geometry.height, 7922);
+    EXPECT_EQ(app.frm1.me.geometry, (Geometry{100, 200, 8251, 7922}));
 }
 
 TEST_F(StartupTest, CentringWinsOverTheRememberedPositionAndPositionBringsItBack) {
@@ -84,15 +83,14 @@ TEST_F(StartupTest, CentringWinsOverTheRememberedPositionAndPositionBringsItBack
     });
     Form_Load(app, "");
     EXPECT_TRUE(app.frm1.mnuzentrieren.checked);
-    EXPECT_EQ(app.frm1.me.geometry.left, (1920 * 15 - 9000) / 2);
-    EXPECT_EQ(app.frm1.me.geometry.top, (1080 * 15 - 9000) / 2);
+    const Geometry& g = app.frm1.me.geometry;
+    EXPECT_EQ(std::pair(g.left, g.top), std::pair((1920 * 15 - 9000) / 2, (1080 * 15 - 9000) / 2));
     mnuposition_Click(app);
-    EXPECT_EQ(app.frm1.me.geometry.left, 1500);
-    EXPECT_EQ(app.frm1.me.geometry.top, 3000);
+    EXPECT_EQ(std::pair(g.left, g.top), std::pair(1500, 3000));
     EXPECT_FALSE(app.frm1.mnuzentrieren.checked);
     mnuzentrieren_Click(app);
     mnuposition_Click(app);
-    EXPECT_EQ(app.frm1.me.geometry.left, 1500);
+    EXPECT_EQ(g.left, 1500);
     EXPECT_EQ(app.settings.zentrieren, 0);
 }
 

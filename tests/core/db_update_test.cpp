@@ -46,18 +46,15 @@ TEST_F(DbUpdate, ConvertsAfterBackingUpAndLoadsTheConvertedSet) {
 
     const Box& box1 = app.store.k(1);
     ASSERT_EQ(box1.anz, 2);
-    EXPECT_EQ(box1[1].frage, "Zeile 1\r\nZeile 2");
-    EXPECT_EQ(box1[1].antwort, std::string(700, 'a'));
-    EXPECT_EQ(box1[1].zusatz1, std::string(100, 'z'));
-    EXPECT_EQ(box1[1].falsch.text(), "0         ");
     // Fields holding commas, and texts that look like character references, come back as
     // they stood in the old files.
-    EXPECT_EQ(box1[2].frage, "Er sagte \xC2\xA8ja\xC2\xA8");
-    EXPECT_EQ(box1[2].erstellt.text(), "03.04,1999");
-    EXPECT_EQ(box1[2].falsch.text(), "2,5       ");
-    EXPECT_EQ(box1[2].medium, "");
-    EXPECT_EQ(app.store.k(2)[1].frage, "&#26085; &#38;#26085;");
-    EXPECT_EQ(app.store.k(2)[1].kasten_am[0].text(), "02.01.1999");
+    const CardRecord& k2 = app.store.k(2)[1];
+    EXPECT_EQ((test::Texts{box1[1].frage, box1[1].antwort, box1[1].zusatz1, box1[1].falsch.text(),
+                           box1[2].frage, box1[2].erstellt.text(), box1[2].falsch.text(),
+                           box1[2].medium, k2.frage, k2.kasten_am[0].text()}),
+              (test::Texts{"Zeile 1\r\nZeile 2", std::string(700, 'a'), std::string(100, 'z'),
+                           "0         ", "Er sagte \xC2\xA8ja\xC2\xA8", "03.04,1999", "2,5       ",
+                           "", "&#26085; &#38;#26085;", "02.01.1999"}));
     EXPECT_EQ(app.store.soll, (std::array<int, 5>{100, 200, 300, 400, 500}));
     EXPECT_EQ(app.kasten5_beantwortet, 7);
     EXPECT_EQ(dir.read("alt.k03"), "0\r\n");

@@ -40,9 +40,8 @@ TEST_F(Sicherheitskopie, CopiesTheFiveBoxFilesIntoTodaysFolderTwiceADay) {
     sicherheitskopie(app);
     dir.write("englisch.k02", "neuer");
     sicherheitskopie(app);
-    EXPECT_EQ(backup(".ldt"), "inhalt.ldt");
-    EXPECT_EQ(backup(".k02"), "neuer");
-    EXPECT_EQ(backup(".k05"), "inhalt.k05");
+    EXPECT_EQ((test::Texts{backup(".ldt"), backup(".k02"), backup(".k05")}),
+              (test::Texts{"inhalt.ldt", "neuer", "inhalt.k05"}));
     EXPECT_FALSE(std::filesystem::exists(dir.file("06122026/englisch.cfg")));
     ASSERT_EQ(platform.messages.size(), 2u);
     EXPECT_EQ(platform.messages[1].title + ": " + platform.messages[1].text,

@@ -26,12 +26,11 @@ TEST_F(TransferTest, WindowToEntryRecordTrimsAndEncodes) {
     felder_an_maskeds(app);
 
     const CardRecord& r = app.store.maskeds;
-    EXPECT_EQ(r.frage, "Was heißt ¨Haus¨?");
-    EXPECT_EQ(r.antwort, "house\r\n");  // only blanks are trimmed
-    EXPECT_EQ(r.zusatz1, "");
-    EXPECT_EQ(r.erstellt.text(), "06.12.2026");
-    EXPECT_EQ(r.falsch.text(), "3         ");
-    EXPECT_EQ(r.medium, "/bilder/haus.jpg");
+    // Only blanks are trimmed.
+    EXPECT_EQ((test::Texts{r.frage, r.antwort, r.zusatz1, r.zusatz2, r.erstellt.text(),
+                           r.falsch.text(), r.medium}),
+              (test::Texts{"Was heißt ¨Haus¨?", "house\r\n", "", "z2", "06.12.2026", "3         ",
+                           "/bilder/haus.jpg"}));
 }
 
 TEST_F(TransferTest, ACardOfBox3FillsOnlyItsOwnDates) {
@@ -46,13 +45,12 @@ TEST_F(TransferTest, ACardOfBox3FillsOnlyItsOwnDates) {
     r.medium = "/x.wav";
     kds_an_felder(app, 3);
 
-    EXPECT_EQ(w.txtfrage.caption, "Frage");
-    EXPECT_EQ(w.lbldatum0.caption, "01.01.2026");
-    EXPECT_EQ(w.lbldatum1.caption, "02.01.2026");
-    EXPECT_EQ(w.lbldatum2.caption, "03.01.2026");
-    EXPECT_EQ(w.lbldatum3.caption, "alt");  // the caller clears dates a shape lacks
-    EXPECT_EQ(w.lblfalsch.caption, "0");
-    EXPECT_EQ(app.medienverweis, "/x.wav");
+    // The caller clears the dates a box lacks.
+    EXPECT_EQ(
+        (test::Texts{w.txtfrage.caption, w.lbldatum0.caption, w.lbldatum1.caption,
+                     w.lbldatum2.caption, w.lbldatum3.caption, w.lblfalsch.caption,
+                     app.medienverweis}),
+        (test::Texts{"Frage", "01.01.2026", "02.01.2026", "03.01.2026", "alt", "0", "/x.wav"}));
 }
 
 TEST_F(TransferTest, NormalisingAWorkRecordRepadsFixedFields) {
@@ -62,10 +60,8 @@ TEST_F(TransferTest, NormalisingAWorkRecordRepadsFixedFields) {
     r.kasten_am[3] = " 5.5.2026";
     r.falsch = "  2";
     felder_an_kds(app, 5);
-    EXPECT_EQ(r.antwort, "¨x¨");
-    EXPECT_EQ(r.erstellt.text(), "1.1.2026  ");
-    EXPECT_EQ(r.kasten_am[3].text(), "5.5.2026  ");
-    EXPECT_EQ(r.falsch.text(), "2         ");
+    EXPECT_EQ((test::Texts{r.antwort, r.erstellt.text(), r.kasten_am[3].text(), r.falsch.text()}),
+              (test::Texts{"¨x¨", "1.1.2026  ", "5.5.2026  ", "2         "}));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "exchange/html_to_text.h"
 #include "exchange/kvtml_deck.h"
 #include "exchange/pauker_lesson.h"
+#include "support/app_fixture.h"
 #include "support/cli_run.h"
 #include "support/deck_files.h"
 #include "support/scripted_platform.h"
@@ -247,16 +248,13 @@ TEST_F(DeckSetTest, ASetWithItsMediaBesideIt) {
               "6 Karten importiert, 2 in Kasten 1, 1 in Kasten 2, 1 in Kasten 3, 1 in Kasten 4, "
               "1 in Kasten 5; 1 ohne weiteres Medium");
     EXPECT_EQ(dir.read("Vokabeln-Medien/hund.jpg"), "JPEGDATA");
-    const auto loadedApp = loaded(dir.file("Vokabeln.ldt"));
-    const App& app = *loadedApp;
-    const CardRecord& dog = app.store.k(5)[1];
-    EXPECT_EQ(dog.frage, "\xC2\xA8Hund\xC2\xA8 dog");
-    EXPECT_EQ(dog.medium, "Vokabeln-Medien/hund.jpg");
-    EXPECT_EQ(dog.erstellt.text(), "06.12.2026");
-    EXPECT_EQ(dog.kasten_am[3].text(), "06.12.2026");
-    EXPECT_EQ(dog.falsch.text(), "3         ");
-    EXPECT_EQ(app.store.k(1)[1].frage, "Haus\r\n(das)");
-    EXPECT_EQ(app.store.soll, (std::array<int, 5>{250, 500, 850, 1200, 2000}));
+    const auto app = loaded(dir.file("Vokabeln.ldt"));
+    const CardRecord& dog = app->store.k(5)[1];
+    EXPECT_EQ((Texts{dog.frage, dog.medium, dog.erstellt.text(), dog.kasten_am[3].text(),
+                     dog.falsch.text(), app->store.k(1)[1].frage}),
+              (Texts{"\xC2\xA8Hund\xC2\xA8 dog", "Vokabeln-Medien/hund.jpg", "06.12.2026",
+                     "06.12.2026", "3         ", "Haus\r\n(das)"}));
+    EXPECT_EQ(app->store.soll, (std::array<int, 5>{250, 500, 850, 1200, 2000}));
 }
 
 TEST_F(DeckSetTest, CapacitiesGrowAndFullBoxesContinueInFurtherSets) {
@@ -310,31 +308,27 @@ TEST(DeckImportCli, ImportsRefusesAndRejectsOptions) {
               kvtmlText({"de", "en", "fr"}, {{{word("Haus"), word("house"), word("maison")}}}));
     dir.write("a.apkg", olderAnkiPackage(sampleAnki()));
     dir.write("leer.apkg", "kein zip");
+    // "@" stands for the test's folder.
     const struct {
         std::string arguments;
         int exitCode;
         std::string text;  // in the output or the error output
     } cases[] = {
-        {"v.kvtml neu.ldt --sprachen 2,0", 0,
+        {"@v.kvtml @neu.ldt --sprachen 2,0", 0,
          "1 Karten importiert, 1 in Kasten 1; 0 ohne weiteres Medium"},
-        {"a.apkg stapel --stapel Default", 0, "3 Karten importiert"},
-        {"a.apkg x.ldt --stapel Nichts", 1, "keinen Stapel »Nichts«"},
-        {"leer.apkg y.ldt", 1,
+        {"@a.apkg @stapel --stapel Default", 0, "3 Karten importiert"},
+        {"@a.apkg @x.ldt --stapel Nichts", 1, "keinen Stapel »Nichts«"},
+        {"@leer.apkg @y.ldt", 1,
          "»" + dir.file("leer.apkg") + "« kann nicht importiert werden: sie ist kein ZIP-Archiv."},
-        {"v.kvtml z.ldt --sprachen 0", 2, "--sprachen braucht zwei Nummern"},
-        {"v.kvtml z.ldt --sprachen 0,5", 1, "keine Sprache Nummer 5"},
-        {"v.kvtml z.ldt --was", 2, "Unbekannte Option: --was"},
-        {"v.kvtml", 2, "Aufruf: memvalo-cli import"},
+        {"@v.kvtml @z.ldt --sprachen 0", 2, "--sprachen braucht zwei Nummern"},
+        {"@v.kvtml @z.ldt --sprachen 0,5", 1, "keine Sprache Nummer 5"},
+        {"@v.kvtml @z.ldt --was", 2, "Unbekannte Option: --was"},
+        {"@v.kvtml", 2, "Aufruf: memvalo-cli import"},
     };
     for (const auto& c : cases) {
-        std::string args = "import";
-        std::string rest = c.arguments;
-        for (std::size_t at = 0; at != std::string::npos;) {
-            const std::size_t space = rest.find(' ', at);
-            std::string word = rest.substr(at, space == std::string::npos ? space : space - at);
-            const bool file = word.find('.') != std::string::npos || word == "stapel";
-            args += " '" + (file ? dir.file(word) : word) + "'";
-            at = space == std::string::npos ? space : space + 1;
+        std::string args = "import " + c.arguments;
+        for (std::size_t at; (at = args.find('@')) != std::string::npos;) {
+            args.replace(at, 1, "'" + dir.path() + "'");
         }
         const CliRun run = runCli(args, dir.file("err.txt"));
         EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments << run.err;

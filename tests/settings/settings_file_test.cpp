@@ -182,10 +182,7 @@ TEST_F(SettingsFileTest, EmptyValuesSwitchOffOpeningAndFallBackToTheDocumentsFol
     app.settings.letzteDatei = "/alt/satz.ldt";
     writeSettings(app);
     auto lines = fileLines();
-    lines[kHeadLines + 2 * 18 - 1] = "";
-    lines[kHeadLines + 2 * 24 - 1] = "";
-    lines[kHeadLines + 2 * 19 - 1] = "";
-    lines[kHeadLines + 2 * 22 - 1] = "";
+    for (const int value : {18, 19, 22, 24}) lines[kHeadLines + 2 * value - 1] = "";
     writeLines(lines);
     readSettings(app);
     EXPECT_FALSE(app.frm1.mnugleichauf.checked);
