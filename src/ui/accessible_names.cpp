@@ -92,7 +92,8 @@ void applyAccessibility(const Control& control, QWidget* widget, bool wasShown) 
     if (!a->name.empty()) {
         // Setting a name of its own tells assistive technology of the change.
         const QString caption = displayText(control.caption).trimmed();
-        QString name = toQt(a->name).arg(caption);
+        QString name = toQt(a->name);
+        if (name.contains(QStringLiteral("%1"))) name = name.arg(caption);
         // "1 Karte", not "1 Karten".
         if (caption == QStringLiteral("1"))
             name.replace(QStringLiteral(" 1 Karten"), QStringLiteral(" 1 Karte"));
