@@ -185,12 +185,14 @@ void drawActivity(QPainter& p, const QRect& r, const LearningStatistics& s,
          Qt::AlignLeft | Qt::AlignVCenter);
     text(p, QRect(area.left(), below + 2 * kLine, area.width(), kLine),
          "Antworten am Tag:", Qt::AlignLeft | Qt::AlignVCenter);
-    QRect key(area.left() + 115, below + 2 * kLine, 40, kLine);
+    // The key has a line of its own, each step as wide as its widest number needs.
+    const int step = 12 + p.fontMetrics().horizontalAdvance(QStringLiteral("100+")) + 10;
+    QRect key(area.left(), below + 3 * kLine, step, kLine);
     for (int n : {0, 1, 10, 30, 100}) {
         p.fillRect(QRect(key.left(), key.top() + 4, 10, 10), shade(n));
         text(p, key.adjusted(12, 0, 0, 0), n == 100 ? "100+" : number(n),
              Qt::AlignLeft | Qt::AlignVCenter);
-        key.translate(40, 0);
+        key.translate(step, 0);
     }
 }
 
