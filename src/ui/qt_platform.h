@@ -64,6 +64,8 @@ class QtPlatform : public Platform {
 
   private:
     QWidget* dialogParent() const;
+    template <typename Model>
+    void overMainWindow(void (*show)(App&, Model&, QWidget*), Model& model);
 
     QPointer<QWidget> mainWindow_;
     App* app_ = nullptr;

@@ -10,6 +10,14 @@
 
 namespace memvalo {
 
+// The main window shows what the command has done so far before the window stands over it.
+template <typename Model>
+void QtPlatform::overMainWindow(void (*show)(App&, Model&, QWidget*), Model& model) {
+    if (window_ == nullptr) return;
+    window_->sync();
+    show(*app_, model, window_);
+}
+
 void QtPlatform::showDeveloperWindow() {
     if (window_ != nullptr) memvalo::showDeveloperWindow(*app_, window_);
 }
@@ -20,35 +28,24 @@ void QtPlatform::showColourWindow() {
     memvalo::showColourWindow(*app_, window, [window] { window->sync(); });
 }
 
-// The main window shows what the command has done so far before the window stands over it.
 void QtPlatform::showCsvImportWindow(CsvImportWindowModel& model) {
-    if (window_ == nullptr) return;
-    window_->sync();
-    memvalo::showCsvImportWindow(*app_, model, window_);
+    overMainWindow(memvalo::showCsvImportWindow, model);
 }
 
 void QtPlatform::showDeckImportWindow(DeckImportWindowModel& model) {
-    if (window_ == nullptr) return;
-    window_->sync();
-    memvalo::showDeckImportWindow(*app_, model, window_);
+    overMainWindow(memvalo::showDeckImportWindow, model);
 }
 
 void QtPlatform::showStatisticsWindow(StatisticsWindowModel& model) {
-    if (window_ == nullptr) return;
-    window_->sync();
-    memvalo::showStatisticsWindow(*app_, model, window_);
+    overMainWindow(memvalo::showStatisticsWindow, model);
 }
 
 void QtPlatform::showCardSearchWindow(CardSearchWindowModel& model) {
-    if (window_ == nullptr) return;
-    window_->sync();
-    memvalo::showCardSearchWindow(*app_, model, window_);
+    overMainWindow(memvalo::showCardSearchWindow, model);
 }
 
 void QtPlatform::showExportWindow(ExportWindowModel& model) {
-    if (window_ == nullptr) return;
-    window_->sync();
-    memvalo::showExportWindow(*app_, model, window_);
+    overMainWindow(memvalo::showExportWindow, model);
 }
 
 void QtPlatform::showAboutBox(FrmInfoModel& model) {
