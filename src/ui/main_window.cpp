@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -121,20 +120,6 @@ void MainWindow::connectSignals(const std::string& name, QWidget* widget) {
         connect(line, &QLineEdit::textChanged, this,
                 [this, name] { fireIfHandled(name, "Change"); });
     }
-}
-
-void MainWindow::buildTray() {
-    tray_ = new QSystemTrayIcon(this);
-    tray_->setObjectName(QStringLiteral("sevTray1"));
-    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-        if (r != QSystemTrayIcon::Trigger && r != QSystemTrayIcon::Context &&
-            r != QSystemTrayIcon::MiddleClick) {
-            return;
-        }
-        UiEvent event{"sevTray1", "MouseDown"};
-        event.button = r == QSystemTrayIcon::Trigger ? 1 : 2;
-        fire(event);
-    });
 }
 
 void MainWindow::load() {
@@ -266,22 +251,6 @@ void MainWindow::applyCaptions(const QList<QAction*>& entries) {
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const QSignalBlocker blocker(shown[i]);
         if (shown[i]->text() != unique[i]) shown[i]->setText(unique[i]);
-    }
-}
-
-void MainWindow::applyTray() {
-    Control& c = app_.frm1.sevTray1;
-    tray_->setToolTip(displayText(c.tooltip));
-    tray_->setVisible(app_.settings.trayAvailable);
-    if (app_.settings.balloon) {
-        const TrayBalloon balloon = *app_.settings.balloon;
-        app_.settings.balloon.reset();
-        tray_->showMessage(toQt(balloon.title), displayText(balloon.text),
-                           QSystemTrayIcon::Information);
-    }
-    if (app_.settings.popupSettingsMenu) {
-        app_.settings.popupSettingsMenu = false;
-        menus_.at("mnueinstell")->popup(QCursor::pos());
     }
 }
 
