@@ -65,7 +65,7 @@ class Learner {
 // One answer to the shown card of box 2, again and again; outside the timing the card comes
 // back from box `to`, where the answer moved it. The answer is timed by hand: pausing the
 // benchmark's own clock costs more than a microsecond each time.
-void answerAgainAndAgain(benchmark::State& state, void (*answer)(App&), int to) {
+void answerAgainAndAgain(benchmark::State& state, void (*answer)(StudyContext&), int to) {
     Learner learner(2, 1000);
     learner.moveBack(2, 2);
     for (auto _ : state) {
