@@ -190,8 +190,8 @@ void cmdexport_Click(FilesContext& app, ExportWindowModel& f) {
     if (format.page) choice.autor = askAuthor(app);
     const std::error_code ec = [&] {
         const BusyPointer busy(app.platform);
-        const std::string text = format.write(app.store, choice, GetPathOrFileName(*path, false),
-                                              app.platform.today());
+        const std::string text =
+            format.write(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
         return writeExportFile(*path, text, format);
     }();
     if (ec) {
