@@ -113,6 +113,19 @@ std::error_code WrittenFile::write(const std::string& path, std::string_view byt
     return writeAll(fd_, bytes);
 }
 
+std::error_code WrittenFile::append(const std::string& path, std::uint64_t keep,
+                                    std::string_view bytes) {
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0) return lastError();
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) return lastError();
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    const auto at = static_cast<off_t>(std::min(size, keep));
+    if (size > keep && ::ftruncate(fd_, at) != 0) return lastError();
+    if (::lseek(fd_, at, SEEK_SET) < 0) return lastError();
+    return writeAll(fd_, bytes);
+}
+
 std::error_code WrittenFile::sync() {
     std::error_code ec;
     if (::fsync(fd_) != 0) ec = lastError();

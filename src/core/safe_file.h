@@ -4,6 +4,7 @@
 // to disk, and the temporary file is renamed into place. A file reached through a symbolic link
 // keeps its link: the file the link points to is the one replaced.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -70,6 +71,9 @@ class WrittenFile {
     // Creates or empties `path` and writes the bytes, as writeSynced does.
     std::error_code write(const std::string& path, std::string_view bytes,
                           const std::string& permissionsOf);
+    // Cuts the file `path` back to its first `keep` bytes (a shorter file stays whole) and
+    // writes the bytes at its end; the file is created when missing.
+    std::error_code append(const std::string& path, std::uint64_t keep, std::string_view bytes);
     // Flushes the file to disk and closes it.
     std::error_code sync();
 

@@ -1,10 +1,5 @@
 #include "core/set_save_transaction.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -151,34 +146,25 @@ Commit commitOf(const std::string& basePath, std::string_view marker) {
     return {renames, std::nullopt};
 }
 
-// Cuts the file back to what it held before the save and appends the save's lines. A file
-// shorter than that was changed by hand since; the lines then go at its end.
-std::error_code appendTo(const AppendedBytes& appended) {
-    const int fd = ::open(appended.path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return lastError();
-    struct stat info {};
-    std::error_code ec;
-    if (::fstat(fd, &info) != 0) ec = lastError();
-    const auto size = static_cast<std::uint64_t>(info.st_size);
-    const auto at = static_cast<off_t>(std::min(size, appended.keep));
-    if (!ec && size > appended.keep && ::ftruncate(fd, at) != 0) ec = lastError();
-    if (!ec && ::lseek(fd, at, SEEK_SET) < 0) ec = lastError();
-    if (!ec) ec = writeAll(fd, appended.bytes);
-    if (!ec && ::fsync(fd) != 0) ec = lastError();
-    if (::close(fd) != 0 && !ec) ec = lastError();
-    return ec;
-}
-
-// Renames every temporary file that is still there, then retires the marker.
+// Renames every temporary file that is still there and appends the lines, then retires the
+// marker. The lines are written before the renames and flushed after them: that one flush
+// carries the renames to disk too, so the folders' flush finds little left. A file shorter
+// than what it held before the save was changed by hand since; the lines then go at its end.
 FileError rollForward(const Steps& steps, const std::string& basePath, const Commit& commit) {
+    WrittenFile history;
+    if (const auto& appended = commit.appended) {
+        if (auto ec = steps.before(SaveStep::Append, appended->path)) return {ec, appended->path};
+        if (auto ec = history.append(appended->path, appended->keep, appended->bytes)) {
+            return {ec, appended->path};
+        }
+    }
     for (const auto& [target, temp] : commit.renames) {
         if (!exists(temp)) continue;
         if (auto ec = steps.before(SaveStep::Rename, target)) return {ec, target};
         if (std::rename(temp.c_str(), target.c_str()) != 0) return {lastError(), target};
     }
     if (const auto& appended = commit.appended) {
-        if (auto ec = steps.before(SaveStep::Append, appended->path)) return {ec, appended->path};
-        if (auto ec = appendTo(*appended)) return {ec, appended->path};
+        if (auto ec = history.sync()) return {ec, appended->path};
     }
     if (auto e = syncFolders(steps, basePath)) return e;
     const std::string marker = commitMarkerOf(basePath);
