@@ -4,8 +4,9 @@
 #include <ostream>
 
 #include "core/set_files.h"
-#include "exchange/deck_reader.h"
+#include "exchange/deck_module.h"
 #include "exchange/deck_set_writer.h"
+#include "exchange/import_refusal.h"
 
 namespace memvalo {
 
@@ -63,7 +64,7 @@ int importDeck(App& app, const std::vector<std::string>& args, std::ostream& out
     const std::string& file = args[0];
     Deck deck;
     try {
-        deck = readDeck(file, options);
+        deck = readDeckFile(file, options);
     } catch (const ImportRefusal& refusal) {
         err << refusalText(file, refusal.what()) << '\n';
         return 1;

@@ -4,7 +4,7 @@
 
 #include "core/paths.h"
 #include "exchange/deck_import_window.h"
-#include "exchange/deck_reader.h"
+#include "exchange/deck_module.h"
 #include "files/history_menu.h"
 #include "files/new_set.h"
 #include "files/open_set.h"

@@ -7,8 +7,9 @@
 #include "core/safe_file.h"
 #include "core/set_files.h"
 #include "core/utf8.h"
-#include "exchange/deck_reader.h"
+#include "exchange/deck_module.h"
 #include "exchange/deck_set_writer.h"
+#include "exchange/import_refusal.h"
 #include "settings/window_geometry.h"
 
 namespace memvalo {
@@ -110,7 +111,7 @@ void close(DeckImportWindowModel& f) {
 bool leseKartei(FilesContext& app, DeckImportWindowModel& f) {
     try {
         const BusyPointer busy(app.platform);
-        f.deck = readDeck(f.pfad, {"", f.options.frageSprache, f.options.antwortSprache});
+        f.deck = readDeckFile(f.pfad, {"", f.options.frageSprache, f.options.antwortSprache});
         return true;
     } catch (const ImportRefusal& refusal) {
         app.msgBox(refusalText(f.pfad, refusal.what()), kTitle, Buttons::OK, Icon::Critical);

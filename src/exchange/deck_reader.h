@@ -2,17 +2,11 @@
 // Reading a deck of another flash-card program, chosen by the file's name.
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "exchange/deck.h"
 #include "exchange/import_refusal.h"
 
 namespace memvalo {
-
-// The open dialog's filter for the formats read here.
-inline constexpr std::string_view kDeckFileFilter =
-    "Karteien anderer Programme (*.apkg;*.colpkg;*.kvtml;*.pau.gz;*.pau;*.xml)|"
-    "*.apkg;*.colpkg;*.kvtml;*.pau.gz;*.pau;*.xml";
 
 // The deck in the file, with the cards of options.stapel only when that is not empty. Throws
 // ImportRefusal (reason without the file) when it is refused.

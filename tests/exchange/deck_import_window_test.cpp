@@ -3,7 +3,7 @@
 
 #include "exchange/deck_import_command.h"
 #include "exchange/deck_import_window.h"
-#include "exchange/deck_reader.h"
+#include "exchange/deck_module.h"
 #include "support/app_fixture.h"
 #include "support/deck_files.h"
 

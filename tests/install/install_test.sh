@@ -37,6 +37,11 @@ printf '0\r\n0\r\n' >"$old.k05"
 [ ! -e "$prefix/share/memvalo/backup" ] || fail "Sicherung im Programmordner"
 "$prefix/bin/memvalo-cli" check "$prefix/share/memvalo/beispiel/Englisch-Beispiel.ldt" >/dev/null ||
     fail "das Beispiel lässt sich nicht lesen"
+# The readers of other programs' decks are a module the installed program loads.
+printf '<Lesson><Batch><Card><FrontSide><Text>Haus</Text></FrontSide><ReverseSide><Text>house</Text></ReverseSide></Card></Batch></Lesson>' \
+    >"$work/lektion.xml"
+"$prefix/bin/memvalo-cli" import "$work/lektion.xml" "$work/lektion.ldt" >/dev/null \
+    2>"$work/import.err" || fail "import: $(cat "$work/import.err")"
 
 desktop-file-validate "$prefix/share/applications/memvalo.desktop" || fail "Desktop-Eintrag ungültig"
 update-mime-database "$prefix/share/mime" 2>"$work/mime.err"
@@ -76,6 +81,7 @@ done
 package=$(echo "$work"/package/memvalo_*.deb)
 contents=$(dpkg-deb -c "$package")
 for file in usr/bin/memvalo usr/bin/memvalo-cli usr/lib/memvalo/plugins/libmemvalo-sound.so \
+    usr/lib/memvalo/plugins/libmemvalo-decks.so \
     usr/share/applications/memvalo.desktop \
     usr/share/mime/packages/memvalo-lerndatei.xml usr/share/memvalo/start1.wav \
     usr/share/memvalo/beispiel/Englisch-Beispiel.ldt usr/share/doc/memvalo/copyright \
@@ -86,6 +92,7 @@ done
 depends=$(dpkg-deb -f "$package" Depends)
 grep -q libqt6widgets6 <<<"$depends" || fail "das Paket hängt nicht von Qt ab"
 grep -q libqt6multimedia6 <<<"$depends" || fail "das Paket hängt nicht von Qt Multimedia ab"
+grep -q libzip <<<"$depends" || fail "das Paket hängt nicht von libzip ab"
 
 # Lintian without an error or a warning, and without the pedantic hardening notes.
 lintian --pedantic --tag-display-limit 0 "$package" >"$work/lintian.out" 2>&1 || true
