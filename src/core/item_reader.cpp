@@ -1,6 +1,8 @@
 #include "core/item_reader.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "core/codec.h"
 #include "core/text_encoding.h"
@@ -13,6 +15,13 @@ namespace {
 bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
+
+// A plain item runs to the first of these.
+constexpr std::array<bool, 256> kEndsPlainItem = [] {
+    std::array<bool, 256> ends{};
+    ends[','] = ends['\r'] = ends['\n'] = true;
+    return ends;
+}();
 
 // The readable beginning of a text, short enough to quote in a message: a damaged file may
 // hold a long run of bytes there, or no text at all.
@@ -94,6 +103,40 @@ std::string_view ItemReader::item() {
         consumeLineEnd();
     }
     return value;
+}
+
+// The common shapes, a quoted or a plain item ended by a comma or CR LF, are passed in one
+// loop on local copies (a store to pos_ could change any byte read through a char pointer as
+// far as the compiler knows, so it would reload both at every character); at any other shape
+// item() takes over, with its messages.
+void ItemReader::skip(int count) {
+    const char* const bytes = text_.data();
+    const std::size_t size = text_.size();
+    std::size_t at = pos_;
+    const auto blanksFrom = [&](std::size_t i) {
+        while (i < size && bytes[i] == ' ') ++i;
+        return i;
+    };
+    for (; count > 0; --count) {
+        std::size_t end = blanksFrom(at);
+        if (end < size && bytes[end] == '"') {
+            const void* close = std::memchr(bytes + end + 1, '"', size - end - 1);
+            if (!close) break;
+            end = static_cast<std::size_t>(static_cast<const char*>(close) - bytes) + 1;
+        } else {
+            while (end < size && !kEndsPlainItem[static_cast<unsigned char>(bytes[end])]) ++end;
+        }
+        end = blanksFrom(end);
+        if (end < size && bytes[end] == ',') {
+            at = end + 1;
+        } else if (end + 1 < size && bytes[end] == '\r' && bytes[end + 1] == '\n') {
+            at = end + 2;
+        } else {
+            break;
+        }
+    }
+    pos_ = at;
+    for (; count > 0; --count) item();
 }
 
 long ItemReader::countLine() {

@@ -28,6 +28,8 @@ class ItemReader {
     // The items are views into the text, valid while it is.
     // The next item; throws FormatError when the text ends before it or a quote stays open.
     std::string_view item();
+    // Passes over the next `count` items as item() reads them, throwing where it would.
+    void skip(int count);
     // A line holding a count of 0 or more and nothing else but blanks; anything else is
     // malformed.
     long countLine();
