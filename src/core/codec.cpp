@@ -167,6 +167,15 @@ void appendCp1252(std::string& out, std::string_view utf8) {
     }
 }
 
+bool onlyWrittenReferences(std::string_view bytes) {
+    for (std::size_t at = bytes.find('&'); at != std::string_view::npos; at = bytes.find('&', at)) {
+        ++at;
+        if (at + 1 < bytes.size() && bytes[at + 1] == '0') return false;
+        if (!referencedChar(bytes, at)) return false;
+    }
+    return true;
+}
+
 std::string utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

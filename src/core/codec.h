@@ -22,5 +22,8 @@ std::string cp1252ToUtf8(std::string_view bytes, References references = Referen
 // UTF-8 to Windows-1252 bytes, appended to out; invalid UTF-8 is stored as U+FFFD.
 void appendCp1252(std::string& out, std::string_view utf8);
 std::string utf8ToCp1252(std::string_view utf8);
+// Whether every "&" of the stored bytes starts a reference in the very form the writer gives
+// it ("&#8364;", no leading zero): such bytes read back and are written again as themselves.
+bool onlyWrittenReferences(std::string_view bytes);
 
 }  // namespace memvalo

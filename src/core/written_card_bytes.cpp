@@ -1,6 +1,6 @@
 #include "core/written_card_bytes.h"
 
-#include <algorithm>
+#include <array>
 #include <string>
 
 #include "core/card_record.h"
@@ -19,11 +19,19 @@ std::size_t afterLineEnd(std::string_view bytes, std::size_t at) {
     return at + 2;
 }
 
-// A byte of a plain item that reads back as itself: not a delimiter, not a control, and no "&"
+// The bytes of a plain item that read back as themselves: no delimiter, no control, and no "&"
 // that could start a character reference.
-bool plainByte(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b >= 0x20 && c != ',' && c != '"' && c != '&';
+constexpr std::array<bool, 256> kPlainByte = [] {
+    std::array<bool, 256> plain{};
+    for (int b = 0x20; b < 256; ++b) plain[static_cast<std::size_t>(b)] = true;
+    plain[','] = plain['"'] = plain['&'] = false;
+    return plain;
+}();
+
+// Where the plain bytes from `at` on end.
+std::size_t plainEnd(std::string_view bytes, std::size_t at) {
+    while (at < bytes.size() && kPlainByte[static_cast<unsigned char>(bytes[at])]) ++at;
+    return at;
 }
 
 // A card text as loading and writing it again give it back: a character reference it holds
@@ -45,18 +53,18 @@ std::size_t quotedText(std::string_view bytes, std::size_t at) {
     const std::size_t close = bytes.find('"', at + 1);
     if (close == kNot) return kNot;
     const std::string_view text = bytes.substr(at + 1, close - at - 1);
-    if (text.find('&') != kNot && !textReadsBackAsItself(text)) return kNot;
+    const bool asItself =
+        text.find('&') == kNot || onlyWrittenReferences(text) || textReadsBackAsItself(text);
+    if (!asItself) return kNot;
     return afterLineEnd(bytes, close + 1);
 }
 
-// A plain item up to its line end. `padded`: exactly as wide as a date field, starting with
+// A plain item and its line end. `padded`: exactly as wide as a date field, starting with
 // no blank unless all blank; otherwise with no blank at either end.
 std::size_t plainItem(std::string_view bytes, std::size_t at, bool padded, bool blankAllowed) {
-    const std::size_t end = bytes.find('\r', at);
-    if (end == kNot) return kNot;
+    const std::size_t end = plainEnd(bytes, at);
     const std::string_view item = bytes.substr(at, end - at);
-    if (!std::all_of(item.begin(), item.end(), plainByte)) return kNot;
-    const bool blank = item.find_first_not_of(' ') == kNot;
+    const bool blank = item.empty() || (item.front() == ' ' && item.find_first_not_of(' ') == kNot);
     if (blank) {
         if (!blankAllowed || (padded && item.size() != FixedText::kWidth)) return kNot;
     } else if (item.front() == ' ' ||
@@ -79,10 +87,8 @@ std::size_t writtenCardEnd(std::string_view bytes, std::size_t at, int boxNumber
     if (at != kNot) at = plainItem(bytes, at, falsch == FalschForm::Padded, false);
     if (at == kNot) return kNot;
     // The media path: any length, no blank at either end.
-    const std::size_t end = bytes.find('\r', at);
-    if (end == kNot) return kNot;
+    const std::size_t end = plainEnd(bytes, at);
     const std::string_view medium = bytes.substr(at, end - at);
-    if (!std::all_of(medium.begin(), medium.end(), plainByte)) return kNot;
     if (!medium.empty() && (medium.front() == ' ' || medium.back() == ' ')) return kNot;
     return afterLineEnd(bytes, end);
 }

@@ -132,6 +132,8 @@ TEST(BoxFile, UntouchedEditedAndMovedCardsGiveTheBytesOfAFullEncoding) {
         {texts("Frage"), "06.12.2026", "2         ", "/m.jpg"},
         {"\"a\",\"b\"\r\n\"\", \"\"", "06.12.2026", "2", ""},
         {texts("\"&#65; &#38;#65; & x\""), "06.12.2026", "2         ", "/a&#65;.jpg"},
+        {texts("\"&#12354;&#128512; x\""), "06.12.2026", "2         ", ""},
+        {texts("\"&#12354; &#012354;\""), "06.12.2026", "2         ", ""},
         {texts(std::string("\"\xE4\x81\x8D\x9D\0\x7F ~^\"", 11)), "  ", "12", "/\xE4.jpg"},
         {texts("\"Zeile\r\nZeile\nZeile\""), "6.12.2026", "          ", "  /m.jpg  "},
         {texts("\"Frage\""), " 6.12.2026", " 3", "\"/m,x.jpg\""},
