@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/card_record.h"
+#include "core/falsch_form.h"
 
 namespace memvalo {
 
@@ -34,6 +35,10 @@ class StoredCards {
     // The file's bytes as read, and the box whose file they are.
     virtual std::string_view bytes() const = 0;
     virtual int boxNumber() const = 0;
+    // Where the card that starts at `at` ends, when the bytes are known to be just what the
+    // writer gives for it in that form: bytes this program wrote. npos when they may be any
+    // other way.
+    virtual std::size_t writtenEnd(std::uint32_t at, FalschForm form) const = 0;
 };
 
 class Box {

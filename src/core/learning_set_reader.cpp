@@ -1,7 +1,9 @@
 #include "core/learning_set_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "core/codec.h"
@@ -55,11 +57,18 @@ void skipCard(ItemReader& in, int boxNumber) {
     in.lineItem();
 }
 
+// How this program wrote a box file it keeps: the form of the counts, and where each card
+// starts, in file order.
+struct WrittenBy {
+    FalschForm form;
+    std::vector<std::uint32_t> starts;
+};
+
 // A box file's bytes, kept as read; every card in them was found whole when it was loaded.
 class StoredBoxFile final : public StoredCards {
   public:
-    StoredBoxFile(FileBytes bytes, int boxNumber)
-        : bytes_(std::move(bytes)), boxNumber_(boxNumber) {}
+    StoredBoxFile(FileBytes bytes, int boxNumber, std::optional<WrittenBy> written = {})
+        : bytes_(std::move(bytes)), boxNumber_(boxNumber), written_(std::move(written)) {}
 
     void decode(std::uint32_t at, CardRecord& card) const override {
         ItemReader in(bytes_, at);
@@ -72,10 +81,16 @@ class StoredBoxFile final : public StoredCards {
     std::size_t size() const override { return bytes_.size(); }
     std::string_view bytes() const override { return bytes_; }
     int boxNumber() const override { return boxNumber_; }
+    std::size_t writtenEnd(std::uint32_t at, FalschForm form) const override {
+        if (!written_ || written_->form != form) return std::string_view::npos;
+        const auto next = std::upper_bound(written_->starts.begin(), written_->starts.end(), at);
+        return next == written_->starts.end() ? bytes_.size() : *next;
+    }
 
   private:
     FileBytes bytes_;
     int boxNumber_;
+    std::optional<WrittenBy> written_;
 };
 
 void readOptions(ItemReader& in, SetOptions& options, std::vector<int>& badLines) {
@@ -116,6 +131,14 @@ void readBoxFile(FileBytes bytes, int boxNumber, Box& box) {
     }
     box.holdStored(std::move(stored), std::move(starts));
     box.anz = static_cast<int>(count);
+}
+
+void holdWrittenBoxFile(std::string_view bytes, int boxNumber, FalschForm form,
+                        std::vector<std::uint32_t> starts, Box& box) {
+    auto stored =
+        std::make_shared<StoredBoxFile>(FileBytes(bytes), boxNumber, WrittenBy{form, starts});
+    box.anz = static_cast<int>(starts.size());
+    box.holdStored(std::move(stored), std::move(starts));
 }
 
 SetOptions readOptionsFile(std::string_view bytes, std::vector<int>& badLines) {

@@ -93,7 +93,8 @@ void putCard(std::string& out, const CardRecord& card, const std::string& falsch
 
 }  // namespace
 
-std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
+std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch,
+                         std::vector<std::uint32_t>* cardStarts) {
     std::string out;
     out.reserve(box.sizeHint());
     makePagesPresent(out.data(), out.capacity());
@@ -104,9 +105,14 @@ std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch) {
     const StoredCards* stored = box.stored().get();
     const bool ownFile = stored != nullptr && stored->boxNumber() == boxNumber;
     CardRecord scratch;
+    if (cardStarts) cardStarts->clear();
     for (int slot = 1; slot <= box.anz; ++slot) {
+        if (cardStarts) cardStarts->push_back(static_cast<std::uint32_t>(out.size()));
         if (const auto at = ownFile ? box.storedAt(slot) : std::nullopt) {
-            const std::size_t end = writtenCardEnd(stored->bytes(), *at, boxNumber, falsch);
+            std::size_t end = stored->writtenEnd(*at, falsch);
+            if (end == std::string_view::npos) {
+                end = writtenCardEnd(stored->bytes(), *at, boxNumber, falsch);
+            }
             if (end != std::string_view::npos) {
                 out.append(stored->bytes().substr(*at, end - *at));
                 continue;

@@ -199,6 +199,25 @@ LoadResult load(Session& app, const SaveStepHook& hook) {
 
 }  // namespace
 
+void takeWrittenSet(Session& app, const std::vector<SetFileContent>& files,
+                    std::array<std::vector<std::uint32_t>, 5> cardStarts) {
+    auto set = std::make_unique<LoadedSet>();
+    for (const SetFileContent& file : files) {
+        for (int box = 1; box <= 5; ++box) {
+            if (file.extension != boxExtension(box)) continue;
+            const auto index = static_cast<std::size_t>(box - 1);
+            holdWrittenBoxFile(file.bytes, box, FalschForm::Padded, std::move(cardStarts[index]),
+                               set->boxes[index]);
+        }
+        if (file.extension == kSetExtensions[0]) {
+            std::vector<int> badLines;
+            set->options = readOptionsFile(file.bytes, badLines);
+        }
+    }
+    applySet(app, *set);
+    app.markierung.clear();
+}
+
 LoadResult platte_an_speicher(Session& app, const SaveStepHook& hook) {
     app.setBasePath = basePathOf(app.setPath);
     try {

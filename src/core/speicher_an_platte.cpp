@@ -2,6 +2,7 @@
 
 #include "core/history_file.h"
 #include "core/learning_set_writer.h"
+#include "core/platte_an_speicher.h"
 #include "core/set_files.h"
 #include "core/set_lock.h"
 #include "core/set_option_table.h"
@@ -9,15 +10,27 @@
 
 namespace memvalo {
 
-std::vector<SetFileContent> setFilesOf(Session& app) {
+namespace {
+
+using CardStarts = std::array<std::vector<std::uint32_t>, 5>;
+
+std::vector<SetFileContent> setFilesOf(Session& app, CardStarts* cardStarts) {
     std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(setOptionsOf(app))}};
     for (int box = 1; box <= 5; ++box) {
-        files.push_back({boxExtension(box), boxFileBytes(app.store.k(box), box)});
+        auto* starts = cardStarts ? &(*cardStarts)[static_cast<std::size_t>(box - 1)] : nullptr;
+        files.push_back(
+            {boxExtension(box), boxFileBytes(app.store.k(box), box, FalschForm::Padded, starts)});
     }
     return files;
 }
 
-bool speicher_an_platte(Session& app, const SaveStepHook& hook) {
+}  // namespace
+
+std::vector<SetFileContent> setFilesOf(Session& app) {
+    return setFilesOf(app, nullptr);
+}
+
+bool speicher_an_platte(Session& app, const SaveStepHook& hook, AfterSave after) {
     app.setBasePath = basePathOf(app.setPath);
     app.settings.letzteDatei = app.setPath;
     if (GetPathOrFileName(app.setPath, false).empty()) {
@@ -25,7 +38,8 @@ bool speicher_an_platte(Session& app, const SaveStepHook& hook) {
         return false;
     }
     DiskStamp written;
-    std::vector<SetFileContent> files = setFilesOf(app);
+    CardStarts cardStarts;
+    std::vector<SetFileContent> files = setFilesOf(app, &cardStarts);
     const std::optional<HistorySave> history = historySaveOf(app);
     if (history && history->wholeFile) files.push_back({kHistoryExtension, *history->wholeFile});
     const FileError e =
@@ -36,6 +50,7 @@ bool speicher_an_platte(Session& app, const SaveStepHook& hook) {
     if (!e) {
         app.diskStamp = std::move(written);
         if (history) historySaved(app, *history);
+        if (after == AfterSave::TakeWritten) takeWrittenSet(app, files, std::move(cardStarts));
         return true;
     }
     if (const std::string text = setConflictText(app.setPath, e.code); !text.empty()) {

@@ -45,7 +45,12 @@ std::error_code FileHistory::save(const std::string& historyFile) const {
         if (path.empty()) break;
         paths.push_back(path);
     }
-    return writeFileAtomically(historyFile, historyBytes(paths));
+    const std::string bytes = historyBytes(paths);
+    // Every save from the window lists its set; mostly the list is the same, and then writing
+    // and flushing it again would only cost time.
+    std::string onDisk;
+    if (!readWholeFile(historyFile, onDisk, kMaxLineFileBytes) && onDisk == bytes) return {};
+    return writeFileAtomically(historyFile, bytes);
 }
 
 std::vector<std::string> historyLines(std::string_view bytes) {

@@ -21,7 +21,7 @@ class FileHistory {
     // Reads the file; entries whose set no longer exists are dropped and the rest close up.
     // A file that cannot be read leaves the entries as they were and gives its error.
     std::error_code load(const std::string& historyFile);
-    // Writes the entries up to the first empty one.
+    // Writes the entries up to the first empty one, unless the file already lists just them.
     std::error_code save(const std::string& historyFile) const;
     // A new set goes to the end; when all eight places are taken the oldest drops out. A set
     // already listed keeps its place.

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "core/platte_an_speicher.h"
 #include "core/set_files.h"
 #include "core/speicher_an_platte.h"
 #include "core/text_encoding.h"
@@ -39,17 +38,17 @@ bool saveSetAs(FilesContext& app, const std::string& path) {
     const std::string previousPath = app.setPath;
     const std::string previousLastFile = app.settings.letzteDatei;
     app.setPath = path;
-    if (!speicher_an_platte(app)) {
+    // The set in memory becomes the set as written, as reading it back would give it, which
+    // resets the positions of boxes 2 to 5; a learner in the middle of a box must go on with
+    // the card he sees, so the positions are kept.
+    std::array<int, 5> positions{};
+    for (int box = 1; box <= 5; ++box) positions[box - 1] = app.store.k(box).pos;
+    if (!speicher_an_platte(app, {}, AfterSave::TakeWritten)) {
         app.setPath = previousPath;
         app.settings.letzteDatei = previousLastFile;
         app.setBasePath = basePathOf(previousPath);
         return false;
     }
-    // Reading the set back resets the positions of boxes 2 to 5; a learner in the middle of
-    // a box must go on with the card he sees, so the positions are kept.
-    std::array<int, 5> positions{};
-    for (int box = 1; box <= 5; ++box) positions[box - 1] = app.store.k(box).pos;
-    platte_an_speicher(app);
     for (int box = 1; box <= 5; ++box) app.store.k(box).pos = positions[box - 1];
     markSetSaved(app);
     claimOpenSet(app);

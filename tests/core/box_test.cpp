@@ -61,6 +61,9 @@ struct CountingCards final : StoredCards {
     std::size_t size() const override { return 0; }
     std::string_view bytes() const override { return {}; }
     int boxNumber() const override { return 0; }
+    std::size_t writtenEnd(std::uint32_t, FalschForm) const override {
+        return std::string_view::npos;
+    }
 };
 
 TEST(Box, StoredCardsAreDecodedOnceWhenReachedAndMoveLikeOthers) {
