@@ -205,9 +205,13 @@ std::vector<CardRow> cardRows(sqlite3* db) {
                         static_cast<int>(std::clamp<std::int64_t>(cards.number(6), 0, 999999)),
                         cards.number(7)});
     }
-    std::sort(rows.begin(), rows.end(), [](const CardRow& a, const CardRow& b) {
+    const auto before = [](const CardRow& a, const CardRow& b) {
         return std::tie(a.note, a.ord, a.id) < std::tie(b.note, b.ord, b.id);
-    });
+    };
+    // Cards are mostly stored in that order already.
+    if (!std::is_sorted(rows.begin(), rows.end(), before)) {
+        std::sort(rows.begin(), rows.end(), before);
+    }
     return rows;
 }
 

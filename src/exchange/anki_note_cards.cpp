@@ -118,10 +118,10 @@ AnkiCardMaker::AnkiCardMaker(const AnkiNoteType& type) : cloze_(type.cloze) {
 ImportedCard AnkiCardMaker::clozeCard(const std::vector<std::string_view>& values, int ord) const {
     ImportedCard card;
     // A note may hold fewer fields than its type names.
-    const std::string_view text = values[std::min(clozeField_, values.size() - 1)];
-    card.frage = plain(clozeText(text, ord + 1, false));
-    card.antwort = plain(clozeText(text, ord + 1, true));
-    takeExtras(card, values, {clozeField_, clozeField_});
+    const std::size_t field = std::min(clozeField_, values.size() - 1);
+    card.frage = plain(clozeText(values[field], ord + 1, false));
+    card.antwort = plain(clozeText(values[field], ord + 1, true));
+    takeExtras(card, values, {field, field});
     return card;
 }
 

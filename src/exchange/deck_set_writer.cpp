@@ -30,6 +30,11 @@ std::string fileNameOf(const std::string& path) {
 
 std::string storedText(std::string_view text) {
     std::string out;
+    if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos) {
+        out = text;
+        anfuehrung_weg(out);
+        return out;
+    }
     out.reserve(text.size() + 8);
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
