@@ -15,6 +15,13 @@ namespace {
 
 constexpr std::string_view kSoundStart = "[sound:";
 
+// The characters that make a piece of text more than a copy: entities, sounds, line breaks.
+constexpr std::array<bool, 256> kNeedsCare = [] {
+    std::array<bool, 256> care{};
+    for (const char c : std::string_view("&[\n\r\t")) care[static_cast<unsigned char>(c)] = true;
+    return care;
+}();
+
 constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kEntities = {{
     {"nbsp", " "},   {"amp", "&"},   {"lt", "<"},    {"gt", ">"},     {"quot", "\""},
     {"apos", "'"},   {"auml", "ä"},  {"ouml", "ö"},  {"uuml", "ü"},   {"Auml", "Ä"},
@@ -83,7 +90,7 @@ std::string_view tagName(std::string_view tag) {
 bool isTag(std::string_view name, std::string_view lower) {
     return name.size() == lower.size() &&
            std::equal(name.begin(), name.end(), lower.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == b;
+               return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
            });
 }
 
@@ -177,9 +184,8 @@ std::string htmlToText(std::string_view html) {
         },
         [&](std::string_view text) {
             // Most pieces hold nothing to decode or replace and go over as they are.
-            if (std::none_of(text.begin(), text.end(), [](char c) {
-                    return c == '&' || c == '[' || c == '\n' || c == '\r' || c == '\t';
-                })) {
+            if (std::none_of(text.begin(), text.end(),
+                             [](char c) { return kNeedsCare[static_cast<unsigned char>(c)]; })) {
                 out.append(text);
                 return;
             }
