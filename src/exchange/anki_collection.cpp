@@ -71,7 +71,8 @@ int unicase(void*, int leftSize, const void* left, int rightSize, const void* ri
     return a.compare(b);
 }
 
-void open(Database& database, const std::string& bytes) {
+// SQLite reads the bytes where they are; they must outlive the database.
+void open(Database& database, std::string& bytes) {
     if (bytes.size() < 100 || std::memcmp(bytes.data(), "SQLite format 3", 16) != 0) noCollection();
     // One thread reads the collection: no locks around every column.
     if (sqlite3_open_v2(":memory:", &database.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
@@ -81,14 +82,11 @@ void open(Database& database, const std::string& bytes) {
     sqlite3_db_config(database.db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(database.db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_create_collation(database.db, "unicase", SQLITE_UTF8, nullptr, unicase);
-    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
-    if (copy == nullptr) noCollection();
-    std::memcpy(copy, bytes.data(), bytes.size());
     // A collection saved in write-ahead mode reads as a plain file once its header says so.
-    copy[18] = copy[19] = 1;
-    if (sqlite3_deserialize(database.db, "main", copy, static_cast<sqlite3_int64>(bytes.size()),
-                            static_cast<sqlite3_int64>(bytes.size()),
-                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) !=
+    bytes[18] = bytes[19] = 1;
+    auto* data = reinterpret_cast<unsigned char*>(bytes.data());
+    const auto size = static_cast<sqlite3_int64>(bytes.size());
+    if (sqlite3_deserialize(database.db, "main", data, size, size, SQLITE_DESERIALIZE_READONLY) !=
         SQLITE_OK) {
         noCollection();
     }
@@ -225,7 +223,7 @@ int ankiBox(int type, int queue, int intervalDays) {
     return 2;
 }
 
-void readAnkiCollection(const std::string& sqliteBytes, Deck& deck) {
+void readAnkiCollection(std::string sqliteBytes, Deck& deck) {
     Database database;
     open(database, sqliteBytes);
     sqlite3* db = database.db;
