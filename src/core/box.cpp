@@ -107,6 +107,14 @@ void Box::put(Slot& slot, const CardRecord& card) {
     }
 }
 
+void Box::put(Slot& slot, CardRecord&& card) {
+    if (CardRecord* record = slot.record()) {
+        *record = std::move(card);
+    } else {
+        slot = Slot::of(std::make_unique<CardRecord>(std::move(card)).release());
+    }
+}
+
 CardRecord& Box::operator[](int slot) {
     checkSlot(slot);
     changing(slot);
@@ -133,6 +141,21 @@ bool Box::append(const CardRecord& card) {
     if (full()) return false;
     changing(anz + 1);
     put(slotAt(anz + 1), card);
+    ++anz;
+    return true;
+}
+
+bool Box::append(CardRecord&& card) {
+    if (full()) return false;
+    changing(anz + 1);
+    if (slots_.size() == static_cast<std::size_t>(anz)) {
+        // A fresh slot takes the record itself, without a blank one first.
+        auto record = std::make_unique<CardRecord>(std::move(card));
+        slots_.push_back(Slot::of(record.get()));
+        record.release();
+    } else {
+        put(slotAt(anz + 1), std::move(card));
+    }
     ++anz;
     return true;
 }

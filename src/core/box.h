@@ -68,6 +68,7 @@ class Box {
     bool full() const { return anz >= kSlots; }
     // Puts the card behind the last one; false (and nothing changed) when all slots are taken.
     bool append(const CardRecord& card);
+    bool append(CardRecord&& card);
     // Takes the card out of `slot`; the following cards move up one slot, and the slot left
     // at the end (the last card's) then holds `vacated`.
     void remove(int slot, const CardRecord& vacated = {});
@@ -122,6 +123,7 @@ class Box {
     // Makes the slots up to `slot`, so that it can be written without decoding its old card.
     Slot& slotAt(int slot);
     void put(Slot& slot, const CardRecord& card);
+    void put(Slot& slot, CardRecord&& card);
     // Deletes the records of the slots from `first` on and drops those slots.
     void dropFrom(std::size_t first);
     void changing(int slot, bool removal = false) {

@@ -51,6 +51,16 @@ bool hasItemDelimiters(std::string_view value) {
 // back the same; one holding a comma, a line break or leading blanks only does inside quotes.
 void putFixed(std::string& out, const FixedText& field) {
     const std::string& value = field.text();
+    // The usual date or count, digits and dots padded with blanks, goes over as it is.
+    const bool plainDigits =
+        !value.starts_with(' ') && std::all_of(value.begin(), value.end(), [](char c) {
+            return (c >= '0' && c <= '9') || c == '.' || c == ' ';
+        });
+    if (plainDigits) {
+        out += value;
+        out += kLineEnd;
+        return;
+    }
     const bool blank = value.find_first_not_of(' ') == std::string::npos;
     if (blank || (!hasItemDelimiters(value) && !value.starts_with(' '))) {
         putLine(out, value);

@@ -110,7 +110,13 @@ std::error_code WrittenFile::write(const std::string& path, std::string_view byt
     if (::stat(permissionsOf.c_str(), &old) == 0 && ::fchmod(fd_, old.st_mode & 07777) != 0) {
         return lastError();
     }
-    return writeAll(fd_, bytes);
+    if (auto ec = writeAll(fd_, bytes)) return ec;
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Starts the writing to disk now, so that when a save flushes its files one after the
+    // other, the first flush finds all of them on their way and commits them together.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    return {};
 }
 
 std::error_code WrittenFile::append(const std::string& path, std::uint64_t keep,

@@ -7,6 +7,8 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string_view>
+#include <tuple>
 
 #include "core/utf8.h"
 #include "exchange/anki_note_cards.h"
@@ -46,12 +48,13 @@ class Query {
         if (result != SQLITE_DONE) noCollection();
         return false;
     }
-    std::string text(int column) const {
-        const auto* bytes = sqlite3_column_blob(statement_, column);
+    std::string text(int column) const { return std::string(view(column)); }
+    // Valid until the next step.
+    std::string_view view(int column) const {
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));
         const int size = sqlite3_column_bytes(statement_, column);
-        return bytes == nullptr
-                   ? std::string()
-                   : std::string(static_cast<const char*>(bytes), static_cast<std::size_t>(size));
+        return bytes == nullptr ? std::string_view()
+                                : std::string_view(bytes, static_cast<std::size_t>(size));
     }
     std::int64_t number(int column) const { return sqlite3_column_int64(statement_, column); }
 
@@ -68,22 +71,22 @@ int unicase(void*, int leftSize, const void* left, int rightSize, const void* ri
     return a.compare(b);
 }
 
-void open(Database& database, const std::string& bytes) {
+// SQLite reads the bytes where they are; they must outlive the database.
+void open(Database& database, std::string& bytes) {
     if (bytes.size() < 100 || std::memcmp(bytes.data(), "SQLite format 3", 16) != 0) noCollection();
-    if (sqlite3_open_v2(":memory:", &database.db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // One thread reads the collection: no locks around every column.
+    if (sqlite3_open_v2(":memory:", &database.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK) {
         noCollection();
     }
     sqlite3_db_config(database.db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(database.db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_create_collation(database.db, "unicase", SQLITE_UTF8, nullptr, unicase);
-    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
-    if (copy == nullptr) noCollection();
-    std::memcpy(copy, bytes.data(), bytes.size());
     // A collection saved in write-ahead mode reads as a plain file once its header says so.
-    copy[18] = copy[19] = 1;
-    if (sqlite3_deserialize(database.db, "main", copy, static_cast<sqlite3_int64>(bytes.size()),
-                            static_cast<sqlite3_int64>(bytes.size()),
-                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY) !=
+    bytes[18] = bytes[19] = 1;
+    auto* data = reinterpret_cast<unsigned char*>(bytes.data());
+    const auto size = static_cast<sqlite3_int64>(bytes.size());
+    if (sqlite3_deserialize(database.db, "main", data, size, size, SQLITE_DESERIALIZE_READONLY) !=
         SQLITE_OK) {
         noCollection();
     }
@@ -165,15 +168,49 @@ void readCurrentLayout(sqlite3* db, NoteTypes& types, DeckNames& decks) {
     }
 }
 
-std::vector<std::string> splitFields(const std::string& flds) {
-    std::vector<std::string> values;
+// The field values of a note, viewing its `flds` text.
+void splitFields(std::string_view flds, std::vector<std::string_view>& values) {
+    values.clear();
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = flds.find(kFieldSeparator, start);
         values.push_back(flds.substr(start, end - start));
-        if (end == std::string::npos) return values;
+        if (end == std::string_view::npos) return;
         start = end + 1;
     }
+}
+
+struct CardRow {
+    std::int64_t note;
+    std::int64_t ord;
+    std::int64_t id;
+    int type;
+    int queue;
+    int intervalDays;
+    int falsch;
+    std::int64_t deck;
+};
+
+// The cards in the order of their notes, and within a note by template and id. Sorting these
+// few numbers here spares SQLite carrying every note's fields through a sort of the join.
+std::vector<CardRow> cardRows(sqlite3* db) {
+    std::vector<CardRow> rows;
+    Query cards(db, "SELECT nid, ord, id, type, queue, ivl, lapses, did FROM cards");
+    while (cards.step()) {
+        rows.push_back({cards.number(0), cards.number(1), cards.number(2),
+                        static_cast<int>(cards.number(3)), static_cast<int>(cards.number(4)),
+                        static_cast<int>(std::clamp<std::int64_t>(cards.number(5), -1, 100000)),
+                        static_cast<int>(std::clamp<std::int64_t>(cards.number(6), 0, 999999)),
+                        cards.number(7)});
+    }
+    const auto before = [](const CardRow& a, const CardRow& b) {
+        return std::tie(a.note, a.ord, a.id) < std::tie(b.note, b.ord, b.id);
+    };
+    // Cards are mostly stored in that order already.
+    if (!std::is_sorted(rows.begin(), rows.end(), before)) {
+        std::sort(rows.begin(), rows.end(), before);
+    }
+    return rows;
 }
 
 }  // namespace
@@ -186,7 +223,7 @@ int ankiBox(int type, int queue, int intervalDays) {
     return 2;
 }
 
-void readAnkiCollection(const std::string& sqliteBytes, Deck& deck) {
+void readAnkiCollection(std::string sqliteBytes, Deck& deck) {
     Database database;
     open(database, sqliteBytes);
     sqlite3* db = database.db;
@@ -201,25 +238,29 @@ void readAnkiCollection(const std::string& sqliteBytes, Deck& deck) {
     } else {
         noCollection();
     }
-    Query cards(db,
-                "SELECT n.mid, n.flds, c.ord, c.type, c.queue, c.ivl, c.lapses, c.did "
-                "FROM cards c JOIN notes n ON n.id = c.nid ORDER BY n.id, c.ord, c.id");
-    std::map<std::string, bool> used;
-    while (cards.step()) {
-        const auto type = types.find(cards.number(0));
-        if (type == types.end()) continue;  // a card of a note type the collection lacks
-        ImportedCard card =
-            ankiCard(type->second, splitFields(cards.text(1)), static_cast<int>(cards.number(2)));
-        card.box = ankiBox(static_cast<int>(cards.number(3)), static_cast<int>(cards.number(4)),
-                           static_cast<int>(std::clamp<std::int64_t>(cards.number(5), -1, 100000)));
-        card.falsch = static_cast<int>(std::clamp<std::int64_t>(cards.number(6), 0, 999999));
-        const auto name = decks.find(cards.number(7));
-        card.stapel = name == decks.end() ? std::string() : name->second;
-        if (!used[card.stapel]) {
-            used[card.stapel] = true;
-            deck.choices.push_back(card.stapel);
+    std::map<std::int64_t, AnkiCardMaker> makers;
+    for (const auto& [id, type] : types) makers.emplace(id, AnkiCardMaker(type));
+    const std::vector<CardRow> rows = cardRows(db);
+    std::set<std::string> used;
+    std::vector<std::string_view> values;
+    deck.cards.reserve(deck.cards.size() + rows.size());
+    auto row = rows.begin();
+    Query notes(db, "SELECT id, mid, flds FROM notes ORDER BY id");
+    while (notes.step() && row != rows.end()) {
+        const std::int64_t id = notes.number(0);
+        while (row != rows.end() && row->note < id) ++row;
+        const auto maker = makers.find(notes.number(1));
+        if (maker == makers.end()) continue;  // a note of a note type the collection lacks
+        splitFields(notes.view(2), values);
+        for (auto r = row; r != rows.end() && r->note == id; ++r) {
+            ImportedCard card = maker->second.card(values, static_cast<int>(r->ord));
+            card.box = ankiBox(r->type, r->queue, r->intervalDays);
+            card.falsch = r->falsch;
+            const auto name = decks.find(r->deck);
+            card.stapel = name == decks.end() ? std::string() : name->second;
+            if (used.insert(card.stapel).second) deck.choices.push_back(card.stapel);
+            deck.cards.push_back(std::move(card));
         }
-        deck.cards.push_back(std::move(card));
     }
 }
 

@@ -14,6 +14,6 @@ int ankiBox(int type, int queue, int intervalDays);
 
 // Appends the collection's cards to deck.cards and its decks to deck.choices. Throws
 // ImportRefusal when the bytes are no SQLite database or lack the expected tables.
-void readAnkiCollection(const std::string& sqliteBytes, Deck& deck);
+void readAnkiCollection(std::string sqliteBytes, Deck& deck);
 
 }  // namespace memvalo

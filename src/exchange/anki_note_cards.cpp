@@ -70,9 +70,9 @@ std::string plain(std::string_view html) {
     return htmlToText(html);
 }
 
-void takeMedia(ImportedCard& card, const std::vector<std::string>& values) {
+void takeMedia(ImportedCard& card, const std::vector<std::string_view>& values) {
     NamedMedia media;
-    for (const std::string& value : values) collectMedia(value, media);
+    for (const std::string_view value : values) collectMedia(value, media);
     const std::size_t count = media.pictures.size() + media.sounds.size();
     if (count == 0) return;
     card.medium = media.pictures.empty() ? media.sounds.front() : media.pictures.front();
@@ -80,58 +80,64 @@ void takeMedia(ImportedCard& card, const std::vector<std::string>& values) {
 }
 
 // The next two non-empty fields after the question and answer become the extra texts.
-void takeExtras(ImportedCard& card, const std::vector<std::string>& values,
-                const std::vector<std::size_t>& used) {
+void takeExtras(ImportedCard& card, const std::vector<std::string_view>& values,
+                const std::array<std::size_t, 2>& used) {
     std::string* extras[] = {&card.zusatz1, &card.zusatz2};
     std::size_t next = 0;
     for (std::size_t i = 0; i < values.size() && next < 2; ++i) {
-        if (std::find(used.begin(), used.end(), i) != used.end()) continue;
+        if (i == used[0] || i == used[1]) continue;
         std::string text = plain(values[i]);
         if (!text.empty()) *extras[next++] = std::move(text);
     }
 }
 
-ImportedCard clozeCard(const AnkiNoteType& type, const std::vector<std::string>& values, int ord) {
-    std::size_t textField = 0;
+}  // namespace
+
+AnkiCardMaker::AnkiCardMaker(const AnkiNoteType& type) : cloze_(type.cloze) {
     if (!type.templates.empty()) {
         const auto named = namedFields(type.templates.front().frageFormat, type.fields);
-        if (!named.empty()) textField = indexOf(type.fields, named.front()).value_or(0);
+        if (!named.empty()) clozeField_ = indexOf(type.fields, named.front()).value_or(0);
     }
+    for (const AnkiTemplate& t : type.templates) {
+        std::optional<std::size_t> frage;
+        std::optional<std::size_t> antwort;
+        const auto asked = namedFields(t.frageFormat, type.fields);
+        if (!asked.empty()) frage = indexOf(type.fields, asked.front());
+        for (const std::string& name : namedFields(t.antwortFormat, type.fields)) {
+            const auto i = indexOf(type.fields, name);
+            if (i != frage) {
+                antwort = i;
+                break;
+            }
+        }
+        templateFields_.push_back(frage && antwort ? std::optional(FieldPair{*frage, *antwort})
+                                                   : std::nullopt);
+    }
+}
+
+ImportedCard AnkiCardMaker::clozeCard(const std::vector<std::string_view>& values, int ord) const {
     ImportedCard card;
-    const std::string& text = values[textField];
-    card.frage = plain(clozeText(text, ord + 1, false));
-    card.antwort = plain(clozeText(text, ord + 1, true));
-    takeExtras(card, values, {textField});
+    // A note may hold fewer fields than its type names.
+    const std::size_t field = std::min(clozeField_, values.size() - 1);
+    card.frage = plain(clozeText(values[field], ord + 1, false));
+    card.antwort = plain(clozeText(values[field], ord + 1, true));
+    takeExtras(card, values, {field, field});
     return card;
 }
 
-}  // namespace
-
-ImportedCard ankiCard(const AnkiNoteType& type, const std::vector<std::string>& values, int ord) {
+ImportedCard AnkiCardMaker::card(const std::vector<std::string_view>& values, int ord) const {
     ImportedCard card;
     if (values.empty()) return card;
-    if (type.cloze) {
-        card = clozeCard(type, values, ord);
+    if (cloze_) {
+        card = clozeCard(values, ord);
     } else {
-        std::optional<std::size_t> frage;
-        std::optional<std::size_t> antwort;
         const auto index = static_cast<std::size_t>(ord);
-        if (index < type.templates.size()) {
-            const AnkiTemplate& t = type.templates[index];
-            const auto asked = namedFields(t.frageFormat, type.fields);
-            if (!asked.empty()) frage = indexOf(type.fields, asked.front());
-            for (const std::string& name : namedFields(t.antwortFormat, type.fields)) {
-                const auto i = indexOf(type.fields, name);
-                if (i != frage) {
-                    antwort = i;
-                    break;
-                }
-            }
-        }
+        const std::optional<FieldPair> named =
+            index < templateFields_.size() ? templateFields_[index] : std::nullopt;
         // A template that names no fields asks the first field, or the second when reversed.
-        std::vector<std::size_t> used;
-        if (frage && antwort) {
-            used = {*frage, *antwort};
+        FieldPair used{};
+        if (named) {
+            used = *named;
         } else {
             const std::size_t first = (ord % 2 == 1 && values.size() > 1) ? 1 : 0;
             used = {first, values.size() > 1 ? 1 - first : first};

@@ -28,13 +28,22 @@ std::string fileNameOf(const std::string& path) {
     return path.substr(folderOf(path).size());
 }
 
-std::string storedText(const std::string& text) {
+std::string storedText(std::string_view text) {
     std::string out;
-    for (char c : text) {
-        if (c == '\r') continue;
-        if (c == '\n') out += '\r';
-        out += c;
+    if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos) {
+        out = text;
+        anfuehrung_weg(out);
+        return out;
     }
+    out.reserve(text.size() + 8);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') continue;
+        out.append(text.substr(start, i - start));
+        if (text[i] == '\n') out += "\r\n";
+        start = i + 1;
+    }
+    out.append(text.substr(start));
     anfuehrung_weg(out);
     return out;
 }
@@ -81,7 +90,7 @@ class MediaCopier {
     std::set<std::string> taken_;
 };
 
-CardRecord recordOf(const ImportedCard& card, const std::string& today) {
+CardRecord recordOf(const ImportedCard& card, const FixedText& today) {
     CardRecord record;
     record.frage = storedText(card.frage);
     record.antwort = storedText(card.antwort);
@@ -121,22 +130,25 @@ FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std:
                         DeckImportReport& report) {
     const std::string name = fileNameOf(basePathOf(setPath));
     MediaCopier media(deck, folderOf(setPath), name);
-    std::array<std::vector<CardRecord>, 5> boxes;
+    const FixedText todayField(today);
+    // Each box's first 2000 cards go to the set named, the next 2000 to the second, ...
+    std::vector<std::array<Box, 5>> setBoxes(1);
+    std::array<int, 5> placed{};
     for (const ImportedCard& card : deck.cards) {
-        CardRecord record = recordOf(card, today);
+        CardRecord record = recordOf(card, todayField);
         if (!card.medium.empty()) {
             record.medium = media.reference(card.medium);
             if (record.medium.empty()) ++report.medienFehlen;
         }
         if (card.moreMedia) ++report.ohneWeiteresMedium;
         const auto box = static_cast<std::size_t>(std::clamp(card.box, 1, 5) - 1);
-        boxes[box].push_back(std::move(record));
+        const auto set = static_cast<std::size_t>(placed[box]++ / Box::kSlots);
+        if (set == setBoxes.size()) setBoxes.emplace_back();
+        setBoxes[set][box].append(std::move(record));
         ++report.perBox[box];
         ++report.total;
     }
-    std::size_t largest = 0;
-    for (const auto& box : boxes) largest = std::max(largest, box.size());
-    const auto sets = static_cast<int>((largest + Box::kSlots - 1) / Box::kSlots);
+    const auto sets = static_cast<int>(setBoxes.size());
     // The learner confirmed replacing the set he named, not the further sets beside it.
     for (int number = 2; number <= sets; ++number) {
         const std::string path = continuationPath(setPath, number);
@@ -145,16 +157,10 @@ FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std:
             return {std::make_error_code(std::errc::file_exists), path};
         }
     }
-    for (int number = 1; number <= std::max(sets, 1); ++number) {
-        const std::size_t first = static_cast<std::size_t>(number - 1) * Box::kSlots;
-        std::array<Box, 5> setBoxes;
+    for (int number = 1; number <= sets; ++number) {
+        std::array<Box, 5>& boxes = setBoxes[static_cast<std::size_t>(number - 1)];
         std::array<int, 5> counts{};
-        for (std::size_t b = 0; b < boxes.size(); ++b) {
-            for (std::size_t i = first; i < std::min(boxes[b].size(), first + Box::kSlots); ++i) {
-                setBoxes[b].append(boxes[b][i]);
-            }
-            counts[b] = setBoxes[b].anz;
-        }
+        for (std::size_t b = 0; b < boxes.size(); ++b) counts[b] = boxes[b].anz;
         SetOptions options;
         const std::array<int, 5> capacities = importCapacities(counts);
         for (std::size_t b = 0; b < capacities.size(); ++b) {
@@ -164,8 +170,8 @@ FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std:
         if (media.used()) options.mediaFolder = media.folder();
         std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options)}};
         for (int box = 1; box <= 5; ++box) {
-            files.push_back({boxExtension(box),
-                             boxFileBytes(setBoxes[static_cast<std::size_t>(box - 1)], box)});
+            files.push_back(
+                {boxExtension(box), boxFileBytes(boxes[static_cast<std::size_t>(box - 1)], box)});
         }
         const std::string path = continuationPath(setPath, number);
         withoutOldHistory(basePathOf(path), files);

@@ -1,5 +1,6 @@
 #include "exchange/html_to_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -13,6 +14,13 @@ namespace memvalo {
 namespace {
 
 constexpr std::string_view kSoundStart = "[sound:";
+
+// The characters that make a piece of text more than a copy: entities, sounds, line breaks.
+constexpr std::array<bool, 256> kNeedsCare = [] {
+    std::array<bool, 256> care{};
+    for (const char c : std::string_view("&[\n\r\t")) care[static_cast<unsigned char>(c)] = true;
+    return care;
+}();
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kEntities = {{
     {"nbsp", " "},   {"amp", "&"},   {"lt", "<"},    {"gt", ">"},     {"quot", "\""},
@@ -54,25 +62,36 @@ std::size_t decodeEntity(std::string_view text, std::size_t at, std::string& out
     return 0;
 }
 
+void appendDecoded(std::string& out, std::string_view text) {
+    std::size_t i = 0;
+    for (std::size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', i)) {
+        out.append(text.substr(i, at - i));
+        const std::size_t took = decodeEntity(text, at, out);
+        if (took == 0) out += '&';
+        i = at + std::max<std::size_t>(took, 1);
+    }
+    out.append(text.substr(i));
+}
+
 std::string decodeEntities(std::string_view text) {
     std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&') {
-            if (const std::size_t took = decodeEntity(text, i, out)) {
-                i += took - 1;
-                continue;
-            }
-        }
-        out += text[i];
-    }
+    appendDecoded(out, text);
     return out;
 }
 
-std::string tagName(std::string_view tag) {
-    std::size_t start = tag.starts_with('/') ? 1 : 0;
+// The tag's name as written.
+std::string_view tagName(std::string_view tag) {
+    const std::size_t start = tag.starts_with('/') ? 1 : 0;
     std::size_t end = start;
     while (end < tag.size() && std::isalnum(static_cast<unsigned char>(tag[end]))) ++end;
-    return lowerAscii(tag.substr(start, end - start));
+    return tag.substr(start, end - start);
+}
+
+bool isTag(std::string_view name, std::string_view lower) {
+    return name.size() == lower.size() &&
+           std::equal(name.begin(), name.end(), lower.begin(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+           });
 }
 
 void lineBreak(std::string& out, bool always) {
@@ -132,40 +151,65 @@ std::string withoutSounds(std::string_view text) {
     return out;
 }
 
-std::string withoutOuterBlankLines(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \n\t\r");
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(" \n\t\r");
-    return text.substr(first, last - first + 1);
+void trimOuterBlankLines(std::string& text) {
+    constexpr std::string_view kBlanks = " \n\t\r";
+    text.erase(std::min(text.find_last_not_of(kBlanks) + 1, text.size()));
+    text.erase(0, std::min(text.find_first_not_of(kBlanks), text.size()));
+}
+
+// Whether the HTML may name media at all: a picture needs a tag named "img", a sound the
+// sound mark. Most fields have neither and need no walk.
+bool mayNameMedia(std::string_view html) {
+    if (html.find(kSoundStart) != std::string_view::npos) return true;
+    for (std::size_t at = html.find('<'); at != std::string_view::npos;
+         at = html.find('<', at + 1)) {
+        std::string_view name = html.substr(at + 1);
+        if (name.starts_with('/')) name.remove_prefix(1);
+        if (name.size() >= 3 && isTag(name.substr(0, 3), "img")) return true;
+    }
+    return false;
 }
 
 }  // namespace
 
 std::string htmlToText(std::string_view html) {
     std::string out;
+    out.reserve(html.size());
     walk(
         html,
         [&](std::string_view tag) {
-            const std::string name = tagName(tag);
-            if (name == "br") lineBreak(out, true);
-            if (name == "div" || name == "p") lineBreak(out, false);
+            const std::string_view name = tagName(tag);
+            if (isTag(name, "br")) lineBreak(out, true);
+            if (isTag(name, "div") || isTag(name, "p")) lineBreak(out, false);
         },
         [&](std::string_view text) {
-            std::string plain = decodeEntities(withoutSounds(text));
-            // A line break in the source is layout; only tags break lines.
-            for (char& c : plain) {
-                if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+            // Most pieces hold nothing to decode or replace and go over as they are.
+            if (std::none_of(text.begin(), text.end(),
+                             [](char c) { return kNeedsCare[static_cast<unsigned char>(c)]; })) {
+                out.append(text);
+                return;
             }
-            out += plain;
+            const std::size_t from = out.size();
+            if (text.find(kSoundStart) == std::string_view::npos) {
+                appendDecoded(out, text);
+            } else {
+                appendDecoded(out, withoutSounds(text));
+            }
+            // A line break in the source is layout; only tags break lines.
+            for (std::size_t i = from; i < out.size(); ++i) {
+                if (out[i] == '\n' || out[i] == '\r' || out[i] == '\t') out[i] = ' ';
+            }
         });
-    return withoutOuterBlankLines(out);
+    trimOuterBlankLines(out);
+    return out;
 }
 
 void collectMedia(std::string_view html, NamedMedia& media) {
+    if (!mayNameMedia(html)) return;
     walk(
         html,
         [&](std::string_view tag) {
-            if (tagName(tag) != "img") return;
+            if (!isTag(tagName(tag), "img")) return;
             std::string src = attribute(tag, "src");
             if (!trimBlanks(src).empty()) media.pictures.push_back(std::move(src));
         },

@@ -102,6 +102,15 @@ TEST(DeckImport, AnkiPackagesOfBothLayoutsGiveTheSameCards) {
     }
 }
 
+TEST(DeckImport, AClozeNoteShorterThanItsTypeAsksItsLastField) {
+    AnkiContent content;
+    content.models = {clozeModel()};
+    content.models[0].fields = {"Back Extra", "Text"};
+    content.notes = {{0, {"{{c1::Rom}} ist alt."}, {{0, 0, 0, 0, 0}}, 0}};
+    EXPECT_EQ(seen(read(olderAnkiPackage(content), "kurz.apkg")),
+              (std::vector<Seen>{{"[...] ist alt.", "Rom ist alt.", "", "", 1, 0, ""}}));
+}
+
 TEST(DeckImport, BoxesFollowHowWellACardWasKnown) {
     const struct {
         int type, queue, ivl, box;
