@@ -134,8 +134,11 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
     auto snapshot = std::move(app.study.lastAnswer);
     if (!snapshot || snapshot.use_count() != 1) snapshot = std::make_shared<AnswerSnapshot>();
     CardStore& s = app.store;
-    snapshot->boxes.reset();
-    snapshot->boxes = std::make_unique<AnswerJournal>(s);
+    if (snapshot->boxes) {
+        snapshot->boxes->restart();
+    } else {
+        snapshot->boxes = std::make_unique<AnswerJournal>(s);
+    }
     snapshot->workRecord = s.workRecord(app.study.kasten);
     snapshot->emptyTemplate = emptyTemplateOf(s, app.study.kasten);
     snapshot->soll = s.soll;
@@ -152,7 +155,11 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         AnswerSnapshot::ShownBefore& shown = snapshot->window[i];
         shown.control = controls[i];
-        restoredFields([&](auto field) { shown.before.*field = controls[i]->*field; });
+        // The snapshot's last answer mostly left the same values: comparing is the cheaper step.
+        restoredFields([&](auto field) {
+            if (!(shown.before.*field == controls[i]->*field))
+                shown.before.*field = controls[i]->*field;
+        });
         shown.changedFields = 0;
     }
     return snapshot;
