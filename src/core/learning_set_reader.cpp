@@ -86,7 +86,7 @@ class StoredBoxFile final : public StoredCards {
             cardText(text, texts[i]);
             scratch[i].clear();
             appendCp1252(scratch[i], text);
-            texts[i] = scratch[i];
+            if (scratch[i] != texts[i]) texts[i] = scratch[i];
         }
         return texts;
     }
