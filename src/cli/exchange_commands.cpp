@@ -173,9 +173,7 @@ int exportSet(App& app, const std::vector<std::string>& args, std::ostream& out,
         choice.kaesten[i] = boxes ? (*boxes)[i] : app.store.k(box).anz > 0;
     }
     const std::string& target = args[2];
-    const std::string text =
-        format->write(app.store, choice, GetPathOrFileName(target, false), app.platform.today());
-    if (const auto ec = writeExportFile(target, text, *format)) {
+    if (const auto ec = writeExportFile(target, *format, app.store, choice, app.platform.today())) {
         err << "Die Datei " << target
             << " kann nicht geschrieben werden: " << terminalLines(fileErrorText(ec)) << '\n';
         return 1;

@@ -226,6 +226,12 @@ std::optional<std::uint32_t> Box::storedAt(int slot) const {
     return slots_[index].at();
 }
 
+std::optional<std::array<std::string_view, 2>> Box::storedTexts(
+    int slot, std::array<std::string, 2>& scratch) const {
+    const auto at = storedAt(slot);
+    return at ? stored_->texts(*at, scratch) : std::nullopt;
+}
+
 void Box::keepRecords(int count) {
     restamp();
     dropFrom(static_cast<std::size_t>(std::max(count, 0)));

@@ -1,5 +1,6 @@
 #pragma once
 // One box of the card file: slots 1..2000, the cards without gaps in slots 1..anz.
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -30,6 +31,13 @@ class StoredCards {
     virtual ~StoredCards() = default;
     // Decodes the card whose bytes start at `at` into `card`.
     virtual void decode(std::uint32_t at, CardRecord& card) const = 0;
+    // The question and the answer of that card in Windows-1252, other characters as "&#N;",
+    // without decoding the rest of it: its stored bytes where they are that already, else
+    // made in `scratch`. Nothing when the cards are not held in such a form.
+    virtual std::optional<std::array<std::string_view, 2>> texts(
+        std::uint32_t, std::array<std::string, 2>&) const {
+        return std::nullopt;
+    }
     // The stored bytes, about the size the cards take once written again.
     virtual std::size_t size() const = 0;
     // The file's bytes as read, and the box whose file they are.
@@ -85,6 +93,9 @@ class Box {
     // still held so; nothing for a slot whose card has a record.
     const std::shared_ptr<const StoredCards>& stored() const { return stored_; }
     std::optional<std::uint32_t> storedAt(int slot) const;
+    // The question and the answer of a slot's card still held as stored, as StoredCards::texts.
+    std::optional<std::array<std::string_view, 2>> storedTexts(
+        int slot, std::array<std::string, 2>& scratch) const;
     // Another value after every change of the cards through the box, never the same for two
     // boxes: an unchanged stamp means unchanged cards, as long as anz is the same too.
     std::uint64_t stamp() const { return stamp_; }

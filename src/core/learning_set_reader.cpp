@@ -14,6 +14,14 @@ namespace memvalo {
 
 namespace {
 
+// A card text. One written as a plain item may hold a double quote, which a stored text never
+// holds: it is stored as the replacement character, as the writer would.
+void cardText(std::string& text, std::string_view bytes) {
+    text.clear();
+    appendUtf8(text, bytes, References::Decode);
+    anfuehrung_weg(text);
+}
+
 // A card's fields, decoded each straight into its place.
 class FieldDecoder {
   public:
@@ -21,12 +29,7 @@ class FieldDecoder {
         field.clear();
         appendUtf8(field, bytes, References::Decode);
     }
-    // A card text. One written as a plain item may hold a double quote, which a stored text
-    // never holds: it is stored as the replacement character, as the writer would.
-    void text(ItemReader& in, std::string& text) {
-        into(text, in.item());
-        anfuehrung_weg(text);
-    }
+    void text(ItemReader& in, std::string& text) { cardText(text, in.item()); }
     void fixed(ItemReader& in, FixedText& field) {
         scratch_.clear();
         appendUtf8(scratch_, in.item(), References::Decode);
@@ -77,6 +80,24 @@ class StoredBoxFile final : public StoredCards {
         for (std::size_t i = CardRecord::datesOfBox(boxNumber_); i < card.kasten_am.size(); ++i) {
             card.kasten_am[i] = FixedText();
         }
+    }
+    // Decoding changes only an "&" that may start a reference and a double quote; a text
+    // without either is copied as it stands.
+    std::optional<std::array<std::string_view, 2>> texts(
+        std::uint32_t at, std::array<std::string, 2>& scratch) const override {
+        ItemReader in(bytes_, at);
+        std::array<std::string_view, 2> texts = {in.item(), in.item()};
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (texts[i].find('&') == texts[i].npos && texts[i].find('"') == texts[i].npos) {
+                continue;
+            }
+            std::string text;
+            cardText(text, texts[i]);
+            scratch[i].clear();
+            appendCp1252(scratch[i], text);
+            if (scratch[i] != texts[i]) texts[i] = scratch[i];
+        }
+        return texts;
     }
     std::size_t size() const override { return bytes_.size(); }
     std::string_view bytes() const override { return bytes_; }

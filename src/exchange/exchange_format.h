@@ -13,9 +13,12 @@
 
 namespace memvalo {
 
-// The file's text as UTF-8; a page is titled after the file title, dated with `today`.
-using ExportWriter = std::string (*)(const CardStore& store, const ExportChoice& choice,
-                                     const std::string& fileTitle, const std::string& today);
+struct ExchangeFormat;
+
+// The file's bytes; a page is titled after the file title, dated with `today`.
+using ExportWriter = std::string (*)(const ExchangeFormat& format, const CardStore& store,
+                                     const ExportChoice& choice, const std::string& fileTitle,
+                                     const std::string& today);
 
 struct ExchangeFormat {
     std::string_view name;     // on the command line

@@ -1,6 +1,7 @@
 #include "exchange/export_file.h"
 
 #include "core/codec.h"
+#include "core/paths.h"
 #include "core/safe_file.h"
 
 namespace memvalo {
@@ -11,9 +12,11 @@ std::string exportFileBytes(const std::string& text, const ExchangeFormat& forma
     return "\xEF\xBB\xBF" + text;
 }
 
-std::error_code writeExportFile(const std::string& path, const std::string& text,
-                                const ExchangeFormat& format) {
-    return writeFileAtomically(path, exportFileBytes(text, format));
+std::error_code writeExportFile(const std::string& path, const ExchangeFormat& format,
+                                const CardStore& store, const ExportChoice& choice,
+                                const std::string& today) {
+    return writeFileAtomically(
+        path, format.write(format, store, choice, GetPathOrFileName(path, false), today));
 }
 
 }  // namespace memvalo

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "exchange/exchange_format.h"
+#include "exchange/export_file.h"
 #include "exchange/html_export.h"
 #include "exchange/plain_export.h"
 
@@ -8,15 +9,16 @@ namespace memvalo {
 
 namespace {
 
-// The plain formats need neither the file title nor the day.
+// The plain formats need neither the file title nor the day; their text is encoded as a whole.
 template <std::string (*Write)(const CardStore&, const ExportChoice&)>
-std::string plain(const CardStore& store, const ExportChoice& choice, const std::string&,
-                  const std::string&) {
-    return Write(store, choice);
+std::string plain(const ExchangeFormat& format, const CardStore& store, const ExportChoice& choice,
+                  const std::string&, const std::string&) {
+    return exportFileBytes(Write(store, choice), format);
 }
 
-std::string page(const CardStore& store, const ExportChoice& choice, const std::string& fileTitle,
-                 const std::string& today) {
+// The page is put together in its file's encoding.
+std::string page(const ExchangeFormat&, const CardStore& store, const ExportChoice& choice,
+                 const std::string& fileTitle, const std::string& today) {
     return html_export(store, choice, pageTitle(fileTitle), today);
 }
 

@@ -190,9 +190,7 @@ void cmdexport_Click(FilesContext& app, ExportWindowModel& f) {
     if (format.page) choice.autor = askAuthor(app);
     const std::error_code ec = [&] {
         const BusyPointer busy(app.platform);
-        const std::string text =
-            format.write(app.store, choice, GetPathOrFileName(*path, false), app.platform.today());
-        return writeExportFile(*path, text, format);
+        return writeExportFile(*path, format, app.store, choice, app.platform.today());
     }();
     if (ec) {
         showFileError(app, ec);

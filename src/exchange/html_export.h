@@ -14,7 +14,8 @@ void umbruch_html(std::string& ph);
 // The page title of a file title: the name up to its last ".".
 std::string pageTitle(const std::string& fileTitle);
 
-// The page as UTF-8 text with CR LF line ends; `today` is "DD.MM.YYYY".
+// The page's file bytes: Windows-1252, other characters as "&#N;", CR LF line ends; `today` is
+// "DD.MM.YYYY".
 std::string html_export(const CardStore& store, const ExportChoice& choice,
                         const std::string& title, const std::string& today);
 

@@ -1,5 +1,6 @@
 #include "study/answer_journal.h"
 
+#include <iterator>
 #include <utility>
 
 #include "core/card_fingerprint.h"
@@ -7,9 +8,25 @@
 namespace memvalo {
 
 AnswerJournal::AnswerJournal(CardStore& store) : store_(store) {
+    restart();
+}
+
+void AnswerJournal::restart() {
+    for (const Reached& card : reached_) {
+        isReached_[card.box][static_cast<std::size_t>(card.slot)] = false;
+    }
+    reached_.clear();
+    watching_ = false;
+    reshaped_ = false;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         Box& box = store_.boxes[i];
-        boxes_[i] = {box.anz, box.pos, box.records(), {}};
+        BoxBefore& before = boxes_[i];
+        before.anz = box.anz;
+        before.pos = box.pos;
+        before.records = box.records();
+        // A whole box kept for the last answer is let go; a card's room is kept.
+        for (std::size_t c = 0; c < before.used; ++c) before.changes[c].wholeBox.reset();
+        before.used = 0;
         box.observe(this);
     }
 }
@@ -50,13 +67,18 @@ void AnswerJournal::beforeChange(Box& box, int slot, bool removal) {
         watch(index, slot, removal);
         return;
     }
-    Change change{slot, removal, box.anz, {}, {}};
+    BoxBefore& before = boxes_[index];
+    if (before.used == before.changes.size()) before.changes.emplace_back();
+    Change& change = before.changes[before.used++];
+    change.slot = slot;
+    change.removal = removal;
+    change.end = box.anz;
+    change.wholeBox.reset();
     if (slot == 0) {
         change.wholeBox.emplace(box);
     } else {
         change.before = std::as_const(box)[slot];
     }
-    boxes_[index].changes.push_back(std::move(change));
 }
 
 bool AnswerJournal::changedSinceAnswer() const {
@@ -76,7 +98,9 @@ void AnswerJournal::undo() {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         Box& box = store_.boxes[i];
         BoxBefore& before = boxes_[i];
-        for (auto change = before.changes.rbegin(); change != before.changes.rend(); ++change) {
+        const auto used = before.changes.begin() + static_cast<std::ptrdiff_t>(before.used);
+        for (auto change = std::make_reverse_iterator(used); change != before.changes.rend();
+             ++change) {
             if (change->wholeBox) {
                 box = std::move(*change->wholeBox);
             } else if (change->removal) {

@@ -19,6 +19,8 @@ class AnswerJournal final : public BoxObserver {
     AnswerJournal(const AnswerJournal&) = delete;
     AnswerJournal& operator=(const AnswerJournal&) = delete;
 
+    // Starts over for the next answer, keeping the room the last one's notes took.
+    void restart();
     // The answer is done: from now on the journal only watches.
     void answered();
     // Whether any card, fill count or capacity differs from what the answer left.
@@ -40,7 +42,9 @@ class AnswerJournal final : public BoxObserver {
         int anz = 0;
         int pos = 0;
         int records = 0;
+        // The first `used` changes are this answer's; the others are room kept for the next.
         std::vector<Change> changes;
+        std::size_t used = 0;
     };
     // A card reached since the answer, as the answer left it.
     struct Reached {

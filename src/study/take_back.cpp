@@ -13,12 +13,11 @@
 namespace memvalo {
 
 struct AnswerSnapshot {
-    // The boxes through the journal; the few other records and counts of the store whole.
+    // The boxes through the journal. Of the other records an answer changes only those of the
+    // box asked: its work record and the empty template its removals leave behind.
     std::unique_ptr<AnswerJournal> boxes;
-    CardRecord maskeds;
-    std::array<CardRecord, 6> kds;
-    CardRecord leerds;
-    std::array<CardRecord, 6> leerdsk;
+    CardRecord workRecord;
+    CardRecord emptyTemplate;
     std::array<int, 5> soll{};
     std::array<int, 5> ist{};
     int kasten = 1;
@@ -92,6 +91,10 @@ std::uint32_t changedFields(const Control& before, const Control& after) {
     return bits;
 }
 
+CardRecord& emptyTemplateOf(CardStore& store, int box) {
+    return box == 1 ? store.leerds : store.leerdsk.at(static_cast<std::size_t>(box));
+}
+
 void undoWindowChanges(const AnswerSnapshot& snapshot) {
     for (const auto& shown : snapshot.window) {
         std::uint32_t bit = 1;
@@ -105,10 +108,8 @@ void undoWindowChanges(const AnswerSnapshot& snapshot) {
 void restore(StudyContext& app, const AnswerSnapshot& snapshot) {
     CardStore& s = app.store;
     snapshot.boxes->undo();
-    s.maskeds = snapshot.maskeds;
-    s.kds = snapshot.kds;
-    s.leerds = snapshot.leerds;
-    s.leerdsk = snapshot.leerdsk;
+    s.workRecord(snapshot.kasten) = snapshot.workRecord;
+    emptyTemplateOf(s, snapshot.kasten) = snapshot.emptyTemplate;
     s.soll = snapshot.soll;
     s.ist = snapshot.ist;
     app.study.kasten = snapshot.kasten;
@@ -133,12 +134,13 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
     auto snapshot = std::move(app.study.lastAnswer);
     if (!snapshot || snapshot.use_count() != 1) snapshot = std::make_shared<AnswerSnapshot>();
     CardStore& s = app.store;
-    snapshot->boxes.reset();
-    snapshot->boxes = std::make_unique<AnswerJournal>(s);
-    snapshot->maskeds = s.maskeds;
-    snapshot->kds = s.kds;
-    snapshot->leerds = s.leerds;
-    snapshot->leerdsk = s.leerdsk;
+    if (snapshot->boxes) {
+        snapshot->boxes->restart();
+    } else {
+        snapshot->boxes = std::make_unique<AnswerJournal>(s);
+    }
+    snapshot->workRecord = s.workRecord(app.study.kasten);
+    snapshot->emptyTemplate = emptyTemplateOf(s, app.study.kasten);
     snapshot->soll = s.soll;
     snapshot->ist = s.ist;
     snapshot->kasten = app.study.kasten;
@@ -153,7 +155,11 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         AnswerSnapshot::ShownBefore& shown = snapshot->window[i];
         shown.control = controls[i];
-        shown.before = *controls[i];
+        // The snapshot's last answer mostly left the same values: comparing is the cheaper step.
+        restoredFields([&](auto field) {
+            if (!(shown.before.*field == controls[i]->*field))
+                shown.before.*field = controls[i]->*field;
+        });
         shown.changedFields = 0;
     }
     return snapshot;
