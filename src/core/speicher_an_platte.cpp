@@ -14,21 +14,20 @@ namespace {
 
 using CardStarts = std::array<std::vector<std::uint32_t>, 5>;
 
-std::vector<SetFileContent> setFilesOf(Session& app, CardStarts* cardStarts) {
+// The six files of the set in memory, in the order they are written, and where each card
+// starts in its box file. A blank wrong-answer count is stored back as "0", in memory as in
+// the file.
+std::vector<SetFileContent> setFilesOf(Session& app, CardStarts& cardStarts) {
     std::vector<SetFileContent> files{{kSetExtensions[0], optionsFileBytes(setOptionsOf(app))}};
     for (int box = 1; box <= 5; ++box) {
-        auto* starts = cardStarts ? &(*cardStarts)[static_cast<std::size_t>(box - 1)] : nullptr;
+        auto& starts = cardStarts[static_cast<std::size_t>(box - 1)];
         files.push_back(
-            {boxExtension(box), boxFileBytes(app.store.k(box), box, FalschForm::Padded, starts)});
+            {boxExtension(box), boxFileBytes(app.store.k(box), box, FalschForm::Padded, &starts)});
     }
     return files;
 }
 
 }  // namespace
-
-std::vector<SetFileContent> setFilesOf(Session& app) {
-    return setFilesOf(app, nullptr);
-}
 
 bool speicher_an_platte(Session& app, const SaveStepHook& hook, AfterSave after) {
     app.setBasePath = basePathOf(app.setPath);
@@ -39,7 +38,7 @@ bool speicher_an_platte(Session& app, const SaveStepHook& hook, AfterSave after)
     }
     DiskStamp written;
     CardStarts cardStarts;
-    std::vector<SetFileContent> files = setFilesOf(app, &cardStarts);
+    std::vector<SetFileContent> files = setFilesOf(app, cardStarts);
     const std::optional<HistorySave> history = historySaveOf(app);
     if (history && history->wholeFile) files.push_back({kHistoryExtension, *history->wholeFile});
     const FileError e =

@@ -5,10 +5,6 @@
 
 namespace memvalo {
 
-// The six files of the set in memory, in the order they are written. A blank wrong-answer
-// count is stored back as "0", in memory as in the file.
-std::vector<SetFileContent> setFilesOf(Session& app);
-
 // What becomes of the set in memory after a save.
 enum class AfterSave {
     Keep,
