@@ -1,8 +1,9 @@
 #pragma once
-// Bytes of a file the program keeps while it works with them, such as a loaded box file. A
-// large buffer gets all its pages at once, and growing it leaves the new bytes unset for the
-// read that fills them: for the files of a full set, a fault on each fresh page and a pass
-// clearing every byte would cost as much as the reading itself.
+// Bytes of a file the program keeps while it works with them, such as a loaded box file. Large
+// buffers are cut one after the other from blocks of memory made for them, so that the files
+// of a set, read one after the other, lie in one block the system can back with a single
+// large page: a fault on each fresh small page and a pass clearing each would cost more than
+// the reading itself. Growing a buffer leaves the new bytes unset for the read that fills them.
 #include <cstddef>
 #include <string_view>
 #include <utility>
@@ -36,10 +37,15 @@ class FileBytes {
     void clear() { size_ = 0; }
     void swap(FileBytes& other) noexcept;
 
+    struct Block;
+
   private:
+    void release() noexcept;
+
     char* bytes_ = nullptr;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
+    Block* block_ = nullptr;  // where a large buffer was cut from; none for a small one
 };
 
 }  // namespace memvalo
