@@ -1,5 +1,6 @@
 #include "core/desktop_folders.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -35,12 +36,23 @@ std::string xdgDocumentsFolder() {
 }
 
 std::string todayText() {
+    // Every answer asks for the date; working it out from the clock each time would be a good
+    // part of the answer's cost. The text is kept for a minute at most, never past midnight.
+    constexpr std::time_t kKeptFor = 60;
+    thread_local std::string text;
+    thread_local std::time_t validUntil = 0;
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[48];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", local.tm_mday, local.tm_mon + 1,
-                  local.tm_year + 1900);
+    if (now >= validUntil || now + kKeptFor < validUntil) {
+        std::tm local{};
+        localtime_r(&now, &local);
+        char made[48];
+        std::snprintf(made, sizeof made, "%02d.%02d.%04d", local.tm_mday, local.tm_mon + 1,
+                      local.tm_year + 1900);
+        text = made;
+        const int secondsLeftToday =
+            ((23 - local.tm_hour) * 60 + (59 - local.tm_min)) * 60 + (60 - local.tm_sec);
+        validUntil = now + std::min<std::time_t>(kKeptFor, secondsLeftToday);
+    }
     return text;
 }
 

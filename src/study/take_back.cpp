@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,12 +28,31 @@ struct AnswerSnapshot {
     std::string karte_gespeichert;
     std::string schritt_gespeichert;
     std::size_t historyAnswers = 0;
+    // The fields of a control an answer may change, and taking it back puts back; the rest of
+    // a control is not kept, so that the snapshot stays small enough to be taken quickly.
+    struct Fields {
+        bool visible = true;
+        bool enabled = true;
+        bool checked = false;
+        bool locked = false;
+        std::string caption;
+        std::string tag;
+        std::string tooltip;
+        std::optional<std::uint32_t> backColor;
+        std::optional<std::uint32_t> foreColor;
+        Geometry geometry;
+        int min = 0;
+        int max = 0;
+        int value = 0;
+        std::string text2;
+        std::string picture;
+    };
     // Each control the answer may change, as it was just before the answer, with a bit per
     // field the answer did change: only those changes are put back, so an option switched
     // since then stays as the learner left it.
     struct ShownBefore {
         Control* control = nullptr;
-        Control before;
+        Fields before;
         std::uint32_t changedFields = 0;
     };
     std::vector<ShownBefore> window;
@@ -60,32 +80,33 @@ std::array<Control*, 34 + 2 * kCardFieldCount> answerControls(MainWindowModel& w
     return controls;
 }
 
-// The fields of a control an answer may change, and taking it back puts back.
+// Each restored field, as a control has it and as the snapshot keeps it.
 template <typename Visit>
 void restoredFields(Visit visit) {
-    visit(&Control::visible);
-    visit(&Control::enabled);
-    visit(&Control::caption);
-    visit(&Control::checked);
-    visit(&Control::locked);
-    visit(&Control::tag);
-    visit(&Control::tooltip);
-    visit(&Control::backColor);
-    visit(&Control::foreColor);
-    visit(&Control::geometry);
-    visit(&Control::min);
-    visit(&Control::max);
-    visit(&Control::value);
-    visit(&Control::text2);
-    visit(&Control::picture);
+    using F = AnswerSnapshot::Fields;
+    visit(&Control::visible, &F::visible);
+    visit(&Control::enabled, &F::enabled);
+    visit(&Control::caption, &F::caption);
+    visit(&Control::checked, &F::checked);
+    visit(&Control::locked, &F::locked);
+    visit(&Control::tag, &F::tag);
+    visit(&Control::tooltip, &F::tooltip);
+    visit(&Control::backColor, &F::backColor);
+    visit(&Control::foreColor, &F::foreColor);
+    visit(&Control::geometry, &F::geometry);
+    visit(&Control::min, &F::min);
+    visit(&Control::max, &F::max);
+    visit(&Control::value, &F::value);
+    visit(&Control::text2, &F::text2);
+    visit(&Control::picture, &F::picture);
 }
 
 // Which of the restored fields differ, one bit each in the order of restoredFields.
-std::uint32_t changedFields(const Control& before, const Control& after) {
+std::uint32_t changedFields(const AnswerSnapshot::Fields& before, const Control& after) {
     std::uint32_t bits = 0;
     std::uint32_t bit = 1;
-    restoredFields([&](auto field) {
-        if (before.*field != after.*field) bits |= bit;
+    restoredFields([&](auto field, auto kept) {
+        if (before.*kept != after.*field) bits |= bit;
         bit <<= 1;
     });
     return bits;
@@ -98,8 +119,8 @@ CardRecord& emptyTemplateOf(CardStore& store, int box) {
 void undoWindowChanges(const AnswerSnapshot& snapshot) {
     for (const auto& shown : snapshot.window) {
         std::uint32_t bit = 1;
-        restoredFields([&](auto field) {
-            if ((shown.changedFields & bit) != 0) shown.control->*field = shown.before.*field;
+        restoredFields([&](auto field, auto kept) {
+            if ((shown.changedFields & bit) != 0) shown.control->*field = shown.before.*kept;
             bit <<= 1;
         });
     }
@@ -155,11 +176,8 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         AnswerSnapshot::ShownBefore& shown = snapshot->window[i];
         shown.control = controls[i];
-        // The snapshot's last answer mostly left the same values: comparing is the cheaper step.
-        restoredFields([&](auto field) {
-            if (!(shown.before.*field == controls[i]->*field))
-                shown.before.*field = controls[i]->*field;
-        });
+        // Assigning into the room the last answer's copies left makes no new strings.
+        restoredFields([&](auto field, auto kept) { shown.before.*kept = controls[i]->*field; });
         shown.changedFields = 0;
     }
     return snapshot;
