@@ -72,6 +72,25 @@ Box& Box::operator=(Box&& other) noexcept {
     return *this;
 }
 
+void Box::Slots::resize(std::size_t size) {
+    if (size == 0) {
+        row_.clear();
+        front_ = 0;
+    } else {
+        row_.resize(front_ + size);
+    }
+}
+
+void Box::Slots::dropFirst() {
+    ++front_;
+    // The entries left behind are let go once they outnumber the slots, so that every slot
+    // is moved once for each as many slots taken out.
+    if (front_ >= 64 && front_ > size()) {
+        row_.erase(row_.begin(), begin());
+        front_ = 0;
+    }
+}
+
 void Box::dropFrom(std::size_t first) {
     for (std::size_t i = first; i < slots_.size(); ++i) delete slots_[i].record();
     if (first < slots_.size()) slots_.resize(first);
@@ -165,8 +184,20 @@ void Box::remove(int slot, const CardRecord& vacated) {
     if (slot > anz) return;
     changing(slot, true);
     slotAt(anz);
-    const auto first = slots_.begin() + (slot - 1);
-    std::rotate(first, first + 1, slots_.begin() + anz);
+    const auto before = static_cast<std::size_t>(slot - 1);
+    const auto behind = static_cast<std::size_t>(anz - slot);
+    const std::size_t beyond = slots_.size() - static_cast<std::size_t>(anz);
+    if (before + beyond < behind) {
+        // The cards in front step back a slot and the row starts one later; the taken card's
+        // record goes behind the last card, pushing the records beyond the cards on by one.
+        const Slot taken = slots_[before];
+        std::move_backward(slots_.begin(), slots_.begin() + before, slots_.begin() + before + 1);
+        slots_.dropFirst();
+        slots_.insert(static_cast<std::size_t>(anz - 1), taken);
+    } else {
+        const auto first = slots_.begin() + (slot - 1);
+        std::rotate(first, first + 1, slots_.begin() + anz);
+    }
     put(slots_[static_cast<std::size_t>(anz - 1)], vacated);
     --anz;
 }

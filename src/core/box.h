@@ -1,6 +1,7 @@
 #pragma once
 // One box of the card file: slots 1..2000, the cards without gaps in slots 1..anz.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -144,9 +145,33 @@ class Box {
 
     void restamp();
 
+    // The slots in a row whose first entries may be left behind: taking out a card near the
+    // front, as every answer does, moves the few slots before it instead of all behind it.
+    class Slots {
+      public:
+        std::size_t size() const { return row_.size() - front_; }
+        Slot& operator[](std::size_t index) { return row_[front_ + index]; }
+        const Slot& operator[](std::size_t index) const { return row_[front_ + index]; }
+        auto begin() { return row_.begin() + static_cast<std::ptrdiff_t>(front_); }
+        auto end() { return row_.end(); }
+        auto begin() const { return row_.begin() + static_cast<std::ptrdiff_t>(front_); }
+        auto end() const { return row_.end(); }
+        void reserve(std::size_t size) { row_.reserve(front_ + size); }
+        void push_back(Slot slot) { row_.push_back(slot); }
+        void insert(std::size_t index, Slot slot) { row_.insert(begin() + index, slot); }
+        // Keeps the first `size` slots.
+        void resize(std::size_t size);
+        // Leaves the first slot behind.
+        void dropFirst();
+
+      private:
+        std::vector<Slot> row_;
+        std::size_t front_ = 0;
+    };
+
     // Slot n at index n - 1. The records are held by pointer, so a removal moves pointers and
     // never another card's record. Decoding a stored card on a read changes no card.
-    mutable std::vector<Slot> slots_;
+    mutable Slots slots_;
     std::shared_ptr<const StoredCards> stored_;
     BoxObserver* observer_ = nullptr;
     std::uint64_t stamp_ = 0;

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <memory>
+#include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -49,6 +51,45 @@ TEST(Box, AppendsRemovesAndRefusesSlot2001) {
     small.reinsert(1, 3, card("a"));
     EXPECT_EQ(small[1].frage + small[2].frage + small[3].frage + small[4].frage, "abcbehind");
     EXPECT_THROW(box[2001], std::out_of_range);
+}
+
+// Whichever way a removal moves the slots (the cards before it, or all behind it), every slot
+// ends as if the cards behind had moved up, with the records beyond the cards kept in place.
+TEST(Box, RemovalsAnywhereKeepEverySlotAsMovingTheCardsUpWould) {
+    Box box;
+    std::vector<std::string> model;  // the question of each slot reached, slot 1 first
+    int anz = 0;
+    std::mt19937 random(7);
+    for (int step = 0; step < 3000; ++step) {
+        const int choice = static_cast<int>(random() % 10);
+        if (choice < 4 && anz < Box::kSlots) {
+            const std::string name = "k" + std::to_string(step);
+            box.append(card(name));
+            if (static_cast<std::size_t>(anz) < model.size()) {
+                model[static_cast<std::size_t>(anz)] = name;
+            } else {
+                model.push_back(name);
+            }
+            ++anz;
+        } else if (anz > 0) {
+            const int slot = choice < 8 ? 1 + static_cast<int>(random() % 3)
+                                        : 1 + static_cast<int>(random() % anz);
+            if (slot > anz) continue;
+            const std::string vacated = "v" + std::to_string(step);
+            box.remove(slot, card(vacated));
+            model.erase(model.begin() + slot - 1);
+            model.insert(model.begin() + anz - 1, vacated);
+            --anz;
+        }
+        ASSERT_EQ(box.anz, anz);
+        ASSERT_EQ(static_cast<std::size_t>(box.records()), model.size());
+    }
+    for (std::size_t i = 0; i < model.size(); ++i) {
+        EXPECT_EQ(box[static_cast<int>(i) + 1].frage, model[i]) << "slot " << i + 1;
+    }
+    const Box copy = box;
+    EXPECT_EQ(copy[1].frage, model.front());
+    EXPECT_EQ(copy[copy.records()].frage, model.back());
 }
 
 // Stored cards whose question is their start, counting how often one is decoded.
