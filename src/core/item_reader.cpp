@@ -176,6 +176,18 @@ std::string_view ItemReader::lineItem() {
     return wrapped ? value.substr(1, value.size() - 2) : value;
 }
 
+void ItemReader::skipLineItem() {
+    // Most such lines are plain, many empty: they end at CR LF before any quotation mark.
+    const std::size_t size = text_.size();
+    std::size_t end = pos_;
+    while (end < size && text_[end] != '"' && !isLineEnd(text_[end])) ++end;
+    if (end + 1 < size && text_[end] == '\r' && text_[end + 1] == '\n') {
+        pos_ = end + 2;
+    } else {
+        lineItem();
+    }
+}
+
 bool ItemReader::onlyBlankLinesLeft() const {
     return text_.find_first_not_of(" \r\n", pos_) == std::string_view::npos;
 }

@@ -38,6 +38,8 @@ class ItemReader {
     // The rest of the current line, blanks trimmed; a value wrapped in double quotes loses
     // them, so a media path with commas or a leading quote reads back whole.
     std::string_view lineItem();
+    // Passes over the rest of the line as lineItem() reads it, throwing where it would.
+    void skipLineItem();
     // True when only blanks and line ends are left.
     bool onlyBlankLinesLeft() const;
     // The 1-based line the next item starts on. Counted only when asked, which is mostly for a

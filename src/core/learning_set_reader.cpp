@@ -57,7 +57,7 @@ void readCard(ItemReader& in, int boxNumber, CardRecord& card, FieldDecoder& dec
 // dates, the wrong count, then the media path to the line end), throwing where it would.
 void skipCard(ItemReader& in, int boxNumber) {
     in.skip(6 + CardRecord::datesOfBox(boxNumber));
-    in.lineItem();
+    in.skipLineItem();
 }
 
 // How this program wrote a box file it keeps: the form of the counts, and where each card
