@@ -59,13 +59,7 @@ struct Control {
     std::string tooltip;
     std::optional<std::uint32_t> backColor;  // 0x00BBGGRR
     std::optional<std::uint32_t> foreColor;
-    FontSpec font;
     Geometry geometry;
-    // Set by the program to move the keyboard focus here; the front end clears it.
-    bool focusRequested = false;
-    int maxLength = 0;       // text boxes: 0 means no limit
-    bool multiLine = false;  // text boxes: several lines, scrolled when they do not fit
-    std::string shortcut;    // menu entries: "Ctrl+N"
 
     // Progress bar and scroll bar values; the bar shows text followed by text2.
     int min = 0;
@@ -75,6 +69,15 @@ struct Control {
 
     // Image: the picture file shown.
     std::string picture;
+
+    // The fields above are those an answer may change; kept together, a snapshot of them
+    // reads few cache lines of each control.
+    FontSpec font;
+    // Set by the program to move the keyboard focus here; the front end clears it.
+    bool focusRequested = false;
+    int maxLength = 0;       // text boxes: 0 means no limit
+    bool multiLine = false;  // text boxes: several lines, scrolled when they do not fit
+    std::string shortcut;    // menu entries: "Ctrl+N"
     // Drop-down list: its entries; `value` is the chosen one's index, `caption` its text.
     std::vector<std::string> items;
 };
