@@ -103,13 +103,23 @@ void putCard(std::string& out, const CardRecord& card, const std::string& falsch
 
 }  // namespace
 
+std::string boxFileHead(int boxNumber, int count) {
+    std::string out;
+    const std::string text = std::to_string(count);
+    putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + text + " " : text);
+    return out;
+}
+
+void appendCardBytes(std::string& out, const CardRecord& card, int boxNumber) {
+    putCard(out, card, savedFalsch(card.falsch), boxNumber, FalschForm::Padded);
+}
+
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch,
                          std::vector<std::uint32_t>* cardStarts) {
     std::string out;
     out.reserve(box.sizeHint());
     makePagesPresent(out.data(), out.capacity());
-    const std::string count = std::to_string(box.anz);
-    putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + count + " " : count);
+    out += boxFileHead(boxNumber, box.anz);
     // Cards still held as this box file's bytes go back as they are wherever writing them
     // would give the same bytes; only the others are decoded and encoded.
     const StoredCards* stored = box.stored().get();
