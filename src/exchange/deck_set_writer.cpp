@@ -34,13 +34,12 @@ std::string fileNameOf(const std::string& path) {
 // The text as a card stores it, in place of what `out` held.
 void storeText(std::string& out, std::string_view text) {
     out.clear();
-    if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos) {
-        out.append(text);
-    } else {
-        for (const char c : text) {
-            if (c == '\n') out += '\r';
-            if (c != '\r') out += c;
-        }
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end =
+            std::min({text.find('\n', start), text.find('\r', start), text.size()});
+        out.append(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\n') out += "\r\n";
+        start = end + 1;
     }
     anfuehrung_weg(out);
 }
