@@ -362,7 +362,7 @@ FileError saveSetsTogether(const std::vector<SetSave>& saves, const SaveStepHook
     std::vector<PendingSet> sets;
     sets.reserve(saves.size());
     for (const SetSave& save : saves) sets.push_back({save.basePath, save.files, {}, {}});
-    return sets.empty() ? FileError{} : saveAll(sets, hook, {});
+    return saveAll(sets, hook, {});
 }
 
 std::string unfinishedSaveText(const std::string& setPath, const FileError& error) {

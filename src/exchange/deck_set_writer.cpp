@@ -87,7 +87,7 @@ class MediaCopier {
 };
 
 // Fills `record` with the card, whatever it held before; its medium is left to the caller.
-void fillRecord(CardRecord& record, const ImportedCard& card, const FixedText& today) {
+void fillRecord(CardRecord& record, const ImportedCard& card, int box, const FixedText& today) {
     storeText(record.frage, card.frage);
     storeText(record.antwort, card.antwort);
     storeText(record.zusatz1, card.zusatz1);
@@ -95,7 +95,7 @@ void fillRecord(CardRecord& record, const ImportedCard& card, const FixedText& t
     record.erstellt = today;
     for (int i = 0; i < 4; ++i) {
         record.kasten_am[static_cast<std::size_t>(i)] =
-            i < CardRecord::datesOfBox(card.box) ? today : FixedText();
+            i < CardRecord::datesOfBox(box) ? today : FixedText();
     }
     record.falsch = std::to_string(card.falsch);
 }
@@ -103,6 +103,52 @@ void fillRecord(CardRecord& record, const ImportedCard& card, const FixedText& t
 std::string continuationPath(const std::string& setPath, int number) {
     if (number == 1) return setPath;
     return basePathOf(setPath) + "-" + std::to_string(number) + ".ldt";
+}
+
+// Where the cards go: each box's first 2000 cards to the set named, the next 2000 to the
+// second, ...
+struct Placement {
+    std::vector<std::size_t> setOf;                 // the set of each card
+    std::vector<std::array<int, 5>> counts;         // the cards of each set's boxes
+    std::vector<std::array<std::size_t, 5>> sizes;  // about the bytes each box file takes
+};
+
+Placement placementOf(const Deck& deck) {
+    Placement placement{std::vector<std::size_t>(deck.cards.size()), {{}}, {{}}};
+    std::array<int, 5> placed{};
+    for (std::size_t i = 0; i < deck.cards.size(); ++i) {
+        const ImportedCard& card = deck.cards[i];
+        const auto box = static_cast<std::size_t>(std::clamp(card.box, 1, 5) - 1);
+        const auto set = static_cast<std::size_t>(placed[box]++ / Box::kSlots);
+        if (set == placement.counts.size()) {
+            placement.counts.emplace_back();
+            placement.sizes.emplace_back();
+        }
+        placement.setOf[i] = set;
+        ++placement.counts[set][box];
+        placement.sizes[set][box] += card.frage.size() + card.antwort.size() + card.zusatz1.size() +
+                                     card.zusatz2.size() + card.medium.size() +
+                                     kCardBytesBeyondTexts;
+    }
+    return placement;
+}
+
+std::vector<SetFileContent> setFiles(const std::array<int, 5>& counts,
+                                     std::array<std::string, 5>& boxFiles,
+                                     const MediaCopier& media) {
+    SetOptions options;
+    const std::array<int, 5> capacities = importCapacities(counts);
+    for (std::size_t b = 0; b < capacities.size(); ++b) {
+        options.capacities[b] = std::to_string(capacities[b]);
+    }
+    options.nixbild = !media.used();
+    if (media.used()) options.mediaFolder = media.folder();
+    std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options)}};
+    for (int box = 1; box <= 5; ++box) {
+        files.push_back(
+            {boxExtension(box), std::move(boxFiles[static_cast<std::size_t>(box - 1)])});
+    }
+    return files;
 }
 
 }  // namespace
@@ -124,75 +170,48 @@ std::array<int, 5> cardsPerBox(const Deck& deck) {
 
 FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std::string& today,
                         DeckImportReport& report) {
-    // Each box's first 2000 cards go to the set named, the next 2000 to the second, ...
-    std::vector<std::size_t> setOf(deck.cards.size());
-    std::vector<std::array<int, 5>> counts(1);
-    std::vector<std::array<std::size_t, 5>> sizes(1);  // about the bytes each box file takes
-    std::array<int, 5> placed{};
-    for (std::size_t i = 0; i < deck.cards.size(); ++i) {
-        const ImportedCard& card = deck.cards[i];
-        const auto box = static_cast<std::size_t>(std::clamp(card.box, 1, 5) - 1);
-        setOf[i] = static_cast<std::size_t>(placed[box]++ / Box::kSlots);
-        if (setOf[i] == counts.size()) {
-            counts.emplace_back();
-            sizes.emplace_back();
-        }
-        ++counts[setOf[i]][box];
-        sizes[setOf[i]][box] += card.frage.size() + card.antwort.size() + card.zusatz1.size() +
-                                card.zusatz2.size() + card.medium.size() + kCardBytesBeyondTexts;
-    }
-    const auto sets = static_cast<int>(counts.size());
+    const Placement placement = placementOf(deck);
+    const std::size_t sets = placement.counts.size();
     // The learner confirmed replacing the set he named, not the further sets beside it.
-    for (int number = 2; number <= sets; ++number) {
-        const std::string path = continuationPath(setPath, number);
+    for (std::size_t set = 1; set < sets; ++set) {
+        const std::string path = continuationPath(setPath, static_cast<int>(set + 1));
         std::error_code ec;
         if (std::filesystem::exists(path, ec)) {
             return {std::make_error_code(std::errc::file_exists), path};
         }
     }
-    std::vector<std::array<std::string, 5>> boxFiles(counts.size());
-    for (std::size_t set = 0; set < counts.size(); ++set) {
+    std::vector<std::array<std::string, 5>> boxFiles(sets);
+    for (std::size_t set = 0; set < sets; ++set) {
         for (std::size_t b = 0; b < 5; ++b) {
-            boxFiles[set][b] = boxFileHead(static_cast<int>(b + 1), counts[set][b]);
-            boxFiles[set][b].reserve(sizes[set][b]);
+            boxFiles[set][b] = boxFileHead(static_cast<int>(b + 1), placement.counts[set][b]);
+            boxFiles[set][b].reserve(placement.sizes[set][b]);
         }
     }
-    const std::string name = fileNameOf(basePathOf(setPath));
-    MediaCopier media(deck, folderOf(setPath), name);
+    MediaCopier media(deck, folderOf(setPath), fileNameOf(basePathOf(setPath)));
     const FixedText todayField(today);
     CardRecord record;
     for (std::size_t i = 0; i < deck.cards.size(); ++i) {
         const ImportedCard& card = deck.cards[i];
-        fillRecord(record, card, todayField);
+        const int box = std::clamp(card.box, 1, 5);
+        fillRecord(record, card, box, todayField);
         record.medium = card.medium.empty() ? std::string() : media.reference(card.medium);
         if (!card.medium.empty() && record.medium.empty()) ++report.medienFehlen;
         if (card.moreMedia) ++report.ohneWeiteresMedium;
-        const int box = std::clamp(card.box, 1, 5);
-        appendCardBytes(boxFiles[setOf[i]][static_cast<std::size_t>(box - 1)], record, box);
+        appendCardBytes(boxFiles[placement.setOf[i]][static_cast<std::size_t>(box - 1)], record,
+                        box);
         ++report.perBox[static_cast<std::size_t>(box - 1)];
         ++report.total;
     }
     std::vector<SetSave> saves;
-    for (std::size_t set = 0; set < counts.size(); ++set) {
-        SetOptions options;
-        const std::array<int, 5> capacities = importCapacities(counts[set]);
-        for (std::size_t b = 0; b < capacities.size(); ++b) {
-            options.capacities[b] = std::to_string(capacities[b]);
-        }
-        options.nixbild = !media.used();
-        if (media.used()) options.mediaFolder = media.folder();
+    for (std::size_t set = 0; set < sets; ++set) {
         SetSave& save = saves.emplace_back();
         save.basePath = basePathOf(continuationPath(setPath, static_cast<int>(set + 1)));
-        save.files = {{".cfg", optionsFileBytes(options)}};
-        for (int box = 1; box <= 5; ++box) {
-            save.files.push_back(
-                {boxExtension(box), std::move(boxFiles[set][static_cast<std::size_t>(box - 1)])});
-        }
+        save.files = setFiles(placement.counts[set], boxFiles[set], media);
         withoutOldHistory(save.basePath, save.files);
     }
     if (FileError error = saveSetsTogether(saves)) return error;
-    for (int number = 1; number <= sets; ++number) {
-        report.sets.push_back(continuationPath(setPath, number));
+    for (std::size_t set = 0; set < sets; ++set) {
+        report.sets.push_back(continuationPath(setPath, static_cast<int>(set + 1)));
     }
     return {};
 }
