@@ -93,9 +93,9 @@ void fillRecord(CardRecord& record, const ImportedCard& card, int box, const Fix
     storeText(record.zusatz1, card.zusatz1);
     storeText(record.zusatz2, card.zusatz2);
     record.erstellt = today;
-    for (int i = 0; i < 4; ++i) {
-        record.kasten_am[static_cast<std::size_t>(i)] =
-            i < CardRecord::datesOfBox(box) ? today : FixedText();
+    const auto dates = static_cast<std::size_t>(CardRecord::datesOfBox(box));
+    for (std::size_t i = 0; i < record.kasten_am.size(); ++i) {
+        record.kasten_am[i] = i < dates ? today : FixedText();
     }
     record.falsch = std::to_string(card.falsch);
 }
