@@ -50,8 +50,9 @@ bool hasItemDelimiters(std::string_view value) {
 
 constexpr std::array<bool, 256> kDateOrCountChar = [] {
     std::array<bool, 256> plain{};
-    for (const char c : std::string_view("0123456789. "))
+    for (const char c : std::string_view("0123456789. ")) {
         plain[static_cast<unsigned char>(c)] = true;
+    }
     return plain;
 }();
 
