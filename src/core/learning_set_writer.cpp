@@ -1,6 +1,7 @@
 #include "core/learning_set_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "core/codec.h"
@@ -47,6 +48,14 @@ bool hasItemDelimiters(std::string_view value) {
     return delimiter || value.starts_with('"');
 }
 
+constexpr std::array<bool, 256> kDateOrCountChar = [] {
+    std::array<bool, 256> plain{};
+    for (const char c : std::string_view("0123456789. ")) {
+        plain[static_cast<unsigned char>(c)] = true;
+    }
+    return plain;
+}();
+
 // A date or count goes back plain, padded to its 10 characters, whenever a plain item reads it
 // back the same; one holding a comma, a line break or leading blanks only does inside quotes.
 void putFixed(std::string& out, const FixedText& field) {
@@ -54,7 +63,7 @@ void putFixed(std::string& out, const FixedText& field) {
     // The usual date or count, digits and dots padded with blanks, goes over as it is.
     const bool plainDigits =
         !value.starts_with(' ') && std::all_of(value.begin(), value.end(), [](char c) {
-            return (c >= '0' && c <= '9') || c == '.' || c == ' ';
+            return kDateOrCountChar[static_cast<unsigned char>(c)];
         });
     if (plainDigits) {
         out += value;
@@ -103,13 +112,23 @@ void putCard(std::string& out, const CardRecord& card, const std::string& falsch
 
 }  // namespace
 
+std::string boxFileHead(int boxNumber, int count) {
+    std::string out;
+    const std::string text = std::to_string(count);
+    putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + text + " " : text);
+    return out;
+}
+
+void appendCardBytes(std::string& out, const CardRecord& card, int boxNumber) {
+    putCard(out, card, savedFalsch(card.falsch), boxNumber, FalschForm::Padded);
+}
+
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch,
                          std::vector<std::uint32_t>* cardStarts) {
     std::string out;
     out.reserve(box.sizeHint());
     makePagesPresent(out.data(), out.capacity());
-    const std::string count = std::to_string(box.anz);
-    putLine(out, boxNumber == 1 || boxNumber == 5 ? " " + count + " " : count);
+    out += boxFileHead(boxNumber, box.anz);
     // Cards still held as this box file's bytes go back as they are wherever writing them
     // would give the same bytes; only the others are decoded and encoded.
     const StoredCards* stored = box.stored().get();

@@ -16,6 +16,11 @@ namespace memvalo {
 std::string boxFileBytes(Box& box, int boxNumber, FalschForm falsch = FalschForm::Padded,
                          std::vector<std::uint32_t>* cardStarts = nullptr);
 
+// A box file written card by card, for cards held in no box: the head line for `count` cards,
+// then each card as boxFileBytes writes it.
+std::string boxFileHead(int boxNumber, int count);
+void appendCardBytes(std::string& out, const CardRecord& card, int boxNumber);
+
 // A save writes the count of answered box-5 cards between blanks; the CSV import bare.
 enum class CountForm { Padded, Bare };
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -43,6 +44,11 @@ struct Commit {
     std::optional<AppendedBytes> appended;
 };
 
+struct SetCommit {
+    std::string basePath;
+    Commit commit;
+};
+
 // The file each extension finally names, links followed, in the order of kSetExtensions.
 std::vector<std::string> targetsOf(const std::string& basePath) {
     std::vector<std::string> targets;
@@ -50,12 +56,6 @@ std::vector<std::string> targetsOf(const std::string& basePath) {
         targets.push_back(linkTarget(basePath + std::string(extension)));
     }
     return targets;
-}
-
-FileError writeStep(const Steps& steps, SaveStep write, SaveStep sync, const std::string& path,
-                    std::string_view bytes, const std::string& replaces) {
-    if (auto ec = steps.before(write, path)) return {ec, path};
-    return {writeSynced(path, bytes, replaces, [&] { return steps.before(sync, path); }), path};
 }
 
 // The folder of the marker and every folder a file of the set lies in.
@@ -67,8 +67,14 @@ std::set<std::string> foldersOf(const std::string& basePath) {
     return folders;
 }
 
-FileError syncFolders(const Steps& steps, const std::string& basePath) {
-    for (const std::string& folder : foldersOf(basePath)) {
+std::set<std::string> foldersOf(const std::vector<std::string>& basePaths) {
+    std::set<std::string> folders;
+    for (const std::string& basePath : basePaths) folders.merge(foldersOf(basePath));
+    return folders;
+}
+
+FileError syncFolders(const Steps& steps, const std::set<std::string>& folders) {
+    for (const std::string& folder : folders) {
         if (auto ec = steps.before(SaveStep::SyncFolder, folder)) return {ec, folder};
         if (auto ec = syncFolder(folder)) return {ec, folder};
     }
@@ -147,30 +153,42 @@ Commit commitOf(const std::string& basePath, std::string_view marker) {
 }
 
 // Renames every temporary file that is still there and appends the lines, then retires the
-// marker. The lines are written before the renames and flushed after them: that one flush
+// markers. The lines are written before the renames and flushed after them: that one flush
 // carries the renames to disk too, so the folders' flush finds little left. A file shorter
 // than what it held before the save was changed by hand since; the lines then go at its end.
-FileError rollForward(const Steps& steps, const std::string& basePath, const Commit& commit) {
-    WrittenFile history;
-    if (const auto& appended = commit.appended) {
+// Several sets share each flush of their folders.
+FileError rollForward(const Steps& steps, const std::vector<SetCommit>& commits) {
+    std::vector<WrittenFile> histories(commits.size());
+    for (std::size_t i = 0; i < commits.size(); ++i) {
+        const auto& appended = commits[i].commit.appended;
+        if (!appended) continue;
         if (auto ec = steps.before(SaveStep::Append, appended->path)) return {ec, appended->path};
-        if (auto ec = history.append(appended->path, appended->keep, appended->bytes)) {
+        if (auto ec = histories[i].append(appended->path, appended->keep, appended->bytes)) {
             return {ec, appended->path};
         }
     }
-    for (const auto& [target, temp] : commit.renames) {
-        if (!exists(temp)) continue;
-        if (auto ec = steps.before(SaveStep::Rename, target)) return {ec, target};
-        if (std::rename(temp.c_str(), target.c_str()) != 0) return {lastError(), target};
+    std::vector<std::string> basePaths;
+    for (const auto& [basePath, commit] : commits) {
+        basePaths.push_back(basePath);
+        for (const auto& [target, temp] : commit.renames) {
+            if (!exists(temp)) continue;
+            if (auto ec = steps.before(SaveStep::Rename, target)) return {ec, target};
+            if (std::rename(temp.c_str(), target.c_str()) != 0) return {lastError(), target};
+        }
     }
-    if (const auto& appended = commit.appended) {
-        if (auto ec = history.sync()) return {ec, appended->path};
+    for (std::size_t i = 0; i < commits.size(); ++i) {
+        const auto& appended = commits[i].commit.appended;
+        if (!appended) continue;
+        if (auto ec = histories[i].sync()) return {ec, appended->path};
     }
-    if (auto e = syncFolders(steps, basePath)) return e;
-    const std::string marker = commitMarkerOf(basePath);
-    if (auto ec = steps.before(SaveStep::RemoveMarker, marker)) return {ec, marker};
-    if (std::remove(marker.c_str()) != 0) return {lastError(), marker};
-    return syncFolders(steps, basePath);
+    const std::set<std::string> folders = foldersOf(basePaths);
+    if (auto e = syncFolders(steps, folders)) return e;
+    for (const std::string& basePath : basePaths) {
+        const std::string marker = commitMarkerOf(basePath);
+        if (auto ec = steps.before(SaveStep::RemoveMarker, marker)) return {ec, marker};
+        if (std::remove(marker.c_str()) != 0) return {lastError(), marker};
+    }
+    return syncFolders(steps, folders);
 }
 
 // Under the lock every temporary file of the set is a dead writer's: "<file>.<token>.new~",
@@ -198,11 +216,63 @@ void removeOwn(const Renames& renames) {
     for (const auto& [target, temp] : renames) std::remove(temp.c_str());
 }
 
+// A set within a save, with this save's temporary files.
+struct PendingSet {
+    const std::string& basePath;
+    const std::vector<SetFileContent>& files;
+    Renames renames;
+    std::vector<WrittenFile> written;
+};
+
 // Takes this save's temporary files away again when it stops before it counts.
-FileError undo(const std::string& basePath, const Renames& renames, FileError error) {
-    std::remove(commitMarkerOf(basePath).c_str());
-    removeOwn(renames);
+FileError undo(const std::vector<PendingSet>& sets, FileError error) {
+    for (const PendingSet& set : sets) {
+        std::remove(commitMarkerOf(set.basePath).c_str());
+        removeOwn(set.renames);
+    }
     return error;
+}
+
+FileError writeTemporaries(const Steps& steps, PendingSet& set, const std::string& token) {
+    set.written.reserve(set.files.size());
+    for (const SetFileContent& file : set.files) {
+        const std::string target = linkTarget(set.basePath + std::string(file.extension));
+        set.renames.emplace_back(target, target + "." + token + std::string(kTempSuffix));
+        const std::string& temp = set.renames.back().second;
+        std::error_code ec = steps.before(SaveStep::Write, temp);
+        if (!ec) ec = set.written.emplace_back().write(temp, file.bytes, target);
+        if (ec) return {ec, target};
+    }
+    return {};
+}
+
+FileError syncTemporaries(const Steps& steps, PendingSet& set) {
+    for (std::size_t i = 0; i < set.written.size(); ++i) {
+        std::error_code ec = steps.before(SaveStep::Sync, set.renames[i].second);
+        if (!ec) ec = set.written[i].sync();
+        if (ec) return {ec, set.renames[i].first};
+    }
+    return {};
+}
+
+// Written all before any is flushed, so the first flush commits them all.
+FileError writeMarkers(const Steps& steps, const std::vector<PendingSet>& sets,
+                       const AppendedBytes* appended) {
+    std::vector<WrittenFile> markers;
+    markers.reserve(sets.size());
+    for (const PendingSet& set : sets) {
+        const std::string marker = commitMarkerOf(set.basePath);
+        std::error_code ec = steps.before(SaveStep::WriteMarker, marker);
+        if (!ec) ec = markers.emplace_back().write(marker, markerText(set.renames, appended), {});
+        if (ec) return {ec, marker};
+    }
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+        const std::string marker = commitMarkerOf(sets[i].basePath);
+        std::error_code ec = steps.before(SaveStep::SyncMarker, marker);
+        if (!ec) ec = markers[i].sync();
+        if (ec) return {ec, marker};
+    }
+    return {};
 }
 
 DiskStamp stampOfWritten(const std::string& basePath, const std::vector<SetFileContent>& files) {
@@ -216,45 +286,63 @@ DiskStamp stampOfWritten(const std::string& basePath, const std::vector<SetFileC
     return stamp;
 }
 
-FileError saveLocked(const std::string& basePath, const std::vector<SetFileContent>& files,
-                     const SaveStepHook& hook, const SaveChecks& checks) {
-    if (auto e = recoverLockedSetFiles(basePath, hook)) return e;
-    const bool sameSet = checks.expected && checks.expected->basePath == basePath;
+// Every step is taken for all sets before the next one, so that they share the flushes.
+FileError saveLocked(std::vector<PendingSet>& sets, const SaveStepHook& hook,
+                     const SaveChecks& checks) {
+    for (const PendingSet& set : sets) {
+        if (auto e = recoverLockedSetFiles(set.basePath, hook)) return e;
+    }
+    const bool sameSet = checks.expected && checks.expected->basePath == sets.front().basePath;
     if (sameSet && !unchangedOnDisk(*checks.expected)) {
-        return {make_error_code(SetConflict::ChangedOnDisk), basePath + ".ldt"};
+        return {make_error_code(SetConflict::ChangedOnDisk), sets.front().basePath + ".ldt"};
     }
     const Steps steps(hook);
     const std::string token = uniqueToken();
-    Renames renames;
-    std::vector<WrittenFile> written;
-    written.reserve(files.size());
-    for (const SetFileContent& file : files) {
-        const std::string target = linkTarget(basePath + std::string(file.extension));
-        renames.emplace_back(target, target + "." + token + std::string(kTempSuffix));
-        const std::string& temp = renames.back().second;
-        std::error_code ec = steps.before(SaveStep::Write, temp);
-        if (!ec) ec = written.emplace_back().write(temp, file.bytes, target);
-        if (ec) return undo(basePath, renames, {ec, target});
+    for (PendingSet& set : sets) {
+        if (auto e = writeTemporaries(steps, set, token)) return undo(sets, e);
     }
     // Flushed only once all are written: the first flush commits them all at once.
-    for (std::size_t i = 0; i < written.size(); ++i) {
-        std::error_code ec = steps.before(SaveStep::Sync, renames[i].second);
-        if (!ec) ec = written[i].sync();
-        if (ec) return undo(basePath, renames, {ec, renames[i].first});
+    for (PendingSet& set : sets) {
+        if (auto e = syncTemporaries(steps, set)) return undo(sets, e);
     }
-    // The temporary files must be on disk under their names before the marker vouches for them.
-    if (auto e = syncFolders(steps, basePath)) return undo(basePath, renames, e);
-    const std::string marker = commitMarkerOf(basePath);
-    if (auto e = writeStep(steps, SaveStep::WriteMarker, SaveStep::SyncMarker, marker,
-                           markerText(renames, checks.appended), {})) {
-        return undo(basePath, renames, e);
+    std::vector<std::string> basePaths;
+    for (const PendingSet& set : sets) basePaths.push_back(set.basePath);
+    const std::set<std::string> folders = foldersOf(basePaths);
+    // The temporary files must be on disk under their names before a marker vouches for them.
+    if (auto e = syncFolders(steps, folders)) return undo(sets, e);
+    if (auto e = writeMarkers(steps, sets, checks.appended)) return undo(sets, e);
+    if (auto e = syncFolders(steps, folders)) return undo(sets, e);
+    std::vector<SetCommit> commits;
+    for (const PendingSet& set : sets) {
+        commits.push_back({set.basePath, {set.renames, std::nullopt}});
+        if (checks.appended) commits.back().commit.appended = *checks.appended;
     }
-    if (auto e = syncFolders(steps, basePath)) return undo(basePath, renames, e);
-    Commit commit{renames, std::nullopt};
-    if (checks.appended) commit.appended = *checks.appended;
-    if (auto e = rollForward(steps, basePath, commit)) return e;
-    if (checks.written) *checks.written = stampOfWritten(basePath, files);
+    if (auto e = rollForward(steps, commits)) return e;
+    if (checks.written) *checks.written = stampOfWritten(sets.front().basePath, sets.front().files);
     return {};
+}
+
+// Takes the write lock of every set; a missing folder is the set's own fault, told for the
+// first file it cannot write.
+FileError lockAll(std::deque<SetWriteLock>& locks, const std::vector<PendingSet>& sets) {
+    for (const PendingSet& set : sets) {
+        FileError e = locks.emplace_back().acquire(set.basePath);
+        if (!e) continue;
+        const bool noFolder =
+            e.code == std::errc::no_such_file_or_directory || e.code == std::errc::not_a_directory;
+        if (noFolder && !set.files.empty()) {
+            e.path = set.basePath + std::string(set.files.front().extension);
+        }
+        return e;
+    }
+    return {};
+}
+
+FileError saveAll(std::vector<PendingSet>& sets, const SaveStepHook& hook,
+                  const SaveChecks& checks) {
+    std::deque<SetWriteLock> locks;
+    if (FileError e = lockAll(locks, sets)) return e;
+    return saveLocked(sets, hook, checks);
 }
 
 }  // namespace
@@ -265,15 +353,16 @@ std::string commitMarkerOf(const std::string& basePath) {
 
 FileError saveSetFiles(const std::string& basePath, const std::vector<SetFileContent>& files,
                        const SaveStepHook& hook, const SaveChecks& checks) {
-    SetWriteLock lock;
-    if (FileError e = lock.acquire(basePath)) {
-        // A missing folder is the set's own fault, told for the first file it cannot write.
-        const bool noFolder =
-            e.code == std::errc::no_such_file_or_directory || e.code == std::errc::not_a_directory;
-        if (noFolder && !files.empty()) e.path = basePath + std::string(files.front().extension);
-        return e;
-    }
-    return saveLocked(basePath, files, hook, checks);
+    std::vector<PendingSet> sets;
+    sets.push_back({basePath, files, {}, {}});
+    return saveAll(sets, hook, checks);
+}
+
+FileError saveSetsTogether(const std::vector<SetSave>& saves, const SaveStepHook& hook) {
+    std::vector<PendingSet> sets;
+    sets.reserve(saves.size());
+    for (const SetSave& save : saves) sets.push_back({save.basePath, save.files, {}, {}});
+    return saveAll(sets, hook, {});
 }
 
 std::string unfinishedSaveText(const std::string& setPath, const FileError& error) {
@@ -298,7 +387,7 @@ FileError recoverLockedSetFiles(const std::string& basePath, const SaveStepHook&
         if (const std::error_code ec = readWholeFile(marker, text, kMaxLineFileBytes)) {
             return {ec, marker};
         }
-        if (auto e = rollForward(Steps(hook), basePath, commitOf(basePath, text))) return e;
+        if (auto e = rollForward(Steps(hook), {{basePath, commitOf(basePath, text)}})) return e;
     }
     removeTemporaries(basePath);
     return {};

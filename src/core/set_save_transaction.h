@@ -75,6 +75,16 @@ std::string commitMarkerOf(const std::string& basePath);
 FileError saveSetFiles(const std::string& basePath, const std::vector<SetFileContent>& files,
                        const SaveStepHook& hook = {}, const SaveChecks& checks = {});
 
+struct SetSave {
+    std::string basePath;
+    std::vector<SetFileContent> files;
+};
+
+// Saves several sets at once, each as saveSetFiles does, taking every step for all of them
+// before the next so that they share their flushes. A crash leaves each set old or new on
+// its own (or to be completed when next opened).
+FileError saveSetsTogether(const std::vector<SetSave>& sets, const SaveStepHook& hook = {});
+
 // Completes an interrupted save or clears away the remains of an unfinished one.
 FileError recoverSetFiles(const std::string& basePath, const SaveStepHook& hook = {});
 // The same for a caller that holds the set's write lock already.

@@ -18,6 +18,9 @@ namespace {
 
 constexpr std::array<int, 5> kDefaultCapacities = {250, 500, 850, 1200, 2000};
 constexpr std::string_view kMediaSuffix = "-Medien/";
+// The quotes, dates, count and line ends a card takes in a box file besides its texts, and
+// room for texts that grow as they are stored.
+constexpr std::size_t kCardBytesBeyondTexts = 128;
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -28,24 +31,17 @@ std::string fileNameOf(const std::string& path) {
     return path.substr(folderOf(path).size());
 }
 
-std::string storedText(std::string_view text) {
-    std::string out;
-    if (text.find('\n') == std::string_view::npos && text.find('\r') == std::string_view::npos) {
-        out = text;
-        anfuehrung_weg(out);
-        return out;
+// The text as a card stores it, in place of what `out` held.
+void storeText(std::string& out, std::string_view text) {
+    out.clear();
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end =
+            std::min({text.find('\n', start), text.find('\r', start), text.size()});
+        out.append(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\n') out += "\r\n";
+        start = end + 1;
     }
-    out.reserve(text.size() + 8);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') continue;
-        out.append(text.substr(start, i - start));
-        if (text[i] == '\n') out += "\r\n";
-        start = i + 1;
-    }
-    out.append(text.substr(start));
     anfuehrung_weg(out);
-    return out;
 }
 
 // Copies the media the cards name into the media folder, once per name; gives the reference
@@ -90,23 +86,69 @@ class MediaCopier {
     std::set<std::string> taken_;
 };
 
-CardRecord recordOf(const ImportedCard& card, const FixedText& today) {
-    CardRecord record;
-    record.frage = storedText(card.frage);
-    record.antwort = storedText(card.antwort);
-    record.zusatz1 = storedText(card.zusatz1);
-    record.zusatz2 = storedText(card.zusatz2);
+// Fills `record` with the card, whatever it held before; its medium is left to the caller.
+void fillRecord(CardRecord& record, const ImportedCard& card, int box, const FixedText& today) {
+    storeText(record.frage, card.frage);
+    storeText(record.antwort, card.antwort);
+    storeText(record.zusatz1, card.zusatz1);
+    storeText(record.zusatz2, card.zusatz2);
     record.erstellt = today;
-    for (int i = 0; i < CardRecord::datesOfBox(card.box); ++i) {
-        record.kasten_am[static_cast<std::size_t>(i)] = today;
+    const auto dates = static_cast<std::size_t>(CardRecord::datesOfBox(box));
+    for (std::size_t i = 0; i < record.kasten_am.size(); ++i) {
+        record.kasten_am[i] = i < dates ? today : FixedText();
     }
     record.falsch = std::to_string(card.falsch);
-    return record;
 }
 
 std::string continuationPath(const std::string& setPath, int number) {
     if (number == 1) return setPath;
     return basePathOf(setPath) + "-" + std::to_string(number) + ".ldt";
+}
+
+// Where the cards go: each box's first 2000 cards to the set named, the next 2000 to the
+// second, ...
+struct Placement {
+    std::vector<std::size_t> setOf;                 // the set of each card
+    std::vector<std::array<int, 5>> counts;         // the cards of each set's boxes
+    std::vector<std::array<std::size_t, 5>> sizes;  // about the bytes each box file takes
+};
+
+Placement placementOf(const Deck& deck) {
+    Placement placement{std::vector<std::size_t>(deck.cards.size()), {{}}, {{}}};
+    std::array<int, 5> placed{};
+    for (std::size_t i = 0; i < deck.cards.size(); ++i) {
+        const ImportedCard& card = deck.cards[i];
+        const auto box = static_cast<std::size_t>(std::clamp(card.box, 1, 5) - 1);
+        const auto set = static_cast<std::size_t>(placed[box]++ / Box::kSlots);
+        if (set == placement.counts.size()) {
+            placement.counts.emplace_back();
+            placement.sizes.emplace_back();
+        }
+        placement.setOf[i] = set;
+        ++placement.counts[set][box];
+        placement.sizes[set][box] += card.frage.size() + card.antwort.size() + card.zusatz1.size() +
+                                     card.zusatz2.size() + card.medium.size() +
+                                     kCardBytesBeyondTexts;
+    }
+    return placement;
+}
+
+std::vector<SetFileContent> setFiles(const std::array<int, 5>& counts,
+                                     std::array<std::string, 5>& boxFiles,
+                                     const MediaCopier& media) {
+    SetOptions options;
+    const std::array<int, 5> capacities = importCapacities(counts);
+    for (std::size_t b = 0; b < capacities.size(); ++b) {
+        options.capacities[b] = std::to_string(capacities[b]);
+    }
+    options.nixbild = !media.used();
+    if (media.used()) options.mediaFolder = media.folder();
+    std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options)}};
+    for (int box = 1; box <= 5; ++box) {
+        files.push_back(
+            {boxExtension(box), std::move(boxFiles[static_cast<std::size_t>(box - 1)])});
+    }
+    return files;
 }
 
 }  // namespace
@@ -128,55 +170,48 @@ std::array<int, 5> cardsPerBox(const Deck& deck) {
 
 FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std::string& today,
                         DeckImportReport& report) {
-    const std::string name = fileNameOf(basePathOf(setPath));
-    MediaCopier media(deck, folderOf(setPath), name);
-    const FixedText todayField(today);
-    // Each box's first 2000 cards go to the set named, the next 2000 to the second, ...
-    std::vector<std::array<Box, 5>> setBoxes(1);
-    std::array<int, 5> placed{};
-    for (const ImportedCard& card : deck.cards) {
-        CardRecord record = recordOf(card, todayField);
-        if (!card.medium.empty()) {
-            record.medium = media.reference(card.medium);
-            if (record.medium.empty()) ++report.medienFehlen;
-        }
-        if (card.moreMedia) ++report.ohneWeiteresMedium;
-        const auto box = static_cast<std::size_t>(std::clamp(card.box, 1, 5) - 1);
-        const auto set = static_cast<std::size_t>(placed[box]++ / Box::kSlots);
-        if (set == setBoxes.size()) setBoxes.emplace_back();
-        setBoxes[set][box].append(std::move(record));
-        ++report.perBox[box];
-        ++report.total;
-    }
-    const auto sets = static_cast<int>(setBoxes.size());
+    const Placement placement = placementOf(deck);
+    const std::size_t sets = placement.counts.size();
     // The learner confirmed replacing the set he named, not the further sets beside it.
-    for (int number = 2; number <= sets; ++number) {
-        const std::string path = continuationPath(setPath, number);
+    for (std::size_t set = 1; set < sets; ++set) {
+        const std::string path = continuationPath(setPath, static_cast<int>(set + 1));
         std::error_code ec;
         if (std::filesystem::exists(path, ec)) {
             return {std::make_error_code(std::errc::file_exists), path};
         }
     }
-    for (int number = 1; number <= sets; ++number) {
-        std::array<Box, 5>& boxes = setBoxes[static_cast<std::size_t>(number - 1)];
-        std::array<int, 5> counts{};
-        for (std::size_t b = 0; b < boxes.size(); ++b) counts[b] = boxes[b].anz;
-        SetOptions options;
-        const std::array<int, 5> capacities = importCapacities(counts);
-        for (std::size_t b = 0; b < capacities.size(); ++b) {
-            options.capacities[b] = std::to_string(capacities[b]);
+    std::vector<std::array<std::string, 5>> boxFiles(sets);
+    for (std::size_t set = 0; set < sets; ++set) {
+        for (std::size_t b = 0; b < 5; ++b) {
+            boxFiles[set][b] = boxFileHead(static_cast<int>(b + 1), placement.counts[set][b]);
+            boxFiles[set][b].reserve(placement.sizes[set][b]);
         }
-        options.nixbild = !media.used();
-        if (media.used()) options.mediaFolder = media.folder();
-        std::vector<SetFileContent> files = {{".cfg", optionsFileBytes(options)}};
-        for (int box = 1; box <= 5; ++box) {
-            files.push_back(
-                {boxExtension(box), boxFileBytes(boxes[static_cast<std::size_t>(box - 1)], box)});
-        }
-        const std::string path = continuationPath(setPath, number);
-        withoutOldHistory(basePathOf(path), files);
-        if (FileError error = saveSetFiles(basePathOf(path), files)) return error;
-        report.sets.push_back(path);
+    }
+    MediaCopier media(deck, folderOf(setPath), fileNameOf(basePathOf(setPath)));
+    const FixedText todayField(today);
+    CardRecord record;
+    for (std::size_t i = 0; i < deck.cards.size(); ++i) {
+        const ImportedCard& card = deck.cards[i];
+        const int box = std::clamp(card.box, 1, 5);
+        fillRecord(record, card, box, todayField);
+        record.medium = card.medium.empty() ? std::string() : media.reference(card.medium);
+        if (!card.medium.empty() && record.medium.empty()) ++report.medienFehlen;
+        if (card.moreMedia) ++report.ohneWeiteresMedium;
+        appendCardBytes(boxFiles[placement.setOf[i]][static_cast<std::size_t>(box - 1)], record,
+                        box);
+        ++report.perBox[static_cast<std::size_t>(box - 1)];
+        ++report.total;
+    }
+    std::vector<SetSave> saves;
+    for (std::size_t set = 0; set < sets; ++set) {
+        SetSave& save = saves.emplace_back();
+        save.basePath = basePathOf(continuationPath(setPath, static_cast<int>(set + 1)));
+        save.files = setFiles(placement.counts[set], boxFiles[set], media);
+        withoutOldHistory(save.basePath, save.files);
+    }
+    if (FileError error = saveSetsTogether(saves)) return error;
+    for (std::size_t set = 0; set < sets; ++set) {
+        report.sets.push_back(continuationPath(setPath, static_cast<int>(set + 1)));
     }
     return {};
 }

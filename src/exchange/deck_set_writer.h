@@ -26,8 +26,8 @@ std::array<int, 5> importCapacities(const std::array<int, 5>& counts);
 // The cards per box as the deck will give them.
 std::array<int, 5> cardsPerBox(const Deck& deck);
 
-// Writes the sets, each crash-safely; `setPath` ends in ".ldt". On an error the report names
-// the sets already written.
+// Writes the sets, each crash-safely, all in one save; `setPath` ends in ".ldt". The report
+// names the sets written.
 FileError writeDeckSets(const Deck& deck, const std::string& setPath, const std::string& today,
                         DeckImportReport& report);
 

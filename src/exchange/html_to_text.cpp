@@ -79,11 +79,15 @@ std::string decodeEntities(std::string_view text) {
     return out;
 }
 
+bool isAsciiAlnum(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
 // The tag's name as written.
 std::string_view tagName(std::string_view tag) {
     const std::size_t start = tag.starts_with('/') ? 1 : 0;
     std::size_t end = start;
-    while (end < tag.size() && std::isalnum(static_cast<unsigned char>(tag[end]))) ++end;
+    while (end < tag.size() && isAsciiAlnum(tag[end])) ++end;
     return tag.substr(start, end - start);
 }
 
@@ -151,10 +155,17 @@ std::string withoutSounds(std::string_view text) {
     return out;
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\n' || c == '\t' || c == '\r';
+}
+
 void trimOuterBlankLines(std::string& text) {
-    constexpr std::string_view kBlanks = " \n\t\r";
-    text.erase(std::min(text.find_last_not_of(kBlanks) + 1, text.size()));
-    text.erase(0, std::min(text.find_first_not_of(kBlanks), text.size()));
+    std::size_t end = text.size();
+    while (end > 0 && isBlank(text[end - 1])) --end;
+    text.erase(end);
+    std::size_t start = 0;
+    while (start < text.size() && isBlank(text[start])) ++start;
+    text.erase(0, start);
 }
 
 // Whether the HTML may name media at all: a picture needs a tag named "img", a sound the
@@ -196,9 +207,9 @@ std::string htmlToText(std::string_view html) {
                 appendDecoded(out, withoutSounds(text));
             }
             // A line break in the source is layout; only tags break lines.
-            for (std::size_t i = from; i < out.size(); ++i) {
-                if (out[i] == '\n' || out[i] == '\r' || out[i] == '\t') out[i] = ' ';
-            }
+            std::replace_if(
+                out.begin() + static_cast<std::ptrdiff_t>(from), out.end(),
+                [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
         });
     trimOuterBlankLines(out);
     return out;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #include "core/set_files.h"
 #include "support/temp_dir.h"
@@ -14,7 +15,7 @@ struct Crash {};
 
 class SetSaveTransaction : public ::testing::Test {
   protected:
-    std::string base() const { return dir.path() + "englisch"; }
+    std::string base(const std::string& name = "englisch") const { return dir.path() + name; }
 
     static std::vector<SetFileContent> contents(const std::string& tag) {
         std::vector<SetFileContent> files;
@@ -25,10 +26,10 @@ class SetSaveTransaction : public ::testing::Test {
     }
 
     // "old", "new", "none" when the whole set is in that state, "mix" otherwise.
-    std::string stateOnDisk() const {
+    std::string stateOnDisk(const std::string& set = "englisch") const {
         std::string state;
         for (std::string_view ext : kSetExtensions) {
-            const std::string name = "englisch" + std::string(ext);
+            const std::string name = set + std::string(ext);
             std::string one = "none";
             if (std::filesystem::exists(dir.file(name))) one = dir.read(name).substr(0, 3);
             if (state.empty()) state = one;
@@ -100,6 +101,42 @@ TEST_F(SetSaveTransaction, ACrashOrFailureAtAnyStepLeavesTheOldOrTheNewSetAfterT
         EXPECT_TRUE(first == "none" || first == "new") << first;
     }
     EXPECT_TRUE(sawOld && sawNew) << "a failure early keeps the old set, one late the new";
+}
+
+// Sets saved together share their flushes; each set still goes from old to new as a whole.
+TEST_F(SetSaveTransaction, SetsSavedTogetherAreEachOldOrNewAfterACrashAtAnyStep) {
+    const auto saveBoth = [&](const SaveStepHook& hook) {
+        return saveSetsTogether({{base(), contents("new")}, {base("franz"), contents("new")}},
+                                hook);
+    };
+    int steps = 0;
+    const auto crashAt = [&](int k) {
+        return [&steps, k](SaveStep, const std::string&) -> std::error_code {
+            if (++steps == k) throw Crash{};
+            return {};
+        };
+    };
+    ASSERT_FALSE(saveBoth(crashAt(0)));
+    const int all = steps;
+    ASSERT_GE(all, 30);
+    std::set<std::string> addedStates;
+    for (int k = 1; k <= all; ++k) {
+        SCOPED_TRACE(k);
+        std::filesystem::remove_all(dir.path());
+        std::filesystem::create_directories(dir.path());
+        ASSERT_FALSE(saveSetFiles(base(), contents("old")));
+        steps = 0;
+        EXPECT_THROW(saveBoth(crashAt(k)), Crash);
+        EXPECT_FALSE(recoverSetFiles(base()));
+        EXPECT_FALSE(recoverSetFiles(base("franz")));
+        EXPECT_TRUE(leftovers().empty());
+        const std::string replaced = stateOnDisk();
+        const std::string added = stateOnDisk("franz");
+        EXPECT_TRUE(replaced == "old" || replaced == "new") << replaced;
+        EXPECT_TRUE(added == "none" || added == "new") << added;
+        addedStates.insert(added);
+    }
+    EXPECT_EQ(addedStates, (std::set<std::string>{"new", "none"}));
 }
 
 TEST_F(SetSaveTransaction, ReplacedFilesKeepTheirPermissions) {

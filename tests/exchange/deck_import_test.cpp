@@ -298,6 +298,17 @@ TEST_F(DeckSetTest, CapacitiesGrowAndFullBoxesContinueInFurtherSets) {
     EXPECT_EQ(refused.code, std::errc::file_exists);
     EXPECT_EQ(refused.path, dir.file("Gross-2.ldt"));
     EXPECT_EQ(loaded(report.sets[0])->store.k(1)[1].erstellt.text(), "06.12.2026");
+    // Refused, it writes nothing, not even the media.
+    struct OnePicture : MediaSource {
+        std::optional<std::string> read(const std::string&) const override { return "JPEG"; }
+    };
+    deck.media = std::make_shared<OnePicture>();
+    deck.cards.front().medium = "bild.jpg";
+    dir.write("Klein-2.ldt", "");
+    EXPECT_EQ(writeDeckSets(deck, dir.file("Klein.ldt"), "07.12.2026", again).code,
+              std::errc::file_exists);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Klein.ldt")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("Klein-Medien")));
 }
 
 TEST_F(DeckSetTest, MediaThatCannotBeCopiedAreCounted) {
