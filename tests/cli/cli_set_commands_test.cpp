@@ -8,6 +8,7 @@
 #include "core/version.h"
 #include "support/app_fixture.h"
 #include "support/cli_run.h"
+#include "support/set_on_disk.h"
 
 namespace memvalo {
 namespace {
@@ -72,12 +73,7 @@ TEST_F(CliSetCommands, CheckAndResaveReadEveryBoxOrRefuseABrokenSet) {
 }
 
 TEST_F(CliSetCommands, SuchenPrintsBoxPositionQuestionAndAnswerOfEachHit) {
-    CardRecord card;
-    card.frage =
-        "Stra\xC3\x9F"
-        "e";
-    card.antwort = "street";
-    app.store.k(3).append(card);
+    app.store.k(3).append(test::card("Straße", "street"));
     saveSet();
     const std::string set = " '" + dir.file("set.ldt") + "'";
     const struct {
@@ -85,9 +81,7 @@ TEST_F(CliSetCommands, SuchenPrintsBoxPositionQuestionAndAnswerOfEachHit) {
         int exitCode;
         std::string out;
     } cases[] = {
-        {"suchen" + set + " STRASSE", 0,
-         "3\t1\tStra\xC3\x9F"
-         "e\tstreet\n"},
+        {"suchen" + set + " STRASSE", 0, "3\t1\tStraße\tstreet\n"},
         {"suchen" + set + " strasse --kaesten 1,2", 0, ""},
         {"suchen" + set + " frage --kaesten 2", 0, "2\t1\tFrage\t\n2\t2\tFrage\t\n"},
         {"suchen" + set + " x --kaesten 6", 2, ""},
@@ -146,9 +140,7 @@ TEST_F(CliSetCommands, ExportWritesTheChosenFormatAndRefusesUnknownOptions) {
 }
 
 TEST_F(CliSetCommands, StatistikCountsTheHistoryAndTheCards) {
-    CardRecord haus;
-    haus.frage = "Haus";
-    haus.antwort = "house";
+    CardRecord haus = test::card("Haus", "house");
     haus.falsch = "4";
     app.store.k(3).append(haus);
     saveSet();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "core/codec.h"
@@ -101,11 +102,9 @@ TEST(BoxFile, ReadsCountsWithAndWithoutBlanksAndItemsSeparatedByCommas) {
                           "\"q\"\r\n\"r\"\r\n\"\"\r\n\"\"\r\n01.02.2026\r\n\r\n\r\n"),
                 1, a);
     EXPECT_EQ(a.anz, 2);
-    EXPECT_EQ(a[1].antwort, "y");
-    EXPECT_EQ(a[1].erstellt.text(), "01.02.2026");
-    EXPECT_EQ(a[1].falsch.text(), "3         ");
-    EXPECT_EQ(a[1].medium, "/p.jpg");
-    EXPECT_EQ(a[2].falsch.text(), "          ");
+    EXPECT_EQ((std::vector<std::string>{a[1].antwort, a[1].erstellt.text(), a[1].falsch.text(),
+                                        a[1].medium, a[2].falsch.text()}),
+              (std::vector<std::string>{"y", "01.02.2026", "3         ", "/p.jpg", "          "}));
 
     Box b;
     readBoxFile(FileBytes(" 0 \r\n"), 3, b);
@@ -221,10 +220,8 @@ TEST(OptionsFile, CanonicalBytesAndReadingBack) {
     const SetOptions read = readOptionsFile(bytes, bad);
     EXPECT_TRUE(bad.empty());
     EXPECT_EQ(read.capacities, options.capacities);
-    EXPECT_EQ(read.box5Answered, 7);
-    EXPECT_EQ(read.mediaFolder, options.mediaFolder);
-    EXPECT_TRUE(read.zeigbild);
-    EXPECT_FALSE(read.nixbild);
+    EXPECT_EQ(std::tuple(read.box5Answered, read.mediaFolder, read.zeigbild, read.nixbild),
+              std::tuple(7, options.mediaFolder, true, false));
 }
 
 TEST(OptionsFile, EmptyCountAndAnythingButJaAndBadValues) {
@@ -234,9 +231,7 @@ TEST(OptionsFile, EmptyCountAndAnythingButJaAndBadValues) {
         "vielleicht\r\n",
         bad);
     EXPECT_TRUE(bad.empty());
-    EXPECT_EQ(o.box5Answered, 0);
-    EXPECT_FALSE(o.zeigbild);
-    EXPECT_TRUE(o.nixbild);
+    EXPECT_EQ(std::tuple(o.box5Answered, o.zeigbild, o.nixbild), std::tuple(0, false, true));
 
     o = readOptionsFile("1\r\n0\r\nviele\r\n4\r\n5\r\nk\r\nx\r\n", bad);
     EXPECT_EQ(bad, (std::vector<int>{2, 3, 7, 8}));

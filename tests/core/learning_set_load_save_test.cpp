@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "core/platte_an_speicher.h"
 #include "core/set_files.h"
@@ -68,12 +69,11 @@ TEST_F(LearningSetLoadSave, ASavedSetLoadsBackIntoStoreAndWindow) {
         EXPECT_EQ(app.store.soll[box - 1], 10 * box);
         EXPECT_EQ(app.frm1.txtazsoll[box - 1].caption, std::to_string(10 * box));
     }
-    EXPECT_EQ(app.store.k(3).pos, 3);
-    EXPECT_EQ(app.kasten5_beantwortet, 4);
-    EXPECT_EQ(app.settings.mediaPfad, "/medien");
-    EXPECT_TRUE(app.frm1.mnuzeigbild.checked);
-    EXPECT_TRUE(app.frm1.mnuzeigbild.enabled);
-    EXPECT_FALSE(app.frm1.mnunixbild.checked);
+    EXPECT_EQ(std::tuple(app.store.k(3).pos, app.kasten5_beantwortet, app.settings.mediaPfad),
+              std::tuple(3, 4, "/medien"));
+    EXPECT_EQ(std::tuple(app.frm1.mnuzeigbild.checked, app.frm1.mnuzeigbild.enabled,
+                         app.frm1.mnunixbild.checked),
+              std::tuple(true, true, false));
 
     const auto before = filesOnDisk();
     ASSERT_TRUE(speicher_an_platte(app));

@@ -35,15 +35,13 @@ class FileCommandsTest : public DataFolderTest {
         app.frm1.txtfrage.caption = frage;
         app.frm1.txtantwort.caption = antwort;
     }
-    void typeAndGoOn(const std::string& frage, const std::string& antwort) {
-        type(frage, antwort);
-        cmdvor_Click(app);
-    }
     // A new set with three cards typed, the last one still on screen.
     void newSetWithThreeCards() {
         mnudatneu_Click(app);
-        typeAndGoOn("eins", "one");
-        typeAndGoOn("zwei", "two");
+        for (const auto& [frage, antwort] : {std::pair{"eins", "one"}, {"zwei", "two"}}) {
+            type(frage, antwort);
+            cmdvor_Click(app);
+        }
         type("drei", "three");
     }
     Texts questionsInMemory(int box) const {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <tuple>
 
 #include "core/history_file.h"
 #include "core/platte_an_speicher.h"
@@ -62,12 +63,11 @@ TEST_F(LearningDays, AnswersAndDailyCountsAreSavedWithTheSetAndCounted) {
               "S;06.12.2026;3;1;0;0;0\r\n"
               "A;07.12.2026;08:00:00;1;r\r\nS;07.12.2026;2;2;0;0;0\r\n");
     const LearningStatistics stats = statistics();
-    EXPECT_EQ(stats.days.size(), 3U);
-    EXPECT_EQ(stats.answers7, 3);
-    EXPECT_EQ(stats.answersPerDay.back(), 1);
-    EXPECT_EQ(hitPercent(stats.hitsAll[0]), 67);
-    EXPECT_EQ(hitPercent(stats.hits30[1]), std::nullopt);
-    EXPECT_EQ(std::pair(stats.currentRun, stats.longestRun), std::pair(2, 2));
+    EXPECT_EQ(std::tuple(stats.days.size(), stats.answers7, stats.answersPerDay.back(),
+                         stats.currentRun, stats.longestRun),
+              std::tuple(std::size_t{3}, 3, 1, 2, 2));
+    EXPECT_EQ(std::pair(hitPercent(stats.hitsAll[0]), hitPercent(stats.hits30[1])),
+              std::pair(std::optional(67), std::optional<int>()));
     ASSERT_EQ(stats.problemCards.size(), 1U);
     EXPECT_EQ(stats.problemCards[0].answer, "b");
 
@@ -150,15 +150,14 @@ TEST(LearningStatistics, ProblemCardsAndMonthsOfBox5) {
     }
     const LearningStatistics stats = learningStatistics(store, {}, *dayOf("07.12.2026"));
     ASSERT_EQ(stats.problemCards.size(), kProblemCards);
-    EXPECT_EQ(stats.problemCards[0].answer, "11");
-    EXPECT_EQ(stats.problemCards[1].answer, "23");
-    EXPECT_EQ(std::pair(stats.problemCards[1].box, stats.problemCards[1].position),
-              std::pair(2, 20));
-    EXPECT_EQ(stats.problemCards.back().wrong, 2);
+    const ProblemCard& second = stats.problemCards[1];
+    EXPECT_EQ(std::tuple(stats.problemCards[0].answer, second.answer, second.box, second.position,
+                         stats.problemCards.back().wrong),
+              std::tuple("11", "23", 2, 20, 2));
     ASSERT_EQ(stats.reachedBox5.size(), 3U);
-    EXPECT_EQ(stats.reachedBox5[0].month, 10);
-    EXPECT_EQ(stats.reachedBox5[1].cards, 0);
-    EXPECT_EQ(stats.reachedBox5[2].cards, 2);
+    EXPECT_EQ(std::tuple(stats.reachedBox5[0].month, stats.reachedBox5[1].cards,
+                         stats.reachedBox5[2].cards),
+              std::tuple(10, 0, 2));
 }
 
 }  // namespace

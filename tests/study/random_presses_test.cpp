@@ -11,6 +11,7 @@
 #include "study/navigation.h"
 #include "study/study_fixture.h"
 #include "study/take_back.h"
+#include "support/set_on_disk.h"
 
 namespace memvalo::test {
 namespace {
@@ -120,10 +121,7 @@ TEST_P(RandomPresses, NoCardIsLostOrDuplicated) {
         const int count = std::uniform_int_distribution<int>(0, 8)(chance);
         app.store.soll[i] = count + std::uniform_int_distribution<int>(0, tight ? 8 : 60)(chance);
         for (int c = 0; c < count; ++c) {
-            CardRecord card;
-            card.frage = "b" + std::to_string(box) + "c" + std::to_string(c);
-            card.antwort = "x";
-            app.store.k(box).append(card);
+            app.store.k(box).append(card("b" + std::to_string(box) + "c" + std::to_string(c), "x"));
         }
         app.store.k(box).pos = app.store.k(box).anz;
         app.store.ist[i] = app.store.k(box).anz;

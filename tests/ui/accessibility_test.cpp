@@ -48,11 +48,7 @@ class AccessibilityTest : public QObject {
         w_ = std::make_unique<RealWindow>();
         w_->platform.connectWindows(w_->app, *w_->window);
         w_->app.frm1.mnuklang.checked = false;
-        CardRecord card;
-        card.frage = "Haus";
-        card.antwort = "house";
-        card.erstellt = "01.01.2026";
-        QVERIFY(w_->app.store.k(1).append(card));
+        QVERIFY(w_->app.store.k(1).append(card("Haus", "house")));
         w_->app.store.k(1).pos = 1;
         w_->app.store.ist[0] = 1;
         for (const char* menu : {"mnumoduswahl", "mnukastwahl"}) {

@@ -23,9 +23,7 @@ class ExchangeWindowsTest : public QObject {
     // The format options and the page options are separate groups; the plain choices grey
     // out with the page and an empty box stays greyed; Escape closes the window.
     void exportWindowGroupsItsOptions() {
-        CardRecord card;
-        card.frage = "Haus";
-        w_->app.store.k(1).append(card);
+        w_->app.store.k(1).append(card("Haus", ""));
         bool closed = false;
         whenModal(
             [](QWidget* dialog) {

@@ -10,18 +10,6 @@
 
 namespace memvalo::test {
 
-namespace {
-
-CardRecord card(const std::string& name) {
-    CardRecord c;
-    c.frage = name + "?";
-    c.antwort = name;
-    c.erstellt = "01.01.2026";
-    return c;
-}
-
-}  // namespace
-
 class QueryWindowTest : public QObject {
     Q_OBJECT
 
@@ -32,7 +20,9 @@ class QueryWindowTest : public QObject {
         App& app = w_->app;
         app.frm1.mnuklang.checked = false;
         Box& k1 = app.store.k(1);
-        for (const char* name : {"eins", "zwei", "drei"}) QVERIFY(k1.append(card(name)));
+        for (const std::string name : {"eins", "zwei", "drei"}) {
+            QVERIFY(k1.append(card(name + "?", name)));
+        }
         k1.pos = 1;
         app.store.ist[0] = k1.anz;
         for (const char* menu : {"mnumoduswahl", "mnukastwahl"}) app.frm1.at(menu).visible = true;
@@ -86,7 +76,7 @@ class QueryWindowTest : public QObject {
     // A message stands over the window as the answer has left it so far.
     void theWindowShowsTheAnswerBeforeItsMessage() {
         RealWindow& w = *w_;
-        QVERIFY(w.app.store.k(2).append(card("vier")));
+        QVERIFY(w.app.store.k(2).append(card("vier?", "vier")));
         w.app.store.ist[1] = 1;
         w.app.frm1.lblazist[1].caption = "1";
         QVERIFY(w.choose("mnuzufall"));

@@ -18,6 +18,17 @@
 
 namespace memvalo::test {
 
+// A card as typed on 01.01.2026.
+inline CardRecord card(const std::string& frage, const std::string& antwort,
+                       const std::string& zusatz1 = {}) {
+    CardRecord c;
+    c.frage = frage;
+    c.antwort = antwort;
+    c.zusatz1 = zusatz1;
+    c.erstellt = "01.01.2026";
+    return c;
+}
+
 struct RealWindow {
     explicit RealWindow(const std::function<void(EventTable&)>& moreEvents = {}) {
         useTemporaryFolders(app, dir);

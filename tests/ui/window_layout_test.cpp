@@ -138,12 +138,7 @@ class WindowLayoutTest : public QObject {
     void enterACard() {
         App& app = w_->app;
         app.frm1.mnuklang.checked = false;
-        CardRecord card;
-        card.frage = "Frage";
-        card.antwort = "Antwort";
-        card.zusatz1 = "Zusatz";
-        card.erstellt = "01.12.2025";
-        QVERIFY(app.store.k(1).append(card));
+        QVERIFY(app.store.k(1).append(card("Frage", "Antwort", "Zusatz")));
         app.store.ist[0] = 1;
         QVERIFY(w_->choose("mnueingabe"));
     }
