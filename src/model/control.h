@@ -46,8 +46,8 @@ struct Geometry {
     bool operator==(const Geometry&) const = default;
 };
 
-struct Control {
-    ControlKind kind = ControlKind::Label;
+// What a control shows that an answer may change, and taking the answer back puts back.
+struct ShownFields {
     bool visible = true;
     bool enabled = true;
     // Caption of a label, button, menu entry or window; the text of a text box.
@@ -69,9 +69,12 @@ struct Control {
 
     // Image: the picture file shown.
     std::string picture;
+};
 
-    // The fields above are those an answer may change; kept together, a snapshot of them
-    // reads few cache lines of each control.
+// The shown fields come first and stand together, so that a snapshot of them reads few cache
+// lines of each control.
+struct Control : ShownFields {
+    ControlKind kind = ControlKind::Label;
     FontSpec font;
     // Set by the program to move the keyboard focus here; the front end clears it.
     bool focusRequested = false;

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,31 +27,12 @@ struct AnswerSnapshot {
     std::string karte_gespeichert;
     std::string schritt_gespeichert;
     std::size_t historyAnswers = 0;
-    // The fields of a control an answer may change, and taking it back puts back; the rest of
-    // a control is not kept, so that the snapshot stays small enough to be taken quickly.
-    struct Fields {
-        bool visible = true;
-        bool enabled = true;
-        bool checked = false;
-        bool locked = false;
-        std::string caption;
-        std::string tag;
-        std::string tooltip;
-        std::optional<std::uint32_t> backColor;
-        std::optional<std::uint32_t> foreColor;
-        Geometry geometry;
-        int min = 0;
-        int max = 0;
-        int value = 0;
-        std::string text2;
-        std::string picture;
-    };
     // Each control the answer may change, as it was just before the answer, with a bit per
     // field the answer did change: only those changes are put back, so an option switched
     // since then stays as the learner left it.
     struct ShownBefore {
         Control* control = nullptr;
-        Fields before;
+        ShownFields before;
         std::uint32_t changedFields = 0;
     };
     std::vector<ShownBefore> window;
@@ -80,33 +60,32 @@ std::array<Control*, 34 + 2 * kCardFieldCount> answerControls(MainWindowModel& w
     return controls;
 }
 
-// Each restored field, as a control has it and as the snapshot keeps it.
+// The fields of a control an answer may change, and taking it back puts back.
 template <typename Visit>
 void restoredFields(Visit visit) {
-    using F = AnswerSnapshot::Fields;
-    visit(&Control::visible, &F::visible);
-    visit(&Control::enabled, &F::enabled);
-    visit(&Control::caption, &F::caption);
-    visit(&Control::checked, &F::checked);
-    visit(&Control::locked, &F::locked);
-    visit(&Control::tag, &F::tag);
-    visit(&Control::tooltip, &F::tooltip);
-    visit(&Control::backColor, &F::backColor);
-    visit(&Control::foreColor, &F::foreColor);
-    visit(&Control::geometry, &F::geometry);
-    visit(&Control::min, &F::min);
-    visit(&Control::max, &F::max);
-    visit(&Control::value, &F::value);
-    visit(&Control::text2, &F::text2);
-    visit(&Control::picture, &F::picture);
+    visit(&ShownFields::visible);
+    visit(&ShownFields::enabled);
+    visit(&ShownFields::caption);
+    visit(&ShownFields::checked);
+    visit(&ShownFields::locked);
+    visit(&ShownFields::tag);
+    visit(&ShownFields::tooltip);
+    visit(&ShownFields::backColor);
+    visit(&ShownFields::foreColor);
+    visit(&ShownFields::geometry);
+    visit(&ShownFields::min);
+    visit(&ShownFields::max);
+    visit(&ShownFields::value);
+    visit(&ShownFields::text2);
+    visit(&ShownFields::picture);
 }
 
 // Which of the restored fields differ, one bit each in the order of restoredFields.
-std::uint32_t changedFields(const AnswerSnapshot::Fields& before, const Control& after) {
+std::uint32_t changedFields(const ShownFields& before, const ShownFields& after) {
     std::uint32_t bits = 0;
     std::uint32_t bit = 1;
-    restoredFields([&](auto field, auto kept) {
-        if (before.*kept != after.*field) bits |= bit;
+    restoredFields([&](auto field) {
+        if (before.*field != after.*field) bits |= bit;
         bit <<= 1;
     });
     return bits;
@@ -119,8 +98,8 @@ CardRecord& emptyTemplateOf(CardStore& store, int box) {
 void undoWindowChanges(const AnswerSnapshot& snapshot) {
     for (const auto& shown : snapshot.window) {
         std::uint32_t bit = 1;
-        restoredFields([&](auto field, auto kept) {
-            if ((shown.changedFields & bit) != 0) shown.control->*field = shown.before.*kept;
+        restoredFields([&](auto field) {
+            if ((shown.changedFields & bit) != 0) shown.control->*field = shown.before.*field;
             bit <<= 1;
         });
     }
@@ -177,7 +156,7 @@ std::shared_ptr<AnswerSnapshot> beforeAnswer(StudyContext& app) {
         AnswerSnapshot::ShownBefore& shown = snapshot->window[i];
         shown.control = controls[i];
         // Assigning into the room the last answer's copies left makes no new strings.
-        restoredFields([&](auto field, auto kept) { shown.before.*kept = controls[i]->*field; });
+        shown.before = static_cast<const ShownFields&>(*controls[i]);
         shown.changedFields = 0;
     }
     return snapshot;
