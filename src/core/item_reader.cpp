@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 
+#include "core/byte_set.h"
 #include "core/codec.h"
 #include "core/text_encoding.h"
 #include "core/utf8.h"
@@ -17,11 +18,7 @@ bool isLineEnd(char c) {
 }
 
 // A plain item runs to the first of these.
-constexpr std::array<bool, 256> kEndsPlainItem = [] {
-    std::array<bool, 256> ends{};
-    ends[','] = ends['\r'] = ends['\n'] = true;
-    return ends;
-}();
+constexpr std::array<bool, 256> kEndsPlainItem = byteSet(",\r\n");
 
 // The readable beginning of a text, short enough to quote in a message: a damaged file may
 // hold a long run of bytes there, or no text at all.

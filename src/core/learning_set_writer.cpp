@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/byte_set.h"
 #include "core/codec.h"
 #include "core/file_bytes.h"
 #include "core/set_option_table.h"
@@ -48,13 +49,7 @@ bool hasItemDelimiters(std::string_view value) {
     return delimiter || value.starts_with('"');
 }
 
-constexpr std::array<bool, 256> kDateOrCountChar = [] {
-    std::array<bool, 256> plain{};
-    for (const char c : std::string_view("0123456789. ")) {
-        plain[static_cast<unsigned char>(c)] = true;
-    }
-    return plain;
-}();
+constexpr std::array<bool, 256> kDateOrCountChar = byteSet("0123456789. ");
 
 // A date or count goes back plain, padded to its 10 characters, whenever a plain item reads it
 // back the same; one holding a comma, a line break or leading blanks only does inside quotes.
