@@ -98,7 +98,9 @@ TEST(BoxFile, CanonicalBytes) {
 
 TEST(BoxFile, ReadsCountsWithAndWithoutBlanksAndItemsSeparatedByCommas) {
     Box a;
-    readBoxFile(FileBytes("2\r\n\"x\",\"y\"\r\n\"\"\r\n\"\"\r\n 01.02.2026 \r\n3\r\n/p.jpg\r\n"
+    // The first date runs on in blanks past sixteen bytes.
+    readBoxFile(FileBytes("2\r\n\"x\",\"y\"\r\n\"\"\r\n\"\"\r\n 01.02.2026                \r\n3\r\n"
+                          "/p.jpg\r\n"
                           "\"q\"\r\n\"r\"\r\n\"\"\r\n\"\"\r\n01.02.2026\r\n\r\n\r\n"),
                 1, a);
     EXPECT_EQ(a.anz, 2);
