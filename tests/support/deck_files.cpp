@@ -5,9 +5,9 @@
 #include <zlib.h>
 #include <zstd.h>
 
-#include <cstdlib>
-#include <cstring>
+#include <cstdint>
 #include <stdexcept>
+#include <string_view>
 
 namespace memvalo::test {
 
@@ -35,9 +35,10 @@ void bytesField(std::string& out, std::uint32_t number, const std::string& bytes
     out += bytes;
 }
 
+// Anki's own collation; a reader has to cope with a schema that names it.
 int unicase(void*, int an, const void* a, int bn, const void* b) {
-    return std::string(static_cast<const char*>(a), static_cast<std::size_t>(an))
-        .compare(std::string(static_cast<const char*>(b), static_cast<std::size_t>(bn)));
+    return std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(an))
+        .compare(std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(bn)));
 }
 
 class Database {
@@ -232,15 +233,9 @@ std::string currentCollection(const AnkiContent& content) {
 
 // Since 2.1.50 the package still carries a collection.anki2 that only asks to update Anki.
 std::string stubCollection() {
-    AnkiContent stub;
-    stub.models = {basicModel()};
-    stub.notes = {
-        {0,
-         {"Please update to the latest Anki version, then import the .colpkg/.apkg file again.",
-          ""},
-         {{}},
-         0}};
-    return olderCollection(stub);
+    const char* text =
+        "Please update to the latest Anki version, then import the .colpkg/.apkg file again.";
+    return olderCollection({{basicModel()}, {"Default"}, {{0, {text, ""}, {{}}, 0}}, {}});
 }
 
 }  // namespace
@@ -252,10 +247,9 @@ std::string zipBytes(const Entries& entries) {
     zip_t* zip = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
     check(zip != nullptr, "zip open");
     zip_source_keep(buffer);
+    // The entries outlive the archive's close, where their bytes are read.
     for (const auto& [name, bytes] : entries) {
-        auto* copy = static_cast<char*>(std::malloc(bytes.size() + 1));
-        std::memcpy(copy, bytes.data(), bytes.size());
-        zip_source_t* source = zip_source_buffer(zip, copy, bytes.size(), 1);
+        zip_source_t* source = zip_source_buffer(zip, bytes.data(), bytes.size(), 0);
         check(zip_file_add(zip, name.c_str(), source, ZIP_FL_ENC_UTF_8) >= 0, "zip add");
     }
     check(zip_close(zip) == 0, "zip close");
@@ -341,6 +335,12 @@ std::string currentAnkiPackage(const AnkiContent& content) {
     return zipBytes(entries);
 }
 
+KvtmlEntry kvtmlWords(const std::vector<std::string>& words, bool inactive) {
+    KvtmlEntry entry{{}, inactive};
+    for (const std::string& word : words) entry.translations.push_back({word, "", "", "", "", {}});
+    return entry;
+}
+
 std::string kvtmlText(const std::vector<std::string>& languages,
                       const std::vector<KvtmlEntry>& entries) {
     std::string xml =
@@ -358,19 +358,21 @@ std::string kvtmlText(const std::vector<std::string>& languages,
         if (entries[e].inactive) xml += "   <inactive>true</inactive>\n";
         for (std::size_t t = 0; t < entries[e].translations.size(); ++t) {
             const KvtmlTranslation& tr = entries[e].translations[t];
+            const auto element = [&xml](const std::string& tag, const std::string& text) {
+                if (!text.empty()) xml += "    <" + tag + ">" + text + "</" + tag + ">\n";
+            };
             xml += "   <translation id=\"" + std::to_string(t) + "\">\n    <text>" + tr.text +
                    "</text>\n";
-            if (!tr.comment.empty()) xml += "    <comment>" + tr.comment + "</comment>\n";
-            if (!tr.pronunciation.empty())
-                xml += "    <pronunciation>" + tr.pronunciation + "</pronunciation>\n";
+            element("comment", tr.comment);
+            element("pronunciation", tr.pronunciation);
             for (const auto& [from, grade] : tr.grades) {
                 xml += "    <grade fromid=\"" + std::to_string(from) + "\">\n     <currentgrade>" +
                        std::to_string(grade.first) + "</currentgrade>\n     <count>3</count>\n" +
                        "     <errorcount>" + std::to_string(grade.second) +
                        "</errorcount>\n     <date>2024-01-02T10:00:00</date>\n    </grade>\n";
             }
-            if (!tr.image.empty()) xml += "    <image>" + tr.image + "</image>\n";
-            if (!tr.sound.empty()) xml += "    <sound>" + tr.sound + "</sound>\n";
+            element("image", tr.image);
+            element("sound", tr.sound);
             xml += "   </translation>\n";
         }
         xml += "  </entry>\n";
