@@ -159,17 +159,16 @@ TEST_F(CliSetCommands, StatistikCountsTheHistoryAndTheCards) {
 }
 
 TEST_F(CliSetCommands, VersionAndHelpAnswerEveryUsualSpelling) {
-    for (const char* spelling : {"version", "--version", "-V", "help", "--help", "-h"}) {
+    for (const std::string spelling : {"version", "--version", "-V", "help", "--help", "-h"}) {
         const CliRun run = cli(spelling);
         EXPECT_EQ(run.exitCode, 0) << spelling;
-        const std::string expected = std::string(spelling).find('h') != std::string::npos
-                                         ? "Aufruf: memvalo-cli BEFEHL"
-                                         : "Memvalo Version " + std::string(kVersionText) + "\n";
+        const bool help = spelling.find('h') != std::string::npos;
+        const std::string expected = help ? "Aufruf: memvalo-cli BEFEHL"
+                                          : "Memvalo Version " + std::string(kVersionText) + "\n";
         EXPECT_EQ(run.out.substr(0, expected.size()), expected) << spelling;
-    }
-    const CliRun help = cli("--help");
-    for (const char* usage : {"import-csv DATEI ZIEL", "export FORMAT SET.ldt ZIEL"}) {
-        EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
+        for (const char* usage : {"import-csv DATEI ZIEL", "export FORMAT SET.ldt ZIEL"}) {
+            EXPECT_EQ(run.out.find(usage) != std::string::npos, help) << spelling << usage;
+        }
     }
     const CliRun wrong = cli("--versoin");
     EXPECT_EQ(wrong.exitCode, 2);
