@@ -116,25 +116,20 @@ void notesAndCards(Database& db, const AnkiContent& content) {
     }
 }
 
-constexpr const char* kNotesAndCardsSchema =
-    "CREATE TABLE notes (id integer primary key, guid text not null, mid integer not null, "
-    "mod integer not null, usn integer not null, tags text not null, flds text not null, "
-    "sfld integer not null, csum integer not null, flags integer not null, data text not null);"
-    "CREATE TABLE cards (id integer primary key, nid integer not null, did integer not null, "
-    "ord integer not null, mod integer not null, usn integer not null, type integer not null, "
-    "queue integer not null, due integer not null, ivl integer not null, factor integer not "
-    "null, reps integer not null, lapses integer not null, left integer not null, odue integer "
-    "not null, odid integer not null, flags integer not null, data text not null);"
-    "CREATE TABLE revlog (id integer primary key, cid integer not null, usn integer not null, "
-    "ease integer not null, ivl integer not null, lastIvl integer not null, factor integer not "
-    "null, time integer not null, type integer not null);"
-    "CREATE TABLE graves (usn integer not null, oid integer not null, type integer not null);";
-
-constexpr const char* kColSchema =
-    "CREATE TABLE col (id integer primary key, crt integer not null, mod integer not null, scm "
-    "integer not null, ver integer not null, dty integer not null, usn integer not null, ls "
-    "integer not null, conf text not null, models text not null, decks text not null, dconf "
-    "text not null, tags text not null);";
+// The tables of both layouts, without their NOT NULL constraints, which no reader sees.
+constexpr const char* kCommonSchema =
+    "CREATE TABLE col (id integer primary key, crt integer, mod integer, scm integer, ver "
+    "integer, dty integer, usn integer, ls integer, conf text, models text, decks text, dconf "
+    "text, tags text);"
+    "CREATE TABLE notes (id integer primary key, guid text, mid integer, mod integer, usn "
+    "integer, tags text, flds text, sfld integer, csum integer, flags integer, data text);"
+    "CREATE TABLE cards (id integer primary key, nid integer, did integer, ord integer, mod "
+    "integer, usn integer, type integer, queue integer, due integer, ivl integer, factor "
+    "integer, reps integer, lapses integer, left integer, odue integer, odid integer, flags "
+    "integer, data text);"
+    "CREATE TABLE revlog (id integer primary key, cid integer, usn integer, ease integer, ivl "
+    "integer, lastIvl integer, factor integer, time integer, type integer);"
+    "CREATE TABLE graves (usn integer, oid integer, type integer);";
 
 std::string modelsJson(const AnkiContent& content) {
     std::string json = "{";
@@ -171,8 +166,7 @@ std::string decksJson(const AnkiContent& content) {
 
 std::string olderCollection(const AnkiContent& content) {
     Database db;
-    db.exec(kColSchema);
-    db.exec(kNotesAndCardsSchema);
+    db.exec(kCommonSchema);
     db.run("INSERT INTO col VALUES (1, 0, 0, 0, 11, 0, 0, 0, '{}', ?1, ?2, '{}', '{}')",
            {modelsJson(content), decksJson(content)});
     notesAndCards(db, content);
@@ -181,19 +175,16 @@ std::string olderCollection(const AnkiContent& content) {
 
 std::string currentCollection(const AnkiContent& content) {
     Database db;
-    db.exec(kColSchema);
-    db.exec(kNotesAndCardsSchema);
+    db.exec(kCommonSchema);
     db.exec(
-        "CREATE TABLE notetypes (id integer not null primary key, name text not null collate "
-        "unicase, mtime_secs integer not null, usn integer not null, config blob not null);"
-        "CREATE TABLE fields (ntid integer not null, ord integer not null, name text not null "
-        "collate unicase, config blob not null, primary key (ntid, ord)) without rowid;"
-        "CREATE TABLE templates (ntid integer not null, ord integer not null, name text not null "
-        "collate unicase, mtime_secs integer not null, usn integer not null, config blob not "
-        "null, primary key (ntid, ord)) without rowid;"
-        "CREATE TABLE decks (id integer primary key not null, name text not null collate "
-        "unicase, mtime_secs integer not null, usn integer not null, common blob not null, kind "
-        "blob not null);"
+        "CREATE TABLE notetypes (id integer primary key, name text collate unicase, "
+        "mtime_secs integer, usn integer, config blob);"
+        "CREATE TABLE fields (ntid integer, ord integer, name text collate unicase, config blob, "
+        "primary key (ntid, ord)) without rowid;"
+        "CREATE TABLE templates (ntid integer, ord integer, name text collate unicase, "
+        "mtime_secs integer, usn integer, config blob, primary key (ntid, ord)) without rowid;"
+        "CREATE TABLE decks (id integer primary key, name text collate unicase, mtime_secs "
+        "integer, usn integer, common blob, kind blob);"
         "CREATE UNIQUE INDEX idx_notetypes_name ON notetypes (name);");
     db.exec("INSERT INTO col VALUES (1, 0, 0, 0, 18, 0, 0, 0, '', '', '', '', '')");
     for (std::size_t m = 0; m < content.models.size(); ++m) {
