@@ -141,20 +141,6 @@ TEST_F(LearningSetLoadSave, MissingBoxAndOptionFilesOpenEmptyAfterAMessage) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("set.k04")));
 }
 
-TEST_F(LearningSetLoadSave, AnInterruptedSaveIsCompletedWhenTheSetIsOpened) {
-    saveSet(app, "set", 1);
-    app.store.k(2).append(card("neu", 2));
-    int step = 0;
-    EXPECT_THROW(speicher_an_platte(app,
-                                    [&](SaveStep s, const std::string&) -> std::error_code {
-                                        if (s == SaveStep::Rename && ++step == 3) throw 0;
-                                        return {};
-                                    }),
-                 int);
-    EXPECT_EQ(test::questionsOnDisk(app.setPath, 2), (test::Texts{"set200", "neu"}));
-    EXPECT_FALSE(std::filesystem::exists(commitMarkerOf(dir.file("set"))));
-}
-
 TEST_F(LearningSetLoadSave, LinkedSetFilesStayLinksAndTheFilesTheyNameGetTheNewSet) {
     namespace fs = std::filesystem;
     saveSet(app, "set", 1);

@@ -40,10 +40,6 @@ std::vector<Seen> seen(const Deck& deck) {
     return out;
 }
 
-KvtmlTranslation word(const std::string& text) {
-    return {text, "", "", "", "", {}};
-}
-
 Deck read(const std::string& bytes, const std::string& name, const DeckOptions& options = {}) {
     return readDeckBytes(bytes, name, options, "", kExpansionLimit);
 }
@@ -143,8 +139,8 @@ TEST(DeckImport, ParleyAsksTheChosenLanguagesWithTheirGrades) {
     KvtmlTranslation fr{"maison", "f", "", "", "", {{0, {1, 1}}}};
     const std::string text = kvtmlText({"Deutsch", "Englisch", "Französisch"},
                                        {{{de, en, fr}},
-                                        {{word("aus"), word("off"), word("ne pas")}, true},
-                                        {{word("Baum"), word("tree"), word("arbre")}}});
+                                        kvtmlWords({"aus", "off", "ne pas"}, true),
+                                        kvtmlWords({"Baum", "tree", "arbre"})});
     const Deck deckEn = read(text, "v.kvtml");
     EXPECT_EQ(deckEn.choices, (std::vector<std::string>{"Deutsch", "Englisch", "Französisch"}));
     EXPECT_EQ(seen(deckEn),
@@ -324,8 +320,7 @@ TEST_F(DeckSetTest, MediaThatCannotBeCopiedAreCounted) {
 
 TEST(DeckImportCli, ImportsRefusesAndRejectsOptions) {
     TempDir dir;
-    dir.write("v.kvtml",
-              kvtmlText({"de", "en", "fr"}, {{{word("Haus"), word("house"), word("maison")}}}));
+    dir.write("v.kvtml", kvtmlText({"de", "en", "fr"}, {kvtmlWords({"Haus", "house", "maison"})}));
     dir.write("a.apkg", olderAnkiPackage(sampleAnki()));
     dir.write("leer.apkg", "kein zip");
     // "@" stands for the test's folder.

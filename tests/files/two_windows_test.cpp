@@ -69,7 +69,6 @@ TEST_F(TwoWindows, TheSecondWindowIsWarnedAndOpensTheSetOnlyWhenTheLearnerWants)
     EXPECT_EQ(second.setPath, setPath());
 }
 
-// Window 1 saves first, window 2 later: window 2 is asked, and its answer decides.
 TEST_P(TwoWindows, TheLaterSaveAsksWhetherToReplaceTheOtherWindowsChanges) {
     open(app, platform, setPath());
     platform2.answers = {Answer::Yes};

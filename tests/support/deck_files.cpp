@@ -5,9 +5,9 @@
 #include <zlib.h>
 #include <zstd.h>
 
-#include <cstdlib>
-#include <cstring>
+#include <cstdint>
 #include <stdexcept>
+#include <string_view>
 
 namespace memvalo::test {
 
@@ -35,9 +35,10 @@ void bytesField(std::string& out, std::uint32_t number, const std::string& bytes
     out += bytes;
 }
 
+// Anki's own collation; a reader has to cope with a schema that names it.
 int unicase(void*, int an, const void* a, int bn, const void* b) {
-    return std::string(static_cast<const char*>(a), static_cast<std::size_t>(an))
-        .compare(std::string(static_cast<const char*>(b), static_cast<std::size_t>(bn)));
+    return std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(an))
+        .compare(std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(bn)));
 }
 
 class Database {
@@ -115,25 +116,20 @@ void notesAndCards(Database& db, const AnkiContent& content) {
     }
 }
 
-constexpr const char* kNotesAndCardsSchema =
-    "CREATE TABLE notes (id integer primary key, guid text not null, mid integer not null, "
-    "mod integer not null, usn integer not null, tags text not null, flds text not null, "
-    "sfld integer not null, csum integer not null, flags integer not null, data text not null);"
-    "CREATE TABLE cards (id integer primary key, nid integer not null, did integer not null, "
-    "ord integer not null, mod integer not null, usn integer not null, type integer not null, "
-    "queue integer not null, due integer not null, ivl integer not null, factor integer not "
-    "null, reps integer not null, lapses integer not null, left integer not null, odue integer "
-    "not null, odid integer not null, flags integer not null, data text not null);"
-    "CREATE TABLE revlog (id integer primary key, cid integer not null, usn integer not null, "
-    "ease integer not null, ivl integer not null, lastIvl integer not null, factor integer not "
-    "null, time integer not null, type integer not null);"
-    "CREATE TABLE graves (usn integer not null, oid integer not null, type integer not null);";
-
-constexpr const char* kColSchema =
-    "CREATE TABLE col (id integer primary key, crt integer not null, mod integer not null, scm "
-    "integer not null, ver integer not null, dty integer not null, usn integer not null, ls "
-    "integer not null, conf text not null, models text not null, decks text not null, dconf "
-    "text not null, tags text not null);";
+// The tables of both layouts, without their NOT NULL constraints, which no reader sees.
+constexpr const char* kCommonSchema =
+    "CREATE TABLE col (id integer primary key, crt integer, mod integer, scm integer, ver "
+    "integer, dty integer, usn integer, ls integer, conf text, models text, decks text, dconf "
+    "text, tags text);"
+    "CREATE TABLE notes (id integer primary key, guid text, mid integer, mod integer, usn "
+    "integer, tags text, flds text, sfld integer, csum integer, flags integer, data text);"
+    "CREATE TABLE cards (id integer primary key, nid integer, did integer, ord integer, mod "
+    "integer, usn integer, type integer, queue integer, due integer, ivl integer, factor "
+    "integer, reps integer, lapses integer, left integer, odue integer, odid integer, flags "
+    "integer, data text);"
+    "CREATE TABLE revlog (id integer primary key, cid integer, usn integer, ease integer, ivl "
+    "integer, lastIvl integer, factor integer, time integer, type integer);"
+    "CREATE TABLE graves (usn integer, oid integer, type integer);";
 
 std::string modelsJson(const AnkiContent& content) {
     std::string json = "{";
@@ -170,8 +166,7 @@ std::string decksJson(const AnkiContent& content) {
 
 std::string olderCollection(const AnkiContent& content) {
     Database db;
-    db.exec(kColSchema);
-    db.exec(kNotesAndCardsSchema);
+    db.exec(kCommonSchema);
     db.run("INSERT INTO col VALUES (1, 0, 0, 0, 11, 0, 0, 0, '{}', ?1, ?2, '{}', '{}')",
            {modelsJson(content), decksJson(content)});
     notesAndCards(db, content);
@@ -180,19 +175,16 @@ std::string olderCollection(const AnkiContent& content) {
 
 std::string currentCollection(const AnkiContent& content) {
     Database db;
-    db.exec(kColSchema);
-    db.exec(kNotesAndCardsSchema);
+    db.exec(kCommonSchema);
     db.exec(
-        "CREATE TABLE notetypes (id integer not null primary key, name text not null collate "
-        "unicase, mtime_secs integer not null, usn integer not null, config blob not null);"
-        "CREATE TABLE fields (ntid integer not null, ord integer not null, name text not null "
-        "collate unicase, config blob not null, primary key (ntid, ord)) without rowid;"
-        "CREATE TABLE templates (ntid integer not null, ord integer not null, name text not null "
-        "collate unicase, mtime_secs integer not null, usn integer not null, config blob not "
-        "null, primary key (ntid, ord)) without rowid;"
-        "CREATE TABLE decks (id integer primary key not null, name text not null collate "
-        "unicase, mtime_secs integer not null, usn integer not null, common blob not null, kind "
-        "blob not null);"
+        "CREATE TABLE notetypes (id integer primary key, name text collate unicase, "
+        "mtime_secs integer, usn integer, config blob);"
+        "CREATE TABLE fields (ntid integer, ord integer, name text collate unicase, config blob, "
+        "primary key (ntid, ord)) without rowid;"
+        "CREATE TABLE templates (ntid integer, ord integer, name text collate unicase, "
+        "mtime_secs integer, usn integer, config blob, primary key (ntid, ord)) without rowid;"
+        "CREATE TABLE decks (id integer primary key, name text collate unicase, mtime_secs "
+        "integer, usn integer, common blob, kind blob);"
         "CREATE UNIQUE INDEX idx_notetypes_name ON notetypes (name);");
     db.exec("INSERT INTO col VALUES (1, 0, 0, 0, 18, 0, 0, 0, '', '', '', '', '')");
     for (std::size_t m = 0; m < content.models.size(); ++m) {
@@ -232,15 +224,9 @@ std::string currentCollection(const AnkiContent& content) {
 
 // Since 2.1.50 the package still carries a collection.anki2 that only asks to update Anki.
 std::string stubCollection() {
-    AnkiContent stub;
-    stub.models = {basicModel()};
-    stub.notes = {
-        {0,
-         {"Please update to the latest Anki version, then import the .colpkg/.apkg file again.",
-          ""},
-         {{}},
-         0}};
-    return olderCollection(stub);
+    const char* text =
+        "Please update to the latest Anki version, then import the .colpkg/.apkg file again.";
+    return olderCollection({{basicModel()}, {"Default"}, {{0, {text, ""}, {{}}, 0}}, {}});
 }
 
 }  // namespace
@@ -252,10 +238,9 @@ std::string zipBytes(const Entries& entries) {
     zip_t* zip = zip_open_from_source(buffer, ZIP_TRUNCATE, &error);
     check(zip != nullptr, "zip open");
     zip_source_keep(buffer);
+    // The entries outlive the archive's close, where their bytes are read.
     for (const auto& [name, bytes] : entries) {
-        auto* copy = static_cast<char*>(std::malloc(bytes.size() + 1));
-        std::memcpy(copy, bytes.data(), bytes.size());
-        zip_source_t* source = zip_source_buffer(zip, copy, bytes.size(), 1);
+        zip_source_t* source = zip_source_buffer(zip, bytes.data(), bytes.size(), 0);
         check(zip_file_add(zip, name.c_str(), source, ZIP_FL_ENC_UTF_8) >= 0, "zip add");
     }
     check(zip_close(zip) == 0, "zip close");
@@ -341,6 +326,12 @@ std::string currentAnkiPackage(const AnkiContent& content) {
     return zipBytes(entries);
 }
 
+KvtmlEntry kvtmlWords(const std::vector<std::string>& words, bool inactive) {
+    KvtmlEntry entry{{}, inactive};
+    for (const std::string& word : words) entry.translations.push_back({word, "", "", "", "", {}});
+    return entry;
+}
+
 std::string kvtmlText(const std::vector<std::string>& languages,
                       const std::vector<KvtmlEntry>& entries) {
     std::string xml =
@@ -358,19 +349,21 @@ std::string kvtmlText(const std::vector<std::string>& languages,
         if (entries[e].inactive) xml += "   <inactive>true</inactive>\n";
         for (std::size_t t = 0; t < entries[e].translations.size(); ++t) {
             const KvtmlTranslation& tr = entries[e].translations[t];
+            const auto element = [&xml](const std::string& tag, const std::string& text) {
+                if (!text.empty()) xml += "    <" + tag + ">" + text + "</" + tag + ">\n";
+            };
             xml += "   <translation id=\"" + std::to_string(t) + "\">\n    <text>" + tr.text +
                    "</text>\n";
-            if (!tr.comment.empty()) xml += "    <comment>" + tr.comment + "</comment>\n";
-            if (!tr.pronunciation.empty())
-                xml += "    <pronunciation>" + tr.pronunciation + "</pronunciation>\n";
+            element("comment", tr.comment);
+            element("pronunciation", tr.pronunciation);
             for (const auto& [from, grade] : tr.grades) {
                 xml += "    <grade fromid=\"" + std::to_string(from) + "\">\n     <currentgrade>" +
                        std::to_string(grade.first) + "</currentgrade>\n     <count>3</count>\n" +
                        "     <errorcount>" + std::to_string(grade.second) +
                        "</errorcount>\n     <date>2024-01-02T10:00:00</date>\n    </grade>\n";
             }
-            if (!tr.image.empty()) xml += "    <image>" + tr.image + "</image>\n";
-            if (!tr.sound.empty()) xml += "    <sound>" + tr.sound + "</sound>\n";
+            element("image", tr.image);
+            element("sound", tr.sound);
             xml += "   </translation>\n";
         }
         xml += "  </entry>\n";

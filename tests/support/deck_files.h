@@ -62,6 +62,8 @@ struct KvtmlEntry {
     std::vector<KvtmlTranslation> translations;
     bool inactive = false;
 };
+// An entry of bare words, one for each language.
+KvtmlEntry kvtmlWords(const std::vector<std::string>& words, bool inactive = false);
 std::string kvtmlText(const std::vector<std::string>& languages,
                       const std::vector<KvtmlEntry>& entries);
 
