@@ -24,15 +24,22 @@ namespace {
 
 using test::SetBytes;
 
-// A started tool; its standard error goes to a file.
+// A started tool; its standard error goes to a file. It runs in a process group of its own:
+// when the shell that started the tests ends, the kernel wakes (SIGCONT) every stopped process
+// of their group, which would let a writer stopped in its save go on and free the set.
 class Running {
   public:
     Running(const std::string& command, const std::string& errFile) : errFile_(errFile) {
         const std::string line = "exec env " + command + " >/dev/null 2>'" + errFile + "'";
         const char* argv[] = {"/bin/sh", "-c", line.c_str(), nullptr};
-        EXPECT_EQ(
-            ::posix_spawn(&pid_, "/bin/sh", nullptr, nullptr, const_cast<char**>(argv), environ),
-            0);
+        posix_spawnattr_t attributes;
+        ::posix_spawnattr_init(&attributes);
+        ::posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+        ::posix_spawnattr_setpgroup(&attributes, 0);
+        EXPECT_EQ(::posix_spawn(&pid_, "/bin/sh", nullptr, &attributes, const_cast<char**>(argv),
+                                environ),
+                  0);
+        ::posix_spawnattr_destroy(&attributes);
     }
     // The exit code, or -1 when the tool did not end by itself.
     int wait() const {
