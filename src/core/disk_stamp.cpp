@@ -49,10 +49,13 @@ std::size_t contentHash(std::string_view bytes) {
     return static_cast<std::size_t>(hash ^ (hash >> 29));
 }
 
+// Stat first: a file replaced while it is read then pairs the old stat with the new bytes and
+// shows as changed, never as the file it was.
 FileStamp stampFromDisk(const std::string& path) {
+    const FileStamp stat = statFile(path);
     std::string bytes;
     readWholeFile(path, bytes);
-    return stampFile(path, bytes);
+    return withHash(stat, bytes);
 }
 
 }  // namespace
