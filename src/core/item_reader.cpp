@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -63,6 +65,29 @@ std::size_t plainItemEnd(const char* bytes, std::size_t from, std::size_t size) 
 #endif
     while (from < size && !kEndsPlainItem[static_cast<unsigned char>(bytes[from])]) ++from;
     return from;
+}
+
+// Where the quoted text starting at `from` closes, or size. Nearly every text closes within 64
+// bytes, so one look at all 64 answers without a branch that depends on the text's length: a
+// loop over shorter steps, or memchr, stops after a varying number of them and the processor
+// mispredicts where.
+std::size_t closingQuote(const char* bytes, std::size_t from, std::size_t size) {
+#if defined(__SSE2__)
+    const __m128i quote = _mm_set1_epi8('"');
+    const auto quotesIn = [&](std::size_t at) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+        return static_cast<std::uint64_t>(
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, quote))));
+    };
+    if (from + 64 <= size) {
+        const std::uint64_t quotes = quotesIn(from) | quotesIn(from + 16) << 16 |
+                                     quotesIn(from + 32) << 32 | quotesIn(from + 48) << 48;
+        if (quotes != 0) return from + static_cast<std::size_t>(std::countr_zero(quotes));
+        from += 64;
+    }
+#endif
+    const void* close = std::memchr(bytes + from, '"', size - from);
+    return close ? static_cast<std::size_t>(static_cast<const char*>(close) - bytes) : size;
 }
 
 }  // namespace
@@ -140,9 +165,9 @@ void ItemReader::skip(int count) {
     for (; count > 0; --count) {
         std::size_t end = blanksFrom(at);
         if (end < size && bytes[end] == '"') {
-            const void* close = std::memchr(bytes + end + 1, '"', size - end - 1);
-            if (!close) break;
-            end = static_cast<std::size_t>(static_cast<const char*>(close) - bytes) + 1;
+            const std::size_t close = closingQuote(bytes, end + 1, size);
+            if (close == size) break;
+            end = close + 1;
         } else {
             end = plainItemEnd(bytes, end, size);
         }
