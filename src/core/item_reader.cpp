@@ -80,8 +80,8 @@ std::size_t closingQuote(const char* bytes, std::size_t from, std::size_t size) 
             static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, quote))));
     };
     if (from + 64 <= size) {
-        const std::uint64_t quotes = quotesIn(from) | quotesIn(from + 16) << 16 |
-                                     quotesIn(from + 32) << 32 | quotesIn(from + 48) << 48;
+        const std::uint64_t quotes = quotesIn(from) | (quotesIn(from + 16) << 16) |
+                                     (quotesIn(from + 32) << 32) | (quotesIn(from + 48) << 48);
         if (quotes != 0) return from + static_cast<std::size_t>(std::countr_zero(quotes));
         from += 64;
     }
