@@ -120,8 +120,8 @@ void ItemReader::fail(FormatError::Kind kind, const std::string& what) const {
 }
 
 std::string_view ItemReader::quoted() {
-    const std::size_t close = text_.find('"', pos_ + 1);
-    if (close == std::string_view::npos) {
+    const std::size_t close = closingQuote(text_.data(), pos_ + 1, text_.size());
+    if (close == text_.size()) {
         fail(FormatError::Kind::Truncated, "ein Text in Anführungszeichen wird nicht geschlossen");
     }
     const std::string_view value = text_.substr(pos_ + 1, close - pos_ - 1);
@@ -140,7 +140,7 @@ std::string_view ItemReader::item() {
     if (atEnd()) fail(FormatError::Kind::Truncated, "die Datei endet zu früh");
     if (text_[pos_] == '"') return quoted();
     const std::size_t start = pos_;
-    while (!atEnd() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
+    pos_ = plainItemEnd(text_.data(), pos_, text_.size());
     const std::string_view value = blanksTrimmed(text_.substr(start, pos_ - start));
     if (!atEnd() && text_[pos_] == ',') {
         ++pos_;
